@@ -1,0 +1,41 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing first (scripts/install-deps.sh), then build.
+
+BUILD      ?= build
+BUILD_SAN  ?= build-san
+JOBS       ?= $(shell nproc)
+GENERATOR  := -G Ninja
+
+.PHONY: all deps build build-san test test-main test-san run clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(BUILD_SAN)/build.ninja: | deps
+	cmake -S . -B $(BUILD_SAN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DTOLVAN_SANITIZE=ON
+
+build-san: deps $(BUILD_SAN)/build.ninja
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+
+test-main: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Every suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-san: build-san
+	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
+
+test: test-main test-san
+
+run: build
+	@scripts/run.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "editions/edition.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tolvan {
+
+// A batch command of the command line: its option, its argument's name, one line
+// of help, and what it does. Later layers add theirs (radio read/write, exports).
+struct BatchCommand {
+    std::string option;    // "--new"
+    std::string argument;  // "OUT.sin"; empty when it takes none
+    std::string help;
+    std::function<int(const Edition&, const std::vector<std::string>& args)> run;
+};
+
+void registerBatchCommand(BatchCommand command);
+
+// Runs the window; set by the Qt layer when it is linked into the program.
+using WindowMain = std::function<int(const Edition&, int argc, char** argv)>;
+void setWindowMain(WindowMain windowMain);
+
+// The entry point of every deliverable: batch commands when an option is given,
+// otherwise the program window.
+int runProgram(const Edition& edition, int argc, char** argv);
+
+} // namespace tolvan

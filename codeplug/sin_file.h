@@ -1,0 +1,40 @@
+#pragma once
+
+#include "codeplug/memory_image.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tolvan {
+
+// A .sin file is the memory image byte for byte: no header, no checksum.
+
+enum class SinStatus {
+    Ok,
+    CannotOpen,   // missing, unreadable, a directory, ...
+    Empty,        // 0 bytes
+    TooShort,     // fewer bytes than the edition's image
+    CannotWrite,  // saving failed; the previous file is untouched
+};
+
+struct SinLoadResult {
+    SinStatus status = SinStatus::CannotOpen;
+    std::optional<MemoryImage> image;  // set only when status is Ok
+    std::string detail;                // the system's reason, when there is one
+};
+
+// Reads the first `imageSize` bytes. A longer file is accepted (the rest is
+// ignored); an empty or shorter file is an error and yields no image, so the
+// caller's document stays as it was.
+SinLoadResult loadSin(const std::filesystem::path& path, std::size_t imageSize);
+
+// Writes the image to a temporary file beside `path` and renames it over `path`,
+// so a failed save never destroys the previous file.
+SinStatus saveSin(const std::filesystem::path& path, const MemoryImage& image, std::string* detail = nullptr);
+
+// A short sentence for a message box or stderr, naming the file.
+std::string describeSinStatus(SinStatus status, const std::filesystem::path& path, std::size_t imageSize,
+                              const std::string& detail = {});
+
+} // namespace tolvan

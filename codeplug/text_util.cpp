@@ -1,0 +1,38 @@
+#include "codeplug/text_util.h"
+
+#include <cctype>
+
+namespace tolvan {
+
+bool isBlankChar(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string trimRight(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && isBlankChar(text[end - 1]))
+        --end;
+    return std::string(text.substr(0, end));
+}
+
+std::string trim(std::string_view text)
+{
+    std::size_t begin = 0;
+    while (begin < text.size() && isBlankChar(text[begin]))
+        ++begin;
+    return trimRight(text.substr(begin));
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+} // namespace tolvan

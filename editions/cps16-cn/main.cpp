@@ -1,0 +1,6 @@
+#include "app/program_main.h"
+
+int main(int argc, char** argv)
+{
+    return tolvan::runProgram(*tolvan::findEdition("cps16-cn"), argc, argv);
+}

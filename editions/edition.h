@@ -1,0 +1,153 @@
+#pragma once
+
+#include "codeplug/frequency_codec.h"
+#include "codeplug/memory_image.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvan {
+
+class RecordCodec;
+
+enum class Language { English, Chinese };
+
+// How a deliverable decides the language of its texts.
+enum class LanguageChoice { AtStartUp, EnglishOnly, ChineseOnly };
+
+// The four families differ in real logic (record coding, settings dialogs); every
+// other difference between the deliverables is data in Edition.
+enum class Family { TwoTone, FamilyA, KeyAssignment, SixteenChannel };
+
+enum class Column { Channel, Receive, Transmit, RxTone, TxTone, Bandwidth, Scan, Power, Signal, PttId, Busy, Name, More };
+
+// A drop-down list of cell words. For yes/no lists `onIndex` is the item that
+// means the flag is set ("High", "Wide", "Yes", "ON").
+struct WordList {
+    std::vector<std::string> items;
+    int onIndex = 0;
+
+    const std::string& word(bool on) const { return items.at(static_cast<std::size_t>(on ? onIndex : 1 - onIndex)); }
+    int indexOf(std::string_view text) const;  // exact match, -1 when absent
+};
+
+// Messages and titles of the radio link.
+struct LinkTexts {
+    std::string portOpenFail;
+    std::string detecting;
+    std::string waiting;
+    std::string notStarted;
+    std::string sendOrderError;
+    std::string commError;
+    std::string typeMismatch;
+    std::string writeNoAck;
+    std::string shortReply;
+    std::string readNoAck;
+    std::string interrupted;
+    std::string passwordIncorrect;
+    std::string readTitle;
+    std::string writeTitle;
+};
+
+// Messages of cell editing.
+struct EntryTexts {
+    std::string pleaseInputNumber;
+    std::string outOfRange;
+    std::string offStepOnLeave;
+    std::string offStepOnEnter;
+    std::string outOfBand;
+    std::string outOfBandCaption;
+    std::string editChannel;
+};
+
+// Everything an edition shows in one language.
+struct EditionTexts {
+    std::vector<std::string> headers;  // one per entry of Edition::columns
+    std::vector<std::string> signalling;  // parallel to Edition::signallingValues
+    WordList power;
+    WordList bandwidth;
+    WordList scan;
+    WordList pttId;
+    WordList busy;  // family A: Close, Carrier, QT/DQT; small radios: YES, NO
+    std::string offTone;  // what a channel in use shows for "no tone": "OFF" or ""
+    LinkTexts link;
+    EntryTexts entry;
+};
+
+// The numbers of the clone exchange.
+struct LinkFigures {
+    int readBlocks = 0;   // 8-byte blocks from address 0
+    int writeBlocks = 0;
+    int progressMax = 0;  // progress bar range 0..progressMax
+    int readStepBelow = 0;   // the bar advances while its position is below this
+    int writeStepBelow = 0;
+    int readFinal = 0;    // position set when a transfer completes
+    int writeFinal = 0;
+    int readAckPauseMs = 0;      // pause between a block's reply and the PC's 0x06
+    int readPumpPasses = 0;      // after the radio's 0x06
+    int readAfterPassesMs = 0;   // pause after those passes
+    int writePumpPasses = 0;     // after each acknowledged block, then 1 ms
+    int startAckFailPasses = 0;  // when the start acknowledgement is not answered
+    int typeMismatchPasses = 351;
+    std::optional<std::size_t> typeCheckOffset;  // image byte compared with ident byte 4
+    bool passwordCheck = false;                  // compared after the second read block
+};
+
+// One byte run of the new-document image, repeated `repeat` times `stride` apart.
+struct BytePatch {
+    std::size_t offset = 0;
+    std::vector<std::uint8_t> bytes;
+    int repeat = 1;
+    std::size_t stride = 0;
+};
+
+struct Edition {
+    std::string id;  // the deliverable: "cps-twotone", ...
+    Family family = Family::TwoTone;
+    LanguageChoice languages = LanguageChoice::EnglishOnly;
+
+    std::size_t imageSize = 0;
+    int channelCount = 0;
+    std::size_t recordBase = 0;  // offset of channel 1's 16-byte record
+    std::optional<std::size_t> nameBase;  // 8 name bytes per channel, when the radio has names
+
+    std::vector<Column> columns;
+    std::vector<std::uint8_t> signallingValues;  // byte-12 value of each signalling choice
+    std::uint8_t unknownSignallingValue = 0;     // stored for a text that is none of the choices
+
+    FrequencyRule frequencyRule;
+    std::vector<Band> bands;  // per "Field" index, where the edition checks the band
+
+    LinkFigures link;
+    std::optional<std::size_t> passwordOffset;  // six ASCII digits
+    std::optional<int> testModeBaseMHz;         // fixed test-mode base, else from the band list
+
+    bool createsIniFile = false;  // a missing ini file is created empty at start-up
+    bool hasTwoTone = false;      // Two Tone dialog and the Channel Edit dialog
+
+    std::vector<BytePatch> newDocument;  // applied, in order, over 0xFF
+
+    EditionTexts english;
+    EditionTexts chinese;
+
+    const RecordCodec& records() const;
+
+    std::size_t recordOffset(int channel) const { return recordBase + 16 * static_cast<std::size_t>(channel - 1); }
+
+    // The language of the texts, given the one decided at start-up.
+    Language uiLanguage(Language decided) const;
+    const EditionTexts& texts(Language decided) const;
+};
+
+// The ten deliverables, in a fixed order.
+const std::vector<const Edition*>& allEditions();
+// nullptr when no deliverable has that name.
+const Edition* findEdition(std::string_view id);
+
+// The image of File New: 0xFF everywhere, then the edition's patches.
+MemoryImage newDocumentImage(const Edition& edition);
+
+} // namespace tolvan

@@ -1,0 +1,365 @@
+// The ten deliverables as data. Every difference between them that is not a
+// family's own logic is a value here; code asks the edition, never its name.
+
+#include "editions/edition.h"
+#include "editions/edition_texts.h"
+
+#include <algorithm>
+
+namespace tolvan {
+namespace {
+
+using C = Column;
+
+const std::vector<Column> kTwoToneColumns = {C::Channel, C::Receive, C::Transmit, C::RxTone,  C::TxTone,
+                                             C::Bandwidth, C::Scan,  C::Power,    C::Signal,  C::PttId,
+                                             C::Busy,    C::Name,    C::More};
+const std::vector<Column> kNamedColumns(kTwoToneColumns.begin(), kTwoToneColumns.end() - 1);
+const std::vector<Column> kUnnamedColumns(kTwoToneColumns.begin(), kTwoToneColumns.end() - 2);
+const std::vector<Column> kKeyColumns = {C::Channel, C::Receive, C::Transmit, C::RxTone, C::TxTone,
+                                         C::Busy,    C::Power,   C::Bandwidth, C::Scan};
+const std::vector<Column> kSixteenColumns = {C::Channel, C::Receive, C::Transmit, C::RxTone, C::TxTone, C::Busy};
+
+constexpr TenHz MHz(unsigned m) { return m * kTenHzPerMHz; }
+
+const FrequencyRule kWideSteps{MHz(67), MHz(521), {625, 500, 250}, false};
+const FrequencyRule kTwoSteps{MHz(67), MHz(521), {625, 500}, false};
+const FrequencyRule kSmallRadio{MHz(60), MHz(600), {625, 500}, true};
+
+// The "Field" list's ten bands, for the edition that checks them.
+const std::vector<Band> kFieldBands = {{MHz(67), MHz(72)},   {MHz(136), MHz(174)}, {MHz(240), MHz(260)},
+                                       {MHz(350), MHz(390)}, {MHz(400), MHz(430)}, {MHz(430), MHz(450)},
+                                       {MHz(450), MHz(470)}, {MHz(470), MHz(490)}, {MHz(400), MHz(470)},
+                                       {MHz(460), MHz(520)}};
+
+// Headers follow the columns an edition keeps, taken from a full set in table order.
+std::vector<std::string> headersFor(const std::vector<Column>& columns, const std::vector<Column>& fullColumns,
+                                    const std::vector<std::string>& fullHeaders)
+{
+    std::vector<std::string> out;
+    for (Column c : columns) {
+        const auto it = std::find(fullColumns.begin(), fullColumns.end(), c);
+        out.push_back(fullHeaders.at(static_cast<std::size_t>(it - fullColumns.begin())));
+    }
+    return out;
+}
+
+EditionTexts withColumns(EditionTexts t, const std::vector<Column>& columns)
+{
+    t.headers = headersFor(columns, kTwoToneColumns, t.headers);
+    return t;
+}
+
+std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, std::uint8_t byte81B)
+{
+    return {
+        {0x80A, {0xF0, type}},
+        {0x810, {0xC0, 0xA8, 0xC4, 0x05, 0x00, 0x00, 0x03, 0x04, 0x00, 0x09, byte81A, byte81B}},
+        {0x81D, {0x00}},
+    };
+}
+
+// The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
+// model designation "TL10".
+const std::vector<BytePatch> kFleetNewDocument = {
+    {0x7D0, {0x00, 0x00, 0xF8, 0x05, 0x00, 0x00, 0x03, 0x09, 0x00, 0x00, 0xF0, 0x38, 'T', 'L', '1', '0'}},
+};
+
+Edition twoTone()
+{
+    Edition e;
+    e.id = "cps-twotone";
+    e.family = Family::TwoTone;
+    e.languages = LanguageChoice::AtStartUp;
+    e.imageSize = 4096;
+    e.channelCount = 128;
+    e.recordBase = 0;
+    e.nameBase = 0x850;
+    e.columns = kTwoToneColumns;
+    e.signallingValues = {0x1, 0x2, 0x4, 0x8};
+    e.frequencyRule = kWideSteps;
+    e.link = {.readBlocks = 508, .writeBlocks = 508, .progressMax = 507, .readStepBelow = 507,
+              .writeStepBelow = 507, .readFinal = 507, .writeFinal = 507, .readAckPauseMs = 15,
+              .readPumpPasses = 19, .readAfterPassesMs = 5, .writePumpPasses = 21, .startAckFailPasses = 601,
+              .typeCheckOffset = 0x81B};
+    e.createsIniFile = true;
+    e.hasTwoTone = true;
+    // 0x81B, which the radio-type check compares, is not among the defaults: it stays 0xFF.
+    e.newDocument = {
+        {0x80A, {0xF0, 0x38}},
+        {0x810, {0xC0, 0xA8, 0xC4, 0x05, 0x00, 0x00, 0x03, 0x04, 0x00, 0x09, 0x01}},
+        {0x81D, {0x00}},
+    };
+    const std::vector<BytePatch> twoTone = {
+        {0xEC4, {0x64}},
+        {0xEC3, {0x00}},
+        {0xEC6, {0xC8}},
+        {0xEC5, {0x00}},
+        {0xEC0, {0x05, 0x06, 0x07}},
+        {0xE00, std::vector<std::uint8_t>(0x80, 0x00)},
+        {0xE80, {0x10, 0x10, 0x10, 0x10, 0x08, 0x08, 0x08, 0x08}, 8, 8},
+        {0x00C, {0x00}, 128, 16},
+        {0x00E, {0x00, 0x00}, 128, 16},
+    };
+    e.newDocument.insert(e.newDocument.end(), twoTone.begin(), twoTone.end());
+    e.english = twoToneEnglishTexts();
+    e.chinese = twoToneChineseTexts();
+    return e;
+}
+
+Edition ccir()
+{
+    Edition e;
+    e.id = "cps-ccir";
+    e.family = Family::FamilyA;
+    e.languages = LanguageChoice::AtStartUp;
+    e.imageSize = 3168;
+    e.channelCount = 128;
+    e.nameBase = 0x850;
+    e.columns = kNamedColumns;
+    e.signallingValues = {1, 0, 2, 4};  // "None", "MSK", "DTMF", "CCIR"
+    e.unknownSignallingValue = 1;       // an empty cell is "None", not "MSK"
+    e.frequencyRule = kWideSteps;
+    e.link = {.readBlocks = 394, .writeBlocks = 394, .progressMax = 394, .readStepBelow = 394,
+              .writeStepBelow = 394, .readFinal = 394, .writeFinal = 394, .readAckPauseMs = 15,
+              .readPumpPasses = 19, .readAfterPassesMs = 0, .writePumpPasses = 21, .startAckFailPasses = 601};
+    e.createsIniFile = true;
+    e.newDocument = familyASettings(0x38, 0x01, 0xFF);
+    e.english = withColumns(twoToneEnglishTexts(), e.columns);
+    e.english.signalling = {"None", "MSK", "DTMF", "CCIR"};
+    e.chinese = withColumns(twoToneChineseTexts(), e.columns);
+    e.chinese.signalling = e.english.signalling;
+    return e;
+}
+
+Edition brand()
+{
+    Edition e = ccir();
+    e.id = "cps-brand";
+    e.languages = LanguageChoice::EnglishOnly;
+    e.signallingValues = {0, 2, 4};  // "None", "DTMF", "FleetSync"
+    e.unknownSignallingValue = 0;
+    e.newDocument = familyASettings(0x39, 0x00, 0x00);
+    e.english.signalling = {"None", "DTMF", "FleetSync"};
+    e.chinese = {};
+    return e;
+}
+
+Edition fleet()
+{
+    Edition e = brand();
+    e.id = "cps-fleet";
+    e.imageSize = 2048;
+    e.channelCount = 118;
+    e.recordBase = 0x010;  // channel n at 16 * n
+    e.nameBase.reset();
+    e.columns = kUnnamedColumns;
+    e.frequencyRule = kTwoSteps;
+    e.link = {.readBlocks = 256, .writeBlocks = 252, .progressMax = 255, .readStepBelow = 251,
+              .writeStepBelow = 250, .readFinal = 255, .writeFinal = 252, .readAckPauseMs = 0,
+              .readPumpPasses = 9, .readAfterPassesMs = 0, .writePumpPasses = 201, .startAckFailPasses = 601,
+              .typeCheckOffset = 0x7DB};
+    e.createsIniFile = false;
+    e.newDocument = kFleetNewDocument;
+    e.english = withColumns(twoToneEnglishTexts(), e.columns);
+    e.english.signalling = {"None", "DTMF", "FleetSync"};
+    e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
+    e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
+    return e;
+}
+
+EditionTexts familyAChineseOnly(const std::vector<Column>& columns)
+{
+    EditionTexts t = withColumns(twoToneChineseTexts(), columns);
+    t.signalling = {"无", "DTMF", "队列同步"};
+    t.link.detecting = "正在检测通讯端口,请等待...";
+    t.link.waiting = "正在等待对讲机响应....";
+    t.entry.offStepOnLeave = "输入数据错误，请按6.25K或 5k的倍数重新输入";
+    t.entry.offStepOnEnter = t.entry.offStepOnLeave;
+    return t;
+}
+
+Edition cn2()
+{
+    Edition e = brand();
+    e.id = "cps-cn2";
+    e.languages = LanguageChoice::ChineseOnly;
+    e.frequencyRule = kTwoSteps;
+    e.bands = kFieldBands;
+    e.link.writePumpPasses = 201;
+    e.link.readPumpPasses = 199;
+    e.link.readFinal = 393;
+    e.link.writeFinal = 393;
+    e.createsIniFile = false;
+    e.newDocument = familyASettings(0x38, 0x00, 0x00);
+    e.english = {};
+    e.chinese = familyAChineseOnly(e.columns);
+    e.chinese.entry.outOfBand = "超出频率范围!";
+    e.chinese.entry.outOfBandCaption = "温馨提示";
+    return e;
+}
+
+Edition cn10()
+{
+    Edition e = fleet();
+    e.id = "cps-cn10";
+    e.languages = LanguageChoice::ChineseOnly;
+    e.link.typeCheckOffset.reset();
+    e.link.readAckPauseMs = 15;
+    e.link.readPumpPasses = 199;
+    e.link.readAfterPassesMs = 5;
+    e.english = {};
+    e.chinese = familyAChineseOnly(e.columns);
+    return e;
+}
+
+Edition keys()
+{
+    Edition e;
+    e.id = "cps-keys";
+    e.family = Family::KeyAssignment;
+    e.languages = LanguageChoice::EnglishOnly;
+    e.imageSize = 1024;
+    e.channelCount = 16;
+    e.recordBase = 0x010;
+    e.columns = kKeyColumns;
+    e.frequencyRule = kSmallRadio;
+    e.link = {.readBlocks = 128, .writeBlocks = 123, .progressMax = 123, .readStepBelow = 123,
+              .writeStepBelow = 122, .readFinal = 123, .writeFinal = 123, .readAckPauseMs = 15,
+              .readPumpPasses = 199, .readAfterPassesMs = 20, .writePumpPasses = 201, .startAckFailPasses = 601,
+              .passwordCheck = true};
+    e.passwordOffset = 0x000;
+    e.testModeBaseMHz = 450;
+    e.newDocument = {
+        {0x01C, {0xFB}, 16, 16},
+        {0x3C0, {0x2F, 0x05, 0x03, 0x00, 0xFF, 0x12, 0x78, 0x00, 0x01, 0x00, 0x00}},
+        {0x3D2, {0xEE, 0x37}},
+    };
+    e.english = keyAssignmentEnglishTexts();
+    return e;
+}
+
+Edition keysChinese()
+{
+    Edition e = keys();
+    e.id = "cps-keys-cn";
+    e.languages = LanguageChoice::ChineseOnly;
+    EditionTexts t = keyAssignmentEnglishTexts();
+    t.headers = {"频道", "接收频率(MHz)", "发射频率(MHz)", "接收信令", "发射信令", "繁忙锁定", "发射功率", "宽/窄", "扫描添加"};
+    t.power = {{"高", "低"}, 0};
+    t.bandwidth = {{"宽", "窄"}, 0};
+    t.scan = {{"是", "否"}, 0};
+    t.busy = {{"是", "否"}, 0};
+    const EditionTexts zh = twoToneChineseTexts();
+    t.link = zh.link;
+    t.link.detecting = "现在正在检查通信串口,请稍等...";
+    t.link.waiting = "正在等待对讲机响应....";
+    t.link.readNoAck = "Error had happen,please try again";
+    t.link.passwordIncorrect = "Password incorrect";
+    t.link.readTitle = "正在读数据";
+    t.link.writeTitle = "正在写数据";
+    t.entry.pleaseInputNumber = zh.entry.pleaseInputNumber;
+    t.entry.outOfRange = zh.entry.outOfRange;
+    t.entry.offStepOnLeave = "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入";
+    t.entry.offStepOnEnter = t.entry.offStepOnLeave;
+    e.english = {};
+    e.chinese = t;
+    return e;
+}
+
+Edition sixteen()
+{
+    Edition e = keys();
+    e.id = "cps16";
+    e.family = Family::SixteenChannel;
+    e.columns = kSixteenColumns;
+    e.link.readAckPauseMs = 0;
+    e.link.readPumpPasses = 9;
+    e.link.readAfterPassesMs = 0;
+    e.link.startAckFailPasses = 11;
+    e.link.passwordCheck = false;
+    e.passwordOffset.reset();
+    e.newDocument = {
+        {0x01C, {0xFB}},
+        {0x3C0, {0xF7, 0x05, 0x03, 0x00, 0xFF, 0x0A}},
+        {0x3C8, {0x01, 0x00, 0x00}},
+        {0x3D2, {0xF5, 0x37}},
+    };
+    e.english.headers = {"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", "Busy"};
+    return e;
+}
+
+Edition sixteenChinese()
+{
+    Edition e = sixteen();
+    e.id = "cps16-cn";
+    e.languages = LanguageChoice::ChineseOnly;
+    e.link.writePumpPasses = 11;
+    e.testModeBaseMHz.reset();
+    e.newDocument = {
+        {0x01C, {0xFB}},
+        {0x3C0, {0xF7, 0x05, 0x03, 0x00, 0xFF, 0x0A}},
+        {0x3D2, {0xF5, 0x37}},
+    };
+    EditionTexts t = keysChinese().chinese;
+    t.headers = {"信道", "接收频率", "发射频率", "接收信令", "发射信令", "是否禁发"};
+    t.link.detecting = "正在检测通讯端口，请等待...";
+    t.link.readNoAck = "接收出错中断，请重试";
+    t.entry.offStepOnLeave = "输入数据错误，请按6.25K或 5k的倍数重新输入";
+    t.entry.offStepOnEnter = t.entry.offStepOnLeave;
+    e.english = {};
+    e.chinese = t;
+    return e;
+}
+
+} // namespace
+
+Language Edition::uiLanguage(Language decided) const
+{
+    switch (languages) {
+    case LanguageChoice::AtStartUp:
+        return decided;
+    case LanguageChoice::EnglishOnly:
+        return Language::English;
+    case LanguageChoice::ChineseOnly:
+        return Language::Chinese;
+    }
+    return decided;
+}
+
+const EditionTexts& Edition::texts(Language decided) const
+{
+    return uiLanguage(decided) == Language::English ? english : chinese;
+}
+
+const std::vector<const Edition*>& allEditions()
+{
+    static const std::vector<Edition> editions = {twoTone(), ccir(),  brand(), fleet(),   cn2(),
+                                                  cn10(),    keys(),  keysChinese(), sixteen(), sixteenChinese()};
+    static const std::vector<const Edition*> pointers = [] {
+        std::vector<const Edition*> p;
+        for (const Edition& e : editions)
+            p.push_back(&e);
+        return p;
+    }();
+    return pointers;
+}
+
+const Edition* findEdition(std::string_view id)
+{
+    for (const Edition* e : allEditions())
+        if (e->id == id)
+            return e;
+    return nullptr;
+}
+
+MemoryImage newDocumentImage(const Edition& edition)
+{
+    MemoryImage image(edition.imageSize);
+    for (const BytePatch& patch : edition.newDocument)
+        for (int k = 0; k < patch.repeat; ++k)
+            image.write(patch.offset + static_cast<std::size_t>(k) * patch.stride, patch.bytes);
+    return image;
+}
+
+} // namespace tolvan
