@@ -115,6 +115,9 @@ struct Edition {
     std::optional<std::size_t> nameBase;  // 8 name bytes per channel, when the radio has names
 
     std::vector<Column> columns;
+    // The small radios show a stored tone even on a channel without frequencies;
+    // family A shows only the name there.
+    bool unusedChannelsShowTones = false;
     std::vector<std::uint8_t> signallingValues;  // byte-12 value of each signalling choice
     std::uint8_t unknownSignallingValue = 0;     // stored for a text that is none of the choices
 

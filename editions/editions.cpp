@@ -223,6 +223,7 @@ Edition keys()
     e.channelCount = 16;
     e.recordBase = 0x010;
     e.columns = kKeyColumns;
+    e.unusedChannelsShowTones = true;
     e.frequencyRule = kSmallRadio;
     e.link = {.readBlocks = 128, .writeBlocks = 123, .progressMax = 123, .readStepBelow = 123,
               .writeStepBelow = 122, .readFinal = 123, .writeFinal = 123, .readAckPauseMs = 15,

@@ -1,0 +1,142 @@
+#include "editor/channel_table.h"
+
+#include "editions/record_codec.h"
+
+#include <stdexcept>
+
+namespace tolvan {
+namespace {
+
+const std::string kEmpty;
+
+// A stored cell may have been written in either language (the words follow the
+// language at the moment the cells were written), so both are understood.
+int indexInEither(const WordList& a, const WordList& b, const std::string& text)
+{
+    const int i = a.indexOf(text);
+    return i >= 0 ? i : b.indexOf(text);
+}
+
+bool isOn(const WordList& a, const WordList& b, const std::string& text)
+{
+    return !text.empty() && (text == (a.items.empty() ? kEmpty : a.word(true))
+                             || text == (b.items.empty() ? kEmpty : b.word(true)));
+}
+
+int wordIndexInEither(const std::vector<std::string>& a, const std::vector<std::string>& b, const std::string& text)
+{
+    for (const auto* words : {&a, &b})
+        for (std::size_t i = 0; i < words->size(); ++i)
+            if ((*words)[i] == text)
+                return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+ChannelTable::ChannelTable(const Edition& edition, Language language)
+    : edition_(&edition), language_(language),
+      cells_(static_cast<std::size_t>(edition.channelCount + 1), std::vector<std::string>(edition.columns.size()))
+{
+    const auto& headers = texts().headers;
+    for (int col = 0; col < columnCount(); ++col)
+        cells_[0][static_cast<std::size_t>(col)] = headers.at(static_cast<std::size_t>(col));
+    for (int row = 1; row < rowCount(); ++row)
+        cells_[static_cast<std::size_t>(row)][0] = std::to_string(row);
+}
+
+int ChannelTable::columnOf(Column column) const
+{
+    for (int col = 0; col < columnCount(); ++col)
+        if (columnAt(col) == column)
+            return col;
+    return -1;
+}
+
+const std::string& ChannelTable::cell(int row, int col) const
+{
+    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+}
+
+void ChannelTable::setCell(int row, int col, std::string text)
+{
+    cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)) = std::move(text);
+}
+
+const std::string& ChannelTable::cell(int row, Column column) const
+{
+    const int col = columnOf(column);
+    return col < 0 ? kEmpty : cell(row, col);
+}
+
+void ChannelTable::setCell(int row, Column column, std::string text)
+{
+    const int col = columnOf(column);
+    if (col >= 0)
+        setCell(row, col, std::move(text));
+}
+
+void ChannelTable::showChannel(int row, const ChannelFields& f)
+{
+    const EditionTexts& t = texts();
+    const bool inUse = f.inUse();
+    auto word = [&](const WordList& list, bool on) { return inUse && !list.items.empty() ? list.word(on) : kEmpty; };
+    auto listItem = [&](const std::vector<std::string>& items, int index) {
+        return inUse && index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
+                                                                             : kEmpty;
+    };
+    const bool showTones = inUse || edition_->unusedChannelsShowTones;
+    const std::string offTone = inUse ? t.offTone : std::string();
+
+    setCell(row, Column::Receive, frequencyText(f.rx));
+    setCell(row, Column::Transmit, frequencyText(f.tx));
+    setCell(row, Column::RxTone, showTones ? toneText(f.rxTone, offTone) : kEmpty);
+    setCell(row, Column::TxTone, showTones ? toneText(f.txTone, offTone) : kEmpty);
+    setCell(row, Column::Signal, listItem(t.signalling, f.signalling));
+    setCell(row, Column::Power, word(t.power, f.highPower));
+    setCell(row, Column::Bandwidth, word(t.bandwidth, f.wide));
+    setCell(row, Column::Scan, word(t.scan, f.scan));
+    setCell(row, Column::Busy, listItem(t.busy.items, f.busy));
+    setCell(row, Column::Name, f.name);
+    setCell(row, Column::PttId, word(t.pttId, f.pttId));
+    setCell(row, Column::More, inUse ? ">>" : kEmpty);
+}
+
+ChannelFields ChannelTable::channelOfRow(int row) const
+{
+    const EditionTexts& en = edition_->english;
+    const EditionTexts& zh = edition_->chinese;
+    ChannelFields f;
+    f.rx = frequencyFromText(cell(row, Column::Receive));
+    f.tx = frequencyFromText(cell(row, Column::Transmit));
+    f.rxTone = toneFromText(cell(row, Column::RxTone));
+    f.txTone = toneFromText(cell(row, Column::TxTone));
+    f.signalling = wordIndexInEither(en.signalling, zh.signalling, cell(row, Column::Signal));
+    f.highPower = isOn(en.power, zh.power, cell(row, Column::Power));
+    f.scan = isOn(en.scan, zh.scan, cell(row, Column::Scan));
+    f.wide = isOn(en.bandwidth, zh.bandwidth, cell(row, Column::Bandwidth));
+    f.pttId = isOn(en.pttId, zh.pttId, cell(row, Column::PttId));
+    f.busy = indexInEither(en.busy, zh.busy, cell(row, Column::Busy));
+    f.name = cell(row, Column::Name);
+    return f;
+}
+
+void ChannelTable::loadFromImage(const MemoryImage& image)
+{
+    if (image.size() != edition_->imageSize)
+        throw std::invalid_argument("image size does not match the edition");
+    const RecordCodec& codec = edition_->records();
+    for (int ch = 1; ch <= edition_->channelCount; ++ch)
+        showChannel(ch, codec.read(*edition_, image, ch));
+}
+
+void ChannelTable::storeToImage(MemoryImage& image) const
+{
+    if (image.size() != edition_->imageSize)
+        throw std::invalid_argument("image size does not match the edition");
+    const RecordCodec& codec = edition_->records();
+    for (int ch = 1; ch <= edition_->channelCount; ++ch)
+        codec.write(*edition_, image, ch, channelOfRow(ch));
+}
+
+} // namespace tolvan

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "editions/channel_fields.h"
+#include "editions/edition.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvan {
+
+// The channel table as the user sees it: texts in rows and columns. Row 0 holds
+// the headers, column 0 the channel numbers; row r is channel r. Between the
+// image-to-grid and grid-to-image transfers the cells are the working copy of
+// the channel records.
+class ChannelTable {
+public:
+    ChannelTable(const Edition& edition, Language language);
+
+    const Edition& edition() const { return *edition_; }
+    Language language() const { return language_; }
+    const EditionTexts& texts() const { return edition_->texts(language_); }
+
+    int rowCount() const { return static_cast<int>(cells_.size()); }
+    int columnCount() const { return static_cast<int>(edition_->columns.size()); }
+    // The table column showing `column`, or -1 when the edition has no such column.
+    int columnOf(Column column) const;
+    Column columnAt(int col) const { return edition_->columns.at(static_cast<std::size_t>(col)); }
+
+    const std::string& cell(int row, int col) const;
+    void setCell(int row, int col, std::string text);
+    const std::string& cell(int row, Column column) const;
+    void setCell(int row, Column column, std::string text);
+
+    // Image-to-grid: headers, channel numbers, and every channel row.
+    void loadFromImage(const MemoryImage& image);
+    // Grid-to-image: every channel record (and name) from the cells. Settings
+    // bytes of the form are not this class's.
+    void storeToImage(MemoryImage& image) const;
+
+    // One row's texts <-> fields, in the edition's words.
+    void showChannel(int row, const ChannelFields& fields);
+    ChannelFields channelOfRow(int row) const;
+
+private:
+    const Edition* edition_;
+    Language language_;
+    std::vector<std::vector<std::string>> cells_;
+};
+
+} // namespace tolvan
