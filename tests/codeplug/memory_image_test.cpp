@@ -1,0 +1,31 @@
+#include "codeplug/memory_image.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace tolvan;
+
+TEST(MemoryImage, StartsErasedAndChecksEveryOffset)
+{
+    MemoryImage image(16);
+    EXPECT_EQ(image.size(), 16u);
+    EXPECT_EQ(image.at(15), 0xFF);
+    EXPECT_THROW(image.at(16), std::out_of_range);
+    EXPECT_THROW(image.set(16, 0), std::out_of_range);
+    EXPECT_THROW(image.bytes(10, 7), std::out_of_range);
+    EXPECT_THROW(image.bytes(SIZE_MAX, 2), std::out_of_range);
+    EXPECT_NO_THROW(image.bytes(16, 0));
+}
+
+TEST(MemoryImage, BitsChangeOnlyThemselves)
+{
+    MemoryImage image(4, 0x00);
+    image.setBit(2, 7, true);
+    image.setBit(2, 0, true);
+    EXPECT_EQ(image.at(2), 0x81);
+    image.setBit(2, 7, false);
+    EXPECT_EQ(image.at(2), 0x01);
+    EXPECT_TRUE(image.bit(2, 0));
+    EXPECT_EQ(image.at(1), 0x00);
+}
