@@ -2,6 +2,7 @@
 
 #include "codeplug/frequency_codec.h"
 #include "codeplug/memory_image.h"
+#include "editions/channel_fields.h"
 
 #include <cstdint>
 #include <optional>
@@ -61,6 +62,7 @@ struct EntryTexts {
     std::string outOfBand;
     std::string outOfBandCaption;
     std::string editChannel;
+    std::string channelRange;  // Channel Edit's channel field outside 1..channels
 };
 
 // Everything an edition shows in one language.
@@ -120,6 +122,13 @@ struct Edition {
     bool unusedChannelsShowTones = false;
     std::vector<std::uint8_t> signallingValues;  // byte-12 value of each signalling choice
     std::uint8_t unknownSignallingValue = 0;     // stored for a text that is none of the choices
+
+    // Cell editing: what a frequency typed into an empty row brings with it, where
+    // Enter on the grid itself leaves the table, and whether Enter in a list cell
+    // goes on to the next row's receive cell instead of the next column.
+    ChannelFields newChannel;
+    std::optional<Column> gridEnterLeavesAt;
+    bool listEnterGoesToNextRow = false;
 
     FrequencyRule frequencyRule;
     std::vector<Band> bands;  // per "Field" index, where the edition checks the band

@@ -46,6 +46,7 @@ EditionTexts twoToneEnglishTexts()
         .outOfBand = "",
         .outOfBandCaption = "",
         .editChannel = "Please directly double click inside the table",
+        .channelRange = "Please enter an integer between 1 and 128.",
     };
     return t;
 }
@@ -76,6 +77,7 @@ EditionTexts twoToneChineseTexts()
     t.entry.offStepOnLeave = "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入";
     t.entry.offStepOnEnter = "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入";
     t.entry.editChannel = "请直接在右边的表格双击";
+    t.entry.channelRange = "请输入 1 到 128 之间的整数。";
     return t;
 }
 

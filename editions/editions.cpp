@@ -3,6 +3,8 @@
 
 #include "editions/edition.h"
 #include "editions/edition_texts.h"
+#include "editions/family_a_record.h"
+#include "editions/small_radio_record.h"
 
 #include <algorithm>
 
@@ -50,6 +52,15 @@ EditionTexts withColumns(EditionTexts t, const std::vector<Column>& columns)
     return t;
 }
 
+// A frequency typed into an empty family-A row brings: no tones, DTMF (at
+// `dtmfIndex` of the edition's signalling list), PTT ID on, busy lock "Close",
+// wide band, scan on, high power.
+ChannelFields familyANewChannel(int dtmfIndex)
+{
+    return {.signalling = dtmfIndex, .busy = family_a::kBusyClose, .pttId = true, .wide = true, .scan = true,
+            .highPower = true};
+}
+
 std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, std::uint8_t byte81B)
 {
     return {
@@ -77,6 +88,8 @@ Edition twoTone()
     e.nameBase = 0x850;
     e.columns = kTwoToneColumns;
     e.signallingValues = {0x1, 0x2, 0x4, 0x8};
+    e.newChannel = familyANewChannel(1);
+    e.gridEnterLeavesAt = Column::Scan;
     e.frequencyRule = kWideSteps;
     e.link = {.readBlocks = 508, .writeBlocks = 508, .progressMax = 507, .readStepBelow = 507,
               .writeStepBelow = 507, .readFinal = 507, .writeFinal = 507, .readAckPauseMs = 15,
@@ -119,6 +132,8 @@ Edition ccir()
     e.columns = kNamedColumns;
     e.signallingValues = {1, 0, 2, 4};  // "None", "MSK", "DTMF", "CCIR"
     e.unknownSignallingValue = 1;       // an empty cell is "None", not "MSK"
+    e.newChannel = familyANewChannel(2);
+    e.gridEnterLeavesAt = Column::Scan;
     e.frequencyRule = kWideSteps;
     e.link = {.readBlocks = 394, .writeBlocks = 394, .progressMax = 394, .readStepBelow = 394,
               .writeStepBelow = 394, .readFinal = 394, .writeFinal = 394, .readAckPauseMs = 15,
@@ -139,6 +154,7 @@ Edition brand()
     e.languages = LanguageChoice::EnglishOnly;
     e.signallingValues = {0, 2, 4};  // "None", "DTMF", "FleetSync"
     e.unknownSignallingValue = 0;
+    e.newChannel = familyANewChannel(1);
     e.newDocument = familyASettings(0x39, 0x00, 0x00);
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.chinese = {};
@@ -224,6 +240,8 @@ Edition keys()
     e.recordBase = 0x010;
     e.columns = kKeyColumns;
     e.unusedChannelsShowTones = true;
+    e.newChannel = {.busy = small_radio::kBusyNo, .wide = true, .scan = true, .highPower = true};
+    e.listEnterGoesToNextRow = true;
     e.frequencyRule = kSmallRadio;
     e.link = {.readBlocks = 128, .writeBlocks = 123, .progressMax = 123, .readStepBelow = 123,
               .writeStepBelow = 122, .readFinal = 123, .writeFinal = 123, .readAckPauseMs = 15,
@@ -274,6 +292,7 @@ Edition sixteen()
     e.id = "cps16";
     e.family = Family::SixteenChannel;
     e.columns = kSixteenColumns;
+    e.newChannel = {.busy = small_radio::kBusyNo};
     e.link.readAckPauseMs = 0;
     e.link.readPumpPasses = 9;
     e.link.readAfterPassesMs = 0;

@@ -1,5 +1,6 @@
 #include "editor/channel_table.h"
 
+#include "codeplug/tone_list.h"
 #include "editions/record_codec.h"
 
 #include <stdexcept>
@@ -76,30 +77,61 @@ void ChannelTable::setCell(int row, Column column, std::string text)
         setCell(row, col, std::move(text));
 }
 
-void ChannelTable::showChannel(int row, const ChannelFields& f)
+std::string ChannelTable::textFor(Column column, const ChannelFields& f, bool inUse) const
 {
     const EditionTexts& t = texts();
-    const bool inUse = f.inUse();
     auto word = [&](const WordList& list, bool on) { return inUse && !list.items.empty() ? list.word(on) : kEmpty; };
-    auto listItem = [&](const std::vector<std::string>& items, int index) {
+    auto item = [&](const std::vector<std::string>& items, int index) {
         return inUse && index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
                                                                              : kEmpty;
     };
     const bool showTones = inUse || edition_->unusedChannelsShowTones;
     const std::string offTone = inUse ? t.offTone : std::string();
+    switch (column) {
+    case Column::Channel:
+        return kEmpty;
+    case Column::Receive:
+        return frequencyText(f.rx);
+    case Column::Transmit:
+        return frequencyText(f.tx);
+    case Column::RxTone:
+        return showTones ? toneText(f.rxTone, offTone) : kEmpty;
+    case Column::TxTone:
+        return showTones ? toneText(f.txTone, offTone) : kEmpty;
+    case Column::Bandwidth:
+        return word(t.bandwidth, f.wide);
+    case Column::Scan:
+        return word(t.scan, f.scan);
+    case Column::Power:
+        return word(t.power, f.highPower);
+    case Column::Signal:
+        return item(t.signalling, f.signalling);
+    case Column::PttId:
+        return word(t.pttId, f.pttId);
+    case Column::Busy:
+        return item(t.busy.items, f.busy);
+    case Column::Name:
+        return f.name;
+    case Column::More:
+        return inUse ? ">>" : kEmpty;
+    }
+    return kEmpty;
+}
 
-    setCell(row, Column::Receive, frequencyText(f.rx));
-    setCell(row, Column::Transmit, frequencyText(f.tx));
-    setCell(row, Column::RxTone, showTones ? toneText(f.rxTone, offTone) : kEmpty);
-    setCell(row, Column::TxTone, showTones ? toneText(f.txTone, offTone) : kEmpty);
-    setCell(row, Column::Signal, listItem(t.signalling, f.signalling));
-    setCell(row, Column::Power, word(t.power, f.highPower));
-    setCell(row, Column::Bandwidth, word(t.bandwidth, f.wide));
-    setCell(row, Column::Scan, word(t.scan, f.scan));
-    setCell(row, Column::Busy, listItem(t.busy.items, f.busy));
-    setCell(row, Column::Name, f.name);
-    setCell(row, Column::PttId, word(t.pttId, f.pttId));
-    setCell(row, Column::More, inUse ? ">>" : kEmpty);
+std::string ChannelTable::newChannelText(Column column) const
+{
+    // A new channel's tones read "OFF" in every edition.
+    if (column == Column::RxTone || column == Column::TxTone)
+        return ToneList::instance().at(0);
+    ChannelFields defaults = edition_->newChannel;
+    defaults.rx = 1;  // in use
+    return textFor(column, defaults, true);
+}
+
+void ChannelTable::showChannel(int row, const ChannelFields& f)
+{
+    for (int col = 1; col < columnCount(); ++col)
+        setCell(row, col, textFor(columnAt(col), f, f.inUse()));
 }
 
 ChannelFields ChannelTable::channelOfRow(int row) const

@@ -39,6 +39,11 @@ public:
 
     // One row's texts <-> fields, in the edition's words.
     void showChannel(int row, const ChannelFields& fields);
+    // The text one column shows for a channel; `inUse` decides whether a channel
+    // without frequencies shows anything there.
+    std::string textFor(Column column, const ChannelFields& fields, bool inUse) const;
+    // What a column shows on a channel that was just given its first frequency.
+    std::string newChannelText(Column column) const;
     ChannelFields channelOfRow(int row) const;
 
 private:

@@ -1,0 +1,320 @@
+#include "editor/cell_editing.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvan;
+
+namespace {
+
+struct Editing {
+    explicit Editing(const char* id, Language language = Language::English)
+        : edition(*findEdition(id)), table(edition, language), editing(table, undo)
+    {
+        table.loadFromImage(newDocumentImage(edition));
+    }
+
+    // Types a whole entry into a cell as a user does: a digit opens the editor,
+    // the rest goes into it.
+    std::vector<Notice> type(int row, Column column, const std::string& text, bool enter = true)
+    {
+        editing.enterCell(row, table.columnOf(column));
+        std::vector<Notice> notices;
+        if (auto n = editing.openEditor(OpenKey::Typed, text.empty() ? '0' : text[0]))
+            notices.push_back(*n);
+        editing.setEditorText(text);
+        auto more = enter ? editing.enterKey().notices : editing.leaveCell();
+        notices.insert(notices.end(), more.begin(), more.end());
+        return notices;
+    }
+
+    std::string cell(int row, Column column) const { return table.cell(row, column); }
+
+    const Edition& edition;
+    ChannelTable table;
+    UndoStack undo;
+    CellEditing editing;
+};
+
+} // namespace
+
+TEST(CellEditing, ATypedFrequencyMakesANewChannel)
+{
+    Editing e("cps-twotone");
+    e.table.setCell(7, Column::Name, "HOME");
+    e.editing.enterCell(7, 1);
+    EXPECT_FALSE(e.editing.openEditor(OpenKey::Typed, '4'));
+    EXPECT_EQ(e.editing.editorText(), "4");
+    e.editing.setEditorText("446");
+    const EnterOutcome out = e.editing.enterKey();
+    EXPECT_TRUE(out.notices.empty());
+    const std::pair<Column, const char*> want[] = {
+        {Column::Receive, "446.00000"}, {Column::Transmit, "446.00000"}, {Column::RxTone, "OFF"},
+        {Column::TxTone, "OFF"},        {Column::Bandwidth, "Wide"},     {Column::Scan, "Yes"},
+        {Column::Power, "High"},        {Column::Signal, "DTMF"},        {Column::PttId, "ON"},
+        {Column::Busy, "Close"},        {Column::Name, "HOME"},          {Column::More, ">>"},
+    };
+    for (const auto& [column, text] : want)
+        EXPECT_EQ(e.cell(7, column), text);
+    // The cursor moved on and the transmit cell's editor is open on its text.
+    EXPECT_TRUE(out.moved);
+    EXPECT_EQ(e.editing.col(), 2);
+    EXPECT_TRUE(e.editing.editorOpen());
+    EXPECT_EQ(e.editing.editorText(), "446.00000");
+}
+
+TEST(CellEditing, NewChannelDefaultsOfEveryFamily)
+{
+    struct Case {
+        const char* id;
+        Language language;
+        std::vector<std::string> row;  // columns 1.. after typing 446 into the receive cell
+    };
+    const Case cases[] = {
+        {"cps-twotone", Language::Chinese,
+         {"446.00000", "446.00000", "OFF", "OFF", "宽", "是", "高", "DTMF", "开", "关闭", "", ">>"}},
+        {"cps-ccir", Language::English,
+         {"446.00000", "446.00000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close", ""}},
+        {"cps-fleet", Language::English,
+         {"446.00000", "446.00000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close"}},
+        {"cps-cn10", Language::Chinese,
+         {"446.00000", "446.00000", "OFF", "OFF", "宽", "是", "高", "DTMF", "开", "关闭"}},
+        {"cps-keys", Language::English, {"446.00000", "446.00000", "OFF", "OFF", "NO", "High", "Wide", "Yes"}},
+        {"cps-keys-cn", Language::Chinese, {"446.00000", "446.00000", "OFF", "OFF", "否", "高", "宽", "是"}},
+        {"cps16", Language::English, {"446.00000", "446.00000", "OFF", "OFF", "NO"}},
+    };
+    for (const Case& c : cases) {
+        Editing e(c.id, c.language);
+        EXPECT_TRUE(e.type(1, Column::Receive, "446").empty()) << c.id;
+        ASSERT_EQ(static_cast<int>(c.row.size()), e.table.columnCount() - 1) << c.id;
+        for (int col = 1; col < e.table.columnCount(); ++col)
+            EXPECT_EQ(e.table.cell(1, col), c.row[static_cast<std::size_t>(col - 1)]) << c.id << " column " << col;
+    }
+}
+
+TEST(CellEditing, RefusedFrequenciesAndTheirMessages)
+{
+    struct Case {
+        const char* id;
+        Language language;
+        const char* typed;
+        bool enter;
+        Notice notice;
+    };
+    const Case cases[] = {
+        {"cps-twotone", Language::English, "446.003", false,
+         {"Error data Value，Please input according the step value(6.25K/5k/2.5k)"}},
+        {"cps-twotone", Language::Chinese, "446.003", false, {"输入数据错误，请按6.25K/5k/2.5k的倍数重新输入"}},
+        {"cps-twotone", Language::Chinese, "446.003", true, {"输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"}},
+        {"cps-twotone", Language::English, "600", true, {"Error Data Format，Please input again"}},
+        {"cps-twotone", Language::Chinese, "66", false, {"输入数据错误，请按正确的格式及大小重新输入"}},
+        {"cps-fleet", Language::English, "445.0025", true,
+         {"Error data Value，Please input according the step value(6.25K/5k)"}},
+        {"cps-cn2", Language::Chinese, "445.0025", false, {"输入数据错误，请按6.25K或 5k的倍数重新输入"}},
+        {"cps-keys", Language::English, "59.99375", true, {"Error Data Format，Please input again"}},
+        {"cps16-cn", Language::Chinese, "445.0025", true, {"输入数据错误，请按6.25K或 5k的倍数重新输入"}},
+    };
+    for (const Case& c : cases) {
+        Editing e(c.id, c.language);
+        e.table.setCell(2, Column::RxTone, "88.5");
+        EXPECT_EQ(e.type(2, Column::Receive, c.typed, c.enter), std::vector<Notice>{c.notice}) << c.id << " " << c.typed;
+        EXPECT_EQ(e.cell(2, Column::Receive), "") << c.id;
+        EXPECT_EQ(e.cell(2, Column::RxTone), "") << c.id;  // as if the user had erased it
+    }
+}
+
+TEST(CellEditing, TheBandOnTheFormLimitsEntries)
+{
+    Editing e("cps-cn2", Language::Chinese);
+    e.editing.bandOfForm = [] { return Band{43000000, 45000000}; };
+    EXPECT_TRUE(e.type(1, Column::Receive, "440.000").empty());
+    EXPECT_TRUE(e.type(2, Column::Receive, "450.000").empty());
+    EXPECT_EQ(e.type(3, Column::Receive, "450.00625"), (std::vector<Notice>{{"超出频率范围!", "温馨提示", true}}));
+    EXPECT_EQ(e.cell(3, Column::Receive), "");
+}
+
+TEST(CellEditing, EmptyingFrequenciesEmptiesTheRowStepByStep)
+{
+    Editing e("cps-twotone");
+    e.type(1, Column::Receive, "446");
+    e.table.setCell(1, Column::Name, "A1");
+    e.type(1, Column::Receive, "", false);
+    EXPECT_EQ(e.cell(1, Column::RxTone), "");
+    EXPECT_EQ(e.cell(1, Column::TxTone), "OFF");
+    EXPECT_EQ(e.cell(1, Column::Power), "High");
+    e.type(1, Column::Transmit, "", false);
+    for (int col = 1; col < e.table.columnCount(); ++col)
+        EXPECT_EQ(e.table.cell(1, col), "") << col;
+}
+
+TEST(CellEditing, TypingAKeyThatIsNotADigit)
+{
+    Editing e("cps-twotone");
+    e.editing.enterCell(3, e.table.columnOf(Column::Name));
+    EXPECT_EQ(e.editing.openEditor(OpenKey::Typed, 'A'), Notice{"Please input Number"});
+    EXPECT_FALSE(e.editing.editorOpen());
+    e.editing.enterCell(3, e.table.columnOf(Column::More));
+    EXPECT_EQ(e.editing.openEditor(OpenKey::Typed, 'A'), std::nullopt);
+    EXPECT_FALSE(e.editing.editorOpen());
+}
+
+TEST(CellEditing, ToneEntries)
+{
+    struct Case {
+        const char* typed;
+        bool enter;
+        const char* cell;
+    };
+    const Case cases[] = {
+        {"88.5", true, "88.5"}, {"88.4", true, "OFF"},  {"d023n", true, "D023N"},
+        {"d023n", false, "D023N"}, {"254.1", false, "254.1"}, {"xyz", false, "OFF"},
+    };
+    for (const Case& c : cases) {
+        Editing e("cps-twotone");
+        e.type(4, Column::Receive, "145.5");
+        e.editing.enterCell(4, e.table.columnOf(Column::RxTone));
+        e.editing.openEditor(OpenKey::Enter);
+        e.editing.setEditorText(c.typed);
+        if (c.enter)
+            e.editing.enterKey();
+        else
+            e.editing.leaveCell();
+        EXPECT_EQ(e.cell(4, Column::RxTone), c.cell) << c.typed;
+    }
+    // Without frequencies a tone cell stays empty.
+    Editing e("cps-twotone");
+    e.editing.enterCell(5, e.table.columnOf(Column::RxTone));
+    e.editing.openEditor(OpenKey::Enter);
+    e.editing.setEditorText("88.5");
+    e.editing.enterKey();
+    EXPECT_EQ(e.cell(5, Column::RxTone), "");
+}
+
+TEST(CellEditing, PreloadPicksTheFirstItemThatBeginsWithTheCell)
+{
+    Editing e("cps-twotone");
+    e.type(1, Column::Receive, "145.5");
+    e.table.setCell(1, Column::RxTone, "d02");
+    e.editing.enterCell(1, e.table.columnOf(Column::RxTone));
+    EXPECT_EQ(e.editing.editorText(), "D023N");
+    e.editing.enterCell(1, e.table.columnOf(Column::Busy));
+    EXPECT_EQ(e.editing.editorText(), "Close");
+    e.table.setCell(1, Column::Busy, "zzz");
+    e.editing.enterCell(1, e.table.columnOf(Column::Busy));
+    EXPECT_EQ(e.editing.editorText(), "Close");
+}
+
+TEST(CellEditing, WhereEnterGoes)
+{
+    {
+        Editing e("cps-twotone");
+        e.type(128, Column::Receive, "145.5");
+        e.editing.enterCell(128, e.table.columnOf(Column::Name));
+        e.editing.openEditor(OpenKey::Enter);
+        e.editing.setEditorText("last");
+        const EnterOutcome out = e.editing.enterKey();
+        EXPECT_TRUE(out.leaveTable);
+        EXPECT_EQ(e.cell(128, Column::Name), "LAST");
+    }
+    {
+        Editing e("cps-twotone");
+        e.editing.enterCell(5, e.table.columnOf(Column::Name));
+        e.editing.openEditor(OpenKey::Enter);
+        e.editing.setEditorText("abc");
+        const EnterOutcome out = e.editing.enterKey();
+        EXPECT_EQ(e.cell(5, Column::Name), "ABC");  // stored even without frequencies
+        EXPECT_EQ(std::make_pair(e.editing.row(), e.editing.col()), std::make_pair(6, 1));
+        EXPECT_TRUE(e.editing.editorOpen());
+        EXPECT_TRUE(out.moved);
+    }
+    {
+        Editing e("cps-twotone");  // Enter on the grid itself
+        e.editing.enterCell(1, e.table.columnOf(Column::Scan));
+        EXPECT_TRUE(e.editing.enterKey().leaveTable);
+        e.editing.enterCell(1, 2);
+        EXPECT_TRUE(e.editing.enterKey().moved);
+        EXPECT_EQ(e.editing.col(), 3);
+        EXPECT_FALSE(e.editing.editorOpen());
+    }
+    {
+        Editing e("cps-twotone");  // a list in the last row leaves the table
+        e.type(128, Column::Receive, "145.5");
+        e.editing.enterCell(128, e.table.columnOf(Column::Power));
+        e.editing.openEditor(OpenKey::Enter);
+        e.editing.setEditorText("Low");
+        EXPECT_TRUE(e.editing.enterKey().leaveTable);
+        EXPECT_EQ(e.cell(128, Column::Power), "Low");
+    }
+    {
+        Editing e("cps-fleet");  // the last list of a table without names
+        e.type(3, Column::Receive, "145.5");
+        e.editing.enterCell(3, e.table.columnOf(Column::Busy));
+        e.editing.openEditor(OpenKey::Enter);
+        e.editing.enterKey();
+        EXPECT_EQ(std::make_pair(e.editing.row(), e.editing.col()), std::make_pair(4, 1));
+    }
+    {
+        Editing e("cps-keys");  // lists go on to the next row
+        e.type(3, Column::Receive, "145.5");
+        e.editing.enterCell(3, e.table.columnOf(Column::Power));
+        e.editing.openEditor(OpenKey::Enter);
+        e.editing.setEditorText("Low");
+        e.editing.enterKey();
+        EXPECT_EQ(e.cell(3, Column::Power), "Low");
+        EXPECT_EQ(std::make_pair(e.editing.row(), e.editing.col()), std::make_pair(4, 1));
+        e.editing.enterCell(16, e.table.columnOf(Column::Scan));
+        e.editing.openEditor(OpenKey::Enter);
+        EXPECT_TRUE(e.editing.enterKey().leaveTable);
+    }
+}
+
+TEST(CellEditing, NameEditKeepsWhatTheRadioStores)
+{
+    Editing e("cps-twotone");
+    e.editing.enterCell(1, e.table.columnOf(Column::Name));
+    e.editing.openEditor(OpenKey::Enter);
+    e.editing.setEditorText("ab-1 x!yz");
+    EXPECT_EQ(e.editing.editorText(), "AB-1 X");
+}
+
+TEST(CellEditing, DoubleClickOpensChannelEditOnlyWithBothFrequencies)
+{
+    Editing e("cps-twotone");
+    e.type(1, Column::Receive, "145.5");  // copied into transmit
+    e.type(2, Column::Transmit, "145.5");
+    EXPECT_TRUE(e.editing.doubleClickOpensChannelEdit(1));
+    EXPECT_FALSE(e.editing.doubleClickOpensChannelEdit(2));
+    Editing keys("cps-ccir");
+    keys.type(1, Column::Receive, "145.5");
+    EXPECT_FALSE(keys.editing.doubleClickOpensChannelEdit(1));
+
+    EXPECT_EQ(e.editing.editChannelCommand(), Notice{"Please directly double click inside the table"});
+    EXPECT_EQ(std::make_pair(e.editing.row(), e.editing.col()), std::make_pair(1, 1));
+}
+
+TEST(CellEditing, UndoAndRedoWholeCommits)
+{
+    Editing e("cps-twotone");
+    e.type(9, Column::Receive, "446");
+    e.type(9, Column::Receive, "446.5");
+    ASSERT_TRUE(e.undo.canUndo());
+    EXPECT_EQ(e.undo.undo(e.table), std::vector<int>{9});
+    EXPECT_EQ(e.cell(9, Column::Receive), "446.00000");
+    e.undo.undo(e.table);
+    for (int col = 1; col < e.table.columnCount(); ++col)
+        EXPECT_EQ(e.table.cell(9, col), "");
+    EXPECT_FALSE(e.undo.canUndo());
+    e.undo.redo(e.table);
+    EXPECT_EQ(e.cell(9, Column::Power), "High");
+    // A refused frequency empties its cell; undo brings it back.
+    e.type(9, Column::Receive, "446.003");
+    EXPECT_EQ(e.cell(9, Column::Receive), "");
+    e.undo.undo(e.table);
+    EXPECT_EQ(e.cell(9, Column::Receive), "446.00000");
+    // Commits that change nothing leave no step.
+    e.editing.enterCell(9, e.table.columnOf(Column::Name));
+    e.editing.openEditor(OpenKey::Enter);
+    e.editing.leaveCell();
+    e.undo.undo(e.table);
+    EXPECT_EQ(e.cell(9, Column::Receive), "");
+    EXPECT_EQ(e.cell(9, Column::Power), "");
+}
