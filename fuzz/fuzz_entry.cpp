@@ -1,0 +1,31 @@
+// Any text typed into a frequency or tone cell: the checks must never crash, and
+// an accepted frequency must lie in range, on a step, and read back as typed.
+
+#include "codeplug/frequency_codec.h"
+#include "codeplug/tone_codec.h"
+#include "editions/edition.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace tolvan;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    for (const Edition* edition : allEditions()) {
+        const FrequencyRule& rule = edition->frequencyRule;
+        const FrequencyEntry entry = checkFrequencyEntry(text, rule);
+        if (entry.verdict == FrequencyVerdict::Accepted) {
+            bool onStep = false;
+            for (TenHz step : rule.steps)
+                onStep = onStep || entry.value % step == 0;
+            if (entry.value < rule.minimum || entry.value > rule.maximum || !onStep
+                || frequencyFromText(entry.text) != entry.value)
+                std::abort();
+        }
+    }
+    (void)toneText(toneFromText(text));
+    return 0;
+}
