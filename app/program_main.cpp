@@ -2,6 +2,7 @@
 
 #include "app/exit_status.h"
 #include "codeplug/sin_file.h"
+#include "editor/table_csv.h"
 
 #include <iostream>
 
@@ -12,6 +13,12 @@ std::vector<BatchCommand>& commands()
 {
     static std::vector<BatchCommand> list;
     return list;
+}
+
+std::string& programPathStore()
+{
+    static std::string path;
+    return path;
 }
 
 WindowMain& windowMain()
@@ -52,6 +59,7 @@ void registerBuiltins()
     static const bool once = [] {
         commands().insert(commands().begin(),
                           BatchCommand{"--new", "OUT.sin", "save a new document and exit", newDocument});
+        registerTableExport();
         return true;
     }();
     (void)once;
@@ -69,8 +77,14 @@ void setWindowMain(WindowMain main)
     windowMain() = std::move(main);
 }
 
+const std::string& programPath()
+{
+    return programPathStore();
+}
+
 int runProgram(const Edition& edition, int argc, char** argv)
 {
+    programPathStore() = argc > 0 && argv[0] ? argv[0] : "";
     registerBuiltins();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {

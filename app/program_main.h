@@ -23,6 +23,9 @@ void registerBatchCommand(BatchCommand command);
 using WindowMain = std::function<int(const Edition&, int argc, char** argv)>;
 void setWindowMain(WindowMain windowMain);
 
+// The program path as the system passed it (argv[0]) to runProgram.
+const std::string& programPath();
+
 // The entry point of every deliverable: batch commands when an option is given,
 // otherwise the program window.
 int runProgram(const Edition& edition, int argc, char** argv);

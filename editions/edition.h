@@ -106,6 +106,38 @@ struct BytePatch {
     std::size_t stride = 0;
 };
 
+// --- The form above the channel table ----------------------------------------
+// One drop-down list of the form ("Type", "Field", ...) and the settings byte the
+// view keeps it in. A Value list stores `base` + index; a Bit list keeps its
+// choice in one bit (set = index 0) and leaves the other bits alone.
+struct FormList {
+    enum class Coding { Value, Bit };
+    std::string label;  // English; the translation file gives the window's wording
+    std::vector<std::string> englishItems;
+    std::vector<std::string> chineseItems;  // empty: the English items in both languages
+    std::size_t offset = 0;
+    Coding coding = Coding::Value;
+    std::uint8_t base = 0;     // Value: the byte of index 0
+    int readableCount = 0;     // Value: base .. base+readableCount-1 read as an index
+    int belowBase = 0;         // index shown for a byte below base (-1: no selection)
+    int aboveRange = 0;        // index shown for a byte at or above base+readableCount
+    int bit = 0;               // Bit: which bit
+    int initialIndex = 0;      // selected before the first image is shown
+    int typingReset = -1;      // typing into the list's edit field snaps to this index (-1: no reset)
+
+    const std::vector<std::string>& items(Language language) const
+    {
+        return language == Language::Chinese && !chineseItems.empty() ? chineseItems : englishItems;
+    }
+};
+
+// A byte the view writes with a fixed value each time it stores its table.
+struct FormStamp {
+    std::size_t offset = 0;
+    std::uint8_t value = 0;
+};
+// --- end of the form ------------------------------------------------------------
+
 struct Edition {
     std::string id;  // the deliverable: "cps-twotone", ...
     Family family = Family::TwoTone;
@@ -144,6 +176,10 @@ struct Edition {
 
     EditionTexts english;
     EditionTexts chinese;
+
+    // The form above the table, in the order the form shows the lists.
+    std::vector<FormList> formLists;
+    std::vector<FormStamp> formStamps;
 
     const RecordCodec& records() const;
 

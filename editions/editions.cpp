@@ -76,6 +76,44 @@ const std::vector<BytePatch> kFleetNewDocument = {
     {0x7D0, {0x00, 0x00, 0xF8, 0x05, 0x00, 0x00, 0x03, 0x09, 0x00, 0x00, 0xF0, 0x38, 'T', 'L', '1', '0'}},
 };
 
+// --- The form above the channel table ----------------------------------------
+const std::vector<std::string> kFieldItems = {"  67 - 72MHz", "136 - 174MHz", "240 - 260MHz", "350 - 390MHz",
+                                              "400 - 430MHz", "430 - 450MHz", "450 - 470MHz", "470 - 490MHz",
+                                              "400 - 470MHz", "460 - 520MHz"};
+
+// Type, Field, Tx Power Rank and Manul Setting of the family-A form. `settings`
+// names where each byte lives; the smaller radio keeps them elsewhere and reads
+// a power rank of 9 or more as 9.
+struct FormOffsets {
+    std::size_t type, field, powerRank, manual;
+    int powerAboveRange;
+};
+
+std::vector<FormList> familyAForm(const FormOffsets& at)
+{
+    using Coding = FormList::Coding;
+    FormList type{.label = "Type", .englishItems = {"TL - 512", "TL - 516", "TL - 590"},
+                  .offset = at.type, .base = 0x38, .readableCount = 3, .belowBase = -1, .aboveRange = 0,
+                  .initialIndex = 0, .typingReset = 0};
+    FormList field{.label = "Field", .englishItems = kFieldItems, .offset = at.field,
+                   .base = 0xEE, .readableCount = 10, .belowBase = 0, .aboveRange = 0, .initialIndex = 2,
+                   .typingReset = 2};
+    FormList power{.label = "Tx Power Rank", .englishItems = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, .offset = at.powerRank,
+                   .base = 0, .readableCount = 10, .aboveRange = at.powerAboveRange, .initialIndex = 9,
+                   .typingReset = 9};
+    FormList manual{.label = "Manul Setting", .englishItems = {"Open", "Close"},
+                    .chineseItems = {"开启", "关闭"}, .offset = at.manual, .coding = Coding::Bit, .bit = 7};
+    return {type, field, power, manual};
+}
+
+const FormOffsets kSettingsAt810{.type = 0x80B, .field = 0x80A, .powerRank = 0x819, .manual = 0x812,
+                                 .powerAboveRange = 0};
+const FormOffsets kSettingsAt7D0{.type = 0x7DB, .field = 0x7DA, .powerRank = 0x7D7, .manual = 0x7D2,
+                                 .powerAboveRange = 9};
+// 0x811 is rewritten each time the table is stored.
+const std::vector<FormStamp> kStampsAt810 = {{0x811, 0xA8}};
+// --- end of the form ------------------------------------------------------------
+
 Edition twoTone()
 {
     Edition e;
@@ -117,6 +155,8 @@ Edition twoTone()
     e.newDocument.insert(e.newDocument.end(), twoTone.begin(), twoTone.end());
     e.english = twoToneEnglishTexts();
     e.chinese = twoToneChineseTexts();
+    e.formLists = familyAForm(kSettingsAt810);
+    e.formStamps = kStampsAt810;
     return e;
 }
 
@@ -144,6 +184,8 @@ Edition ccir()
     e.english.signalling = {"None", "MSK", "DTMF", "CCIR"};
     e.chinese = withColumns(twoToneChineseTexts(), e.columns);
     e.chinese.signalling = e.english.signalling;
+    e.formLists = familyAForm(kSettingsAt810);
+    e.formStamps = kStampsAt810;
     return e;
 }
 
@@ -177,6 +219,8 @@ Edition fleet()
               .typeCheckOffset = 0x7DB};
     e.createsIniFile = false;
     e.newDocument = kFleetNewDocument;
+    e.formLists = familyAForm(kSettingsAt7D0);
+    e.formStamps.clear();
     e.english = withColumns(twoToneEnglishTexts(), e.columns);
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";

@@ -1,6 +1,6 @@
-#include "app/program_main.h"
+#include "app/qt/program_window.h"
 
 int main(int argc, char** argv)
 {
-    return tolvan::runProgram(*tolvan::findEdition("cps-keys"), argc, argv);
+    return tolvan::runWindowProgram(*tolvan::findEdition("cps-keys"), argc, argv);
 }

@@ -1,0 +1,153 @@
+#include "app/qt/program_window.h"
+
+#include "app/exit_status.h"
+#include "app/program_main.h"
+#include "app/qt/main_frame.h"
+#include "app/qt/user_dialogs.h"
+#include "codeplug/tone_list.h"
+#include "editor/qt/tol_view.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QScreen>
+
+#include <iostream>
+
+#ifndef TOLVAN_DATA_DIR
+#define TOLVAN_DATA_DIR "/usr/local/share/tolvan"
+#endif
+
+namespace tolvan {
+
+ProgramWindow::~ProgramWindow()
+{
+    frame_.reset();
+    if (translator_)
+        QCoreApplication::removeTranslator(translator_.get());
+}
+
+std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, const std::string& programPath,
+                                                    bool systemIsChinese, const QStringList& translationDirs,
+                                                    UserDialogs& dialogs)
+{
+    std::unique_ptr<ProgramWindow> w(new ProgramWindow);
+    w->language_ = decideStartupLanguage(edition, programPath, systemIsChinese);
+    const QString qm = QString::fromStdString(translationFileName(w->language_.languageName));
+    w->translator_ = std::make_unique<QTranslator>();
+    bool loaded = false;
+    for (const QString& dir : translationDirs) {
+        const QString path = QDir(dir).filePath(qm);
+        // The language name comes from the ini file: only a plain file name counts.
+        if (!w->language_.languageName.empty() && QFileInfo(qm).fileName() == qm && QFileInfo(path).isFile()
+            && w->translator_->load(path)) {
+            w->translationFile_ = path;
+            loaded = true;
+            break;
+        }
+    }
+    if (!loaded) {
+        dialogs.ask(nullptr, QMessageBox::Warning, QString(), QStringLiteral("Load Resource DLL english.dll Fail"),
+                    QMessageBox::Ok);
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(w->translator_.get());
+    ToneList::instance();
+    w->doc_ = std::make_unique<CTolDoc>(edition);
+    w->frame_ = std::make_unique<CMainFrame>(*w->doc_, w->language_, dialogs);
+    w->frame_->view().initialUpdate();
+    return w;
+}
+
+QStringList dataDirectories()
+{
+    return {QCoreApplication::applicationDirPath(), QStringLiteral(TOLVAN_DATA_DIR)};
+}
+
+namespace {
+
+struct WindowArgs {
+    std::string port = "COM1";
+    QString file;
+    QString screenshot;
+    bool ok = true;
+};
+
+WindowArgs parseWindowArgs(int argc, char** argv)
+{
+    WindowArgs a;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--port" && i + 1 < argc)
+            a.port = argv[++i];
+        else if (arg == "--screenshot" && i + 1 < argc)
+            a.screenshot = QString::fromLocal8Bit(argv[++i]);
+        else if (arg.rfind("--", 0) == 0 || !a.file.isEmpty())
+            a.ok = false;
+        else
+            a.file = QString::fromLocal8Bit(argv[i]);
+    }
+    return a;
+}
+
+// Read and write until the radio link is connected to the window.
+std::optional<MemoryImage> noLink(QWidget* parent, UserDialogs& dialogs)
+{
+    dialogs.ask(parent, QMessageBox::Information, QString(),
+                QCoreApplication::translate("tolvan::CMainFrame", "The radio link is not part of this build."),
+                QMessageBox::Ok);
+    return std::nullopt;
+}
+
+int windowMain(const Edition& edition, int argc, char** argv)
+{
+    const WindowArgs args = parseWindowArgs(argc, argv);
+    if (!args.ok) {
+        std::cerr << edition.id << ": usage: " << edition.id << " [--port PORT] [--screenshot OUT.png] [FILE]\n";
+        return kExitUsage;
+    }
+    // A picture needs no display.
+    if (!args.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    UserDialogs& dialogs = standardDialogs();
+    const bool chinese = QLocale::system().language() == QLocale::Chinese;
+    auto window = ProgramWindow::start(edition, programPath(), chinese, dataDirectories(), dialogs);
+    if (!window)
+        return kExitFileError;
+    CMainFrame& frame = window->frame();
+    frame.view().setTransfer([&frame, &dialogs](Direction, const std::string&, const MemoryImage&) {
+        return noLink(&frame, dialogs);
+    });
+    frame.choosePort(args.port);
+    if (!args.file.isEmpty() && !frame.openFile(args.file))
+        return kExitFileError;
+    if (!args.screenshot.isEmpty()) {
+        frame.resize(1024, 768);
+        frame.show();
+        QApplication::processEvents();
+        if (!frame.grab().save(args.screenshot)) {
+            std::cerr << edition.id << ": cannot write " << args.screenshot.toStdString() << '\n';
+            return kExitFileError;
+        }
+        return kExitDone;
+    }
+    frame.show();
+    if (QScreen* screen = frame.screen()) {
+        QRect r = frame.frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        frame.move(r.topLeft());
+    }
+    return app.exec();
+}
+
+} // namespace
+
+int runWindowProgram(const Edition& edition, int argc, char** argv)
+{
+    setWindowMain(windowMain);
+    return runProgram(edition, argc, argv);
+}
+
+} // namespace tolvan

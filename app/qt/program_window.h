@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/startup_language.h"
+#include "app/tol_doc.h"
+#include "editions/edition.h"
+
+#include <QStringList>
+#include <QTranslator>
+
+#include <memory>
+#include <string>
+
+namespace tolvan {
+
+class CMainFrame;
+class UserDialogs;
+
+// One running program window: its translation, its document and its frame.
+class ProgramWindow {
+public:
+    ~ProgramWindow();
+
+    CMainFrame& frame() { return *frame_; }
+    CTolDoc& document() { return *doc_; }
+    const StartupLanguage& language() const { return language_; }
+    QString translationFile() const { return translationFile_; }
+
+    // Start-up: ini file and language, the translation "<language name>.qm"
+    // (searched in `translationDirs`), the tone list, the document, the frame.
+    // A missing translation shows "Load Resource DLL english.dll Fail" and
+    // gives nothing.
+    static std::unique_ptr<ProgramWindow> start(const Edition& edition, const std::string& programPath,
+                                                bool systemIsChinese, const QStringList& translationDirs,
+                                                UserDialogs& dialogs);
+
+private:
+    ProgramWindow() = default;
+
+    StartupLanguage language_;
+    QString translationFile_;
+    std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<CTolDoc> doc_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+// The directories searched for translations and help: the program's own, then
+// the installed data directory.
+QStringList dataDirectories();
+
+// Runs the window of every deliverable (the command line's default).
+int runWindowProgram(const Edition& edition, int argc, char** argv);
+
+} // namespace tolvan

@@ -1,0 +1,36 @@
+#include "app/qt/user_dialogs.h"
+
+#include <QFileDialog>
+
+namespace tolvan {
+namespace {
+
+class StandardDialogs : public UserDialogs {
+public:
+    QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons) override
+    {
+        QMessageBox box(icon, title, text, buttons, parent);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
+    QString openFileName(QWidget* parent, const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    }
+
+    QString saveFileName(QWidget* parent, const QString& suggested, const QString& filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+    }
+};
+
+} // namespace
+
+UserDialogs& standardDialogs()
+{
+    static StandardDialogs dialogs;
+    return dialogs;
+}
+
+} // namespace tolvan

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editions/edition.h"
+
+#include <vector>
+
+namespace tolvan {
+
+// The lists of the form above the channel table ("Type", "Field", ...) as
+// selections, and their transfers to and from the settings bytes the view owns.
+// A selection of -1 is a list without a selection.
+class FormSettings {
+public:
+    explicit FormSettings(const Edition& edition);
+
+    const Edition& edition() const { return *edition_; }
+    int count() const { return static_cast<int>(selections_.size()); }
+    const FormList& list(int i) const { return edition_->formLists.at(static_cast<std::size_t>(i)); }
+
+    int selection(int i) const { return selections_.at(static_cast<std::size_t>(i)); }
+    void select(int i, int index) { selections_.at(static_cast<std::size_t>(i)) = index; }
+    // Typing into a list's edit field: some lists snap back to a fixed index.
+    void typed(int i);
+
+    // Image-to-form: every list from its byte; values the list cannot show
+    // select the list's fallback, never an error.
+    void loadFromImage(const MemoryImage& image);
+    // Form-to-image: every list into its byte, then the fixed stamps.
+    void storeToImage(MemoryImage& image) const;
+
+private:
+    const Edition* edition_;
+    std::vector<int> selections_;
+};
+
+} // namespace tolvan

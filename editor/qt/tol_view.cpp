@@ -1,0 +1,208 @@
+#include "editor/qt/tol_view.h"
+
+#include "app/read_backup.h"
+#include "editor/column_widths.h"
+#include "editor/qt/ms_flex_grid.h"
+#include "editor/view_texts.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <chrono>
+#include <cmath>
+
+namespace tolvan {
+namespace {
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QFont gridFont()
+{
+    QFont f("Times New Roman");
+    f.setStyleHint(QFont::Serif);
+    f.setPointSizeF(9.75);
+    return f;
+}
+
+} // namespace
+
+CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
+    : QWidget(parent), doc_(doc), language_(language), table_(doc.edition(), language), form_(doc.edition())
+{
+    setFont(gridFont());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+
+    if (form_.count() > 0) {
+        group_ = new QGroupBox(QCoreApplication::translate("CTolView", "Type Setting"), this);
+        auto* row = new QHBoxLayout(group_);
+        for (int i = 0; i < form_.count(); ++i) {
+            const FormList& l = form_.list(i);
+            auto* label = new QLabel(QCoreApplication::translate("CTolView", l.label.c_str()), group_);
+            auto* combo = new QComboBox(group_);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            for (const std::string& item : l.items(language_))
+                combo->addItem(q(item));
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            label->setBuddy(combo);
+            row->addWidget(label);
+            row->addWidget(combo);
+            row->addSpacing(12);
+            // Typing may snap the list back; only choosing from the list changes it.
+            connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i, combo] {
+                form_.typed(i);
+                if (form_.list(i).typingReset >= 0)
+                    combo->setCurrentIndex(form_.selection(i));
+            });
+            connect(combo, &QComboBox::activated, this, [this, i](int index) {
+                if (form_.selection(i) != index) {
+                    form_.select(i, index);
+                    doc_.setModified();
+                    emit changed();
+                }
+            });
+            combo->installEventFilter(this);
+            combo->lineEdit()->installEventFilter(this);
+            lists_.push_back(combo);
+        }
+        row->addStretch(1);
+        layout->addWidget(group_);
+    }
+
+    grid_ = new CMSFlexGrid(this);
+    grid_->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);
+    layout->addWidget(grid_, 1);
+    setupGrid();
+    connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
+        for (auto& [editor, keep] : editors_)
+            if (!keep)
+                editor->hide();
+        grid_->refresh();
+    });
+    showForm();
+}
+
+void CTolView::setupGrid()
+{
+    grid_->setFont(gridFont());
+    grid_->horizontalHeader()->setFont(gridFont());
+    grid_->setShape(table_.rowCount(), table_.columnCount());
+    // W: the transmit column's width as the grid starts up; 1.2 W holds its
+    // header, and the whole table fits the window's width.
+    const QFontMetrics fm(gridFont());
+    const double w = std::ceil(fm.horizontalAdvance(QStringLiteral("Transmit(MHz)")) / 1.2) + 6;
+    for (int col = 0; col < table_.columnCount(); ++col) {
+        grid_->setColAlignment(col, Qt::AlignCenter);
+        grid_->setColWidth(col, static_cast<int>(std::floor(w * columnWidthFactor(table_.columnAt(col)))));
+    }
+    grid_->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+}
+
+void CTolView::addCellEditor(QWidget* editor, bool keepWhenScrolling)
+{
+    editors_.emplace_back(editor, keepWhenScrolling);
+}
+
+void CTolView::setBackupDirectory(std::filesystem::path dir, std::string baseName)
+{
+    backupDir_ = std::move(dir);
+    backupBase_ = std::move(baseName);
+}
+
+void CTolView::initialUpdate()
+{
+    for (auto& [editor, keep] : editors_)
+        editor->hide();
+    imageToGrid();
+    if (!lists_.empty())
+        lists_.front()->setFocus();
+}
+
+void CTolView::imageToGrid()
+{
+    table_.loadFromImage(doc_.image());
+    form_.loadFromImage(doc_.image());
+    for (int row = 0; row < table_.rowCount(); ++row)
+        for (int col = 0; col < table_.columnCount(); ++col)
+            grid_->setTextMatrix(row, col, q(table_.cell(row, col)));
+    showForm();
+}
+
+void CTolView::showForm()
+{
+    for (int i = 0; i < form_.count(); ++i) {
+        QComboBox* combo = lists_[static_cast<std::size_t>(i)];
+        const int index = form_.selection(i);
+        combo->setCurrentIndex(index < combo->count() ? index : -1);
+        if (index < 0)
+            combo->setEditText(QString());
+    }
+}
+
+void CTolView::gridToImage(MemoryImage& image) const
+{
+    table_.storeToImage(image);
+    form_.storeToImage(image);
+}
+
+bool CTolView::runTransfer(Direction direction)
+{
+    if (transferRunning_ || !transfer_)
+        return false;
+    if (commitCellEdit)
+        commitCellEdit();
+    if (direction == Direction::Write)
+        gridToImage(doc_.image());
+    transferRunning_ = true;
+    emit transferStateChanged(true);
+    std::optional<MemoryImage> result = transfer_(direction, port_, doc_.image());
+    transferRunning_ = false;
+    emit transferStateChanged(false);
+    if (!result || direction == Direction::Write)
+        return result.has_value();
+    if (result->size() != doc_.edition().imageSize)
+        return false;
+    // Kept before the table shows it, so a read over unsaved work can be undone.
+    if (!backupDir_.empty()) {
+        std::string error;
+        lastBackup_ = saveReadBackup(backupDir_, backupBase_, *result, std::chrono::system_clock::now(),
+                                     kReadBackupsKept, &error);
+        if (lastBackup_.empty())
+            emit backupFailed(q(error));
+    }
+    doc_.replaceImage(std::move(*result));
+    imageToGrid();
+    return true;
+}
+
+void CTolView::enterEvent(QEnterEvent* event)
+{
+    emit hint(q(viewHint(HintTarget::Other, language_)));
+    QWidget::enterEvent(event);
+}
+
+bool CTolView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter) {
+        const bool onGrid = watched == grid_ || watched == grid_->viewport();
+        emit hint(q(viewHint(onGrid ? HintTarget::Grid : HintTarget::List, language_)));
+    } else if (event->type() == QEvent::Leave) {
+        emit hint(q(viewHint(HintTarget::Other, language_)));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tolvan
