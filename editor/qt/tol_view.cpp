@@ -103,7 +103,7 @@ void CTolView::setupGrid()
     // W: the transmit column's width as the grid starts up; 1.2 W holds its
     // header, and the whole table fits the window's width.
     const QFontMetrics fm(gridFont());
-    const double w = std::ceil(fm.horizontalAdvance(QStringLiteral("Transmit(MHz)")) / 1.2) + 6;
+    const double w = std::ceil(fm.horizontalAdvance(QStringLiteral("Transmit(MHz)")) / 1.2) + 12;
     for (int col = 0; col < table_.columnCount(); ++col) {
         grid_->setColAlignment(col, Qt::AlignCenter);
         grid_->setColWidth(col, static_cast<int>(std::floor(w * columnWidthFactor(table_.columnAt(col)))));
