@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/qt/user_dialogs.h"
+
+#include <deque>
+#include <vector>
+
+namespace tolvan {
+
+// Answers the window's questions from a script and records what was shown.
+class FakeDialogs : public UserDialogs {
+public:
+    struct Shown {
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+                                    QMessageBox::StandardButtons buttons) override
+    {
+        shown.push_back({text, buttons});
+        if (answers.empty())
+            return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel;
+        const auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString openFileName(QWidget*, const QString&) override { return next(openNames); }
+    QString saveFileName(QWidget*, const QString& suggested, const QString&) override
+    {
+        suggestedNames.push_back(suggested);
+        return next(saveNames);
+    }
+
+    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    std::vector<Shown> shown;
+    std::vector<QString> suggestedNames;
+
+private:
+    static QString next(std::deque<QString>& q)
+    {
+        if (q.empty())
+            return {};
+        QString s = q.front();
+        q.pop_front();
+        return s;
+    }
+};
+
+} // namespace tolvan

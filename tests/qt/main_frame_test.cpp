@@ -1,0 +1,288 @@
+#include "window_fixture.h"
+
+#include "app/qt/help_window.h"
+#include "editor/qt/ms_flex_grid.h"
+
+#include <QComboBox>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace tolvan;
+
+namespace {
+
+// "Title: item | item | - | item" for every menu, as the user sees it.
+QStringList menuOutline(CMainFrame& frame)
+{
+    QStringList out;
+    for (QAction* top : frame.menuBar()->actions()) {
+        QStringList items;
+        for (QAction* a : top->menu()->actions())
+            if (a->isVisible())
+                items << (a->isSeparator() ? "-" : a->text());
+        out << top->text() + ": " + items.join(" | ");
+    }
+    return out;
+}
+
+QStringList checkedPorts(CMainFrame& frame)
+{
+    QStringList out;
+    for (QAction* a : frame.portMenu()->actions())
+        if (a->isChecked())
+            out << a->text();
+    return out;
+}
+
+MemoryImage imageWithChannel(int channel, std::uint8_t mhzBcd)
+{
+    MemoryImage image = newDocumentImage(*findEdition("cps-twotone"));
+    const std::uint8_t rx[] = {0x00, 0x00, 0x50, mhzBcd};
+    image.write(static_cast<std::size_t>(16 * (channel - 1)), rx);
+    return image;
+}
+
+} // namespace
+
+TEST_F(WindowTest, MenusAsTheUserSeesThem)
+{
+    auto w = start("cps-twotone");
+    ASSERT_TRUE(w);
+    const QStringList outline = menuOutline(w->frame());
+    ASSERT_EQ(outline.size(), 5);
+    EXPECT_EQ(outline[0], "&File: &New\tCtrl+N | &Open...\tCtrl+O | &Save\tCtrl+S | Save &As... | - | "
+                          "&Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | E&xit");
+    EXPECT_EQ(outline[1], "&Program: &Read From Radio\tCtrl+R | - | &Write To Radio\tCtrl+W | - | "
+                          "&Test Mode\tCtrl+T | - | &Optional Features\tCtrl+O | - | Two Tone\tCtrl+Y");
+    EXPECT_TRUE(outline[2].startsWith("P&ort: COM1(&P)\tCtrl+C | COM2(&Q)\tCtrl+D | COM3(&S)\tCtrl+E | "
+                                      "COM4(&T)\tCtrl+F | -"));
+    EXPECT_TRUE(outline[2].endsWith("| - | Virtual Radio"));
+    EXPECT_EQ(outline[3], "&View: &Toolbar | &Status Bar");
+    EXPECT_EQ(outline[4], "&Help: &Help Topics | - | &About Tolvan-2.0...");
+
+    // Editions without the two-tone tables have no Two Tone item.
+    auto fleet = start("cps-fleet");
+    EXPECT_FALSE(menuOutline(fleet->frame())[1].contains("Two Tone"));
+
+    QStringList tools;
+    for (QAction* a : w->frame().findChild<QToolBar*>()->actions())
+        tools << (a->isSeparator() ? "-" : a->toolTip());
+    EXPECT_EQ(tools, (QStringList{"New", "Open", "Save", "-", "Read", "Write", "Debug on line", "-", "Print", "Help",
+                                  "About"}));
+    for (QAction* a : w->frame().findChild<QToolBar*>()->actions())
+        EXPECT_TRUE(a->isSeparator() || !a->icon().pixmap(18, 18).isNull());
+
+    EXPECT_EQ(w->frame().action(cmd::ReadFromRadio)->statusTip(), "Read Data From Radio");
+    EXPECT_EQ(w->frame().action(cmd::WriteToRadio)->statusTip(), "Write Data to Radio ");
+    EXPECT_EQ(w->frame().action(cmd::OptionalFeatures)->statusTip(),
+              "Set the rest  functional features for the interphone");
+    EXPECT_EQ(w->frame().statusText(), "For Help，Please Press F1");
+}
+
+TEST_F(WindowTest, ExactlyOnePortCarriesTheCheckMark)
+{
+    auto w = start("cps-twotone");
+    CMainFrame& frame = w->frame();
+    EXPECT_EQ(checkedPorts(frame), QStringList{"COM1(&P)\tCtrl+C"});
+    frame.action(cmd::Com3)->trigger();
+    EXPECT_EQ(frame.view().portName(), "COM3");
+    EXPECT_EQ(checkedPorts(frame), QStringList{"COM3(&S)\tCtrl+E"});
+    frame.choosePort("virtual");
+    EXPECT_EQ(checkedPorts(frame), QStringList{"Virtual Radio"});
+    frame.choosePort("/dev/pts/7");  // a typed device path no item names
+    EXPECT_TRUE(checkedPorts(frame).isEmpty());
+    frame.choosePort("com2");  // names compare exactly
+    EXPECT_TRUE(checkedPorts(frame).isEmpty());
+
+    auto again = start("cps-twotone");  // a restart begins at COM1
+    EXPECT_EQ(again->frame().view().portName(), "COM1");
+}
+
+TEST_F(WindowTest, ViewTogglesShowAndHideTheBars)
+{
+    auto w = start("cps-twotone");
+    CMainFrame& frame = w->frame();
+    frame.show();
+    QAction* toolbar = frame.action(cmd::Toolbar);
+    QAction* status = frame.action(cmd::StatusBar);
+    EXPECT_TRUE(toolbar->isChecked() && status->isChecked());
+    toolbar->trigger();
+    status->trigger();
+    EXPECT_FALSE(toolbar->isChecked() || status->isChecked());
+    EXPECT_FALSE(frame.findChild<QToolBar*>()->isVisible());
+    EXPECT_FALSE(frame.statusBar()->isVisible());
+    toolbar->trigger();
+    EXPECT_TRUE(frame.findChild<QToolBar*>()->isVisible());
+}
+
+TEST_F(WindowTest, HelpOpensInTheWindowsLanguage)
+{
+    for (bool chinese : {false, true}) {
+        auto w = start("cps-twotone", nullptr, chinese);
+        CMainFrame& frame = w->frame();
+        frame.show();
+        QApplication::setActiveWindow(&frame);  // shortcuts need the active window
+        QTest::keyClick(&frame, Qt::Key_F1);
+        EXPECT_EQ(frame.helpWindow(), nullptr) << "F1 does nothing";
+        QTest::keyClick(&frame, Qt::Key_F1, Qt::ShiftModifier);
+        ASSERT_NE(frame.helpWindow(), nullptr);
+        EXPECT_EQ(QFileInfo(frame.helpWindow()->currentFile()).fileName(),
+                  chinese ? "Tolvan_V_CH.html" : "Tolvan_V_EN.html");
+        EXPECT_GE(frame.helpWindow()->topics().size(), 8);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+TEST_F(WindowTest, UnsavedChangesAreAskedAboutBeforeTheyAreReplaced)
+{
+    writeFile("other.sin", imageWithChannel(1, 0x44));
+    writeFile("recent.sin", imageWithChannel(2, 0x44));
+    enum class Command { New, Open, Recent, Drop, Close };
+    struct Case {
+        Command command;
+        QMessageBox::StandardButton answer;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {Command::New, QMessageBox::Cancel, false},   {Command::New, QMessageBox::Discard, true},
+        {Command::New, QMessageBox::Save, true},      {Command::Open, QMessageBox::Cancel, false},
+        {Command::Open, QMessageBox::Discard, true},  {Command::Recent, QMessageBox::Cancel, false},
+        {Command::Recent, QMessageBox::Save, true},   {Command::Drop, QMessageBox::Cancel, false},
+        {Command::Drop, QMessageBox::Discard, true},  {Command::Close, QMessageBox::Cancel, false},
+        {Command::Close, QMessageBox::Discard, true},
+    };
+    for (const Case& c : cases) {
+        auto w = start("cps-twotone");
+        CMainFrame& frame = w->frame();
+        CTolDoc& doc = w->document();
+        // Remember a recent file, then start from a saved document and change it.
+        ASSERT_TRUE(frame.openFile(path("recent.sin")));
+        ASSERT_TRUE(frame.openFile(path("other.sin")));
+        dialogs.saveNames = {path("saved.sin")};
+        frame.fileSaveAs();
+        QComboBox* field = frame.view().formList(1);
+        field->setCurrentIndex(5);
+        emit field->activated(5);
+        ASSERT_TRUE(doc.isModified());
+
+        dialogs.shown.clear();
+        dialogs.answers = {c.answer};
+        dialogs.openNames = {path("other.sin")};
+        switch (c.command) {
+        case Command::New:
+            frame.action(cmd::New)->trigger();
+            break;
+        case Command::Open:
+            frame.action(cmd::Open)->trigger();
+            break;
+        case Command::Recent:
+            frame.action(cmd::RecentFile1 + 2)->trigger();
+            break;
+        case Command::Drop: {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path("other.sin"))});
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            static_cast<QObject&>(frame).event(&drop);
+            break;
+        }
+        case Command::Close:
+            frame.show();
+            frame.close();
+            break;
+        }
+        ASSERT_EQ(dialogs.shown.size(), 1u) << int(c.command);
+        EXPECT_EQ(dialogs.shown[0].text, "The channel data has changed.\nDo you want to save the changes?");
+        EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        if (c.command == Command::Close) {
+            EXPECT_EQ(frame.isVisible(), !c.replaced);
+            continue;
+        }
+        EXPECT_EQ(doc.isModified(), !c.replaced) << int(c.command);
+        EXPECT_EQ(frame.view().form().selection(1), c.replaced ? 2 : 5) << int(c.command);
+        if (c.command == Command::Recent && c.replaced) {
+            EXPECT_EQ(doc.path(), path("recent.sin").toStdString()) << "a recent file takes its own name";
+        }
+        if (c.answer == QMessageBox::Save) {
+            QFile saved(path("saved.sin"));
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            EXPECT_EQ(static_cast<std::uint8_t>(saved.readAll().at(0x80A)), 0xEE + 5);
+        }
+    }
+}
+
+TEST_F(WindowTest, AFileThatFailsToOpenKeepsTheDocument)
+{
+    auto w = start("cps-twotone");
+    CMainFrame& frame = w->frame();
+    writeFile("good.sin", imageWithChannel(1, 0x44));
+    writeFile("short.sin", imageWithChannel(1, 0x14), 4095);
+    writeFile("empty.sin", imageWithChannel(1, 0x14), 0);
+    QFile(path("empty.sin")).resize(0);
+    ASSERT_TRUE(frame.openFile(path("good.sin")));
+    for (const char* bad : {"short.sin", "empty.sin", "missing.sin"}) {
+        dialogs.shown.clear();
+        EXPECT_FALSE(frame.openFile(path(bad)));
+        ASSERT_EQ(dialogs.shown.size(), 1u) << bad;
+        EXPECT_TRUE(dialogs.shown[0].text.contains(bad)) << dialogs.shown[0].text.toStdString();
+        EXPECT_EQ(w->document().path(), path("good.sin").toStdString());
+        EXPECT_EQ(frame.view().grid()->textMatrix(1, 1), "445.00000");
+        EXPECT_EQ(frame.windowTitle(), "Tolvan Programing Software");
+    }
+}
+
+TEST_F(WindowTest, ReadingReplacesTheTableThroughTheTransfer)
+{
+    auto w = start("cps-twotone");
+    CMainFrame& frame = w->frame();
+    CTolView& view = frame.view();
+    frame.choosePort("virtual");
+    std::vector<std::pair<Direction, std::string>> calls;
+    bool commandsDisabled = false;
+    MemoryImage sent;
+    bool complete = true;
+    view.setTransfer([&](Direction d, const std::string& port, const MemoryImage& image) -> std::optional<MemoryImage> {
+        calls.emplace_back(d, port);
+        commandsDisabled = !frame.action(cmd::New)->isEnabled() && !frame.action(cmd::ReadFromRadio)->isEnabled()
+                           && !frame.action(cmd::Com2)->isEnabled();
+        sent = image;
+        if (!complete)
+            return std::nullopt;
+        return d == Direction::Read ? imageWithChannel(5, 0x43) : image;
+    });
+    int commits = 0;
+    view.commitCellEdit = [&] { ++commits; };
+
+    complete = false;  // a broken read changes nothing
+    frame.action(cmd::ReadFromRadio)->trigger();
+    EXPECT_FALSE(w->document().isModified());
+    EXPECT_EQ(view.grid()->textMatrix(5, 1), "");
+
+    complete = true;
+    frame.action(cmd::ReadFromRadio)->trigger();
+    EXPECT_TRUE(commandsDisabled);
+    EXPECT_TRUE(frame.action(cmd::New)->isEnabled());
+    EXPECT_EQ(view.grid()->textMatrix(5, 1), "435.00000");
+    EXPECT_EQ(view.grid()->textMatrix(5, 12), ">>");
+    EXPECT_TRUE(w->document().isModified());
+    ASSERT_FALSE(view.lastBackup().empty());
+    QFile backup(QString::fromStdString(view.lastBackup().string()));
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_EQ(static_cast<std::uint8_t>(backup.readAll().at(16 * 4 + 3)), 0x43);
+
+    // Writing stores the table and the form into the image first.
+    w->document().image().set(0x811, 0x00);
+    emit view.formList(3)->activated(1);  // Manul Setting: Close
+    frame.action(cmd::WriteToRadio)->trigger();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[2], std::make_pair(Direction::Write, std::string("virtual")));
+    EXPECT_EQ(sent.at(0x811), 0xA8);
+    EXPECT_EQ(sent.at(0x812) & 0x80, 0);
+    EXPECT_EQ(sent.at(16 * 4 + 3), 0x43);
+    EXPECT_EQ(commits, 3);
+}

@@ -1,0 +1,79 @@
+#include "window_fixture.h"
+
+#include "editor/qt/ms_flex_grid.h"
+
+#include <QFile>
+#include <QMenuBar>
+
+using namespace tolvan;
+
+namespace {
+
+QString firstMenuTitle(CMainFrame& frame)
+{
+    return frame.menuBar()->actions().at(0)->text();
+}
+
+} // namespace
+
+TEST_F(WindowTest, StartsInTheDecidedLanguage)
+{
+    struct Case {
+        const char* id;
+        const char* ini;
+        bool chineseSystem;
+        const char* qm;
+        const char* fileMenu;
+        const char* header;  // cell words follow the language test
+    };
+    const Case cases[] = {
+        {"cps-twotone", nullptr, false, "cps-twotone_EN.qm", "&File", "CH"},
+        {"cps-twotone", nullptr, true, "cps-twotone_CH.qm", "文件(&F)", "频道"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n", false, "cps-twotone_CH.qm", "文件(&F)",
+         "频道"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_EN\n", true, "cps-twotone_EN.qm", "&File",
+         "CH"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps-twotone_CH\n", false, "cps-twotone_EN.qm", "&File",
+         "CH"},
+        {"cps-ccir", "[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps-ccir_CH\n", false, "cps-ccir_CH.qm", "文件(&F)", "频道"},
+        {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n", true, "cps-fleet_EN.qm", "&File", "CH"},
+        {"cps-cn10", nullptr, false, "cps-cn10_CH.qm", "文件(&F)", "频道"},
+    };
+    for (const Case& c : cases) {
+        auto w = start(c.id, c.ini, c.chineseSystem);
+        ASSERT_TRUE(w) << c.id;
+        EXPECT_EQ(QFileInfo(w->translationFile()).fileName(), c.qm) << c.id;
+        EXPECT_EQ(firstMenuTitle(w->frame()), QString::fromUtf8(c.fileMenu)) << c.id;
+        EXPECT_EQ(w->frame().view().grid()->textMatrix(0, 0), QString::fromUtf8(c.header)) << c.id;
+        EXPECT_EQ(w->frame().windowTitle(), "Tolvan Programing Software");
+        EXPECT_TRUE(dialogs.shown.empty());
+        QFile::remove(path(QString(c.id) + ".ini"));
+    }
+}
+
+TEST_F(WindowTest, ALibraryOfAnotherNameGivesItsMenusButChineseMessages)
+{
+    ASSERT_TRUE(QFile::copy(QString(TOLVAN_BIN_DIR) + "/cps-twotone_EN.qm", path("english.qm")));
+    auto w = start("cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n", false, {dir.path()});
+    ASSERT_TRUE(w);
+    EXPECT_EQ(firstMenuTitle(w->frame()), "&File");
+    EXPECT_EQ(w->language().language, Language::Chinese);
+    EXPECT_EQ(w->frame().view().grid()->textMatrix(0, 0), "频道");
+}
+
+TEST_F(WindowTest, AMissingTranslationEndsStartUp)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {nullptr, {dir.path()}},  // no translation files at all
+        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=\n", {TOLVAN_BIN_DIR}},
+        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=nothing\n", {TOLVAN_BIN_DIR}},
+        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=../bin/cps-twotone_EN\n", {TOLVAN_BIN_DIR}},
+    };
+    for (const auto& [ini, dirs] : cases) {
+        dialogs.shown.clear();
+        EXPECT_FALSE(start("cps-twotone", ini, false, dirs));
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, "Load Resource DLL english.dll Fail");
+        EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Ok);
+    }
+}
