@@ -40,9 +40,12 @@ int newDocument(const Edition& edition, const std::vector<std::string>& args)
 
 void printHelp(const Edition& edition, std::ostream& out)
 {
-    out << "Usage: " << edition.id << " [FILE.sin]\n"
+    out << "Usage: " << edition.id << " [--port PORT] [FILE.sin]\n"
+        << "       " << edition.id << " --screenshot OUT.png [FILE.sin]\n"
         << "       " << edition.id << " OPTION ...\n\n"
-        << "Without an option the program window opens (with FILE.sin, if given).\n\n"
+        << "Without an option the program window opens (with FILE.sin, if given); --port\n"
+        << "preselects the port (COM1..COM4, a device path, or virtual for the built-in\n"
+        << "virtual radio). --screenshot saves a picture of the window and exits.\n\n"
         << "Options:\n";
     for (const BatchCommand& c : commands()) {
         std::string head = c.option + (c.argument.empty() ? "" : " " + c.argument);

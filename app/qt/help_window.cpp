@@ -18,7 +18,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     split->addWidget(contents_);
     split->addWidget(page_);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 640});
+    split->setSizes({280, 620});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split);

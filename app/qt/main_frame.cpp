@@ -485,7 +485,13 @@ void CMainFrame::openHelp()
 
 void CMainFrame::showAbout()
 {
-    QDialog box(this);
+    aboutDialog()->exec();
+}
+
+std::unique_ptr<QDialog> CMainFrame::aboutDialog()
+{
+    auto dialog = std::make_unique<QDialog>(this);
+    QDialog& box = *dialog;
     box.setWindowTitle(tr("About Tolvan"));
     auto* layout = new QGridLayout(&box);
     auto* icon = new QLabel;
@@ -501,7 +507,7 @@ void CMainFrame::showAbout()
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(ok, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(ok, 3, 0, 1, 2);
-    box.exec();
+    return dialog;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -7,8 +7,10 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class QActionGroup;
+class QDialog;
 class QLabel;
 class QMenu;
 
@@ -79,6 +81,8 @@ public:
     // The help file in the window's language: "Tolvan_V_EN.html" or "_CH".
     QString helpFileName() const;
     void openHelp();
+    // The About box: program, version, maker, and where read backups are kept.
+    std::unique_ptr<QDialog> aboutDialog();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
 
@@ -24,6 +25,8 @@ namespace tolvan {
 ProgramWindow::~ProgramWindow()
 {
     frame_.reset();
+    if (standardTexts_)
+        QCoreApplication::removeTranslator(standardTexts_.get());
     if (translator_)
         QCoreApplication::removeTranslator(translator_.get());
 }
@@ -53,6 +56,12 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
         return nullptr;
     }
     QCoreApplication::installTranslator(w->translator_.get());
+    if (w->language_.language == Language::Chinese) {
+        w->standardTexts_ = std::make_unique<QTranslator>();
+        if (w->standardTexts_->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(w->standardTexts_.get());
+    }
     ToneList::instance();
     w->doc_ = std::make_unique<CTolDoc>(edition);
     w->frame_ = std::make_unique<CMainFrame>(*w->doc_, w->language_, dialogs);

@@ -39,6 +39,7 @@ private:
     StartupLanguage language_;
     QString translationFile_;
     std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> standardTexts_;  // Qt's own buttons in the message language
     std::unique_ptr<CTolDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -1,11 +1,13 @@
 #include "window_fixture.h"
 
 #include "app/qt/help_window.h"
+#include "app/read_backup.h"
 #include "editor/qt/ms_flex_grid.h"
 
 #include <QComboBox>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -285,4 +287,15 @@ TEST_F(WindowTest, ReadingReplacesTheTableThroughTheTransfer)
     EXPECT_EQ(sent.at(0x812) & 0x80, 0);
     EXPECT_EQ(sent.at(16 * 4 + 3), 0x43);
     EXPECT_EQ(commits, 3);
+}
+
+TEST_F(WindowTest, AboutTellsWhereReadsAreKept)
+{
+    auto w = start("cps-twotone");
+    auto about = w->frame().aboutDialog();
+    QStringList texts;
+    for (QLabel* l : about->findChildren<QLabel*>())
+        texts << l->text();
+    EXPECT_TRUE(texts.contains("Tolvan Programing Software Version 2.0"));
+    EXPECT_TRUE(texts.join('\n').contains(QString::fromStdString(readBackupDirectory().string())));
 }

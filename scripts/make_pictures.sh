@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the pictures of the README and the docs with the program's own
+# --screenshot option (offscreen, no display needed).
+set -euo pipefail
+build=${1:-build}
+bin="$build/bin/cps-twotone"
+cd "$(dirname "$0")/.."
+env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-english.png
+env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$bin" --screenshot docs/window-chinese.png docs/example-twotone.sin
+env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-filled.png docs/example-twotone.sin
