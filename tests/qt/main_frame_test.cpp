@@ -299,3 +299,23 @@ TEST_F(WindowTest, AboutTellsWhereReadsAreKept)
     EXPECT_TRUE(texts.contains("Tolvan Programing Software Version 2.0"));
     EXPECT_TRUE(texts.join('\n').contains(QString::fromStdString(readBackupDirectory().string())));
 }
+
+TEST_F(WindowTest, ClosingDuringATransferCancelsItFirst)
+{
+    auto w = start("cps-twotone");
+    CMainFrame& frame = w->frame();
+    frame.show();
+    int cancels = 0;
+    bool visibleAfterClose = false;
+    frame.setHooks({.cancelTransfer = [&] { ++cancels; }});
+    frame.view().setTransfer([&](Direction, const std::string&, const MemoryImage&) -> std::optional<MemoryImage> {
+        frame.close();  // the close box, dispatched by a pump pass
+        visibleAfterClose = frame.isVisible();
+        return std::nullopt;  // the transfer notices the cancel and ends
+    });
+    frame.action(cmd::ReadFromRadio)->trigger();
+    EXPECT_EQ(cancels, 1);
+    EXPECT_TRUE(visibleAfterClose);
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
