@@ -7,11 +7,27 @@
 
 namespace tolvan {
 
+namespace {
+
+// The directory of the running program. A program started through PATH sees
+// only its name in argv[0]; its ini file still lives beside the executable,
+// not in whatever directory the user happens to be in.
+std::filesystem::path executableDirectory(std::string_view programPath)
+{
+    if (programPath.find_first_of("/\\") != std::string_view::npos)
+        return programDirectory(programPath);
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? programDirectory(programPath) : self.parent_path();
+}
+
+} // namespace
+
 StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese)
 {
     StartupLanguage out;
     out.baseName = programBaseName(programPath);
-    out.iniPath = programDirectory(programPath) / (out.baseName + ".ini");
+    out.iniPath = executableDirectory(programPath) / (out.baseName + ".ini");
     CIniFile ini;
     out.iniLoaded = ini.load(out.iniPath, true, edition.createsIniFile);
     switch (edition.languages) {

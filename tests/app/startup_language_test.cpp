@@ -48,3 +48,9 @@ TEST(StartupLanguage, EditionsBuiltInOneLanguageIgnoreTheForcingKeys)
     }
     fs::remove_all(dir);
 }
+
+TEST(StartupLanguage, AProgramStartedThroughPathFindsItsIniBesideItself)
+{
+    const StartupLanguage s = decideStartupLanguage(*findEdition("cps-fleet"), "cps-fleet", false);
+    EXPECT_EQ(s.iniPath, fs::read_symlink("/proc/self/exe").parent_path() / "cps-fleet.ini");
+}
