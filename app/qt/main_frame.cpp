@@ -25,6 +25,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 
+#include <algorithm>
+
 #ifndef TOLVAN_DATA_DIR
 #define TOLVAN_DATA_DIR "/usr/local/share/tolvan"
 #endif
@@ -172,22 +174,12 @@ void CMainFrame::createMenus()
         a->setData(QString::fromLatin1(p.name));
         portActions_.push_back(a);
     }
-    // Serial adapters found on this system, then the built-in virtual radio.
-    const auto adapters = QSerialPortInfo::availablePorts();
-    if (!adapters.isEmpty())
-        portMenu_->addSeparator();
-    for (const QSerialPortInfo& info : adapters) {
-        const QString path = info.systemLocation();
-        QString caption = path;
-        if (!info.description().isEmpty())
-            caption += " (" + info.description() + ")";
-        auto* a = new QAction(caption, this);
-        a->setData(path);
-        connect(a, &QAction::triggered, this, [this, path] { choosePort(path.toStdString()); });
-        portMenu_->addAction(a);
-        portActions_.push_back(a);
-    }
-    portMenu_->addSeparator();
+    // Serial adapters are looked up each time the menu opens: a cable plugged
+    // in after start-up shows, and start-up does not pay for the scan.
+    adapterSeparator_ = portMenu_->addSeparator();
+    adapterSeparator_->setVisible(false);
+    connect(portMenu_, &QMenu::aboutToShow, this, &CMainFrame::refreshAdapters);
+    virtualSeparator_ = portMenu_->addSeparator();
     auto* virtualRadio = new QAction(tr("Virtual Radio"), this);
     virtualRadio->setData(QStringLiteral("virtual"));
     virtualRadio->setStatusTip(tr("Talk to the built-in virtual radio instead of a cable"));
@@ -305,6 +297,32 @@ QString CMainFrame::statusText() const
 void CMainFrame::choosePort(const std::string& port)
 {
     view_->setPortName(port);
+    refreshPortChecks();
+}
+
+void CMainFrame::refreshAdapters()
+{
+    for (QAction* a : adapterActions_) {
+        portActions_.erase(std::find(portActions_.begin(), portActions_.end(), a));
+        delete a;
+    }
+    adapterActions_.clear();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString path = info.systemLocation();
+        QString caption = path;
+        if (!info.description().isEmpty())
+            caption += " (" + info.description() + ")";
+        auto* a = new QAction(caption, this);
+        a->setData(path);
+        a->setCheckable(true);
+        a->setEnabled(!view_->transferRunning());
+        connect(a, &QAction::triggered, this, [this, path] { choosePort(path.toStdString()); });
+        portMenu_->insertAction(virtualSeparator_, a);
+        portGroup_->addAction(a);
+        portActions_.push_back(a);
+        adapterActions_.push_back(a);
+    }
+    adapterSeparator_->setVisible(!adapterActions_.empty());
     refreshPortChecks();
 }
 

@@ -96,6 +96,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void refreshPortChecks();
+    void refreshAdapters();
     void addRecentFile(const QString& path);
     void refreshRecentFiles();
     void setTransferRunning(bool running);
@@ -113,8 +114,11 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
-    std::vector<QAction*> portActions_;  // COM1..COM4, adapters, Virtual Radio
+    std::vector<QAction*> portActions_;  // COM1..COM4, Virtual Radio, adapters
     QActionGroup* portGroup_ = nullptr;
+    QAction* adapterSeparator_ = nullptr;
+    QAction* virtualSeparator_ = nullptr;
+    std::vector<QAction*> adapterActions_;
     QToolBar* toolBar_ = nullptr;
     HelpWindow* help_ = nullptr;
     bool closeWhenTransferEnds_ = false;
