@@ -62,9 +62,15 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
             row->addSpacing(12);
             // Typing may snap the list back; only choosing from the list changes it.
             connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i, combo] {
+                const int before = form_.selection(i);
                 form_.typed(i);
-                if (form_.list(i).typingReset >= 0)
-                    combo->setCurrentIndex(form_.selection(i));
+                if (form_.list(i).typingReset < 0)
+                    return;
+                combo->setCurrentIndex(form_.selection(i));
+                if (form_.selection(i) != before) {
+                    doc_.setModified();
+                    emit changed();
+                }
             });
             connect(combo, &QComboBox::activated, this, [this, i](int index) {
                 if (form_.selection(i) != index) {

@@ -45,9 +45,11 @@ TEST_F(WindowTest, TypingIntoAListSnapsItBack)
         QComboBox* list = view.formList(i);
         emit list->activated(1);
         list->setCurrentIndex(1);
+        w->document().setModified(false);
         QTest::keyClicks(list->lineEdit(), "7");
         EXPECT_EQ(list->currentIndex(), snapped[i]) << i;
         EXPECT_EQ(view.form().selection(i), snapped[i]) << i;
+        EXPECT_EQ(w->document().isModified(), snapped[i] != 1) << "a snapped list is a change too";
     }
 }
 
