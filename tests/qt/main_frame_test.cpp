@@ -319,3 +319,29 @@ TEST_F(WindowTest, ClosingDuringATransferCancelsItFirst)
     EXPECT_FALSE(frame.isVisible());
     EXPECT_TRUE(dialogs.shown.empty());
 }
+
+TEST_F(WindowTest, DialogAndPrintCommandsCallTheirHooks)
+{
+    auto w = start("cps-twotone");
+    CMainFrame& frame = w->frame();
+    QStringList called;
+    bool dialogAccepts = false;
+    auto dialog = [&](const char* name) {
+        return [&, name](CTolView&) {
+            called << name;
+            return dialogAccepts;
+        };
+    };
+    auto command = [&](const char* name) { return [&, name](CTolView&) { called << name; }; };
+    frame.setHooks({.optionalFeatures = dialog("optional"), .twoTone = dialog("twotone"),
+                    .testMode = command("test"), .print = command("print"), .printPreview = command("preview"),
+                    .printSetup = command("setup")});
+    for (int id : {cmd::OptionalFeatures, cmd::TwoTone, cmd::TestMode, cmd::Print, cmd::PrintPreview,
+                   cmd::PrintSetup})
+        frame.action(id)->trigger();
+    EXPECT_EQ(called, (QStringList{"optional", "twotone", "test", "print", "preview", "setup"}));
+    EXPECT_FALSE(w->document().isModified()) << "Cancel changes nothing";
+    dialogAccepts = true;
+    frame.action(cmd::TwoTone)->trigger();
+    EXPECT_TRUE(w->document().isModified()) << "OK is a change to save";
+}
