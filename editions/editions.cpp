@@ -110,6 +110,22 @@ const FormOffsets kSettingsAt810{.type = 0x80B, .field = 0x80A, .powerRank = 0x8
                                  .powerAboveRange = 0};
 const FormOffsets kSettingsAt7D0{.type = 0x7DB, .field = 0x7DA, .powerRank = 0x7D7, .manual = 0x7D2,
                                  .powerAboveRange = 9};
+// The small radios keep their band at 0x3D2 (238 + index, initially 7).
+FormList smallRadioField(int bands, std::vector<std::string> items, std::vector<std::string> chinese = {})
+{
+    return {.label = "Field", .englishItems = std::move(items), .chineseItems = std::move(chinese), .offset = 0x3D2,
+            .base = 238, .readableCount = bands, .belowBase = 0, .aboveRange = 0, .initialIndex = 7};
+}
+
+const std::vector<std::string> kSixteenFieldItems = {"150-174MHz", "136-150MHz", "136-174MHz", "340-360MHz",
+                                                     "350-370MHz", "370-390MHz", "406-430MHz", "430-450MHz",
+                                                     "450-470MHz", "400-470MHz", "470-490MHz", "490-512MHz"};
+
+// Scanning on the 16th channel: bit 2 of 0x3C0, set = "OFF".
+const FormList kSixteenScan{.label = "Scan Function(16th)", .englishItems = {"OFF", "ON"},
+                            .chineseItems = {"关闭", "启动"}, .offset = 0x3C0, .coding = FormList::Coding::Bit,
+                            .bit = 2};
+
 // 0x811 is rewritten each time the table is stored.
 const std::vector<FormStamp> kStampsAt810 = {{0x811, 0xA8}};
 // --- end of the form ------------------------------------------------------------
@@ -299,6 +315,10 @@ Edition keys()
         {0x3D2, {0xEE, 0x37}},
     };
     e.english = keyAssignmentEnglishTexts();
+    // The Chinese build writes the first band without its leading blanks.
+    std::vector<std::string> chineseBands = kFieldItems;
+    chineseBands.front() = "67 - 72MHz";
+    e.formLists = {smallRadioField(10, kFieldItems, chineseBands)};
     return e;
 }
 
@@ -350,6 +370,7 @@ Edition sixteen()
         {0x3D2, {0xF5, 0x37}},
     };
     e.english.headers = {"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", "Busy"};
+    e.formLists = {smallRadioField(12, kSixteenFieldItems), kSixteenScan};
     return e;
 }
 

@@ -89,6 +89,7 @@ TEXTS = {
         ("Field", "频段"),
         ("Tx Power Rank", "发射功率等级"),
         ("Manul Setting", "手动设置"),
+        ("Scan Function(16th)", "第16信道扫描"),
     ],
 }
 

@@ -342,5 +342,9 @@ Do you want to save the changes?</translation>
         <source>Manul Setting</source>
         <translation>Manul Setting</translation>
     </message>
+    <message>
+        <source>Scan Function(16th)</source>
+        <translation>Scan Function(16th)</translation>
+    </message>
 </context>
 </TS>

@@ -342,5 +342,9 @@ Do you want to save the changes?</source>
         <source>Manul Setting</source>
         <translation>手动设置</translation>
     </message>
+    <message>
+        <source>Scan Function(16th)</source>
+        <translation>第16信道扫描</translation>
+    </message>
 </context>
 </TS>
