@@ -2,6 +2,7 @@
 
 #include "app/exit_status.h"
 #include "app/program_main.h"
+#include "app/window_args.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/user_dialogs.h"
 #include "codeplug/tone_list.h"
@@ -76,30 +77,6 @@ QStringList dataDirectories()
 
 namespace {
 
-struct WindowArgs {
-    std::string port = "COM1";
-    QString file;
-    QString screenshot;
-    bool ok = true;
-};
-
-WindowArgs parseWindowArgs(int argc, char** argv)
-{
-    WindowArgs a;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--port" && i + 1 < argc)
-            a.port = argv[++i];
-        else if (arg == "--screenshot" && i + 1 < argc)
-            a.screenshot = QString::fromLocal8Bit(argv[++i]);
-        else if (arg.rfind("--", 0) == 0 || !a.file.isEmpty())
-            a.ok = false;
-        else
-            a.file = QString::fromLocal8Bit(argv[i]);
-    }
-    return a;
-}
-
 // Read and write until the radio link is connected to the window.
 std::optional<MemoryImage> noLink(QWidget* parent, UserDialogs& dialogs)
 {
@@ -111,13 +88,13 @@ std::optional<MemoryImage> noLink(QWidget* parent, UserDialogs& dialogs)
 
 int windowMain(const Edition& edition, int argc, char** argv)
 {
-    const WindowArgs args = parseWindowArgs(argc, argv);
+    const WindowArgs args = parseWindowArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (!args.ok) {
         std::cerr << edition.id << ": usage: " << edition.id << " [--port PORT] [--screenshot OUT.png] [FILE]\n";
         return kExitUsage;
     }
     // A picture needs no display.
-    if (!args.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (!args.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     UserDialogs& dialogs = standardDialogs();
@@ -130,14 +107,14 @@ int windowMain(const Edition& edition, int argc, char** argv)
         return noLink(&frame, dialogs);
     });
     frame.choosePort(args.port);
-    if (!args.file.isEmpty() && !frame.openFile(args.file))
+    if (!args.file.empty() && !frame.openFile(QString::fromLocal8Bit(args.file.c_str())))
         return kExitFileError;
-    if (!args.screenshot.isEmpty()) {
+    if (!args.screenshot.empty()) {
         frame.resize(1024, 768);
         frame.show();
         QApplication::processEvents();
-        if (!frame.grab().save(args.screenshot)) {
-            std::cerr << edition.id << ": cannot write " << args.screenshot.toStdString() << '\n';
+        if (!frame.grab().save(QString::fromLocal8Bit(args.screenshot.c_str()))) {
+            std::cerr << edition.id << ": cannot write " << args.screenshot << '\n';
             return kExitFileError;
         }
         return kExitDone;

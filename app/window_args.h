@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tolvan {
+
+// The window's command line: [--port PORT] [--screenshot OUT.png] [FILE].
+struct WindowArgs {
+    std::string port = "COM1";  // every start begins at COM1 unless told otherwise
+    std::string file;
+    std::string screenshot;
+    bool ok = true;  // false: an unknown option, a missing value or a second file
+};
+
+WindowArgs parseWindowArgs(const std::vector<std::string>& args);
+
+} // namespace tolvan
