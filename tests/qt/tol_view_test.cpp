@@ -88,3 +88,24 @@ TEST_F(WindowTest, TheStatusBarHintsFollowTheCursor)
         EXPECT_EQ(w->frame().statusText(), hints[2][0].toString());
     }
 }
+
+TEST_F(WindowTest, EveryEditionsViewStoresWhatItShows)
+{
+    for (const Edition* e : allEditions()) {
+        auto w = start(e->id.c_str());
+        ASSERT_TRUE(w) << e->id;
+        CTolView& view = w->frame().view();
+        ASSERT_EQ(view.grid()->rows(), e->channelCount + 1) << e->id;
+        ASSERT_EQ(view.grid()->cols(), static_cast<int>(e->columns.size())) << e->id;
+        // Stored once, the image no longer changes when shown and stored again.
+        MemoryImage once = w->document().image();
+        view.gridToImage(once);
+        w->document().image() = once;
+        view.imageToGrid();
+        MemoryImage twice = once;
+        view.gridToImage(twice);
+        EXPECT_EQ(twice, once) << e->id;
+        for (int i = 0; i < view.form().count(); ++i)
+            EXPECT_EQ(view.formList(i)->currentIndex(), view.form().selection(i)) << e->id << " list " << i;
+    }
+}
