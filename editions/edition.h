@@ -138,6 +138,14 @@ struct FormStamp {
 };
 // --- end of the form ------------------------------------------------------------
 
+// --- The main window -----------------------------------------------------------
+// The caption and the About box's program line, in one language.
+struct WindowTexts {
+    std::string title = "Tolvan Programing Software";
+    std::string aboutProgram = "Tolvan Programing Software Version 2.0";
+};
+// --- end of the main window -------------------------------------------------------
+
 struct Edition {
     std::string id;  // the deliverable: "cps-twotone", ...
     Family family = Family::TwoTone;
@@ -180,6 +188,14 @@ struct Edition {
     // The form above the table, in the order the form shows the lists.
     std::vector<FormList> formLists;
     std::vector<FormStamp> formStamps;
+
+    // The main window's caption and About line per language.
+    WindowTexts englishWindow;
+    WindowTexts chineseWindow;
+    const WindowTexts& window(Language decided) const
+    {
+        return uiLanguage(decided) == Language::English ? englishWindow : chineseWindow;
+    }
 
     const RecordCodec& records() const;
 

@@ -270,6 +270,7 @@ Edition cn2()
     e.newDocument = familyASettings(0x38, 0x00, 0x00);
     e.english = {};
     e.chinese = familyAChineseOnly(e.columns);
+    e.chineseWindow.aboutProgram = " TL系列写频软件2.0 版";
     e.chinese.entry.outOfBand = "超出频率范围!";
     e.chinese.entry.outOfBandCaption = "温馨提示";
     return e;
@@ -286,6 +287,7 @@ Edition cn10()
     e.link.readAfterPassesMs = 5;
     e.english = {};
     e.chinese = familyAChineseOnly(e.columns);
+    e.chineseWindow.aboutProgram = "  TL系列写频软件10.0 版";
     return e;
 }
 
@@ -319,6 +321,8 @@ Edition keys()
     std::vector<std::string> chineseBands = kFieldItems;
     chineseBands.front() = "67 - 72MHz";
     e.formLists = {smallRadioField(10, kFieldItems, chineseBands)};
+    e.englishWindow = {"Tolvan Radio Programming Software", "Tolvan Communication Software-4.0"};
+    e.chineseWindow = e.englishWindow;
     return e;
 }
 
@@ -371,6 +375,8 @@ Edition sixteen()
     };
     e.english.headers = {"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", "Busy"};
     e.formLists = {smallRadioField(12, kSixteenFieldItems), kSixteenScan};
+    e.englishWindow = {"Tolvan Serials Radio Programing Software", "Tolvan Communication Software-1.5"};
+    e.chineseWindow = {"TL系列专业手持对讲机写频软件", "Tolvan Communication Software-1.5"};
     return e;
 }
 

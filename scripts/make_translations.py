@@ -14,7 +14,6 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 
 TEXTS = {
     "tolvan::CMainFrame": [
-        ("Tolvan Programing Software", "Tolvan Programing Software"),
         ("&File", "文件(&F)"),
         ("&New\tCtrl+N", "新建(&N)\tCtrl+N"),
         ("&Open...\tCtrl+O", "打开(&O)...\tCtrl+O"),
@@ -77,7 +76,6 @@ TEXTS = {
         ("Write Data", "写频数据"),
         ("Cannot find the help file %1.", "找不到帮助文件 %1。"),
         ("About Tolvan", "关于 Tolvan"),
-        ("Tolvan Programing Software Version 2.0", "Tolvan 写频软件 2.0 版"),
         ("Copyright (C) Tolvan", "版权所有 (C) Tolvan"),
         ("Every read from a radio is also kept in\n%1\n(the last %2 reads).",
          "每次从对讲机读出的数据也保存在\n%1\n（保留最近 %2 次）。"),

@@ -70,7 +70,7 @@ void setPrompt(QAction* a, const QString& prompt)
 CMainFrame::CMainFrame(CTolDoc& doc, const StartupLanguage& language, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), language_(language), dialogs_(dialogs)
 {
-    setWindowTitle(tr("Tolvan Programing Software"));
+    setWindowTitle(q(doc_.edition().window(language_.language).title));
     setWindowIcon(toolIcon(ToolIcon::Application));
     setGeometry(60, 0, 1024, 768);
     setAcceptDrops(true);
@@ -515,7 +515,7 @@ std::unique_ptr<QDialog> CMainFrame::aboutDialog()
     auto* icon = new QLabel;
     icon->setPixmap(toolIcon(ToolIcon::Application).pixmap(QSize(48, 48), devicePixelRatioF()));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(new QLabel(tr("Tolvan Programing Software Version 2.0")), 0, 1);
+    layout->addWidget(new QLabel(q(doc_.edition().window(language_.language).aboutProgram)), 0, 1);
     layout->addWidget(new QLabel(tr("Copyright (C) Tolvan")), 1, 1);
     auto* backups = new QLabel(tr("Every read from a radio is also kept in\n%1\n(the last %2 reads).")
                                    .arg(QString::fromStdString(readBackupDirectory().string()))

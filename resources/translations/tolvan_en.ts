@@ -4,10 +4,6 @@
 <context>
     <name>tolvan::CMainFrame</name>
     <message>
-        <source>Tolvan Programing Software</source>
-        <translation>Tolvan Programing Software</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
@@ -298,10 +294,6 @@ Do you want to save the changes?</translation>
     <message>
         <source>About Tolvan</source>
         <translation>About Tolvan</translation>
-    </message>
-    <message>
-        <source>Tolvan Programing Software Version 2.0</source>
-        <translation>Tolvan Programing Software Version 2.0</translation>
     </message>
     <message>
         <source>Copyright (C) Tolvan</source>

@@ -77,3 +77,21 @@ TEST_F(WindowTest, AMissingTranslationEndsStartUp)
         EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Ok);
     }
 }
+
+TEST_F(WindowTest, EachEditionHasItsCaption)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"cps-twotone", "Tolvan Programing Software"},
+        {"cps-cn10", "Tolvan Programing Software"},
+        {"cps-keys-cn", "Tolvan Radio Programming Software"},
+        {"cps16", "Tolvan Serials Radio Programing Software"},
+        {"cps16-cn", "TL系列专业手持对讲机写频软件"},
+    };
+    for (const auto& [id, title] : cases) {
+        auto w = start(id);
+        EXPECT_EQ(w->frame().windowTitle(), QString::fromUtf8(title)) << id;
+        writeFile("x.sin", newDocumentImage(*findEdition(id)));
+        ASSERT_TRUE(w->frame().openFile(path("x.sin")));
+        EXPECT_EQ(w->frame().windowTitle(), QString::fromUtf8(title)) << "opening a file keeps the caption";
+    }
+}
