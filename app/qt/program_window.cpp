@@ -97,7 +97,7 @@ int windowMain(const Edition& edition, int argc, char** argv)
     if (!args.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    UserDialogs& dialogs = standardDialogs();
+    UserDialogs& dialogs = args.screenshot.empty() ? standardDialogs() : stderrDialogs();
     const bool chinese = QLocale::system().language() == QLocale::Chinese;
     auto window = ProgramWindow::start(edition, programPath(), chinese, dataDirectories(), dialogs);
     if (!window)

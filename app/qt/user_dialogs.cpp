@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include <iostream>
+
 namespace tolvan {
 namespace {
 
@@ -25,7 +27,25 @@ public:
     }
 };
 
+class StderrDialogs : public UserDialogs {
+public:
+    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+                                    QMessageBox::StandardButtons buttons) override
+    {
+        std::cerr << text.toStdString() << '\n';
+        return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
+    }
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
 } // namespace
+
+UserDialogs& stderrDialogs()
+{
+    static StderrDialogs dialogs;
+    return dialogs;
+}
 
 UserDialogs& standardDialogs()
 {

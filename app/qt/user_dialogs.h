@@ -20,4 +20,8 @@ public:
 // The real boxes and choosers.
 UserDialogs& standardDialogs();
 
+// For runs without a user (pictures): messages go to stderr, questions are
+// answered Cancel (OK where that is the only button), no file is chosen.
+UserDialogs& stderrDialogs();
+
 } // namespace tolvan

@@ -3,6 +3,9 @@
 #include "editor/qt/ms_flex_grid.h"
 
 #include <QFile>
+#include <QImage>
+
+#include <cstdlib>
 #include <QMenuBar>
 
 using namespace tolvan;
@@ -94,4 +97,20 @@ TEST_F(WindowTest, EachEditionHasItsCaption)
         ASSERT_TRUE(w->frame().openFile(path("x.sin")));
         EXPECT_EQ(w->frame().windowTitle(), QString::fromUtf8(title)) << "opening a file keeps the caption";
     }
+}
+
+TEST_F(WindowTest, ScreenshotsNeedNoUser)
+{
+    const QString bin = QString(TOLVAN_BIN_DIR) + "/cps-twotone";
+    writeFile("short.sin", newDocumentImage(*findEdition("cps-twotone")), 100);
+    auto run = [&](const QString& args) {
+        const QString cmd = "timeout 60 " + bin + " --screenshot " + args + " >/dev/null 2>&1";
+        return WEXITSTATUS(std::system(cmd.toLocal8Bit().constData()));
+    };
+    EXPECT_EQ(run(path("w.png") + " " + QString(TOLVAN_SOURCE_DIR) + "/docs/example-twotone.sin"), 0);
+    QImage picture(path("w.png"));
+    EXPECT_EQ(picture.size(), QSize(1024, 768));
+    // A file that fails is reported on stderr instead of waiting for a click.
+    EXPECT_EQ(run(path("x.png") + " " + path("short.sin")), 2);
+    EXPECT_FALSE(QFileInfo::exists(path("x.png")));
 }
