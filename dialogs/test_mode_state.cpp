@@ -161,7 +161,7 @@ void TestModeState::normaliseBox(TestSide side)
 
 void TestModeState::setMethod(TestSide side, int method)
 {
-    TestFrequencyRecord& r = current();
+    TestFrequencyRecord& r = shown();
     int& kind = side == TestSide::Receive ? r.rxMethod : r.txMethod;
     if (kind == method)
         return;
@@ -171,12 +171,12 @@ void TestModeState::setMethod(TestSide side, int method)
 
 void TestModeState::setStep(TestSide side, int step)
 {
-    (side == TestSide::Receive ? current().rxStep : current().txStep) = step;
+    (side == TestSide::Receive ? shown().rxStep : shown().txStep) = step;
 }
 
 void TestModeState::setTone(TestSide side, int index)
 {
-    (side == TestSide::Receive ? current().rxTone : current().txTone) = index;
+    (side == TestSide::Receive ? shown().rxTone : shown().txTone) = index;
 }
 
 void TestModeState::setValue(int value)
@@ -191,7 +191,7 @@ bool TestModeState::applyDefault()
         values_[static_cast<std::size_t>(currentItem_)] = itemDefault(currentItem_);
         return true;
     case TestPage::Frequency:
-        current() = defaultRecord(currentFreq_);
+        shown() = defaultRecord(currentFreq_);
         showRecord();
         return true;
     case TestPage::None:
@@ -204,7 +204,7 @@ TestModeRequest TestModeState::prepareStart()
 {
     normaliseBox(TestSide::Receive);
     normaliseBox(TestSide::Transmit);
-    const TestFrequencyRecord& r = current();
+    const TestFrequencyRecord& r = shown();
     const std::vector<std::string> rxTones = toneItems(r.rxMethod);
     const std::vector<std::string> txTones = toneItems(r.txMethod);
     TestModeRequest request;

@@ -97,7 +97,7 @@ public:
     TestModeRequest prepareStart();
 
 private:
-    TestFrequencyRecord& current() { return records_[static_cast<std::size_t>(currentFreq_)]; }
+    TestFrequencyRecord& shown() { return records_[static_cast<std::size_t>(currentFreq_)]; }
     TestFrequencyRecord defaultRecord(TestFrequency f) const;
     void showRecord();
 
