@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 namespace tolvan {
@@ -126,7 +127,7 @@ CDebugModeDlg::CDebugModeDlg(const Edition& edition, Language language, std::str
         fillTones(side);
     }
     showState();
-    resize(720, 360);
+    resize(740, 300);
 }
 
 CDebugModeDlg::~CDebugModeDlg() = default;
@@ -195,8 +196,13 @@ void CDebugModeDlg::buildTree()
         item->setData(0, kNodeNumberRole, n.number);
         items[n.number] = item;
     }
-    for (const TestModeNode& n : TestModeState::tree())
+    int widest = 0;
+    for (const TestModeNode& n : TestModeState::tree()) {
         items.at(n.number)->setExpanded(n.expanded);
+        widest = std::max(widest, tree_->fontMetrics().horizontalAdvance(qs(names.at(n.number))));
+    }
+    // Wide enough for every node, whichever branches are open.
+    tree_->setFixedWidth(widest + 3 * tree_->indentation() + 2 * tree_->frameWidth() + 8);
 }
 
 QTreeWidgetItem* CDebugModeDlg::node(int number) const

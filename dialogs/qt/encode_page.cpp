@@ -32,6 +32,7 @@ CEncodePage::CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget*
     grid_ = new QTableWidget(twotone::kEncodeEntries, 3, this);
     grid_->setHorizontalHeaderLabels({qs(texts.gridHeaders[0]), qs(texts.gridHeaders[1]), qs(texts.gridHeaders[2])});
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setTabKeyNavigation(false);
