@@ -5,14 +5,13 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace tolvan {
 
 CDecoderPage::CDecoderPage(MemoryImage& image, int decoder, const TwoToneTexts& texts, QWidget* parent)
-    : QWidget(parent), image_(image), decoder_(decoder)
+    : ImagePage(parent), image_(image), decoder_(decoder)
 {
     auto* layout = new QGridLayout(this);
     int row = 0;
@@ -38,20 +37,6 @@ CDecoderPage::CDecoderPage(MemoryImage& image, int decoder, const TwoToneTexts& 
     }
     layout->setRowStretch(row, 1);
     layout->setColumnStretch(2, 1);
-}
-
-void CDecoderPage::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
-void CDecoderPage::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        store();
 }
 
 void CDecoderPage::load()

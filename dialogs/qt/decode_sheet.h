@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/dialog_texts.h"
+#include "dialogs/qt/image_page.h"
 #include "dialogs/two_tone_tables.h"
 
 #include <QWidget>
@@ -15,20 +16,16 @@ class TextSpinBox;
 
 // One of the eight decoders. Read from the image each time it is shown,
 // written back each time it is hidden.
-class CDecoderPage : public QWidget {
+class CDecoderPage : public ImagePage {
     Q_OBJECT
 public:
     CDecoderPage(MemoryImage& image, int decoder, const TwoToneTexts& texts, QWidget* parent = nullptr);
 
-    void load();
-    void store();
+    void load() override;
+    void store() override;
 
     TextSpinBox* toneBox(int tone) const { return tones_[static_cast<std::size_t>(tone)]; }  // 0 = A ... 3 = D
     TextSpinBox* timeBox(int time) const { return times_[static_cast<std::size_t>(time)]; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     MemoryImage& image_;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace tolvan {
@@ -25,7 +26,7 @@ TextSpinBox* timeBox(const TimeSpin& spin)
 } // namespace
 
 CEncodePage::CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget* parent)
-    : QWidget(parent), image_(image), texts_(texts)
+    : ImagePage(parent), image_(image), texts_(texts)
 {
     showMessage = [this](const QString& message) { QMessageBox::information(this, QString(), message); };
 
@@ -54,6 +55,11 @@ CEncodePage::CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget*
     editor_ = new QLineEdit(grid_->viewport());
     editor_->setFrame(false);
     editor_->hide();
+    // The box stays over its cell when the grid scrolls.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (editorOpen())
+            placeEditor();
+    });
     connect(editor_, &QLineEdit::returnPressed, this, [this] {
         if (const auto target = commitEditor(CommitBy::Enter))
             moveTo(*target);
@@ -99,20 +105,6 @@ CEncodePage::CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget*
     layout->addLayout(times, 2);
 }
 
-void CEncodePage::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
-void CEncodePage::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        store();
-}
-
 void CEncodePage::load()
 {
     editor_->hide();
@@ -132,7 +124,7 @@ void CEncodePage::load()
 void CEncodePage::store()
 {
     // A box still open holds the user's typing: commit it rather than lose it.
-    if (editor_->isVisible())
+    if (editorOpen())
         commitEditor(CommitBy::Leaving);
     values_.firstDelay = delays_[0]->text().toStdString();
     values_.secondDelay = delays_[1]->text().toStdString();
@@ -176,11 +168,21 @@ void CEncodePage::showRow(int row)
 void CEncodePage::openEditor(GridCell cell, const QString& text)
 {
     editing_ = cell;
-    editor_->setGeometry(grid_->visualRect(grid_->model()->index(cell.row, cell.tone + 1)));
+    placeEditor();
     editor_->setText(text);
     editor_->show();
     editor_->setFocus();
     editor_->end(false);
+}
+
+bool CEncodePage::editorOpen() const
+{
+    return !editor_->isHidden();
+}
+
+void CEncodePage::placeEditor()
+{
+    editor_->setGeometry(grid_->visualRect(grid_->model()->index(editing_.row, editing_.tone + 1)));
 }
 
 void CEncodePage::openEditorOnCurrent()
@@ -207,7 +209,7 @@ void CEncodePage::moveTo(GridCell cell)
 
 void CEncodePage::onCurrentCellChanged(int, int, int, int)
 {
-    if (moving_ || !editor_->isVisible())
+    if (moving_ || !editorOpen())
         return;
     if (const auto target = commitEditor(CommitBy::Leaving))
         moveTo(*target);
@@ -218,12 +220,12 @@ bool CEncodePage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton && !editor_->isVisible())
+        if (mouse->button() != Qt::RightButton && !editorOpen())
             openEditorOnCurrent();
         return false;
     }
-    if (watched != grid_ || event->type() != QEvent::KeyPress || editor_->isVisible())
-        return QWidget::eventFilter(watched, event);
+    if (watched != grid_ || event->type() != QEvent::KeyPress || editorOpen())
+        return ImagePage::eventFilter(watched, event);
 
     const auto* key = static_cast<QKeyEvent*>(event);
     const GridCell cell = currentCell();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "dialogs/dialog_texts.h"
+#include "dialogs/qt/image_page.h"
 #include "dialogs/two_tone_tables.h"
 
-#include <QWidget>
 
 #include <functional>
 
@@ -17,13 +17,13 @@ class TextSpinBox;
 
 // The "Encode" tab: the 32 tone pairs with the timing of the sequence. Read
 // from the image each time it is shown, written back each time it is hidden.
-class CEncodePage : public QWidget {
+class CEncodePage : public ImagePage {
     Q_OBJECT
 public:
     CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget* parent = nullptr);
 
-    void load();
-    void store();
+    void load() override;
+    void store() override;
 
     // Where messages go; a message box unless a test replaces it.
     std::function<void(const QString&)> showMessage;
@@ -36,8 +36,6 @@ public:
     QCheckBox* shortKillBox() const { return shortKill_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -45,6 +43,9 @@ private:
     GridCell currentCell() const;
     void openEditor(GridCell cell, const QString& text);
     void openEditorOnCurrent();
+    void placeEditor();
+    // Open even while the page itself is being hidden.
+    bool editorOpen() const;
     std::optional<GridCell> commitEditor(CommitBy by);
     void moveTo(GridCell cell);
     void showRow(int row);

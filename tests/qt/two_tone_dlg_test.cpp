@@ -90,6 +90,33 @@ TEST(CTwoToneDlg, ANonDigitFirstKeyShowsTheMessageInTheWindowsLanguage)
     }
 }
 
+TEST(CTwoToneDlg, LeavingAnOpenBoxCommitsItAndFollowsTheRowRules)
+{
+    MemoryImage image = newDocumentImage(twoTone());
+    OpenDialog open(image);
+    QTableWidget* grid = open.encode()->grid();
+    QLineEdit* editor = open.encode()->cellEditor();
+    grid->setCurrentCell(20, 1);
+    QTest::keyClick(grid, Qt::Key_7);
+    QTest::keyClicks(editor, "00");
+    grid->setCurrentCell(25, 1);  // the user goes elsewhere
+    EXPECT_EQ(grid->item(20, 1)->text(), "700.0");
+    EXPECT_EQ(grid->item(20, 2)->text(), "700.0");
+    EXPECT_EQ(grid->currentRow(), 20) << "from tone 1 the cursor goes to tone 2 of the row";
+    EXPECT_EQ(grid->currentColumn(), 2);
+    ASSERT_TRUE(editor->isVisible());
+
+    editor->setText("9000");
+    grid->setCurrentCell(25, 1);
+    EXPECT_EQ(grid->item(20, 2)->text(), "3106.0");
+    EXPECT_EQ(grid->currentRow(), 25) << "below row 16 the cursor stays where the user went";
+    EXPECT_EQ(editor->text(), "") << "and the box reopens there with the cell's text";
+
+    editor->setText("1234");
+    open.dlg->reject();  // a box still open when the page is written is committed
+    EXPECT_EQ(bytesAt(image, 0xE64, 4), (std::vector<std::uint8_t>{0x30, 0x34, 0x30, 0x34}));
+}
+
 TEST(CTwoToneDlg, EnterOnTheGridMovesRightThenToTheNextRow)
 {
     MemoryImage image = newDocumentImage(twoTone());
