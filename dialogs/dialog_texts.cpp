@@ -152,7 +152,7 @@ TestModeTexts testModeTexts(Language language)
     };
     if (language == Language::English)
         return t;
-    t.caption = "Tolvan在线调试";
+    t.caption = "TolvanKestrel在线调试";
     t.debugFrequency = "调试频率";
     t.highFrequency = "高频点";
     t.middleFrequency = "中频点";

@@ -16,6 +16,7 @@ class TextSpinBox;
 
 // The radio-wide settings of the settings block. Reads the image when it
 // opens; OK writes the values back in place, Cancel leaves the image alone.
+// For editions that describe this dialog's layout (Edition::optionalFeatures).
 class COptionalFeaturesDlg : public QDialog {
     Q_OBJECT
 public:
