@@ -3,6 +3,7 @@
 #include "codeplug/frequency_codec.h"
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
+#include "editions/settings_layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -141,6 +142,9 @@ struct Edition {
     bool hasTwoTone = false;      // Two Tone dialog and the Channel Edit dialog
 
     std::vector<BytePatch> newDocument;  // applied, in order, over 0xFF
+
+    // Settings dialogs (Optional Features and Two Tone).
+    std::optional<OptionalFeaturesLayout> optionalFeatures;  // empty: the edition has its own dialog
 
     EditionTexts english;
     EditionTexts chinese;

@@ -115,6 +115,7 @@ Edition twoTone()
         {0x00E, {0x00, 0x00}, 128, 16},
     };
     e.newDocument.insert(e.newDocument.end(), twoTone.begin(), twoTone.end());
+    e.optionalFeatures = OptionalFeaturesLayout{};
     e.english = twoToneEnglishTexts();
     e.chinese = twoToneChineseTexts();
     return e;
@@ -140,6 +141,10 @@ Edition ccir()
               .readPumpPasses = 19, .readAfterPassesMs = 0, .writePumpPasses = 21, .startAckFailPasses = 601};
     e.createsIniFile = true;
     e.newDocument = familyASettings(0x38, 0x01, 0xFF);
+    // The same dialog without the hidden key lists.
+    e.optionalFeatures = OptionalFeaturesLayout{};
+    e.optionalFeatures->pf1.reset();
+    e.optionalFeatures->pf2.reset();
     e.english = withColumns(twoToneEnglishTexts(), e.columns);
     e.english.signalling = {"None", "MSK", "DTMF", "CCIR"};
     e.chinese = withColumns(twoToneChineseTexts(), e.columns);
@@ -153,6 +158,7 @@ Edition brand()
     e.id = "cps-brand";
     e.languages = LanguageChoice::EnglishOnly;
     e.signallingValues = {0, 2, 4};  // "None", "DTMF", "FleetSync"
+    e.optionalFeatures.reset();      // the signalling edition has a dialog of its own
     e.unknownSignallingValue = 0;
     e.newChannel = familyANewChannel(1);
     e.newDocument = familyASettings(0x39, 0x00, 0x00);
