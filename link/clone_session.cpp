@@ -1,11 +1,11 @@
 #include "link/clone_session.h"
 
 #include "codeplug/text_util.h"
+#include "link/wire_bytes.h"
 
 namespace tolvan {
 namespace {
 
-constexpr std::uint8_t kAck = 0x06;
 constexpr std::uint8_t kReadCommand = 0x52;
 constexpr std::uint8_t kWriteCommand = 0x57;
 constexpr std::size_t kBlockBytes = 8;
@@ -14,7 +14,6 @@ constexpr std::size_t kShortestReply = 10;      // less is never worth a second 
 constexpr int kAttempts = 15;
 constexpr int kPassesBeforeAttempt = 7;
 constexpr int kStartAckTries = 3;
-constexpr std::uint8_t kHandshakeBytes[] = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
 
 std::string passwordDigits(const MemoryImage& image, std::size_t offset)
 {
@@ -117,6 +116,15 @@ bool CloneSession::pumpPasses(int passes)
     return true;
 }
 
+// The 4-byte block command: the letter, the address high byte first, the length.
+void CloneSession::sendBlockCommand(std::uint8_t letter, std::size_t address)
+{
+    const std::uint8_t command[] = {letter, static_cast<std::uint8_t>(address >> 8),
+                                    static_cast<std::uint8_t>(address & 0xFF), kBlockBytes};
+    port_->purge(kPurgeQueues);
+    port_->write(command);
+}
+
 bool CloneSession::writeByte(std::uint8_t byte)
 {
     port_->purge(kPurgeQueues);
@@ -140,7 +148,7 @@ CloneSession::Step CloneSession::detect()
     }
     host_.status(texts_.waiting);
     port_->purge(kPurgeAll);
-    for (std::uint8_t b : kHandshakeBytes) {
+    for (std::uint8_t b : kWakeUpBytes) {
         host_.pause(1);
         writeByte(b);
     }
@@ -156,10 +164,10 @@ CloneSession::Step CloneSession::detect()
 
 CloneSession::Step CloneSession::identify()
 {
-    host_.pause(1);
-    writeByte('M');
-    host_.pause(1);
-    writeByte(0x02);
+    for (std::uint8_t b : kIdentifyBytes) {
+        host_.pause(1);
+        writeByte(b);
+    }
     // A short identification is used as it is: missing bytes keep earlier values.
     if (!port_->read(std::span(receive_.data(), 8)).ok)
         return Step::CommError;
@@ -225,10 +233,7 @@ CloneSession::Step CloneSession::readBlocks()
     const LinkFigures& f = edition_.link;
     for (int block = 0; block < f.readBlocks; ++block) {
         const std::size_t address = kBlockBytes * static_cast<std::size_t>(block);
-        const std::uint8_t command[] = {kReadCommand, static_cast<std::uint8_t>(address >> 8),
-                                        static_cast<std::uint8_t>(address & 0xFF), kBlockBytes};
-        port_->purge(kPurgeQueues);
-        port_->write(command);
+        sendBlockCommand(kReadCommand, address);
         ReadResult r = port_->read(std::span(receive_.data(), kReplyBytes));
         std::size_t got = r.received;
         // A reply one or two bytes short gets one more read for its missing
@@ -277,10 +282,7 @@ CloneSession::Step CloneSession::writeBlocks()
     const LinkFigures& f = edition_.link;
     for (int block = 0; block < f.writeBlocks; ++block) {
         const std::size_t address = kBlockBytes * static_cast<std::size_t>(block);
-        const std::uint8_t command[] = {kWriteCommand, static_cast<std::uint8_t>(address >> 8),
-                                        static_cast<std::uint8_t>(address & 0xFF), kBlockBytes};
-        port_->purge(kPurgeQueues);
-        port_->write(command);
+        sendBlockCommand(kWriteCommand, address);
         host_.pause(1);
         port_->purge(kPurgeQueues);
         port_->write(staging_.bytes(address, kBlockBytes));

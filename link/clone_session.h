@@ -64,6 +64,7 @@ private:
     Step fail(const std::string& message, CloneResult result = CloneResult::Failed);
     Step cancelled();
     bool writeByte(std::uint8_t byte);
+    void sendBlockCommand(std::uint8_t letter, std::size_t address);
     bool readAcknowledgement();
 
     const Edition& edition_;

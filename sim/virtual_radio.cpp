@@ -1,13 +1,12 @@
 #include "sim/virtual_radio.h"
 
+#include "link/wire_bytes.h"
+
 #include <chrono>
 
 namespace tolvan {
 
-const std::array<std::uint8_t, 7> kHandshake = {0x02, 'P', 'R', 'O', 'G', 'R', 'A'};
-
 namespace {
-constexpr std::uint8_t kAck = 0x06;
 constexpr std::uint8_t kTestAnswer = 'H';
 
 std::int64_t steadyMicroseconds()
@@ -134,11 +133,11 @@ void VirtualRadio::receive(std::uint8_t byte)
 void VirtualRadio::onIdle(std::uint8_t byte)
 {
     state_ = State::Idle;
-    if (byte == kHandshake[handshakeMatched_])
+    if (byte == kWakeUpBytes[handshakeMatched_])
         ++handshakeMatched_;
     else
-        handshakeMatched_ = byte == kHandshake[0] ? 1 : 0;
-    if (handshakeMatched_ < kHandshake.size())
+        handshakeMatched_ = byte == kWakeUpBytes[0] ? 1 : 0;
+    if (handshakeMatched_ < kWakeUpBytes.size())
         return;
     handshakeMatched_ = 0;
     ++handshakes_;

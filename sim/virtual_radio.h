@@ -110,7 +110,4 @@ private:
     std::vector<TestModeFrames> testFrames_;
 };
 
-// The PC's wake-up bytes: 0x02 and "PROGRA".
-extern const std::array<std::uint8_t, 7> kHandshake;
-
 } // namespace tolvan

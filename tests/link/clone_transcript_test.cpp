@@ -32,10 +32,14 @@ MemoryImage pattern(std::size_t size, int seed)
     return image;
 }
 
-Bytes identification(const VirtualRadio& radio)
+// The radio's side before the first block: 0x06, the identification, 0x06.
+Bytes radioUpToTheBlocks(VirtualRadio& radio)
 {
-    auto& id = const_cast<VirtualRadio&>(radio).identification();
-    return Bytes(id.begin(), id.end());
+    Bytes out = {0x06};
+    for (std::uint8_t b : radio.identification())
+        out.push_back(b);
+    out.push_back(0x06);
+    return out;
 }
 
 class EveryEdition : public ::testing::TestWithParam<const Edition*> {};
@@ -67,10 +71,7 @@ TEST_P(EveryEdition, ReadTranscriptPacingAndStagedImage)
         ASSERT_EQ(out.image->at(i), i < sent ? radio.memory().at(i) : 0xA5) << "byte " << i;
 
     Bytes pc = kHandshakeOut;
-    Bytes fromRadio = {0x06};
-    const Bytes ident = identification(radio);
-    fromRadio.insert(fromRadio.end(), ident.begin(), ident.end());
-    fromRadio.push_back(0x06);
+    Bytes fromRadio = radioUpToTheBlocks(radio);
     for (int b = 0; b < f.readBlocks; ++b) {
         const std::size_t a = 8 * static_cast<std::size_t>(b);
         const Bytes command = {'R', static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a), 8};
@@ -131,10 +132,7 @@ TEST_P(EveryEdition, WriteTranscriptPacingAndRadioMemory)
         ASSERT_EQ(radio.memory().at(i), i < sent ? image.at(i) : radioBefore.at(i)) << "byte " << i;
 
     Bytes pc = kHandshakeOut;
-    Bytes fromRadio = {0x06};
-    const Bytes ident = identification(radio);
-    fromRadio.insert(fromRadio.end(), ident.begin(), ident.end());
-    fromRadio.push_back(0x06);
+    Bytes fromRadio = radioUpToTheBlocks(radio);
     for (int b = 0; b < f.writeBlocks; ++b) {
         const std::size_t a = 8 * static_cast<std::size_t>(b);
         pc.insert(pc.end(), {'W', static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a), 8});
