@@ -2,28 +2,35 @@
 
 namespace tolvan {
 
-void RadioPort::collect()
+void RadioPort::arrive()
 {
-    while (radio_.hasOutput()) {
-        const RadioOutput out = radio_.takeOutput();
-        radio_.recordSent(out.byte);
-        input_.push_back(out);
-    }
+    input_.insert(input_.end(), onTheWire_.begin(), onTheWire_.end());
+    onTheWire_.clear();
 }
 
 void RadioPort::purge(int)
 {
-    collect();
     input_.clear();
+    purgedSinceWrite_ = true;
 }
 
 bool RadioPort::write(std::span<const std::uint8_t> bytes)
 {
     if (refuseWrite && refuseWrite(bytes))
         return false;
+    // An earlier answer has arrived by now, and a purge since dropped it.
+    if (purgedSinceWrite_)
+        onTheWire_.clear();
+    else
+        arrive();
+    purgedSinceWrite_ = false;
     for (std::uint8_t b : bytes)
         radio_.receive(b);
-    collect();
+    while (radio_.hasOutput()) {
+        const RadioOutput out = radio_.takeOutput();
+        radio_.recordSent(out.byte);
+        onTheWire_.push_back(out);
+    }
     return true;
 }
 
@@ -31,7 +38,7 @@ ReadResult RadioPort::read(std::span<std::uint8_t> buffer)
 {
     if (readsFail)
         return {false, 0};
-    collect();
+    arrive();
     ReadResult result{true, 0};
     while (result.received < buffer.size() && !input_.empty()) {
         if (input_.front().gapBefore) {

@@ -8,9 +8,11 @@
 
 namespace tolvan {
 
-// The virtual radio as a Port in the same process: what the radio sends is in
-// the PC's input at once, a read never waits, and a gap the radio leaves ends
-// a read early as the inter-byte time-out would.
+// The virtual radio as a Port in the same process. A read never waits; a gap
+// the radio leaves ends a read early as the inter-byte time-out would. The
+// answer to a write is still on the wire until the PC reads, so a purge right
+// after the write keeps it, as on a cable; the purge before the next write
+// drops it, as it would have arrived by then.
 class RadioPort : public Port {
 public:
     explicit RadioPort(VirtualRadio& radio) : radio_(radio) {}
@@ -25,10 +27,12 @@ public:
     bool readsFail = false;
 
 private:
-    void collect();
+    void arrive();
 
     VirtualRadio& radio_;
-    std::deque<RadioOutput> input_;
+    std::deque<RadioOutput> onTheWire_;  // the answer to the latest write
+    std::deque<RadioOutput> input_;      // arrived, not yet read
+    bool purgedSinceWrite_ = false;
 };
 
 // Opens an in-process port to one radio under any name.

@@ -16,10 +16,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// As the Test Mode exchange does it: purge before every write and every read.
 Bytes exchange(Port& port, Bytes out, std::size_t replyBytes)
 {
     port.purge(kPurgeQueues);
     port.write(out);
+    port.purge(kPurgeQueues);
     Bytes in(replyBytes, 0xEE);
     in.resize(port.read(in).received);
     return in;
@@ -90,6 +92,19 @@ TEST(VirtualRadioTestMode, HandshakeFaultsApplyToo)
     radio.faults.strayBeforeAck = 0x33;
     RadioPort port(radio);
     EXPECT_EQ(exchange(port, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}, 2), (Bytes{0x33, 0x06}));
+}
+
+TEST(RadioPort, AnUnreadAnswerIsGoneAfterThePurgeBeforeTheNextWrite)
+{
+    VirtualRadio radio(*findEdition("cps16"));
+    RadioPort port(radio);
+    port.write(Bytes{0x02, 'P', 'R', 'O', 'G', 'R', 'A'});  // answered 0x06, never read
+    port.purge(kPurgeQueues);
+    port.write(Bytes{'M'});
+    port.write(Bytes{0x02});
+    Bytes in(9, 0xEE);
+    EXPECT_EQ(port.read(in).received, 8u);
+    EXPECT_EQ(in[4], 0xFF);  // the identification, not the old 0x06
 }
 
 TEST(SampleCodeplug, HasAFewChannelsInEveryEdition)
