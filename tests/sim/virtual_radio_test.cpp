@@ -9,6 +9,7 @@
 #include "editions/record_codec.h"
 #include "../link/recording_host.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace tolvan {
@@ -139,6 +140,25 @@ TEST(PtyRadio, ServesTheCloneExchangeToTheRealPort)
     const CloneOutcome written = session.run(*opened.port, {Direction::Write, changed, ""});
     ASSERT_EQ(written.result, CloneResult::Completed) << written.message;
     EXPECT_EQ(pty.withRadio([](VirtualRadio& r) { return r.memory().at(0x20); }), 0x42);
+}
+
+// With the byte-time model each byte takes 10 bit times at 9600 baud: the
+// 0x06 cannot come before the seven wake-up bytes and itself have crossed.
+TEST(PtyRadio, ByteTimeModelPacesEveryByte)
+{
+    PtyRadio pty(std::make_unique<VirtualRadio>(*findEdition("cps16")), true);
+    PortOpenResult opened = SerialPort::open(pty.devicePath(), TimeoutProfile::clone());
+    ASSERT_TRUE(opened.port) << opened.detail;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(opened.port->write(Bytes{0x02, 'P', 'R', 'O', 'G', 'R', 'A'}));
+    std::uint8_t ack = 0;
+    ASSERT_EQ(opened.port->read(std::span(&ack, 1)).received, 1u);
+    EXPECT_EQ(ack, 0x06);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(8 * PtyRadio::kByteMicroseconds9600));
+    const auto transcript = pty.withRadio([](VirtualRadio& r) { return r.transcript(); });
+    ASSERT_EQ(transcript.size(), 8u);
+    // Processing the first byte may start late; the answer still trails it by the line time.
+    EXPECT_GE(transcript[7].microseconds - transcript[0].microseconds, 6 * PtyRadio::kByteMicroseconds9600);
 }
 
 } // namespace
