@@ -56,7 +56,9 @@ PtyRadio::PtyRadio(std::unique_ptr<VirtualRadio> radio, bool byteTimeModel)
         throw std::runtime_error(std::string("pseudo-terminal: ") + std::strerror(errno));
     makeRaw(master_);
     makeRaw(heldSlave_);
-    radio_->clock = nowMicroseconds;
+    // Transcript times are when a byte has crossed the line, not when the
+    // thread got round to it.
+    radio_->clock = [this] { return stamp_.load(); };
     thread_ = std::thread([this] { serve(); });
 }
 
@@ -86,6 +88,7 @@ void PtyRadio::serve()
             const Timed in = inbound.front();
             inbound.pop_front();
             std::lock_guard lock(mutex_);
+            stamp_ = in.due;
             radio_->receive(in.byte);
             while (radio_->hasOutput()) {
                 const RadioOutput out = radio_->takeOutput();
@@ -98,12 +101,13 @@ void PtyRadio::serve()
         }
         now = nowMicroseconds();
         while (!outbound.empty() && outbound.front().due <= now) {
-            const std::uint8_t byte = outbound.front().byte;
-            if (::write(master_, &byte, 1) != 1)
+            const Timed out = outbound.front();
+            if (::write(master_, &out.byte, 1) != 1)
                 break;  // the line is full: try again after the next wait
             outbound.pop_front();
             std::lock_guard lock(mutex_);
-            radio_->recordSent(byte);
+            stamp_ = out.due;
+            radio_->recordSent(out.byte);
         }
 
         std::int64_t next = -1;

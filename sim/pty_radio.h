@@ -46,6 +46,7 @@ private:
     std::string path_;
     std::mutex mutex_;
     std::atomic<bool> stop_{false};
+    std::atomic<std::int64_t> stamp_{0};
     std::thread thread_;
 };
 

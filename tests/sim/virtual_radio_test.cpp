@@ -157,8 +157,7 @@ TEST(PtyRadio, ByteTimeModelPacesEveryByte)
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(8 * PtyRadio::kByteMicroseconds9600));
     const auto transcript = pty.withRadio([](VirtualRadio& r) { return r.transcript(); });
     ASSERT_EQ(transcript.size(), 8u);
-    // Processing the first byte may start late; the answer still trails it by the line time.
-    EXPECT_GE(transcript[7].microseconds - transcript[0].microseconds, 6 * PtyRadio::kByteMicroseconds9600);
+    EXPECT_EQ(transcript[7].microseconds - transcript[0].microseconds, 7 * PtyRadio::kByteMicroseconds9600);
 }
 
 } // namespace
