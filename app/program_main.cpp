@@ -2,6 +2,7 @@
 
 #include "app/exit_status.h"
 #include "codeplug/sin_file.h"
+#include "link/link_commands.h"
 
 #include <iostream>
 
@@ -52,6 +53,7 @@ void registerBuiltins()
     static const bool once = [] {
         commands().insert(commands().begin(),
                           BatchCommand{"--new", "OUT.sin", "save a new document and exit", newDocument});
+        registerLinkCommands();
         return true;
     }();
     (void)once;

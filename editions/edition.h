@@ -52,6 +52,10 @@ struct LinkTexts {
     std::string passwordIncorrect;
     std::string readTitle;
     std::string writeTitle;
+    // The progress window's own controls.
+    std::string startButton;
+    std::string cancelButton;
+    std::string progressLabel;
 };
 
 // Messages of cell editing.
