@@ -2,6 +2,7 @@
 
 #include "app/exit_status.h"
 #include "codeplug/sin_file.h"
+#include "report/report_commands.h"
 
 #include <iostream>
 
@@ -52,12 +53,17 @@ void registerBuiltins()
     static const bool once = [] {
         commands().insert(commands().begin(),
                           BatchCommand{"--new", "OUT.sin", "save a new document and exit", newDocument});
+        registerReportCommands();
         return true;
     }();
     (void)once;
 }
 
 } // namespace
+
+// A program linked without the Qt layer (the plain test suites) has no report
+// commands; the Qt layer's definition replaces this one.
+[[gnu::weak]] void registerReportCommands() {}
 
 void registerBatchCommand(BatchCommand command)
 {

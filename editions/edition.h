@@ -3,6 +3,7 @@
 #include "codeplug/frequency_codec.h"
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
+#include "editions/report_spec.h"
 
 #include <cstdint>
 #include <optional>
@@ -144,6 +145,9 @@ struct Edition {
 
     EditionTexts english;
     EditionTexts chinese;
+
+    // --- Printing ---
+    ReportSpec report;  // pages, settings block and channel rows of the printed report
 
     const RecordCodec& records() const;
 

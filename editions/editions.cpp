@@ -70,6 +70,17 @@ std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, 
     };
 }
 
+// --- Printing: where the settings report of each family-A radio reads its items ---
+const FamilyASettingsBytes kReportSettingsAt810 = {.pf1 = 0x810, .pf2 = 0x811, .flags = 0x812, .squelch = 0x813,
+                                                   .totalTxTime = 0x814, .voxGain = 0x815, .voxDelay = 0x816,
+                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
+const FormListBytes kFormListsAt80A = {.type = 0x80B, .field = 0x80A, .txPowerRank = 0x819};
+const FamilyASettingsBytes kReportSettingsAt7D0 = {.pf1 = 0x7D0, .pf2 = 0x7D1, .flags = 0x7D2, .squelch = 0x7D3,
+                                                   .totalTxTime = 0x7D4, .voxGain = 0x7D5, .voxDelay = 0x7D6,
+                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
+const FormListBytes kFormListsAt7DA = {.type = 0x7DB, .field = 0x7DA, .txPowerRank = 0x7D7,
+                                       .powerRankClampsToTop = true};
+
 // The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
 // model designation "TL10".
 const std::vector<BytePatch> kFleetNewDocument = {
@@ -117,6 +128,7 @@ Edition twoTone()
     e.newDocument.insert(e.newDocument.end(), twoTone.begin(), twoTone.end());
     e.english = twoToneEnglishTexts();
     e.chinese = twoToneChineseTexts();
+    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -144,6 +156,7 @@ Edition ccir()
     e.english.signalling = {"None", "MSK", "DTMF", "CCIR"};
     e.chinese = withColumns(twoToneChineseTexts(), e.columns);
     e.chinese.signalling = e.english.signalling;
+    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -181,6 +194,7 @@ Edition fleet()
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
     e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
+    e.report = familyAReportSpec(kReportSettingsAt7D0, kFormListsAt7DA, 4);
     return e;
 }
 
