@@ -45,20 +45,26 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
     // The title, centred by eye: 18 units left of the middle of the page.
     const int titleLine = lineHeight(g.title);
     const int titleX = static_cast<int>(device.widthPx / 2 * kTwipsPerInch / device.dpiX) - 18 * u;
-    out.ops.push_back({titleX, -titleLine / 2, g.title, pageSpec.title.in(language)});
+    out.ops.push_back({titleX, -titleLine / 2, g.title, pageSpec.title.in(language), 0});
     int y = -titleLine / 2 - titleLine;
 
     const int line = lineHeight(g.body);
     const int headingStep = static_cast<int>(1.2 * line);
-    auto draw = [&](int xUnits, std::string text) { out.ops.push_back({xUnits * u, y, g.body, std::move(text)}); };
+    const int right = static_cast<int>(device.widthPx * kTwipsPerInch / device.dpiX);
+    // `nextUnits` < 0: the text may reach the printable edge.
+    auto draw = [&](int xUnits, std::string text, int nextUnits = -1) {
+        const int x = xUnits * u;
+        const int room = std::max(0, (nextUnits >= 0 ? nextUnits * u : right) - x);
+        out.ops.push_back({x, y, g.body, std::move(text), room});
+    };
 
     if (pageSpec.settings) {
         draw(5, spec.settingsHeading.in(language));
         y -= headingStep;
         for (const auto& items : spec.settingsLines) {
-            for (const ReportItem& item : items)
-                draw(item.x, item.label.in(language)
-                                 + settingsValueText(item, *input.image, input.lists, language));
+            for (std::size_t i = 0; i < items.size(); ++i)
+                draw(items[i].x, items[i].label.in(language) + settingsValueText(items[i], *input.image, input.lists, language),
+                     i + 1 < items.size() ? items[i + 1].x : -1);
             y -= line;
         }
     }
@@ -78,9 +84,11 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
     for (int channel = pageSpec.firstChannel; channel <= last; ++channel) {
         y -= line;
         // The channel number as it is; every other cell followed by one blank.
-        for (int col = 0; col < columns; ++col)
-            draw(layout.columnX[static_cast<std::size_t>(col)],
-                 col == 0 ? table.cell(channel, col) : table.cell(channel, col) + " ");
+        for (int col = 0; col < columns; ++col) {
+            const auto at = static_cast<std::size_t>(col);
+            draw(layout.columnX[at], col == 0 ? table.cell(channel, col) : table.cell(channel, col) + " ",
+                 col + 1 < columns ? layout.columnX[at + 1] : -1);
+        }
     }
     return out;
 }

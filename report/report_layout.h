@@ -37,6 +37,9 @@ struct DrawOp {
     int y = 0;
     ReportFont font;
     std::string text;
+    // Room up to the next text on the line or the printable edge; 0 for no limit.
+    // A text that would run into its neighbour or off the page is condensed into it.
+    int room = 0;
 
     bool operator==(const DrawOp&) const = default;
 };

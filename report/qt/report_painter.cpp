@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 namespace tolvan {
 namespace {
@@ -17,8 +18,12 @@ constexpr double kTwipsPerInch = 1440.0;
 struct MeasuredFont {
     QFont font;
     double ascent = 0;
-    double averageWidth = 0;  // the face's own average character width at this size
 };
+
+// A font is asked for by its average character width. The stand-in face has the
+// same advance widths but declares another average, so the average of the Times
+// metrics (821 of 2048 units per em) sets the horizontal scale.
+constexpr double kAverageWidthPerEm = 821.0 / 2048.0;
 
 const MeasuredFont& measured(const ReportFont& spec)
 {
@@ -34,7 +39,7 @@ const MeasuredFont& measured(const ReportFont& spec)
         font.setHintingPreference(QFont::PreferNoHinting);
         font.setKerning(false);
         const QFontMetricsF metrics(font);
-        it = cache.insert(spec.height, {font, metrics.ascent(), metrics.averageCharWidth()});
+        it = cache.insert(spec.height, {font, metrics.ascent()});
     }
     return *it;
 }
@@ -44,6 +49,14 @@ const MeasuredFont& measured(const ReportFont& spec)
 bool isFullWidth(QChar c)
 {
     return c.unicode() >= 0x2E80;
+}
+
+qsizetype trailingBlanks(const QString& text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text[text.size() - 1 - n] == QLatin1Char(' '))
+        ++n;
+    return n;
 }
 
 } // namespace
@@ -73,31 +86,52 @@ void paintReportPage(QPainter& painter, const ReportPage& page, const ReportDevi
     painter.setPen(Qt::black);
     for (const DrawOp& op : page.ops) {
         const MeasuredFont& m = measured(op.font);
-        if (op.text.empty() || m.averageWidth <= 0)
+        if (op.text.empty() || op.font.height <= 0)
             continue;
         painter.setFont(m.font);
         const QFontMetricsF metrics(m.font);
         // The face is stretched or condensed so that its average character is the
         // requested width; full-width characters get twice that width.
-        const double narrowScale = op.font.width / m.averageWidth;
-        const double wideScale = 2.0 * op.font.width / std::max(1, op.font.height);
+        const double narrowScale = op.font.width / (kAverageWidthPerEm * op.font.height);
+        const double wideScale = 2.0 * op.font.width / op.font.height;
         const double baseline = -op.y + m.ascent;
-        double x = op.x;
         const QString text = QString::fromStdString(op.text);
+
+        // Runs of narrow and of full-width characters, each with its scale.
+        struct Run {
+            QString text;
+            double scale;
+        };
+        std::vector<Run> runs;
         for (qsizetype start = 0; start < text.size();) {
             const bool wide = isFullWidth(text[start]);
             qsizetype end = start + 1;
             while (end < text.size() && isFullWidth(text[end]) == wide)
                 ++end;
-            const QString run = text.mid(start, end - start);
-            const double scale = wide ? wideScale : narrowScale;
+            runs.push_back({text.mid(start, end - start), wide ? wideScale : narrowScale});
+            start = end;
+        }
+
+        // A text keeps one blank's distance from its neighbour: a longer one is condensed.
+        double squeeze = 1.0;
+        if (op.room > 0) {
+            double visible = 0;
+            for (const Run& run : runs)
+                visible += metrics.horizontalAdvance(run.text) * run.scale;
+            visible -= metrics.horizontalAdvance(text.sliced(text.size() - trailingBlanks(text))) * narrowScale;
+            const double available = op.room - metrics.horizontalAdvance(QLatin1Char(' ')) * narrowScale;
+            if (available > 0 && visible > available)
+                squeeze = available / visible;
+        }
+
+        double x = op.x;
+        for (const Run& run : runs) {
             painter.save();
             painter.translate(x, baseline);
-            painter.scale(scale, 1.0);
-            painter.drawText(QPointF(0, 0), run);
+            painter.scale(run.scale * squeeze, 1.0);
+            painter.drawText(QPointF(0, 0), run.text);
             painter.restore();
-            x += metrics.horizontalAdvance(run) * scale;
-            start = end;
+            x += metrics.horizontalAdvance(run.text) * run.scale * squeeze;
         }
     }
     painter.restore();

@@ -347,6 +347,21 @@ TEST(ReportChannels, PositionsInUnitsOfU)
     }
 }
 
+TEST(ReportChannels, EveryTextHasTheRoomUpToItsNeighbour)
+{
+    const Report report("cps-twotone");
+    const ReportPage page = report.page(1);
+    const int u = reportGeometry(kDevice).u;
+    const int right = 4800 * 1440 / 600;
+    EXPECT_EQ(page.ops[0].room, 0);                 // the title
+    EXPECT_EQ(page.ops[2].room, (25 - 2) * u);      // "Type:" up to "Frequency Field:"
+    EXPECT_EQ(page.ops[3].room, right - 25 * u);    // last item of its line
+    EXPECT_EQ(page.ops[20].room, right - u);        // header line
+    const std::vector<int> xs = {1, 5, 14, 24, 32, 40, 46, 55, 64, 74, 82};
+    for (std::size_t col = 0; col < xs.size(); ++col)
+        EXPECT_EQ(page.ops[21 + col].room, (col + 1 < xs.size() ? xs[col + 1] * u : right) - xs[col] * u) << col;
+}
+
 TEST(ReportChannels, HeaderLineJoinsGridHeadersAndFixedTexts)
 {
     const Report english("cps-twotone");
