@@ -74,12 +74,11 @@ std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, 
 const FamilyASettingsBytes kReportSettingsAt810 = {.pf1 = 0x810, .pf2 = 0x811, .flags = 0x812, .squelch = 0x813,
                                                    .totalTxTime = 0x814, .voxGain = 0x815, .voxDelay = 0x816,
                                                    .beginCode = 0x7B0, .endCode = 0x7C0};
-const FormListBytes kFormListsAt80A = {.type = 0x80B, .field = 0x80A, .txPowerRank = 0x819};
+const FormListReadings kFormListsAt80A = familyAFormLists(0x80B, 0x80A, 0x819, 0);
 const FamilyASettingsBytes kReportSettingsAt7D0 = {.pf1 = 0x7D0, .pf2 = 0x7D1, .flags = 0x7D2, .squelch = 0x7D3,
                                                    .totalTxTime = 0x7D4, .voxGain = 0x7D5, .voxDelay = 0x7D6,
                                                    .beginCode = 0x7B0, .endCode = 0x7C0};
-const FormListBytes kFormListsAt7DA = {.type = 0x7DB, .field = 0x7DA, .txPowerRank = 0x7D7,
-                                       .powerRankClampsToTop = true};
+const FormListReadings kFormListsAt7DA = familyAFormLists(0x7DB, 0x7DA, 0x7D7, 9);
 
 // The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
 // model designation "TL10".
@@ -269,6 +268,7 @@ Edition keys()
         {0x3D2, {0xEE, 0x37}},
     };
     e.english = keyAssignmentEnglishTexts();
+    e.report = keyAssignmentReportSpec();
     return e;
 }
 
@@ -297,6 +297,7 @@ Edition keysChinese()
     t.entry.offStepOnEnter = t.entry.offStepOnLeave;
     e.english = {};
     e.chinese = t;
+    e.report.formLists.field.items.front() = "67 - 72MHz";  // this build's own spelling
     return e;
 }
 
@@ -320,6 +321,7 @@ Edition sixteen()
         {0x3D2, {0xF5, 0x37}},
     };
     e.english.headers = {"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", "Busy"};
+    e.report = sixteenChannelReportSpec();
     return e;
 }
 

@@ -24,6 +24,7 @@ struct ReportText {
 
 // Where a settings item takes its value from.
 enum class ReportSource {
+    Label,            // the label alone
     TypeList,         // the text of the form's "Type" list
     FieldList,        // the text of the form's "Field" list
     TxPowerRankList,  // the text of the form's "Tx Power Rank" list
@@ -32,13 +33,16 @@ enum class ReportSource {
     Code,             // 16 bytes: digits and A-D, every other byte skipped
 };
 
-// A byte printed as a number: 0 gives `zero` when set; `low`..`high` print
-// value * multiplier with printf's "%<width>d"; anything else gives `outside`.
+// A byte printed as a number: it is first divided by `divisor` and limited to
+// `ceiling`; then 0 gives `zero` when set; `low`..`high` print value * multiplier
+// with printf's "%<width>d"; anything else gives `outside`.
 struct NumberRule {
     int low = 0;
     int high = 255;
     int multiplier = 1;
     int width = 0;
+    int divisor = 1;
+    int ceiling = 255;
     std::optional<ReportText> zero;
     ReportText outside;
 };
@@ -72,13 +76,25 @@ struct ReportChannelLayout {
     std::vector<int> columnX;  // in u, one per printed table column from column 0
 };
 
-// The bytes the form lists live in, so that a batch export can show the lists'
-// texts without the program window.
-struct FormListBytes {
-    std::size_t type = 0;   // 0x38 + index; 0x3B or more: index 0; below 0x38: no selection
-    std::size_t field = 0;  // 0xEE + index; outside 0xEE-0xF7: index 0
-    std::size_t txPowerRank = 0;
-    bool powerRankClampsToTop = false;  // 10 or more selects 9 instead of 0
+// How a form list shows its byte: index = byte - base when that is below
+// `accepted`; a byte below `base` leaves the list without a selection where
+// `noneBelowBase`, any other byte selects `fallback`. An index past the items
+// shows nothing.
+struct FormListReading {
+    std::size_t offset = 0;
+    int base = 0;
+    int accepted = 0;
+    int fallback = 0;
+    bool noneBelowBase = false;
+    std::vector<std::string> items;
+};
+
+// The form lists the report prints, so that a batch export can show their texts
+// without the program window.
+struct FormListReadings {
+    FormListReading type;
+    FormListReading field;
+    FormListReading txPowerRank;
 };
 
 struct ReportSpec {
@@ -88,7 +104,7 @@ struct ReportSpec {
     ReportText channelHeading;
     ReportChannelLayout englishChannels;
     ReportChannelLayout chineseChannels;
-    FormListBytes formLists;
+    FormListReadings formLists;
 
     const ReportChannelLayout& channels(Language language) const;
 };
@@ -108,6 +124,12 @@ struct FamilyASettingsBytes {
 
 // The family-A report: the first `pageCount` of its five pages (channels 1-22,
 // 23-54, 55-86, 87-118, 119-128), the settings block read from `bytes`.
-ReportSpec familyAReportSpec(const FamilyASettingsBytes& bytes, const FormListBytes& formLists, int pageCount);
+ReportSpec familyAReportSpec(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount);
+// The family-A form lists "Type", "Field" and "Tx Power Rank" at their bytes; a
+// rank byte of 10 or more selects `rankFallback`.
+FormListReadings familyAFormLists(std::size_t type, std::size_t field, std::size_t txPowerRank, int rankFallback);
+// The one-page reports of the two 16-channel families.
+ReportSpec keyAssignmentReportSpec();
+ReportSpec sixteenChannelReportSpec();
 
 } // namespace tolvan

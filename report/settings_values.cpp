@@ -1,5 +1,6 @@
 #include "report/settings_values.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tolvan {
@@ -7,8 +8,9 @@ namespace {
 
 constexpr std::size_t kCodeBytes = 16;
 
-std::string numberText(const NumberRule& rule, int value, Language language)
+std::string numberText(const NumberRule& rule, int stored, Language language)
 {
+    const int value = std::min(stored / std::max(1, rule.divisor), rule.ceiling);
     if (value == 0 && rule.zero)
         return rule.zero->in(language);
     if (value < rule.low || value > rule.high)
@@ -33,6 +35,8 @@ std::string settingsValueText(const ReportItem& item, const MemoryImage& image, 
                               Language language)
 {
     switch (item.source) {
+    case ReportSource::Label:
+        return {};
     case ReportSource::TypeList:
         return lists.type;
     case ReportSource::FieldList:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 namespace tolvan {
 namespace {
@@ -89,6 +90,11 @@ struct PageCase {
     std::vector<std::pair<int, int>> channels;
 };
 
+void PrintTo(const PageCase& c, std::ostream* os)
+{
+    *os << c.edition << (c.language == Language::English ? " en" : " zh");
+}
+
 class ReportPages : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(ReportPages, TitlesAndChannelRanges)
@@ -129,24 +135,18 @@ INSTANTIATE_TEST_SUITE_P(
                       PageCase{"cps-brand", Language::Chinese, kEnglishTitles, kFivePages},
                       PageCase{"cps-fleet", Language::English, kFourEnglish, kFourPages},
                       PageCase{"cps-cn2", Language::English, kChineseTitles, kFivePages},
-                      PageCase{"cps-cn10", Language::English, kFourChinese, kFourPages}));
-
-TEST(ReportPages, EditionsWithoutAReportHaveNoPages)
-{
-    for (const char* id : {"cps-keys", "cps-keys-cn", "cps16", "cps16-cn"}) {
-        const Report report(id);
-        EXPECT_EQ(reportPageCount(report.edition), 0) << id;
-        EXPECT_TRUE(report.pages().empty()) << id;
-    }
-}
+                      PageCase{"cps-cn10", Language::English, kFourChinese, kFourPages},
+                      PageCase{"cps-keys", Language::English, {"The Radio Settings"}, {{1, 16}}},
+                      PageCase{"cps-keys-cn", Language::English, {"整机设置"}, {{1, 16}}},
+                      PageCase{"cps16", Language::English, {"The Radio Settings"}, {{1, 16}}},
+                      PageCase{"cps16-cn", Language::English, {"本机设置数据"}, {{1, 16}}}));
 
 TEST(ReportPages, EveryChannelPrintsExactlyOnceInEveryEdition)
 {
     for (const Edition* edition : allEditions()) {
-        if (reportPageCount(*edition) == 0)
-            continue;
         const Report report(edition->id.c_str());
         std::vector<int> printed;
+        ASSERT_GT(reportPageCount(*edition), 0) << edition->id;
         for (const ReportPage& page : report.pages()) {
             const auto channels = channelsOf(page);
             printed.insert(printed.end(), channels.begin(), channels.end());
@@ -198,6 +198,11 @@ struct ByteCase {
     std::string english;
     std::string chinese;
 };
+
+void PrintTo(const ByteCase& c, std::ostream* os)
+{
+    *os << c.english;
+}
 
 class ReportSettingsBytes : public ::testing::TestWithParam<ByteCase> {};
 
@@ -265,6 +270,64 @@ TEST(ReportSettings, SmallerRadioReadsItsOwnLayout)
                              "Type:   TL - 590"})
         EXPECT_TRUE(hasText(report.page(1), text)) << text;
 }
+
+struct SmallRadioCase {
+    const char* edition;
+    std::size_t offset;
+    std::uint8_t value;
+    std::string text;
+};
+
+void PrintTo(const SmallRadioCase& c, std::ostream* os)
+{
+    *os << c.edition << " " << c.text;
+}
+
+class SmallRadioSettings : public ::testing::TestWithParam<SmallRadioCase> {};
+
+TEST_P(SmallRadioSettings, PrintsTheByteByTheReportsOwnRules)
+{
+    const SmallRadioCase& c = GetParam();
+    Report report(c.edition);
+    report.image.set(c.offset, c.value);
+    EXPECT_TRUE(hasText(report.page(1), c.text)) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, SmallRadioSettings,
+    ::testing::Values(
+        // The new key-assignment document: 0x3C5 = 0x12, 0x3C6 = 0x78.
+        SmallRadioCase{"cps-keys", 0x3C7, 0, "VOX Gain Level:     off"},
+        SmallRadioCase{"cps-keys", 0x3C5, 0x12, "Short Press:     Monitor"},
+        SmallRadioCase{"cps-keys", 0x3C5, 0x12, "Long Press:     Scan On/Off"},
+        SmallRadioCase{"cps-keys", 0x3C6, 0x75, "Long Press:     Talk Around"},
+        SmallRadioCase{"cps-keys", 0x3C6, 0x9F, "Short Press:     No Function"},
+        SmallRadioCase{"cps-keys", 0x3C6, 0x9F, "Long Press:     No Function"},
+        SmallRadioCase{"cps-keys", 0x3C4, 0xFF, "TX Power Rank:      9"},
+        SmallRadioCase{"cps-keys", 0x3C4, 6, "TX Power Rank:      2"},
+        SmallRadioCase{"cps-keys", 0x3C3, 10, "Time out Time:      300s"},
+        SmallRadioCase{"cps-keys", 0x3C3, 11, "Time out Time:      off"},
+        SmallRadioCase{"cps-keys", 0x3C1, 10, "Squelch(SQ):        10"},
+        SmallRadioCase{"cps-keys", 0x3C1, 11, "Squelch(SQ):        0"},
+        SmallRadioCase{"cps-keys", 0x3C0, 0x2F, "Beep:               Enable"},
+        SmallRadioCase{"cps-keys", 0x3C0, 0x18, "Voice Announcement: Chinese"},
+        SmallRadioCase{"cps-keys", 0x3C0, 0x10, "Voice Announcement: "},  // no text for bit 4 alone
+        SmallRadioCase{"cps-keys", 0x3C0, 0x00, "Voice Announcement: 0ff"},
+        SmallRadioCase{"cps-keys", 0x3C0, 0x00, "Scrambler:          on"},
+        SmallRadioCase{"cps-keys-cn", 0x3C6, 0x75, "长按: 循环对话"},
+        SmallRadioCase{"cps-keys-cn", 0x3C0, 0x2E, "报警音提示: Disable"},
+        SmallRadioCase{"cps-keys-cn", 0x3D2, 0x00, "频段: 67 - 72MHz"},
+        // The warning bit reads oppositely in the two sixteen-channel builds.
+        SmallRadioCase{"cps16", 0x3C0, 0xF7, "Warning Setting: Disable"},
+        SmallRadioCase{"cps16-cn", 0x3C0, 0xF7, "报警音提示: 打开"},
+        SmallRadioCase{"cps16", 0x3C0, 0xF6, "Warning Setting: Enable"},
+        SmallRadioCase{"cps16", 0x3C0, 0xF3, "Scan function(the 16th channel)：ON"},
+        SmallRadioCase{"cps16", 0x3C2, 1, "Moni:   SQ OFF Momentary"},
+        SmallRadioCase{"cps16", 0x3C2, 6, "Moni:   High/Low Power"},
+        SmallRadioCase{"cps16", 0x01C, 0xFF, "Band Width: Narrow"},  // channel 1 carries it
+        SmallRadioCase{"cps16", 0x02C, 0xFF, "Band Width: Wide"},
+        SmallRadioCase{"cps16", 0x3D2, 0xF9, "Field:   490-512MHz"},
+        SmallRadioCase{"cps16", 0x3D3, 0x36, "Type:   "}));
 
 TEST(ReportSettings, FormListTextsFromTheImage)
 {
