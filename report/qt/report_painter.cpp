@@ -1,7 +1,6 @@
 #include "report/qt/report_painter.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -13,42 +12,36 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
-// Fonts are built at one pixel per twip; the painter's transform brings twips to
-// device pixels, so glyphs stay outlines at any printer resolution.
-struct MeasuredFont {
-    QFont font;
-    double ascent = 0;
-};
-
 // A font is asked for by its average character width. The stand-in face has the
 // same advance widths but declares another average, so the average of the Times
 // metrics (821 of 2048 units per em) sets the horizontal scale.
 constexpr double kAverageWidthPerEm = 821.0 / 2048.0;
-
-const MeasuredFont& measured(const ReportFont& spec)
-{
-    static QHash<int, MeasuredFont> cache;
-    auto it = cache.find(spec.height);
-    if (it == cache.end()) {
-        QFont font;
-        font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
-                          QStringLiteral("WenQuanYi Micro Hei")});
-        font.setStyleHint(QFont::Serif);
-        font.setWeight(QFont::Normal);
-        font.setPixelSize(std::max(1, spec.height));
-        font.setHintingPreference(QFont::PreferNoHinting);
-        font.setKerning(false);
-        const QFontMetricsF metrics(font);
-        it = cache.insert(spec.height, {font, metrics.ascent()});
-    }
-    return *it;
-}
 
 // Full-width characters (CJK ideographs, their punctuation and full-width forms)
 // take twice the average character width, as a Chinese system's fallback face does.
 bool isFullWidth(QChar c)
 {
     return c.unicode() >= 0x2E80;
+}
+
+// A stretch of narrow or of full-width characters, drawn with its own scale.
+struct Run {
+    QString text;
+    double scale;
+};
+
+std::vector<Run> splitRuns(const QString& text, double narrowScale, double wideScale)
+{
+    std::vector<Run> runs;
+    for (qsizetype start = 0; start < text.size();) {
+        const bool wide = isFullWidth(text[start]);
+        qsizetype end = start + 1;
+        while (end < text.size() && isFullWidth(text[end]) == wide)
+            ++end;
+        runs.push_back({text.mid(start, end - start), wide ? wideScale : narrowScale});
+        start = end;
+    }
+    return runs;
 }
 
 qsizetype trailingBlanks(const QString& text)
@@ -61,9 +54,19 @@ qsizetype trailingBlanks(const QString& text)
 
 } // namespace
 
+// Fonts are built at one pixel per twip; the painter's transform brings twips to
+// device pixels, so glyphs stay outlines at any printer resolution.
 QFont reportQFont(const ReportFont& font)
 {
-    return measured(font).font;
+    QFont qfont;
+    qfont.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
+                       QStringLiteral("WenQuanYi Micro Hei")});
+    qfont.setStyleHint(QFont::Serif);
+    qfont.setWeight(QFont::Normal);
+    qfont.setPixelSize(std::max(1, font.height));
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    qfont.setKerning(false);
+    return qfont;
 }
 
 int reportLineHeight(const ReportFont& font)
@@ -85,32 +88,19 @@ void paintReportPage(QPainter& painter, const ReportPage& page, const ReportDevi
     painter.scale(device.dpiX / kTwipsPerInch, device.dpiY / kTwipsPerInch);
     painter.setPen(Qt::black);
     for (const DrawOp& op : page.ops) {
-        const MeasuredFont& m = measured(op.font);
         if (op.text.empty() || op.font.height <= 0)
             continue;
-        painter.setFont(m.font);
-        const QFontMetricsF metrics(m.font);
+        const QFont font = reportQFont(op.font);
+        painter.setFont(font);
+        const QFontMetricsF metrics(font);
         // The face is stretched or condensed so that its average character is the
         // requested width; full-width characters get twice that width.
         const double narrowScale = op.font.width / (kAverageWidthPerEm * op.font.height);
         const double wideScale = 2.0 * op.font.width / op.font.height;
-        const double baseline = -op.y + m.ascent;
+        const double baseline = -op.y + metrics.ascent();
         const QString text = QString::fromStdString(op.text);
 
-        // Runs of narrow and of full-width characters, each with its scale.
-        struct Run {
-            QString text;
-            double scale;
-        };
-        std::vector<Run> runs;
-        for (qsizetype start = 0; start < text.size();) {
-            const bool wide = isFullWidth(text[start]);
-            qsizetype end = start + 1;
-            while (end < text.size() && isFullWidth(text[end]) == wide)
-                ++end;
-            runs.push_back({text.mid(start, end - start), wide ? wideScale : narrowScale});
-            start = end;
-        }
+        const std::vector<Run> runs = splitRuns(text, narrowScale, wideScale);
 
         // A text keeps one blank's distance from its neighbour: a longer one is condensed.
         double squeeze = 1.0;
