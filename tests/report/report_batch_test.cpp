@@ -29,10 +29,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs a program without a display; Qt's own allocations at exit are not ours to report.
+    // Runs a program without a display.
     static int run(const std::string& program, const std::string& args)
     {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 "
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
                                     + std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " 2>/dev/null";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
