@@ -7,7 +7,7 @@
 namespace tolvan {
 namespace {
 
-constexpr long long kTwipsPerInch = 1440;
+constexpr long long kTwips = kTwipsPerInch;  // 64-bit products of pixels and twips
 
 } // namespace
 
@@ -18,8 +18,8 @@ ReportGeometry reportGeometry(const ReportDevice& device)
         return g;
     // A printable area narrower than the fixed 900 twips would give a negative
     // unit; such a page prints everything at its left edge instead.
-    g.u = std::max(0, static_cast<int>((device.widthPx * kTwipsPerInch / device.dpiX - 900) / 80));
-    g.h = std::max(0, static_cast<int>(device.heightPx / 45 * kTwipsPerInch / device.dpiY));
+    g.u = std::max(0, static_cast<int>((device.widthPx * kTwips / device.dpiX - 900) / 80));
+    g.h = std::max(0, static_cast<int>(device.heightPx / 45 * kTwips / device.dpiY));
     g.title = {ReportFontRole::Title, g.h, g.u};
     g.body = {ReportFontRole::Body, g.h, static_cast<int>(0.8 * g.u)};
     return g;
@@ -44,13 +44,13 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
 
     // The title, centred by eye: 18 units left of the middle of the page.
     const int titleLine = lineHeight(g.title);
-    const int titleX = static_cast<int>(device.widthPx / 2 * kTwipsPerInch / device.dpiX) - 18 * u;
+    const int titleX = static_cast<int>(device.widthPx / 2 * kTwips / device.dpiX) - 18 * u;
     out.ops.push_back({titleX, -titleLine / 2, g.title, pageSpec.title.in(language), 0});
     int y = -titleLine / 2 - titleLine;
 
     const int line = lineHeight(g.body);
     const int headingStep = static_cast<int>(1.2 * line);
-    const int right = static_cast<int>(device.widthPx * kTwipsPerInch / device.dpiX);
+    const int right = static_cast<int>(device.widthPx * kTwips / device.dpiX);
     // `nextUnits` < 0: the text may reach the printable edge.
     auto draw = [&](int xUnits, std::string text, int nextUnits = -1) {
         const int x = xUnits * u;

@@ -19,6 +19,8 @@ namespace tolvan {
 // rectangle and the device resolution with integer arithmetic, so a page looks the
 // same on every printer up to the device's own rounding.
 
+constexpr int kTwipsPerInch = 1440;
+
 enum class ReportFontRole { Title, Body };
 
 // A font of the report: its character height (the em, without internal leading)

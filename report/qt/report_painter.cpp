@@ -10,8 +10,6 @@
 namespace tolvan {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-
 // A font is asked for by its average character width. The stand-in face has the
 // same advance widths but declares another average, so the average of the Times
 // metrics (821 of 2048 units per em) sets the horizontal scale.
@@ -85,7 +83,7 @@ void paintReportPage(QPainter& painter, const ReportPage& page, const ReportDevi
     if (device.dpiX <= 0 || device.dpiY <= 0)
         return;
     painter.save();
-    painter.scale(device.dpiX / kTwipsPerInch, device.dpiY / kTwipsPerInch);
+    painter.scale(static_cast<double>(device.dpiX) / kTwipsPerInch, static_cast<double>(device.dpiY) / kTwipsPerInch);
     painter.setPen(Qt::black);
     for (const DrawOp& op : page.ops) {
         if (op.text.empty() || op.font.height <= 0)
