@@ -182,6 +182,8 @@ ReportItem label(int x, ReportText text)
     return {.x = x, .label = std::move(text), .source = ReportSource::Label};
 }
 
+// The small radios' rows put the transmit frequency one unit further right than
+// family A, so that two eight-digit frequencies never touch.
 ReportChannelLayout channelLayout(std::vector<ReportHeaderPiece> header, std::vector<int> columnX)
 {
     return {std::move(header), std::move(columnX)};
@@ -228,11 +230,11 @@ ReportSpec keyAssignmentReportSpec()
     spec.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},
                                           {3, ""}, {-1, "  "}, {4, ""}, {-1, "  "}, {5, ""}, {-1, "    "}, {6, ""},
                                           {-1, "  "}, {7, ""}, {-1, "     "}, {8, ""}},
-                                         {1, 5, 14, 24, 32, 40, 46, 55, 62});
+                                         {1, 5, 15, 25, 33, 41, 47, 56, 63});
     spec.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
                                           {3, ""}, {-1, "   "}, {4, ""}, {-1, "   "}, {5, ""}, {-1, "   "}, {6, ""},
                                           {-1, "   "}, {7, ""}, {-1, "     "}, {8, ""}},
-                                         {1, 5, 14, 25, 33, 40, 48, 56, 62});
+                                         {1, 5, 15, 25, 33, 40, 48, 56, 62});
     spec.formLists = smallRadioFormLists(kKeyAssignmentTypes, familyABands());
     return spec;
 }
@@ -268,10 +270,10 @@ ReportSpec sixteenChannelReportSpec()
     spec.channelHeading = {"Channel Setting:", "二信道数据部分:"};
     spec.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},
                                           {3, ""}, {-1, "  "}, {4, ""}, {-1, "  "}, {5, ""}},
-                                         {1, 5, 14, 24, 32, 40});
+                                         {1, 5, 15, 25, 33, 41});
     spec.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
                                           {3, ""}, {-1, "   "}, {4, ""}, {-1, "   "}, {5, ""}},
-                                         {1, 5, 14, 25, 33, 41});
+                                         {1, 5, 15, 25, 33, 41});
     spec.formLists = smallRadioFormLists(kSixteenTypes, kSixteenBands);
     return spec;
 }
