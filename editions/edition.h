@@ -4,6 +4,7 @@
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
 #include "editions/settings_layout.h"
+#include "editions/report_spec.h"
 
 #include <cstdint>
 #include <optional>
@@ -152,6 +153,9 @@ struct Edition {
 
     EditionTexts english;
     EditionTexts chinese;
+
+    // --- Printing ---
+    ReportSpec report;  // pages, settings block and channel rows of the printed report
 
     const RecordCodec& records() const;
 

@@ -70,6 +70,16 @@ std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, 
     };
 }
 
+// --- Printing: where the settings report of each family-A radio reads its items ---
+const FamilyASettingsBytes kReportSettingsAt810 = {.pf1 = 0x810, .pf2 = 0x811, .flags = 0x812, .squelch = 0x813,
+                                                   .totalTxTime = 0x814, .voxGain = 0x815, .voxDelay = 0x816,
+                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
+const FormListReadings kFormListsAt80A = familyAFormLists(0x80B, 0x80A, 0x819, 0);
+const FamilyASettingsBytes kReportSettingsAt7D0 = {.pf1 = 0x7D0, .pf2 = 0x7D1, .flags = 0x7D2, .squelch = 0x7D3,
+                                                   .totalTxTime = 0x7D4, .voxGain = 0x7D5, .voxDelay = 0x7D6,
+                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
+const FormListReadings kFormListsAt7DA = familyAFormLists(0x7DB, 0x7DA, 0x7D7, 9);
+
 // The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
 // model designation "TL10".
 const std::vector<BytePatch> kFleetNewDocument = {
@@ -118,6 +128,7 @@ Edition twoTone()
     e.optionalFeatures = OptionalFeaturesLayout{};
     e.english = twoToneEnglishTexts();
     e.chinese = twoToneChineseTexts();
+    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -149,6 +160,7 @@ Edition ccir()
     e.english.signalling = {"None", "MSK", "DTMF", "CCIR"};
     e.chinese = withColumns(twoToneChineseTexts(), e.columns);
     e.chinese.signalling = e.english.signalling;
+    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -187,6 +199,7 @@ Edition fleet()
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
     e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
+    e.report = familyAReportSpec(kReportSettingsAt7D0, kFormListsAt7DA, 4);
     return e;
 }
 
@@ -261,6 +274,7 @@ Edition keys()
         {0x3D2, {0xEE, 0x37}},
     };
     e.english = keyAssignmentEnglishTexts();
+    e.report = keyAssignmentReportSpec();
     return e;
 }
 
@@ -289,6 +303,7 @@ Edition keysChinese()
     t.entry.offStepOnEnter = t.entry.offStepOnLeave;
     e.english = {};
     e.chinese = t;
+    e.report.formLists.field.items.front() = "67 - 72MHz";  // this build's own spelling
     return e;
 }
 
@@ -312,6 +327,7 @@ Edition sixteen()
         {0x3D2, {0xF5, 0x37}},
     };
     e.english.headers = {"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", "Busy"};
+    e.report = sixteenChannelReportSpec();
     return e;
 }
 
