@@ -3,6 +3,7 @@
 #include "app/exit_status.h"
 #include "codeplug/sin_file.h"
 #include "editor/table_csv.h"
+#include "link/link_commands.h"
 
 #include <iostream>
 
@@ -63,6 +64,7 @@ void registerBuiltins()
         commands().insert(commands().begin(),
                           BatchCommand{"--new", "OUT.sin", "save a new document and exit", newDocument});
         registerTableExport();
+        registerLinkCommands();
         return true;
     }();
     (void)once;

@@ -3,6 +3,8 @@
 #include "codeplug/frequency_codec.h"
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
+#include "editions/settings_layout.h"
+#include "editions/report_spec.h"
 
 #include <cstdint>
 #include <optional>
@@ -51,6 +53,10 @@ struct LinkTexts {
     std::string passwordIncorrect;
     std::string readTitle;
     std::string writeTitle;
+    // The progress window's own controls.
+    std::string startButton;
+    std::string cancelButton;
+    std::string progressLabel;
 };
 
 // Messages of cell editing.
@@ -182,6 +188,9 @@ struct Edition {
 
     std::vector<BytePatch> newDocument;  // applied, in order, over 0xFF
 
+    // Settings dialogs (Optional Features and Two Tone).
+    std::optional<OptionalFeaturesLayout> optionalFeatures;  // empty: the edition has its own dialog
+
     EditionTexts english;
     EditionTexts chinese;
 
@@ -196,6 +205,8 @@ struct Edition {
     {
         return uiLanguage(decided) == Language::English ? englishWindow : chineseWindow;
     }
+    // --- Printing ---
+    ReportSpec report;  // pages, settings block and channel rows of the printed report
 
     const RecordCodec& records() const;
 

@@ -37,6 +37,9 @@ EditionTexts twoToneEnglishTexts()
         .passwordIncorrect = "Password incorrect",
         .readTitle = "Reading Data Progress",
         .writeTitle = "Writing Data Progress",
+        .startButton = "Start",
+        .cancelButton = "Cancel",
+        .progressLabel = "Progress：",
     };
     t.entry = {
         .pleaseInputNumber = "Please input Number",
@@ -72,6 +75,9 @@ EditionTexts twoToneChineseTexts()
     t.link.readTitle = "读频进度";
     t.link.writeTitle = "写频进度";
     t.link.notStarted = "   尚未开始";
+    t.link.startButton = "开始";
+    t.link.cancelButton = "取消";
+    t.link.progressLabel = "进度：";
     t.entry.pleaseInputNumber = "请输入数字";
     t.entry.outOfRange = "输入数据错误，请按正确的格式及大小重新输入";
     t.entry.offStepOnLeave = "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入";

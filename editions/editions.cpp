@@ -70,6 +70,16 @@ std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, 
     };
 }
 
+// --- Printing: where the settings report of each family-A radio reads its items ---
+const FamilyASettingsBytes kReportSettingsAt810 = {.pf1 = 0x810, .pf2 = 0x811, .flags = 0x812, .squelch = 0x813,
+                                                   .totalTxTime = 0x814, .voxGain = 0x815, .voxDelay = 0x816,
+                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
+const FormListReadings kFormListsAt80A = familyAFormLists(0x80B, 0x80A, 0x819, 0);
+const FamilyASettingsBytes kReportSettingsAt7D0 = {.pf1 = 0x7D0, .pf2 = 0x7D1, .flags = 0x7D2, .squelch = 0x7D3,
+                                                   .totalTxTime = 0x7D4, .voxGain = 0x7D5, .voxDelay = 0x7D6,
+                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
+const FormListReadings kFormListsAt7DA = familyAFormLists(0x7DB, 0x7DA, 0x7D7, 9);
+
 // The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
 // model designation "TL10".
 const std::vector<BytePatch> kFleetNewDocument = {
@@ -169,10 +179,12 @@ Edition twoTone()
         {0x00E, {0x00, 0x00}, 128, 16},
     };
     e.newDocument.insert(e.newDocument.end(), twoTone.begin(), twoTone.end());
+    e.optionalFeatures = OptionalFeaturesLayout{};
     e.english = twoToneEnglishTexts();
     e.chinese = twoToneChineseTexts();
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
+    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -196,12 +208,17 @@ Edition ccir()
               .readPumpPasses = 19, .readAfterPassesMs = 0, .writePumpPasses = 21, .startAckFailPasses = 601};
     e.createsIniFile = true;
     e.newDocument = familyASettings(0x38, 0x01, 0xFF);
+    // The same dialog without the hidden key lists.
+    e.optionalFeatures = OptionalFeaturesLayout{};
+    e.optionalFeatures->pf1.reset();
+    e.optionalFeatures->pf2.reset();
     e.english = withColumns(twoToneEnglishTexts(), e.columns);
     e.english.signalling = {"None", "MSK", "DTMF", "CCIR"};
     e.chinese = withColumns(twoToneChineseTexts(), e.columns);
     e.chinese.signalling = e.english.signalling;
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
+    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -211,6 +228,7 @@ Edition brand()
     e.id = "cps-brand";
     e.languages = LanguageChoice::EnglishOnly;
     e.signallingValues = {0, 2, 4};  // "None", "DTMF", "FleetSync"
+    e.optionalFeatures.reset();      // the signalling edition has a dialog of its own
     e.unknownSignallingValue = 0;
     e.newChannel = familyANewChannel(1);
     e.newDocument = familyASettings(0x39, 0x00, 0x00);
@@ -241,6 +259,7 @@ Edition fleet()
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
     e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
+    e.report = familyAReportSpec(kReportSettingsAt7D0, kFormListsAt7DA, 4);
     return e;
 }
 
@@ -323,6 +342,7 @@ Edition keys()
     e.formLists = {smallRadioField(10, kFieldItems, chineseBands)};
     e.englishWindow = {"Tolvan Radio Programming Software", "Tolvan Communication Software-4.0"};
     e.chineseWindow = e.englishWindow;
+    e.report = keyAssignmentReportSpec();
     return e;
 }
 
@@ -351,6 +371,7 @@ Edition keysChinese()
     t.entry.offStepOnEnter = t.entry.offStepOnLeave;
     e.english = {};
     e.chinese = t;
+    e.report.formLists.field.items.front() = "67 - 72MHz";  // this build's own spelling
     return e;
 }
 
@@ -377,6 +398,7 @@ Edition sixteen()
     e.formLists = {smallRadioField(12, kSixteenFieldItems), kSixteenScan};
     e.englishWindow = {"Tolvan Serials Radio Programing Software", "Tolvan Communication Software-1.5"};
     e.chineseWindow = {"TL系列专业手持对讲机写频软件", "Tolvan Communication Software-1.5"};
+    e.report = sixteenChannelReportSpec();
     return e;
 }
 

@@ -10,6 +10,8 @@ constexpr int kPttIdBit = 6;
 constexpr int kCallOnBit = 4;
 constexpr int kDecodeOnBit = 5;
 
+} // namespace
+
 int signallingIndex(std::uint8_t byte12)
 {
     switch (byte12 & 0x0F) {
@@ -25,6 +27,8 @@ int signallingIndex(std::uint8_t byte12)
         return -1;
     }
 }
+
+namespace {
 
 class TwoToneRecordCodec final : public RecordCodec {
 public:

@@ -19,6 +19,10 @@ struct TwoToneSelection {
 TwoToneSelection readTwoToneSelection(const Edition& edition, const MemoryImage& image, int channel);
 void writeTwoToneSelection(const Edition& edition, MemoryImage& image, int channel, const TwoToneSelection& selection);
 
+// The signalling kind of byte 12's low bits: 0..3 for 0x1, 0x2, 0x4, 0x8; -1
+// for any other value.
+int signallingIndex(std::uint8_t byte12);
+
 // Byte 12 after choosing signalling `index` (0..3; -1 for none): the chosen bit
 // replaces the other kind bits, keeping bits 4-7; none makes the whole byte 0xF7.
 std::uint8_t withSignalling(std::uint8_t byte12, int index);

@@ -15,22 +15,6 @@ int wholeNumber(const std::string& text)
     return static_cast<int>(parseLeadingDigits(text));
 }
 
-int signallingIndexOf(std::uint8_t byte12)
-{
-    switch (byte12 & 0x0F) {
-    case 0x1:
-        return 0;
-    case 0x2:
-        return 1;
-    case 0x4:
-        return 2;
-    case 0x8:
-        return 3;
-    default:
-        return -1;
-    }
-}
-
 } // namespace
 
 ChannelEdit::ChannelEdit(MemoryImage& image, ChannelTable& table, int channel)
@@ -43,7 +27,7 @@ void ChannelEdit::load(int channel)
 {
     channel_ = channel;
     channelText_ = std::to_string(channel);
-    signalling_ = signallingIndexOf(image_.at(edition_.recordOffset(channel) + 12));
+    signalling_ = signallingIndex(image_.at(edition_.recordOffset(channel) + 12));
     const TwoToneSelection s = readTwoToneSelection(edition_, image_, channel);
     call_ = s.callOn ? std::to_string(s.callEntry + 1) : "NO";
     decode_ = s.decodeOn ? std::to_string(s.decoder + 1) : "NO";

@@ -18,6 +18,13 @@ public:
     // user has asked to cancel.
     virtual bool pump() = 0;
     virtual Answer ask(const std::string& message, Buttons buttons) = 0;
+    // A message with the system's reason for it (why a port would not open),
+    // shown as the message's detail. Hosts that have no place for it ask plainly.
+    virtual Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons)
+    {
+        (void)detail;
+        return ask(message, buttons);
+    }
     virtual void progressRange(int maximum) = 0;
     virtual void progress(int position) = 0;
     virtual void status(const std::string& text) = 0;

@@ -130,10 +130,9 @@ int windowMain(const Edition& edition, int argc, char** argv)
 
 } // namespace
 
-int runWindowProgram(const Edition& edition, int argc, char** argv)
+void installProgramWindow()
 {
     setWindowMain(windowMain);
-    return runProgram(edition, argc, argv);
 }
 
 } // namespace tolvan

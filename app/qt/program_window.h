@@ -48,7 +48,7 @@ private:
 // the installed data directory.
 QStringList dataDirectories();
 
-// Runs the window of every deliverable (the command line's default).
-int runWindowProgram(const Edition& edition, int argc, char** argv);
+// Makes the program window the command line's default (no option given).
+void installProgramWindow();
 
 } // namespace tolvan

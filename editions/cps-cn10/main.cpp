@@ -1,6 +1,8 @@
-#include "app/qt/program_window.h"
+#include "app/program_main.h"
+#include "app/qt/qt_layer.h"
 
 int main(int argc, char** argv)
 {
-    return tolvan::runWindowProgram(*tolvan::findEdition("cps-cn10"), argc, argv);
+    tolvan::installQtLayer();
+    return tolvan::runProgram(*tolvan::findEdition("cps-cn10"), argc, argv);
 }

@@ -1,5 +1,7 @@
 #include "app/ini_file.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,17 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class IniFileTest : public ::testing::Test {
+class IniFileTest : public TempDirTest {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("ini_test_" + std::to_string(::getpid()) + "_"
-                                            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     CIniFile loaded(const std::string& text, bool noCase = true)
     {
         const fs::path p = dir_ / "t.ini";
@@ -31,7 +24,6 @@ protected:
         return ini;
     }
 
-    fs::path dir_;
 };
 
 } // namespace

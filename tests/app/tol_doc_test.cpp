@@ -1,5 +1,7 @@
 #include "app/tol_doc.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,17 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public TempDirTest {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("doc_test_" + std::to_string(::getpid()) + "_"
-                                            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
     const Edition& edition_ = *findEdition("cps-twotone");
 };
 

@@ -1,5 +1,7 @@
 #include "codeplug/sin_file.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,21 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SinFileTest : public ::testing::Test {
+class SinFileTest : public TempDirTest {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("sin_file_test_" + std::to_string(::getpid()) + "_"
-                                            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-
     fs::path file(const std::string& name) const { return dir_ / name; }
 
     static void writeBytes(const fs::path& p, std::size_t count, std::uint8_t seed)
@@ -43,7 +32,6 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    fs::path dir_;
 };
 
 MemoryImage patterned(std::size_t size)

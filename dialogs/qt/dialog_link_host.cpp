@@ -1,0 +1,44 @@
+#include "dialogs/qt/dialog_link_host.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QThread>
+
+namespace tolvan {
+
+void DialogLinkHost::pause(int milliseconds)
+{
+    pump();
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+// Only painting and other non-input events: the user cannot start anything
+// else while the exchange runs.
+bool DialogLinkHost::pump()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return false;
+}
+
+Answer DialogLinkHost::ask(const std::string& message, Buttons buttons)
+{
+    const QString text = QString::fromStdString(message);
+    switch (buttons) {
+    case Buttons::Ok:
+        QMessageBox::information(parent_, QString(), text);
+        return Answer::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::question(parent_, QString(), text, QMessageBox::Ok | QMessageBox::Cancel)
+                       == QMessageBox::Ok
+                   ? Answer::Ok
+                   : Answer::Cancel;
+    case Buttons::RetryCancel:
+        return QMessageBox::warning(parent_, QString(), text, QMessageBox::Retry | QMessageBox::Cancel)
+                       == QMessageBox::Retry
+                   ? Answer::Retry
+                   : Answer::Cancel;
+    }
+    return Answer::Cancel;
+}
+
+} // namespace tolvan

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/link_host.h"
+
+class QWidget;
+
+namespace tolvan {
+
+// The host of a radio exchange started from a dialog: message boxes over the
+// dialog, pauses that keep its window painted, and no progress bar.
+class DialogLinkHost : public LinkHost {
+public:
+    explicit DialogLinkHost(QWidget* parent) : parent_(parent) {}
+
+    void pause(int milliseconds) override;
+    bool pump() override;
+    Answer ask(const std::string& message, Buttons buttons) override;
+    void progressRange(int) override {}
+    void progress(int) override {}
+    void status(const std::string&) override {}
+    void setBusy(bool) override {}
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace tolvan

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tolvan {
+
+enum class Language;
+
+// The printed report of an edition, as data: which pages it has, what its
+// settings block prints and from which bytes, and how channel rows are laid out.
+// Positions are in character units u of the page (see report/report_layout.h).
+
+struct ReportText {
+    std::string english;
+    std::string chinese;
+
+    const std::string& in(Language language) const;
+};
+
+// Where a settings item takes its value from.
+enum class ReportSource {
+    Label,            // the label alone
+    TypeList,         // the text of the form's "Type" list
+    FieldList,        // the text of the form's "Field" list
+    TxPowerRankList,  // the text of the form's "Tx Power Rank" list
+    ByteChoice,       // (byte & mask) looked up in `choices`, else `otherwise`
+    ByteNumber,       // the byte as a number (see NumberRule)
+    Code,             // 16 bytes: digits and A-D, every other byte skipped
+};
+
+// A byte printed as a number: it is first divided by `divisor` and limited to
+// `ceiling`; then 0 gives `zero` when set; `low`..`high` print value * multiplier
+// with printf's "%<width>d"; anything else gives `outside`.
+struct NumberRule {
+    int low = 0;
+    int high = 255;
+    int multiplier = 1;
+    int width = 0;
+    int divisor = 1;
+    int ceiling = 255;
+    std::optional<ReportText> zero;
+    ReportText outside;
+};
+
+struct ReportItem {
+    int x = 0;  // in u
+    ReportText label;
+    ReportSource source = ReportSource::ByteChoice;
+    std::size_t offset = 0;
+    std::uint8_t mask = 0xFF;
+    std::vector<std::pair<std::uint8_t, ReportText>> choices;
+    ReportText otherwise;
+    NumberRule number;
+};
+
+struct ReportPageSpec {
+    ReportText title;
+    bool settings = false;  // the settings block comes before the channels
+    int firstChannel = 1;
+    int lastChannel = 0;
+};
+
+// A piece of the channel header line: a literal text, or the grid header of a column.
+struct ReportHeaderPiece {
+    int gridColumn = -1;
+    std::string text;
+};
+
+struct ReportChannelLayout {
+    std::vector<ReportHeaderPiece> header;
+    std::vector<int> columnX;  // in u, one per printed table column from column 0
+};
+
+// How a form list shows its byte: index = byte - base when that is below
+// `accepted`; a byte below `base` leaves the list without a selection where
+// `noneBelowBase`, any other byte selects `fallback`. An index past the items
+// shows nothing.
+struct FormListReading {
+    std::size_t offset = 0;
+    int base = 0;
+    int accepted = 0;
+    int fallback = 0;
+    bool noneBelowBase = false;
+    std::vector<std::string> items;
+};
+
+// The form lists the report prints, so that a batch export can show their texts
+// without the program window.
+struct FormListReadings {
+    FormListReading type;
+    FormListReading field;
+    FormListReading txPowerRank;
+};
+
+struct ReportSpec {
+    std::vector<ReportPageSpec> pages;  // empty: the edition prints nothing yet
+    ReportText settingsHeading;
+    std::vector<std::vector<ReportItem>> settingsLines;
+    ReportText channelHeading;
+    ReportChannelLayout englishChannels;
+    ReportChannelLayout chineseChannels;
+    FormListReadings formLists;
+
+    const ReportChannelLayout& channels(Language language) const;
+};
+
+// Where the family-A settings block reads its items.
+struct FamilyASettingsBytes {
+    std::size_t pf1 = 0;
+    std::size_t pf2 = 0;
+    std::size_t flags = 0;
+    std::size_t squelch = 0;
+    std::size_t totalTxTime = 0;
+    std::size_t voxGain = 0;
+    std::size_t voxDelay = 0;
+    std::size_t beginCode = 0;
+    std::size_t endCode = 0;
+};
+
+// The family-A report: the first `pageCount` of its five pages (channels 1-22,
+// 23-54, 55-86, 87-118, 119-128), the settings block read from `bytes`.
+ReportSpec familyAReportSpec(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount);
+// The family-A form lists "Type", "Field" and "Tx Power Rank" at their bytes; a
+// rank byte of 10 or more selects `rankFallback`.
+FormListReadings familyAFormLists(std::size_t type, std::size_t field, std::size_t txPowerRank, int rankFallback);
+// The one-page reports of the two 16-channel families.
+ReportSpec keyAssignmentReportSpec();
+ReportSpec sixteenChannelReportSpec();
+
+} // namespace tolvan

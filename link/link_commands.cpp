@@ -1,0 +1,145 @@
+#include "link/link_commands.h"
+
+#include "app/exit_status.h"
+#include "app/ini_file.h"
+#include "app/language.h"
+#include "app/program_main.h"
+#include "codeplug/sin_file.h"
+#include "link/batch_host.h"
+#include "link/clone_session.h"
+#include "link/port_names.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <unistd.h>
+
+namespace tolvan {
+namespace {
+
+struct LinkOptions {
+    std::string file;
+    std::string port;
+    BatchLinkHost::Answers answers;
+    std::string password;
+};
+
+std::optional<LinkOptions> parseOptions(const Edition& edition, const std::string& command,
+                                        const std::vector<std::string>& args)
+{
+    LinkOptions o;
+    o.file = args.at(0);
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--port" && hasValue) {
+            o.port = args[++i];
+        } else if (a == "--retries" && hasValue) {
+            char* end = nullptr;
+            const long n = std::strtol(args[++i].c_str(), &end, 10);
+            if (*end != '\0' || n < 0) {
+                std::cerr << edition.id << ": --retries needs a count\n";
+                return std::nullopt;
+            }
+            o.answers.retries = static_cast<int>(n);
+        } else if (a == "--accept-type-mismatch" && command == "--write") {
+            o.answers.acceptTypeMismatch = true;
+        } else if (a == "--password" && hasValue && command == "--read" && edition.link.passwordCheck) {
+            o.password = args[++i];
+        } else {
+            std::cerr << edition.id << ": " << command << ": unexpected " << a << "\n";
+            return std::nullopt;
+        }
+    }
+    if (o.port.empty()) {
+        std::cerr << edition.id << ": " << command << " needs --port PORT\n";
+        return std::nullopt;
+    }
+    return o;
+}
+
+// The language a message is shown in, decided as at start-up (the locale
+// stands in for the system language).
+Language batchLanguage()
+{
+    const char* vars[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    bool chinese = false;
+    for (const char* v : vars) {
+        const char* value = std::getenv(v);
+        if (value && *value) {
+            chinese = std::string_view(value).starts_with("zh");
+            break;
+        }
+    }
+    std::error_code ec;
+    const std::string base = programBaseName(std::filesystem::read_symlink("/proc/self/exe", ec).string());
+    return languageOf(decideLanguageName(base, chinese, programIniFile()), base);
+}
+
+CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest request)
+{
+    const Language language = batchLanguage();
+    SystemPortOpener opener(edition, &programIniFile());
+    BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
+    CloneSession session(edition, language, host);
+    return session.run(opener, o.port, request);
+}
+
+int readCommand(const Edition& edition, const std::vector<std::string>& args)
+{
+    const auto o = parseOptions(edition, "--read", args);
+    if (!o)
+        return kExitUsage;
+    // Bytes the radio never sends come from a new document.
+    CloneOutcome outcome = runBatch(edition, *o, {Direction::Read, newDocumentImage(edition), o->password});
+    if (outcome.result != CloneResult::Completed)
+        return exitStatusOf(outcome);
+    std::string detail;
+    if (saveSin(o->file, *outcome.image, &detail) != SinStatus::Ok) {
+        std::cerr << describeSinStatus(SinStatus::CannotWrite, o->file, edition.imageSize, detail) << '\n';
+        return kExitFileError;
+    }
+    return kExitDone;
+}
+
+int writeCommand(const Edition& edition, const std::vector<std::string>& args)
+{
+    const auto o = parseOptions(edition, "--write", args);
+    if (!o)
+        return kExitUsage;
+    SinLoadResult loaded = loadSin(o->file, edition.imageSize);
+    if (loaded.status != SinStatus::Ok) {
+        std::cerr << describeSinStatus(loaded.status, o->file, edition.imageSize, loaded.detail) << '\n';
+        return kExitFileError;
+    }
+    return exitStatusOf(runBatch(edition, *o, {Direction::Write, std::move(*loaded.image), {}}));
+}
+
+int listPortsCommand(const Edition&, const std::vector<std::string>& args)
+{
+    if (!args.empty()) {
+        std::cerr << "--list-ports takes no arguments\n";
+        return kExitUsage;
+    }
+    for (const std::string& name : comPortNames())
+        std::cout << name << "  " << resolvePortName(name, &programIniFile()) << '\n';
+    for (const std::string& device : listSerialAdapters())
+        std::cout << device << '\n';
+    std::cout << kVirtualPortName << "  the built-in virtual radio\n";
+    return kExitDone;
+}
+
+} // namespace
+
+void registerLinkCommands()
+{
+    registerBatchCommand({"--read", "OUT.sin", "read the radio into OUT.sin (--port PORT [--retries N] [--password DIGITS])",
+                          readCommand});
+    registerBatchCommand(
+        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--retries N] [--accept-type-mismatch])",
+         writeCommand});
+    registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
+}
+
+} // namespace tolvan

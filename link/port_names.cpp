@@ -1,0 +1,81 @@
+#include "link/port_names.h"
+
+#include "app/ini_file.h"
+#include "app/language.h"
+#include "codeplug/text_util.h"
+#include "link/serial_port.h"
+#include "sim/pty_radio.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace tolvan {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string>& comPortNames()
+{
+    static const std::vector<std::string> names = {"COM1", "COM2", "COM3", "COM4"};
+    return names;
+}
+
+std::string resolvePortName(const std::string& name, const CIniFile* ini)
+{
+    const auto& com = comPortNames();
+    const auto it = std::find(com.begin(), com.end(), name);
+    if (it == com.end())
+        return name;
+    if (ini) {
+        const std::string mapped = trim(ini->getValue("PORTS", name, ""));
+        if (!mapped.empty())
+            return mapped;
+    }
+    return "/dev/ttyS" + std::to_string(it - com.begin());
+}
+
+std::vector<std::string> listSerialAdapters()
+{
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/sys/class/tty", ec)) {
+        const fs::path driver = entry.path() / "device" / "driver";
+        if (!fs::exists(driver, ec))
+            continue;
+        const std::string driverName = fs::read_symlink(driver, ec).filename().string();
+        // The legacy lines are always listed (COM1..COM4) and mostly absent.
+        if (driverName == "serial8250" || driverName == "port")
+            continue;
+        const fs::path device = fs::path("/dev") / entry.path().filename();
+        if (fs::exists(device, ec))
+            found.push_back(device.string());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+const CIniFile& programIniFile()
+{
+    static const CIniFile ini = [] {
+        CIniFile file;
+        std::error_code ec;
+        const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+        if (!ec)
+            file.load(exe.parent_path() / (programBaseName(exe.string()) + ".ini"), true, false);
+        return file;
+    }();
+    return ini;
+}
+
+PortOpenResult SystemPortOpener::open(const std::string& name, const TimeoutProfile& profile)
+{
+    if (name == kVirtualPortName) {
+        const std::string device = sharedVirtualRadioDevice(edition_);
+        if (device.empty())
+            return {nullptr, "The virtual radio could not be started: no pseudo-terminal."};
+        return SerialPort::open(device, profile);
+    }
+    return SerialPort::open(resolvePortName(name, ini_), profile);
+}
+
+} // namespace tolvan

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "editions/edition.h"
+#include "link/port.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvan {
+
+class CIniFile;
+
+// The name of the built-in virtual radio's port.
+inline constexpr const char* kVirtualPortName = "virtual";
+
+// "COM1".."COM4" map to the device the ini section "PORTS" names for them
+// ("COM1=/dev/ttyUSB0"), else to /dev/ttyS0../dev/ttyS3; every other name is a
+// device path used as given.
+std::string resolvePortName(const std::string& name, const CIniFile* ini);
+
+// The four names of the Port menu.
+const std::vector<std::string>& comPortNames();
+
+// Serial adapters the system has (USB and other non-legacy lines), as device paths.
+std::vector<std::string> listSerialAdapters();
+
+// The program's own ini file (its directory, its base name, ".ini"), read once
+// if it exists; it is never created here.
+const CIniFile& programIniFile();
+
+// Opens the names a user may give: the COM names, device paths and "virtual".
+class SystemPortOpener : public PortOpener {
+public:
+    SystemPortOpener(const Edition& edition, const CIniFile* ini) : edition_(edition), ini_(ini) {}
+    PortOpenResult open(const std::string& name, const TimeoutProfile& profile) override;
+
+private:
+    const Edition& edition_;
+    const CIniFile* ini_;
+};
+
+} // namespace tolvan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "link/link_host.h"
+
+namespace tolvan {
+
+class CProgressDlg;
+
+// The window's host: pumps Qt events, shows the exchange's questions as
+// message boxes over the progress window, and mirrors progress and busy into it.
+class QtLinkHost : public LinkHost {
+public:
+    // `pauses` false makes every pause return at once (widget tests).
+    QtLinkHost(CProgressDlg& dialog, bool pauses);
+
+    void pause(int milliseconds) override;
+    bool pump() override;
+    Answer ask(const std::string& message, Buttons buttons) override;
+    Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override;
+    void progressRange(int maximum) override;
+    void progress(int position) override;
+    void status(const std::string& text) override;
+    void setBusy(bool busy) override;
+
+private:
+    CProgressDlg& dialog_;
+    bool pauses_;
+};
+
+} // namespace tolvan

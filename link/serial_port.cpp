@@ -1,0 +1,192 @@
+#include "link/serial_port.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tolvan {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Waits for `events` on fd until `deadline`; returns the poll revents, 0 on
+// time-out, -1 on error.
+int waitFor(int fd, short events, Clock::time_point deadline)
+{
+    for (;;) {
+        const auto left = deadline - Clock::now();
+        if (left <= Clock::duration::zero())
+            return 0;
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        timespec ts{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+        pollfd p{fd, events, 0};
+        const int r = ppoll(&p, 1, &ts, nullptr);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
+            return r;
+        return p.revents;
+    }
+}
+
+bool configureLine(int fd)
+{
+    termios t{};
+    if (tcgetattr(fd, &t) != 0)
+        return false;
+    // Raw binary; the rest of the line state (flow control, modem lines) stays
+    // as the driver reported it.
+    cfmakeraw(&t);
+    t.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+    t.c_cflag |= CS8 | CREAD | CLOCAL;
+    t.c_iflag &= ~static_cast<tcflag_t>(INPCK | IXON | IXOFF);
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
+    cfsetispeed(&t, B9600);
+    cfsetospeed(&t, B9600);
+    return tcsetattr(fd, TCSANOW, &t) == 0;
+}
+
+std::string groupOf(const std::string& device)
+{
+    struct stat st{};
+    if (stat(device.c_str(), &st) != 0)
+        return {};
+    if (const group* g = getgrgid(st.st_gid))
+        return g->gr_name;
+    return std::to_string(st.st_gid);
+}
+
+} // namespace
+
+std::string describeOpenError(const std::string& device, int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: {
+        const std::string group = groupOf(device);
+        std::string text = "Permission denied on " + device + ".";
+        if (!group.empty())
+            text += " Add your user to the group \"" + group + "\" that owns it (sudo usermod -aG " + group +
+                    " $USER) and log in again.";
+        return text;
+    }
+    case EBUSY:
+    case EWOULDBLOCK:
+        return device + " is in use by another program.";
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return "No such device: " + device + ".";
+    case ENOTTY:
+        return device + " is not a serial port.";
+    default:
+        return device + ": " + std::strerror(error) + ".";
+    }
+}
+
+PortOpenResult SerialPort::open(const std::string& device, const TimeoutProfile& profile)
+{
+    PortOpenResult result;
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.detail = describeOpenError(device, errno);
+        return result;
+    }
+    int error = 0;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+        error = errno;
+    else if (!isatty(fd))
+        error = ENOTTY;
+    else if (!configureLine(fd))
+        error = errno ? errno : ENOTTY;
+    if (error != 0) {
+        ::close(fd);
+        result.detail = describeOpenError(device, error);
+        return result;
+    }
+    // Programs that do not lock still see the line as taken.
+    ioctl(fd, TIOCEXCL);
+    tcflush(fd, TCIOFLUSH);
+    result.port.reset(new SerialPort(fd, profile));
+    return result;
+}
+
+SerialPort::~SerialPort()
+{
+    ioctl(fd_, TIOCNXCL);
+    ::close(fd_);
+}
+
+void SerialPort::purge(int)
+{
+    // Writes have drained already, so only unread input is left to drop.
+    tcflush(fd_, TCIFLUSH);
+}
+
+bool SerialPort::write(std::span<const std::uint8_t> bytes)
+{
+    const auto deadline = Clock::now() + std::chrono::milliseconds(profile_.writeMultiplier * bytes.size() +
+                                                                   profile_.writeConstant);
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t r = ::write(fd_, bytes.data() + sent, bytes.size() - sent);
+        if (r > 0) {
+            sent += static_cast<std::size_t>(r);
+            continue;
+        }
+        if (r < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        const int ev = waitFor(fd_, POLLOUT, deadline);
+        if (ev <= 0 || (ev & (POLLERR | POLLHUP | POLLNVAL)))
+            return false;
+    }
+    while (tcdrain(fd_) != 0)
+        if (errno != EINTR)
+            return false;
+    return true;
+}
+
+ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
+{
+    ReadResult result{true, 0};
+    const auto start = Clock::now();
+    const auto total = start + std::chrono::milliseconds(profile_.readMultiplier * buffer.size() +
+                                                         profile_.readConstant);
+    const auto interval = std::chrono::milliseconds(profile_.readInterval);
+    Clock::time_point lastByte{};
+    while (result.received < buffer.size()) {
+        auto deadline = total;
+        if (result.received > 0 && lastByte + interval < deadline)
+            deadline = lastByte + interval;
+        // With VMIN and VTIME 0 an empty line reads as 0 bytes; a hang-up shows
+        // in poll.
+        const ssize_t r = ::read(fd_, buffer.data() + result.received, buffer.size() - result.received);
+        if (r > 0) {
+            result.received += static_cast<std::size_t>(r);
+            lastByte = Clock::now();
+            continue;
+        }
+        if (r < 0 && errno != EAGAIN && errno != EINTR) {
+            result.ok = false;
+            return result;
+        }
+        const int ev = waitFor(fd_, POLLIN, deadline);
+        if (ev == 0)
+            return result;  // time-out: a short success
+        if (ev < 0 || (ev & (POLLERR | POLLHUP | POLLNVAL))) {
+            result.ok = false;  // the device failed or went away
+            return result;
+        }
+    }
+    return result;
+}
+
+} // namespace tolvan

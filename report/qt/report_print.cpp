@@ -1,0 +1,141 @@
+#include "report/qt/report_print.h"
+
+#include "report/qt/report_painter.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace tolvan {
+namespace {
+
+ReportInput inputOf(const Edition& edition, Language language, const ChannelTable& table, const FormListTexts& lists,
+                    const MemoryImage& image)
+{
+    return ReportInput(edition, language, table, lists, image);
+}
+
+QString documentTitle(const Edition& edition)
+{
+    return QString::fromStdString(edition.id);
+}
+
+} // namespace
+
+QPrinter& reportPrinter()
+{
+    // Lives for the whole run, like the printer choice of Print Setup; never
+    // destroyed, so it cannot outlive the application object's print backend.
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
+}
+
+int paintReport(QPagedPaintDevice& device, const ReportInput& input, int from, int to)
+{
+    const int count = reportPageCount(*input.edition);
+    const int first = from > 0 ? from : 1;
+    const int last = to > 0 ? std::min(to, count) : count;
+    if (first > last)
+        return 0;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return -1;
+    const ReportDevice geometry = reportDeviceOf(device);
+    for (int page = first; page <= last; ++page) {
+        if (page > first)
+            device.newPage();
+        paintReportPage(painter, layoutReportPage(input, geometry, reportLineHeight, page), geometry);
+    }
+    painter.end();
+    return last - first + 1;
+}
+
+bool writeReportPdf(const QString& path, const ReportInput& input, QString* error, bool layoutFromPrinter)
+{
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (reportPageCount(*input.edition) == 0)
+        return fail(QStringLiteral("This program has no printed report."));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(documentTitle(*input.edition));
+        pdf.setCreator(documentTitle(*input.edition));
+        if (layoutFromPrinter)
+            pdf.setPageLayout(reportPrinter().pageLayout());
+        else
+            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
+                                          QPageLayout::Millimeter));
+        if (paintReport(pdf, input) <= 0)
+            return fail(QStringLiteral("The PDF could not be drawn."));
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+void printReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
+                 const FormListTexts& lists, const MemoryImage& image)
+{
+    const ReportInput input = inputOf(edition, language, table, lists, image);
+    const int count = reportPageCount(edition);
+    if (count == 0)
+        return;
+    QPrinter& printer = reportPrinter();
+    printer.setDocName(documentTitle(edition));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, count);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    paintReport(printer, input, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
+}
+
+void previewReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
+                   const FormListTexts& lists, const MemoryImage& image)
+{
+    const ReportInput input = inputOf(edition, language, table, lists, image);
+    QPrintPreviewDialog preview(&reportPrinter(), parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&input](QPrinter* printer) { paintReport(*printer, input); });
+    // Two pages side by side.
+    if (auto* view = preview.findChild<QPrintPreviewWidget*>())
+        view->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    preview.exec();
+}
+
+void printSetup(QWidget* parent)
+{
+    QPageSetupDialog dialog(&reportPrinter(), parent);
+    dialog.exec();
+}
+
+bool exportReportPdf(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
+                     const FormListTexts& lists, const MemoryImage& image)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"), QString(),
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (writeReportPdf(path, inputOf(edition, language, table, lists, image), &error))
+        return true;
+    QMessageBox::warning(parent, documentTitle(edition),
+                         QStringLiteral("Could not write %1: %2").arg(QFileInfo(path).fileName(), error));
+    return false;
+}
+
+} // namespace tolvan

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "report/report_layout.h"
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+namespace tolvan {
+
+// The four File-menu commands of the report. Each takes what the report shows:
+// the table's cells (typed values included), the form lists' texts and the image.
+void printReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
+                 const FormListTexts& lists, const MemoryImage& image);
+void previewReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
+                   const FormListTexts& lists, const MemoryImage& image);
+void printSetup(QWidget* parent);
+// Asks for a file name and writes the PDF; false when cancelled or failed (the
+// failure has been shown).
+bool exportReportPdf(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
+                     const FormListTexts& lists, const MemoryImage& image);
+
+// The printer every command shares, so that Print Setup's choices hold for the run.
+QPrinter& reportPrinter();
+
+// Paints pages `from`..`to` (1-based, 0 for all) on a device already set up;
+// returns the number of pages painted.
+int paintReport(QPagedPaintDevice& device, const ReportInput& input, int from = 0, int to = 0);
+
+// Writes the whole report as a PDF with the page layout of `reportPrinter()` (or
+// A4 when `layoutFromPrinter` is false). The previous file is replaced only
+// when the new one is complete. On failure returns false and sets `error`.
+bool writeReportPdf(const QString& path, const ReportInput& input, QString* error, bool layoutFromPrinter = true);
+
+} // namespace tolvan

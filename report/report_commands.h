@@ -1,0 +1,9 @@
+#pragma once
+
+namespace tolvan {
+
+// Adds the report's batch commands (`--print-pdf IN.sin OUT.pdf`) to the command
+// line. The Qt layer's installQtLayer() calls it.
+void registerReportCommands();
+
+} // namespace tolvan

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "sim/virtual_radio.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace tolvan {
+
+// Serves a virtual radio behind a pseudo-terminal from a thread of its own, so
+// the real serial port can talk to it by the terminal's device path. With the
+// byte-time model every byte takes 10 bit times at 9600 baud in each direction,
+// as on the cable; without it the radio answers as fast as it can.
+class PtyRadio {
+public:
+    static constexpr std::int64_t kByteMicroseconds9600 = 1042;  // 10 bits at 9600 baud
+    static constexpr int kGapMilliseconds = 100;                  // longer than any inter-byte time-out
+
+    // Throws std::runtime_error when no pseudo-terminal can be had.
+    PtyRadio(std::unique_ptr<VirtualRadio> radio, bool byteTimeModel);
+    ~PtyRadio();
+    PtyRadio(const PtyRadio&) = delete;
+    PtyRadio& operator=(const PtyRadio&) = delete;
+
+    const std::string& devicePath() const { return path_; }
+
+    // Runs f on the radio while the serving thread keeps off it.
+    template <class F>
+    auto withRadio(F&& f)
+    {
+        std::lock_guard lock(mutex_);
+        return f(*radio_);
+    }
+
+private:
+    void serve();
+
+    std::unique_ptr<VirtualRadio> radio_;
+    std::int64_t byteMicroseconds_;
+    int master_ = -1;
+    int heldSlave_ = -1;  // keeps the line up between connections
+    int wake_[2] = {-1, -1};
+    std::string path_;
+    std::mutex mutex_;
+    std::atomic<bool> stop_{false};
+    std::atomic<std::int64_t> stamp_{0};
+    std::thread thread_;
+};
+
+// The radio behind the "virtual" port: one per program run, started on first
+// use with a few sample channels, keeping what is written to it until exit.
+// Returns its device path, or an empty text when it cannot be started.
+std::string sharedVirtualRadioDevice(const Edition& edition);
+
+} // namespace tolvan

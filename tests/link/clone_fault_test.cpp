@@ -1,0 +1,286 @@
+// Every way a connection can end, with the message, the outcome, and what is
+// kept: a broken read hands back nothing, a broken write says where it stopped.
+
+#include "app/exit_status.h"
+#include "link/batch_host.h"
+#include "link/clone_session.h"
+#include "recording_host.h"
+#include "sim/radio_port.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tolvan {
+namespace {
+
+using testing::RecordingHost;
+
+struct Rig {
+    explicit Rig(const Edition& e) : edition(e), radio(newDocumentImage(e)), opener(radio)
+    {
+        for (std::size_t i = 0; i < e.imageSize; ++i)
+            radio.memory().set(i, static_cast<std::uint8_t>(i * 13));
+        radio.setPassword(e, "");
+    }
+    CloneOutcome run(Direction d, std::string password = {})
+    {
+        CloneSession session(edition, Language::English, host);
+        MemoryImage image = newDocumentImage(edition);
+        return session.run(opener, "COM1", {d, image, std::move(password)});
+    }
+    const LinkTexts& texts() const { return edition.texts(Language::English).link; }
+
+    const Edition& edition;
+    VirtualRadio radio;
+    RadioPortOpener opener;
+    RecordingHost host;
+};
+
+struct FaultCase {
+    const char* name;
+    const char* edition;
+    Direction direction;
+    std::function<void(Rig&)> setup;
+    CloneResult result;
+    std::string LinkTexts::*message;  // null: no failure message
+    std::function<void(Rig&)> check;
+};
+
+const Edition& ed(const char* id)
+{
+    return *findEdition(id);
+}
+
+std::vector<std::string> messages(const RecordingHost& h)
+{
+    std::vector<std::string> out;
+    for (const auto& q : h.questions)
+        out.push_back(q.message);
+    return out;
+}
+
+const FaultCase kCases[] = {
+    {"answersOnSecondAttempt", "cps-twotone", Direction::Read, [](Rig& r) { r.radio.faults.answerFromAttempt = 2; },
+     CloneResult::Completed, nullptr,
+     [](Rig& r) {
+         EXPECT_EQ(r.radio.handshakesSeen(), 2);
+         EXPECT_TRUE(r.host.questions.empty());
+     }},
+    {"strayByteBeforeAck", "cps-twotone", Direction::Read, [](Rig& r) { r.radio.faults.strayBeforeAck = 0x15; },
+     CloneResult::Completed, nullptr, nullptr},
+    {"noAnswerInFifteenAttempts", "cps-twotone", Direction::Read,
+     [](Rig& r) { r.radio.faults.answerFromAttempt = 99; }, CloneResult::Failed, &LinkTexts::commError,
+     [](Rig& r) {
+         EXPECT_EQ(r.radio.handshakesSeen(), 15);
+         EXPECT_EQ(r.host.questions.at(0).buttons, Buttons::RetryCancel);
+         EXPECT_EQ(r.host.pauses[2], 15);
+     }},
+    {"retryRestartsTheHandshakeOnTheSamePort", "cps-twotone", Direction::Read,
+     [](Rig& r) {
+         r.radio.faults.answerFromAttempt = 16;
+         r.host.answers = {Answer::Retry};
+     },
+     CloneResult::Completed, nullptr,
+     [](Rig& r) {
+         EXPECT_EQ(r.opener.opens, 1);
+         EXPECT_EQ(r.radio.handshakesSeen(), 16);
+         EXPECT_EQ(r.host.questions.size(), 1u);
+     }},
+    {"wrongStartAcknowledgement", "cps-twotone", Direction::Read, [](Rig& r) { r.radio.faults.wrongStartAck = 0x15; },
+     CloneResult::Failed, &LinkTexts::commError, [](Rig& r) { EXPECT_EQ(r.host.pumps, 7 + 601); }},
+    {"wrongStartAcknowledgementSixteenChannel", "cps16", Direction::Write,
+     [](Rig& r) { r.radio.faults.wrongStartAck = 0x00; }, CloneResult::Failed, &LinkTexts::commError,
+     [](Rig& r) {
+         EXPECT_EQ(r.host.pumps, 7 + 11);
+         EXPECT_EQ(r.radio.blocksWritten(), 0);
+     }},
+    {"identificationReadFails", "cps-fleet", Direction::Read, [](Rig& r) { r.opener.readsFail = true; },
+     CloneResult::Failed, &LinkTexts::commError, nullptr},
+    {"startAcknowledgementWriteTriedThreeTimes", "cps-ccir", Direction::Write,
+     [](Rig& r) {
+         r.opener.refuseWrite = [](std::span<const std::uint8_t> b) { return b.size() == 1 && b[0] == 0x06; };
+     },
+     CloneResult::Failed, &LinkTexts::commError,
+     [](Rig& r) {
+         const auto& t = r.texts();
+         EXPECT_EQ(messages(r.host), (std::vector<std::string>{t.sendOrderError, t.sendOrderError, t.commError}));
+     }},
+    {"replyTooShort", "cps-twotone", Direction::Read,
+     [](Rig& r) {
+         r.radio.faults.shortReplyBlock = 5;
+         r.radio.faults.shortReplyBytes = 9;
+     },
+     CloneResult::Failed, &LinkTexts::shortReply, [](Rig& r) { EXPECT_EQ(r.radio.blocksRead(), 5); }},
+    {"replyOneByteShortIsReadOnceMore", "cps-twotone", Direction::Read,
+     [](Rig& r) {
+         r.radio.faults.shortReplyBlock = 5;
+         r.radio.faults.shortReplyBytes = 11;
+         r.radio.faults.shortReplyRestFollows = true;
+     },
+     CloneResult::Completed, nullptr, nullptr},
+    {"replyTwoBytesShortForGood", "cps-cn10", Direction::Read,
+     [](Rig& r) {
+         r.radio.faults.shortReplyBlock = 3;
+         r.radio.faults.shortReplyBytes = 10;
+     },
+     CloneResult::Failed, &LinkTexts::shortReply, nullptr},
+    {"readBlockNotAcknowledged", "cps-keys", Direction::Read, [](Rig& r) { r.radio.faults.noAckBlock = 7; },
+     CloneResult::Failed, &LinkTexts::readNoAck, [](Rig& r) { EXPECT_EQ(r.radio.blocksRead(), 7); }},
+    {"radioSilentFromBlock", "cps-ccir", Direction::Read, [](Rig& r) { r.radio.faults.silentFromBlock = 100; },
+     CloneResult::Failed, &LinkTexts::shortReply, nullptr},
+    {"writeBlockNotAcknowledged", "cps-twotone", Direction::Write, [](Rig& r) { r.radio.faults.noAckBlock = 9; },
+     CloneResult::Failed, &LinkTexts::writeNoAck, [](Rig& r) { EXPECT_EQ(r.radio.blocksWritten(), 9); }},
+    // The start acknowledgement's 0x06 left in the buffer is no answer to block 1.
+    {"firstWriteBlockNotAcknowledged", "cps16-cn", Direction::Write, [](Rig& r) { r.radio.faults.noAckBlock = 1; },
+     CloneResult::Failed, &LinkTexts::writeNoAck, [](Rig& r) { EXPECT_TRUE(r.host.positions.empty()); }},
+    {"writeRadioSilent", "cps-fleet", Direction::Write, [](Rig& r) { r.radio.faults.silentFromBlock = 2; },
+     CloneResult::Failed, &LinkTexts::writeNoAck, [](Rig& r) { EXPECT_EQ(r.radio.blocksWritten(), 1); }},
+    {"portWillNotOpen", "cps-twotone", Direction::Write,
+     [](Rig& r) {
+         r.opener.failOpen = true;
+         r.opener.failDetail = "/dev/ttyS0 is in use by another program.";
+     },
+     CloneResult::Failed, &LinkTexts::portOpenFail,
+     [](Rig& r) {
+         EXPECT_EQ(r.host.questions.at(0).detail, "/dev/ttyS0 is in use by another program.");
+         EXPECT_TRUE(r.radio.transcript().empty());
+     }},
+    {"cancelWhileDetecting", "cps-twotone", Direction::Read, [](Rig& r) { r.host.cancelAtPump = 3; },
+     CloneResult::Cancelled, nullptr, [](Rig& r) { EXPECT_EQ(r.radio.handshakesSeen(), 0); }},
+    {"cancelWhileReading", "cps-keys", Direction::Read, [](Rig& r) { r.host.cancelAtPump = 7 + 199 * 4 + 1; },
+     CloneResult::Cancelled, nullptr, [](Rig& r) { EXPECT_EQ(r.radio.blocksRead(), 5); }},
+    // A cancel taken in a write pass ends the connection at the next pass.
+    {"cancelWhileWriting", "cps-twotone", Direction::Write, [](Rig& r) { r.host.cancelAtPump = 7 + 21 * 9 + 1; },
+     CloneResult::Cancelled, nullptr, [](Rig& r) { EXPECT_EQ(r.radio.blocksWritten(), 10); }},
+    {"cancelInTheLastWritePassComesTooLate", "cps16", Direction::Write,
+     [](Rig& r) { r.host.cancelAtPump = 7 + 201 * 123; }, CloneResult::Completed, nullptr, nullptr},
+    {"typeMismatchAcceptedOnce", "cps-twotone", Direction::Write,
+     [](Rig& r) {
+         r.radio.setTypeByte(0x02);
+         r.host.answers = {Answer::Ok};
+     },
+     CloneResult::Completed, nullptr,
+     [](Rig& r) {
+         EXPECT_EQ(messages(r.host), std::vector<std::string>{r.texts().typeMismatch});
+         EXPECT_EQ(r.host.questions[0].buttons, Buttons::OkCancel);
+         EXPECT_EQ(r.radio.handshakesSeen(), 2);
+         EXPECT_EQ(r.host.pumps, 7 + 351 + 7 + 508 * 21);
+     }},
+    {"typeMismatchDeclined", "cps-fleet", Direction::Write, [](Rig& r) { r.radio.setTypeByte(0x39); },
+     CloneResult::Declined, &LinkTexts::typeMismatch, [](Rig& r) { EXPECT_EQ(r.radio.blocksWritten(), 0); }},
+    {"typeMatches", "cps-fleet", Direction::Write, [](Rig& r) { r.radio.setTypeByte(0x38); },
+     CloneResult::Completed, nullptr, [](Rig& r) { EXPECT_TRUE(r.host.questions.empty()); }},
+    {"typeFFPassesAnyImage", "cps-twotone", Direction::Write, [](Rig& r) { r.radio.setTypeByte(0xFF); },
+     CloneResult::Completed, nullptr, [](Rig& r) { EXPECT_TRUE(r.host.questions.empty()); }},
+    {"readingNeverChecksType", "cps-twotone", Direction::Read, [](Rig& r) { r.radio.setTypeByte(0x02); },
+     CloneResult::Completed, nullptr, [](Rig& r) { EXPECT_TRUE(r.host.questions.empty()); }},
+    {"editionWithoutTypeCheck", "cps-cn10", Direction::Write, [](Rig& r) { r.radio.setTypeByte(0x02); },
+     CloneResult::Completed, nullptr, [](Rig& r) { EXPECT_TRUE(r.host.questions.empty()); }},
+    // Missing identification bytes keep the zeros the buffer started with.
+    {"shortIdentificationKeepsEarlierBytes", "cps-twotone", Direction::Write,
+     [](Rig& r) { r.radio.faults.identificationBytes = 3; }, CloneResult::Declined, &LinkTexts::typeMismatch,
+     nullptr},
+    {"passwordDiffers", "cps-keys", Direction::Read, [](Rig& r) { r.radio.setPassword(r.edition, "1234"); },
+     CloneResult::Declined, &LinkTexts::passwordIncorrect,
+     [](Rig& r) {
+         EXPECT_EQ(r.radio.blocksRead(), 2);
+         EXPECT_EQ(r.host.questions.at(0).buttons, Buttons::Ok);
+     }},
+};
+
+class Faults : public ::testing::TestWithParam<FaultCase> {};
+
+INSTANTIATE_TEST_SUITE_P(Link, Faults, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(Faults, EndAsTheRadioNeeds)
+{
+    const FaultCase& c = GetParam();
+    Rig rig(ed(c.edition));
+    if (c.setup)
+        c.setup(rig);
+    const CloneOutcome out = rig.run(c.direction);
+    EXPECT_EQ(out.result, c.result) << out.message;
+    if (c.message) {
+        const std::string& expected = rig.texts().*c.message;
+        EXPECT_EQ(out.message, expected);
+        ASSERT_FALSE(rig.host.questions.empty());
+        EXPECT_EQ(rig.host.questions.back().message, expected);
+    }
+    // Only a complete read hands back an image; nothing is kept from a broken one.
+    EXPECT_EQ(out.image.has_value(), c.result == CloneResult::Completed && c.direction == Direction::Read);
+    if (out.image) {
+        for (std::size_t i = 0; i < 8 * static_cast<std::size_t>(rig.edition.link.readBlocks); ++i)
+            ASSERT_EQ(out.image->at(i), rig.radio.memory().at(i));
+    }
+    // Every message of the exchange is shown with busy cleared.
+    for (bool busy : rig.host.busyWhenAsked)
+        EXPECT_FALSE(busy);
+    EXPECT_FALSE(rig.host.busy);
+    if (c.check)
+        c.check(rig);
+}
+
+TEST(Password, DigitsMatchIgnoringTrailingBlanks)
+{
+    struct Case {
+        const char* stored;
+        const char* typed;
+        CloneResult result;
+    } cases[] = {
+        {"1234", "1234", CloneResult::Completed},  {"1234", "1234  ", CloneResult::Completed},
+        {"", "", CloneResult::Completed},          {"1234", "", CloneResult::Declined},
+        {"", "0", CloneResult::Declined},          {"123456", "12345", CloneResult::Declined},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + " / " + c.typed);
+        Rig rig(ed("cps-keys-cn"));
+        rig.radio.setPassword(rig.edition, c.stored);
+        EXPECT_EQ(rig.run(Direction::Read, c.typed).result, c.result);
+    }
+}
+
+TEST(Password, ComparedOnlyWhereTheEditionHasOne)
+{
+    Rig rig(ed("cps16"));
+    rig.radio.memory().set(0, '7');
+    EXPECT_EQ(rig.run(Direction::Read, "").result, CloneResult::Completed);
+}
+
+TEST(ChineseTexts, MessagesFollowTheLanguage)
+{
+    Rig rig(ed("cps-twotone"));
+    rig.radio.faults.answerFromAttempt = 99;
+    CloneSession session(rig.edition, Language::Chinese, rig.host);
+    const CloneOutcome out = session.run(rig.opener, "COM1", {Direction::Read, newDocumentImage(rig.edition), ""});
+    EXPECT_EQ(out.message, "通讯错误，请检查连接线是否接触良好或对讲机电源是否开启");
+}
+
+TEST(BatchHost, AnswersFromTheOptions)
+{
+    std::ostringstream err;
+    BatchLinkHost host(err, "Reading Data Progress", {.retries = 2, .acceptTypeMismatch = false}, false);
+    EXPECT_EQ(host.ask("a", Buttons::RetryCancel), Answer::Retry);
+    EXPECT_EQ(host.ask("b", Buttons::RetryCancel), Answer::Retry);
+    EXPECT_EQ(host.ask("c", Buttons::RetryCancel), Answer::Cancel);
+    EXPECT_EQ(host.ask("d", Buttons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(host.askWithDetail("e", "why", Buttons::Ok), Answer::Ok);
+    EXPECT_FALSE(host.pump());
+    EXPECT_EQ(err.str(), "a\nb\nc\nd\ne\nwhy\n");
+
+    BatchLinkHost accepting(err, "t", {.retries = 0, .acceptTypeMismatch = true}, false);
+    EXPECT_EQ(accepting.ask("x", Buttons::OkCancel), Answer::Ok);
+    EXPECT_EQ(accepting.ask("y", Buttons::RetryCancel), Answer::Cancel);
+}
+
+TEST(BatchHost, ExitStatusOfEveryOutcome)
+{
+    EXPECT_EQ(exitStatusOf({CloneResult::Completed, {}, {}}), kExitDone);
+    EXPECT_EQ(exitStatusOf({CloneResult::Failed, "x", {}}), kExitLinkError);
+    EXPECT_EQ(exitStatusOf({CloneResult::Cancelled, {}, {}}), kExitDeclined);
+    EXPECT_EQ(exitStatusOf({CloneResult::Declined, "x", {}}), kExitDeclined);
+}
+
+} // namespace
+} // namespace tolvan

@@ -1,0 +1,212 @@
+// The real serial port on a pseudo-terminal pair: time-outs, short reads,
+// exclusive open, purge, hang-up. Times are only checked from below, so a
+// busy machine cannot make these fail.
+
+#include "app/ini_file.h"
+#include "link/port_names.h"
+#include "link/serial_port.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tolvan {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// The far end of a pseudo-terminal: the test plays the radio on it.
+struct PtyPair {
+    PtyPair()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_GE(master, 0);
+        grantpt(master);
+        unlockpt(master);
+        char name[128];
+        ptsname_r(master, name, sizeof name);
+        path = name;
+        termios t{};
+        tcgetattr(master, &t);
+        cfmakeraw(&t);
+        tcsetattr(master, TCSANOW, &t);
+    }
+    ~PtyPair()
+    {
+        if (master >= 0)
+            close(master);
+    }
+    void send(std::vector<std::uint8_t> bytes) { ASSERT_EQ(::write(master, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    std::vector<std::uint8_t> receive(std::size_t n)
+    {
+        std::vector<std::uint8_t> out(n);
+        std::size_t got = 0;
+        while (got < n) {
+            const ssize_t r = ::read(master, out.data() + got, n - got);
+            if (r <= 0)
+                break;
+            got += static_cast<std::size_t>(r);
+        }
+        out.resize(got);
+        return out;
+    }
+
+    int master = -1;
+    std::string path;
+};
+
+const TimeoutProfile kQuick{30, 10, 50, 50, 50};
+
+std::unique_ptr<Port> openOrFail(const std::string& path, const TimeoutProfile& profile = kQuick)
+{
+    PortOpenResult r = SerialPort::open(path, profile);
+    EXPECT_TRUE(r.port) << r.detail;
+    return std::move(r.port);
+}
+
+TEST(SerialPort, WritesArriveAndReadsReturnWhatCame)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path);
+    const std::vector<std::uint8_t> out = {0x02, 'P', 0x00, 0xFF, 0x0A, 0x0D, 0x11, 0x13};
+    ASSERT_TRUE(port->write(out));
+    EXPECT_EQ(pty.receive(out.size()), out);  // raw: no translation, no flow control
+
+    pty.send({0x06, 0x0D, 0x0A, 0x11});
+    std::uint8_t in[4] = {};
+    const ReadResult r = port->read(in);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.received, 4u);
+    EXPECT_EQ(std::vector<std::uint8_t>(in, in + 4), (std::vector<std::uint8_t>{0x06, 0x0D, 0x0A, 0x11}));
+}
+
+TEST(SerialPort, ATimeOutIsAShortSuccessThatKeepsTheRestOfTheBuffer)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path);
+    pty.send({1, 2, 3});
+    std::uint8_t buffer[8];
+    std::fill(std::begin(buffer), std::end(buffer), 0xEE);
+    const ReadResult r = port->read(buffer);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.received, 3u);
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 8), (std::vector<std::uint8_t>{1, 2, 3, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
+}
+
+TEST(SerialPort, NothingArrivesAfterTheTotalTimeOut)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path, TimeoutProfile::clone());
+    std::uint8_t b = 0x55;
+    const auto start = Clock::now();
+    const ReadResult r = port->read(std::span(&b, 1));
+    EXPECT_GE(Clock::now() - start, milliseconds(590));  // 500 * 1 + 90
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.received, 0u);
+    EXPECT_EQ(b, 0x55);
+}
+
+TEST(SerialPort, AGapLongerThanTheIntervalEndsTheRead)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path, {30, 500, 2000, 50, 50});
+    pty.send({1, 2});
+    std::thread late([&] {
+        std::this_thread::sleep_for(milliseconds(300));
+        pty.send({3});
+    });
+    std::uint8_t buffer[4] = {};
+    const ReadResult r = port->read(buffer);
+    late.join();
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.received, 2u);
+    std::uint8_t next = 0;
+    EXPECT_EQ(port->read(std::span(&next, 1)).received, 1u);
+    EXPECT_EQ(next, 3);
+}
+
+TEST(SerialPort, PurgeDropsUnreadInputOnly)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path);
+    pty.send({9, 9, 9});
+    std::this_thread::sleep_for(milliseconds(20));
+    port->purge(kPurgeQueues);
+    ASSERT_TRUE(port->write(std::vector<std::uint8_t>{0x57, 0x00}));
+    port->purge(kPurgeAll);  // the write has drained: its bytes are on their way
+    EXPECT_EQ(pty.receive(2), (std::vector<std::uint8_t>{0x57, 0x00}));
+    std::uint8_t b = 0;
+    EXPECT_EQ(port->read(std::span(&b, 1)).received, 0u);
+}
+
+TEST(SerialPort, OpenIsExclusiveThroughAnyPath)
+{
+    PtyPair pty;
+    auto first = openOrFail(pty.path);
+    const auto link = std::filesystem::temp_directory_path() / ("tolvan-port-link-" + std::to_string(getpid()));
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(pty.path, link);
+    for (const std::string& path : {pty.path, link.string()}) {
+        const PortOpenResult second = SerialPort::open(path, kQuick);
+        EXPECT_FALSE(second.port) << path;
+        EXPECT_NE(second.detail.find("in use"), std::string::npos) << second.detail;
+    }
+    first.reset();
+    EXPECT_TRUE(SerialPort::open(link.string(), kQuick).port);
+    std::filesystem::remove(link);
+}
+
+TEST(SerialPort, HangUpIsADeviceFailure)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path);
+    close(pty.master);
+    pty.master = -1;
+    std::uint8_t b = 0;
+    EXPECT_FALSE(port->read(std::span(&b, 1)).ok);
+}
+
+TEST(SerialPort, OpenFailuresSayWhy)
+{
+    struct Case {
+        std::string path;
+        std::string says;
+    } cases[] = {
+        {"/dev/tolvan-no-such-port", "No such device"},
+        {"/dev/null", "not a serial port"},
+    };
+    for (const Case& c : cases) {
+        const PortOpenResult r = SerialPort::open(c.path, kQuick);
+        EXPECT_FALSE(r.port);
+        EXPECT_NE(r.detail.find(c.says), std::string::npos) << r.detail;
+    }
+    EXPECT_NE(describeOpenError("/dev/ttyS0", EACCES).find("group"), std::string::npos);
+}
+
+TEST(PortNames, ComNamesResolveThroughTheIniFile)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("tolvan-ports-" + std::to_string(getpid()) + ".ini");
+    std::ofstream(path) << "[PORTS]\nCOM2 = /dev/ttyUSB0 // the cable\n";
+    CIniFile ini;
+    ASSERT_TRUE(ini.load(path, true, false));
+    struct Case {
+        const char* name;
+        const CIniFile* ini;
+        const char* device;
+    } cases[] = {
+        {"COM1", &ini, "/dev/ttyS0"},   {"COM2", &ini, "/dev/ttyUSB0"}, {"COM2", nullptr, "/dev/ttyS1"},
+        {"COM4", nullptr, "/dev/ttyS3"}, {"/dev/ttyACM0", &ini, "/dev/ttyACM0"}, {"com1", nullptr, "com1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(resolvePortName(c.name, c.ini), c.device) << c.name;
+    std::filesystem::remove(path);
+}
+
+} // namespace
+} // namespace tolvan

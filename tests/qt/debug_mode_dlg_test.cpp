@@ -1,0 +1,191 @@
+#include "dialogs/qt/debug_mode_dlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace tolvan {
+namespace {
+
+const Edition& twoTone() { return *findEdition("cps-twotone"); }
+
+// A radio that acknowledges everything and keeps what it was sent.
+class AnsweringPort : public Port {
+public:
+    explicit AnsweringPort(std::vector<std::vector<std::uint8_t>>& writes) : writes_(writes) {}
+    void purge(int) override {}
+    bool write(std::span<const std::uint8_t> bytes) override
+    {
+        writes_.emplace_back(bytes.begin(), bytes.end());
+        return true;
+    }
+    ReadResult read(std::span<std::uint8_t> buffer) override
+    {
+        const std::uint8_t last = writes_.empty() || writes_.back().empty() ? 0 : writes_.back().back();
+        // 0x06 after the handshake and the PC's acknowledgement, "H" after each frame.
+        buffer[0] = last == 'A' || last == 0x06 ? 0x06 : 0x48;
+        return {true, buffer.size()};
+    }
+
+private:
+    std::vector<std::vector<std::uint8_t>>& writes_;
+};
+
+class Opener : public PortOpener {
+public:
+    PortOpenResult open(const std::string& name, const TimeoutProfile&) override
+    {
+        opened.push_back(name);
+        if (fail)
+            return {nullptr, "busy"};
+        return {std::make_unique<AnsweringPort>(writes), {}};
+    }
+    std::vector<std::string> opened;
+    std::vector<std::vector<std::uint8_t>> writes;
+    bool fail = false;
+};
+
+class Host : public LinkHost {
+public:
+    void pause(int) override {}
+    bool pump() override { return false; }
+    Answer ask(const std::string& message, Buttons) override
+    {
+        messages.push_back(message);
+        return Answer::Cancel;
+    }
+    void progressRange(int) override {}
+    void progress(int) override {}
+    void status(const std::string&) override {}
+    void setBusy(bool) override {}
+    std::vector<std::string> messages;
+};
+
+struct OpenDialog {
+    explicit OpenDialog(Language language = Language::English, const std::string& band = "136 - 174MHz")
+        : dlg(twoTone(), language, "COM2", band, opener, &host)
+    {
+        dlg.show();
+        QApplication::processEvents();
+    }
+    void select(int node) { dlg.tree()->setCurrentItem(dlg.node(node)); }
+
+    Opener opener;
+    Host host;
+    CDebugModeDlg dlg;
+};
+
+TEST(CDebugModeDlg, OpensWithOnlyTheTreeAndThePrompt)
+{
+    OpenDialog open;
+    EXPECT_EQ(open.dlg.windowTitle(), "Debug Mode for Tolvan");
+    EXPECT_EQ(open.dlg.frequencyGroup()->title(), "Please Choose Frequency first");
+    EXPECT_FALSE(open.dlg.defaultButton()->isVisible());
+    EXPECT_FALSE(open.dlg.frequencyPage()->isVisible());
+    EXPECT_FALSE(open.dlg.itemPage()->isVisible());
+    EXPECT_TRUE(open.dlg.node(TestModeState::kDebugFrequency)->isExpanded());
+    EXPECT_FALSE(open.dlg.node(TestModeState::kDebugItem)->isExpanded());
+    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->count(), 43);
+    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->currentText(), "OFF");
+    EXPECT_TRUE(open.dlg.methodButton(TestSide::Transmit, 0)->isChecked());
+    EXPECT_TRUE(open.dlg.stepButton(TestSide::Transmit, 0)->isChecked());
+}
+
+TEST(CDebugModeDlg, ChoosingATestFrequencyShowsItsRecord)
+{
+    OpenDialog open;
+    open.select(TestModeState::kLowFrequency);
+    EXPECT_EQ(open.dlg.frequencyGroup()->title(), "Low frequency");
+    EXPECT_TRUE(open.dlg.defaultButton()->isVisible());
+    EXPECT_TRUE(open.dlg.frequencyPage()->isVisible());
+    EXPECT_EQ(open.dlg.frequencyBox(TestSide::Receive)->text(), "136.00000");
+    open.select(TestModeState::kHighFrequency);
+    EXPECT_EQ(open.dlg.frequencyBox(TestSide::Transmit)->text(), "156.00000");
+
+    open.dlg.methodButton(TestSide::Receive, 1)->click();
+    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->count(), 168);
+    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->currentText(), "210.7");
+}
+
+TEST(CDebugModeDlg, EnterNormalisesTheBoxAndNeverClosesTheDialog)
+{
+    OpenDialog open;
+    open.select(TestModeState::kHighFrequency);
+    QLineEdit* rx = open.dlg.frequencyBox(TestSide::Receive);
+    rx->setFocus();
+    rx->selectAll();
+    QTest::keyClicks(rx, "170");
+    QTest::keyClick(rx, Qt::Key_Return);
+    EXPECT_EQ(rx->text(), "156.00000");
+    rx->selectAll();
+    QTest::keyClicks(rx, "100");
+    QTest::keyClick(rx, Qt::Key_Enter);
+    EXPECT_EQ(rx->text(), "136.00000");
+    QTest::keyClick(open.dlg.tree(), Qt::Key_Return);
+    QTest::keyClick(&open.dlg, Qt::Key_Return);
+    EXPECT_TRUE(open.dlg.isVisible());
+    EXPECT_EQ(open.dlg.result(), 0);
+}
+
+TEST(CDebugModeDlg, SliderDefaultAndStartSendWhatIsShown)
+{
+    OpenDialog open;
+    open.select(TestModeState::kMiddleFrequency);
+    QLineEdit* tx = open.dlg.frequencyBox(TestSide::Transmit);
+    tx->selectAll();
+    QTest::keyClicks(tx, "1000");  // never confirmed: Start normalises it
+    open.dlg.node(TestModeState::kDebugItem)->setExpanded(true);
+    open.select(TestModeState::kSquelchLevel);
+    EXPECT_TRUE(open.dlg.itemPage()->isVisible());
+    open.dlg.slider()->setValue(3);
+    EXPECT_EQ(open.dlg.positionLabel()->text(), "Current Position:3");
+    open.dlg.defaultButton()->click();
+    EXPECT_EQ(open.dlg.slider()->value(), 160);
+    EXPECT_EQ(open.dlg.positionLabel()->text(), "Current Position:160");
+
+    open.dlg.startButton()->click();
+    EXPECT_EQ(open.dlg.lastOutcome(), TestModeOutcome::Finished);
+    EXPECT_EQ(open.opener.opened, std::vector<std::string>{"COM2"});
+    EXPECT_EQ(open.host.messages, std::vector<std::string>{"Finish successfully!"});
+    const auto& w = open.opener.writes;
+    ASSERT_GE(w.size(), 3u);
+    EXPECT_EQ(w[w.size() - 3], (std::vector<std::uint8_t>{0x73, 0x08}));
+    EXPECT_EQ(w[w.size() - 2], (std::vector<std::uint8_t>{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x15}));
+    EXPECT_EQ(w[w.size() - 1], (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
+    EXPECT_EQ(tx->text(), "156.00000");
+}
+
+TEST(CDebugModeDlg, APortThatWillNotOpenIsReportedInTheWindowsLanguage)
+{
+    for (Language language : {Language::English, Language::Chinese}) {
+        OpenDialog open(language);
+        open.opener.fail = true;
+        open.dlg.node(TestModeState::kDebugItem)->setExpanded(true);
+        open.select(TestModeState::kTxPower);
+        open.dlg.startButton()->click();
+        EXPECT_EQ(open.dlg.lastOutcome(), TestModeOutcome::PortFailed);
+        ASSERT_EQ(open.host.messages.size(), 1u);
+        EXPECT_EQ(open.host.messages[0], twoTone().texts(language).link.portOpenFail);
+    }
+}
+
+TEST(CDebugModeDlg, ExitDebugCloses)
+{
+    OpenDialog open;
+    open.select(TestModeState::kExitDebug);
+    EXPECT_FALSE(open.dlg.isVisible());
+}
+
+} // namespace
+} // namespace tolvan

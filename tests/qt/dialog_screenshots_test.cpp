@@ -1,0 +1,58 @@
+// Pictures of the settings dialogs for docs/: written only when
+// TOLVAN_SCREENSHOT_DIR names a directory, so ordinary test runs stay quiet.
+#include "dialogs/qt/debug_mode_dlg.h"
+#include "dialogs/qt/optional_features_dlg.h"
+#include "dialogs/qt/two_tone_dlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace tolvan {
+namespace {
+
+class NoPorts : public PortOpener {
+public:
+    PortOpenResult open(const std::string&, const TimeoutProfile&) override { return {nullptr, "none"}; }
+};
+
+void save(QWidget& w, const QString& name)
+{
+    w.show();
+    QApplication::processEvents();
+    const QString dir = qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
+    ASSERT_TRUE(w.grab().save(QDir(dir).filePath(name)));
+}
+
+TEST(DialogScreenshots, OfAllThreeDialogsInBothLanguages)
+{
+    if (qEnvironmentVariableIsEmpty("TOLVAN_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
+    const Edition& edition = *findEdition("cps-twotone");
+    for (Language language : {Language::English, Language::Chinese}) {
+        const QString suffix = language == Language::English ? "_en.png" : "_zh.png";
+        MemoryImage image = newDocumentImage(edition);
+        image.write(0xE00, std::array<std::uint8_t, 8>{0x27, 0x10, 0x3A, 0x98, 0x0B, 0x45, 0x79, 0x54});
+        {
+            COptionalFeaturesDlg dlg(image, edition, language);
+            save(dlg, "optional_features" + suffix);
+        }
+        {
+            CTwoToneDlg dlg(image, edition, language);
+            save(dlg, "two_tone" + suffix);
+        }
+        NoPorts ports;
+        CDebugModeDlg dlg(edition, language, "COM1", "136 - 174MHz", ports);
+        dlg.tree()->setCurrentItem(dlg.node(TestModeState::kHighFrequency));
+        save(dlg, "test_mode" + suffix);
+        dlg.node(TestModeState::kDebugItem)->setExpanded(true);
+        dlg.tree()->setCurrentItem(dlg.node(TestModeState::kTxPower));
+        save(dlg, "test_mode_item" + suffix);
+    }
+}
+
+} // namespace
+} // namespace tolvan

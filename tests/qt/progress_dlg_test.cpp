@@ -1,0 +1,184 @@
+// The progress window driving a read and a write against the in-process
+// virtual radio, with the exchange's pauses turned off.
+
+#include "link/qt/clone_with_progress.h"
+#include "link/qt/progress_dlg.h"
+#include "sim/radio_port.h"
+#include "sim/sample_codeplug.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace tolvan {
+namespace {
+
+CProgressDlg* progressWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<CProgressDlg*>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
+
+struct Seen {
+    QString title, status, start, cancel;
+    bool startIsDefault = false;
+    int maximum = -1;
+};
+
+// Presses a button of the progress window once it is up, noting what it shows.
+void pressWhenShown(Seen& seen, bool start)
+{
+    QTimer::singleShot(0, [&seen, start] {
+        CProgressDlg* d = progressWindow();
+        ASSERT_NE(d, nullptr);
+        seen = {d->windowTitle(), d->statusLabel()->text(), d->startButton()->text(), d->cancelButton()->text(),
+                d->startButton()->isDefault(), d->progressBar()->maximum()};
+        QTest::mouseClick(start ? d->startButton() : d->cancelButton(), Qt::LeftButton);
+    });
+}
+
+// Answers the next message box with its default button, noting its text.
+void answerMessageBox(QString& text)
+{
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        box->button(box->standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+    });
+}
+
+TEST(ProgressWindow, ReadsThroughTheDialog)
+{
+    const Edition& e = *findEdition("cps-twotone");
+    VirtualRadio radio(sampleCodeplug(e));
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    Seen seen;
+    pressWhenShown(seen, true);
+    const MemoryImage document(e.imageSize, 0x11);
+    const auto image = runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", document,
+                                            {.opener = &opener, .pauses = false, .outcome = &outcome});
+    EXPECT_EQ(seen.title, "Reading Data Progress");
+    EXPECT_EQ(seen.status, "   Not start yet");
+    EXPECT_EQ(seen.start, "Start");
+    EXPECT_EQ(seen.cancel, "Cancel");
+    EXPECT_TRUE(seen.startIsDefault);
+    EXPECT_EQ(seen.maximum, 507);
+    ASSERT_EQ(outcome.result, CloneResult::Completed) << outcome.message;
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->bytes(0, 0xFE0).size(), 0xFE0u);
+    for (std::size_t i = 0; i < e.imageSize; ++i)
+        ASSERT_EQ(image->at(i), i < 0xFE0 ? radio.memory().at(i) : 0x11) << i;
+    EXPECT_EQ(progressWindow(), nullptr);
+    EXPECT_FALSE(cloneTransferRunning());
+}
+
+TEST(ProgressWindow, ChineseWriteShowsTheEditionsTexts)
+{
+    const Edition& e = *findEdition("cps16-cn");
+    VirtualRadio radio(e);
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    Seen seen;
+    pressWhenShown(seen, true);
+    const MemoryImage document = sampleCodeplug(e);
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Write, "COM1", document,
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(seen.title, QString::fromUtf8("正在写数据"));
+    EXPECT_EQ(seen.start, QString::fromUtf8("开始"));
+    EXPECT_EQ(outcome.result, CloneResult::Completed);
+    EXPECT_EQ(radio.memory().bytes(0, 0x3D8).size(), 0x3D8u);
+    for (std::size_t i = 0; i < 0x3D8; ++i)
+        ASSERT_EQ(radio.memory().at(i), document.at(i)) << i;
+}
+
+TEST(ProgressWindow, CancelBeforeStartSendsNothing)
+{
+    const Edition& e = *findEdition("cps-fleet");
+    VirtualRadio radio(e);
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    Seen seen;
+    pressWhenShown(seen, false);
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", newDocumentImage(e),
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
+    EXPECT_EQ(opener.opens, 0);
+    EXPECT_EQ(progressWindow(), nullptr);
+}
+
+TEST(ProgressWindow, APortThatWillNotOpenIsShownAndNothingIsKept)
+{
+    const Edition& e = *findEdition("cps-keys");
+    VirtualRadio radio(e);
+    RadioPortOpener opener(radio);
+    opener.failOpen = true;
+    CloneOutcome outcome;
+    Seen seen;
+    QString shown;
+    pressWhenShown(seen, true);
+    QTimer::singleShot(0, [&shown] { answerMessageBox(shown); });
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", newDocumentImage(e),
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(outcome.result, CloneResult::Failed);
+    EXPECT_EQ(shown.toStdString(), e.texts(Language::English).link.portOpenFail);
+    EXPECT_EQ(progressWindow(), nullptr);
+}
+
+TEST(ProgressWindow, CancelWhileRunningEndsTheTransferWithoutAMessage)
+{
+    const Edition& e = *findEdition("cps-twotone");
+    VirtualRadio radio(e);
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    Seen seen;
+    pressWhenShown(seen, true);
+    // Queued behind Start: clicked during the transfer's first pump passes.
+    QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [] {
+            if (CProgressDlg* d = progressWindow())
+                QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
+        });
+    });
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Write, "COM1", newDocumentImage(e),
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
+    EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
+}
+
+TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)
+{
+    const LinkTexts& texts = findEdition("cps-ccir")->texts(Language::Chinese).link;
+    CProgressDlg dialog(nullptr, texts, texts.readTitle, 394);
+    dialog.show();
+    dialog.move(100, 100);
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog.cancelRequested());  // not started: moving does nothing
+
+    QTest::mouseClick(dialog.startButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.startButton()->isEnabled());
+    dialog.setBusy(false);
+    dialog.move(150, 100);
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog.cancelRequested());  // the exchange's own messages clear busy
+
+    dialog.setBusy(true);
+    QString shown;
+    answerMessageBox(shown);
+    dialog.move(200, 120);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog.cancelRequested());
+    EXPECT_EQ(shown, QString::fromUtf8("通讯已被中断,请重新开始"));
+    EXPECT_TRUE(dialog.isVisible());  // the transfer closes it when it notices
+}
+
+} // namespace
+} // namespace tolvan

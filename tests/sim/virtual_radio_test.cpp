@@ -1,0 +1,164 @@
+// The virtual radio's own behaviour: the Test Mode exchange with its faults,
+// and the clone exchange served through a pseudo-terminal to the real port.
+
+#include "link/clone_session.h"
+#include "link/serial_port.h"
+#include "sim/pty_radio.h"
+#include "sim/radio_port.h"
+#include "sim/sample_codeplug.h"
+#include "editions/record_codec.h"
+#include "../link/recording_host.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace tolvan {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// As the Test Mode exchange does it: purge before every write and every read.
+Bytes exchange(Port& port, Bytes out, std::size_t replyBytes)
+{
+    port.purge(kPurgeQueues);
+    port.write(out);
+    port.purge(kPurgeQueues);
+    Bytes in(replyBytes, 0xEE);
+    in.resize(port.read(in).received);
+    return in;
+}
+
+// Runs the Test Mode steps up to the item selection; returns the radio's answers.
+struct TestModeRun {
+    Bytes afterItem, afterFrequency, afterTone;
+};
+
+TestModeRun runTestMode(VirtualRadio& radio, std::uint8_t item, const Bytes& frequency, const Bytes& tone)
+{
+    RadioPort port(radio);
+    EXPECT_EQ(exchange(port, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}, 1), Bytes{0x06});
+    EXPECT_EQ(exchange(port, {'M', 0x02}, 8).size(), 8u);
+    EXPECT_EQ(exchange(port, {0x06}, 1), Bytes{0x06});
+    EXPECT_TRUE(exchange(port, {'x'}, 1).empty());
+    EXPECT_TRUE(exchange(port, {item}, 1).empty());
+    TestModeRun run;
+    run.afterItem = exchange(port, {item, 0x08}, 1);
+    run.afterFrequency = exchange(port, frequency, 1);
+    run.afterTone = exchange(port, tone, 1);
+    return run;
+}
+
+const Bytes kFrequency = {0x00, 0x25, 0x51, 0x14, 0x50, 0x12, 0x60, 0x13};
+const Bytes kTone = {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0};
+
+TEST(VirtualRadioTestMode, AnswersHAfterItemFrequencyAndToneAndKeepsTheFrames)
+{
+    VirtualRadio radio(*findEdition("cps-keys"));
+    const TestModeRun run = runTestMode(radio, 's', kFrequency, kTone);
+    EXPECT_EQ(run.afterItem, Bytes{'H'});
+    EXPECT_EQ(run.afterFrequency, Bytes{'H'});
+    EXPECT_EQ(run.afterTone, Bytes{'H'});
+    ASSERT_EQ(radio.testModeFrames().size(), 1u);
+    EXPECT_EQ(radio.testModeFrames()[0].item, 's');
+    EXPECT_EQ(radio.testModeFrames()[0].frequencyFrame, kFrequency);
+    EXPECT_EQ(radio.testModeFrames()[0].toneFrame, kTone);
+}
+
+TEST(VirtualRadioTestMode, AFailureCanBePutAtAnyAnswer)
+{
+    struct Case {
+        int step;
+        std::optional<std::uint8_t> wrong;
+    } cases[] = {{10, std::nullopt}, {12, std::nullopt}, {14, std::nullopt}, {10, 0x15}, {14, 'h'}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        VirtualRadio radio(*findEdition("cps16"));
+        radio.faults.testModeFailStep = c.step;
+        radio.faults.testModeWrongReply = c.wrong;
+        const TestModeRun run = runTestMode(radio, 't', kFrequency, kTone);
+        const Bytes failed = c.wrong ? Bytes{*c.wrong} : Bytes{};
+        EXPECT_EQ(run.afterItem, c.step == 10 ? failed : Bytes{'H'});
+        if (c.step == 12) {
+            EXPECT_EQ(run.afterFrequency, failed);
+        }
+        if (c.step == 14) {
+            EXPECT_EQ(run.afterTone, failed);
+        }
+    }
+}
+
+TEST(VirtualRadioTestMode, HandshakeFaultsApplyToo)
+{
+    VirtualRadio radio(*findEdition("cps16"));
+    radio.faults.strayBeforeAck = 0x33;
+    RadioPort port(radio);
+    EXPECT_EQ(exchange(port, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}, 2), (Bytes{0x33, 0x06}));
+}
+
+TEST(RadioPort, AnUnreadAnswerIsGoneAfterThePurgeBeforeTheNextWrite)
+{
+    VirtualRadio radio(*findEdition("cps16"));
+    RadioPort port(radio);
+    port.write(Bytes{0x02, 'P', 'R', 'O', 'G', 'R', 'A'});  // answered 0x06, never read
+    port.purge(kPurgeQueues);
+    port.write(Bytes{'M'});
+    port.write(Bytes{0x02});
+    Bytes in(9, 0xEE);
+    EXPECT_EQ(port.read(in).received, 8u);
+    EXPECT_EQ(in[4], 0xFF);  // the identification, not the old 0x06
+}
+
+TEST(SampleCodeplug, HasAFewChannelsInEveryEdition)
+{
+    for (const Edition* e : allEditions()) {
+        const MemoryImage image = sampleCodeplug(*e);
+        EXPECT_EQ(image.size(), e->imageSize);
+        int inUse = 0;
+        for (int ch = 1; ch <= e->channelCount; ++ch)
+            inUse += e->records().read(*e, image, ch).inUse();
+        EXPECT_EQ(inUse, 4) << e->id;
+    }
+}
+
+// The real serial port against the radio thread: a whole read and write.
+TEST(PtyRadio, ServesTheCloneExchangeToTheRealPort)
+{
+    const Edition& e = *findEdition("cps16-cn");
+    auto owned = std::make_unique<VirtualRadio>(sampleCodeplug(e));
+    PtyRadio pty(std::move(owned), false);
+    testing::RecordingHost host;
+    CloneSession session(e, Language::Chinese, host);
+
+    PortOpenResult opened = SerialPort::open(pty.devicePath(), TimeoutProfile::clone());
+    ASSERT_TRUE(opened.port) << opened.detail;
+    const CloneOutcome read = session.run(*opened.port, {Direction::Read, MemoryImage(e.imageSize, 0), ""});
+    ASSERT_EQ(read.result, CloneResult::Completed) << read.message;
+    EXPECT_EQ(*read.image, pty.withRadio([](VirtualRadio& r) { return r.memory(); }));
+
+    MemoryImage changed = *read.image;
+    changed.set(0x20, 0x42);
+    const CloneOutcome written = session.run(*opened.port, {Direction::Write, changed, ""});
+    ASSERT_EQ(written.result, CloneResult::Completed) << written.message;
+    EXPECT_EQ(pty.withRadio([](VirtualRadio& r) { return r.memory().at(0x20); }), 0x42);
+}
+
+// With the byte-time model each byte takes 10 bit times at 9600 baud: the
+// 0x06 cannot come before the seven wake-up bytes and itself have crossed.
+TEST(PtyRadio, ByteTimeModelPacesEveryByte)
+{
+    PtyRadio pty(std::make_unique<VirtualRadio>(*findEdition("cps16")), true);
+    PortOpenResult opened = SerialPort::open(pty.devicePath(), TimeoutProfile::clone());
+    ASSERT_TRUE(opened.port) << opened.detail;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(opened.port->write(Bytes{0x02, 'P', 'R', 'O', 'G', 'R', 'A'}));
+    std::uint8_t ack = 0;
+    ASSERT_EQ(opened.port->read(std::span(&ack, 1)).received, 1u);
+    EXPECT_EQ(ack, 0x06);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(8 * PtyRadio::kByteMicroseconds9600));
+    const auto transcript = pty.withRadio([](VirtualRadio& r) { return r.transcript(); });
+    ASSERT_EQ(transcript.size(), 8u);
+    EXPECT_EQ(transcript[7].microseconds - transcript[0].microseconds, 7 * PtyRadio::kByteMicroseconds9600);
+}
+
+} // namespace
+} // namespace tolvan
