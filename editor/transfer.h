@@ -1,14 +1,13 @@
 #pragma once
 
 #include "codeplug/memory_image.h"
+#include "link/clone_session.h"  // Direction
 
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace tolvan {
-
-enum class Direction { Read, Write };
 
 // Runs one clone transfer with the radio on `port`. A read returns the image
 // the radio sent, only when every block arrived; a write returns the image it

@@ -79,7 +79,6 @@ TEXTS = {
         ("Copyright (C) Tolvan", "版权所有 (C) Tolvan"),
         ("Every read from a radio is also kept in\n%1\n(the last %2 reads).",
          "每次从对讲机读出的数据也保存在\n%1\n（保留最近 %2 次）。"),
-        ("The radio link is not part of this build.", "本版本不含与对讲机的通讯功能。"),
     ],
     "CTolView": [
         ("Type Setting", "机型设置"),

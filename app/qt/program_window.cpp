@@ -4,6 +4,7 @@
 #include "app/program_main.h"
 #include "app/window_args.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/window_connections.h"
 #include "app/qt/user_dialogs.h"
 #include "codeplug/tone_list.h"
 #include "editor/qt/tol_view.h"
@@ -77,15 +78,6 @@ QStringList dataDirectories()
 
 namespace {
 
-// Read and write until the radio link is connected to the window.
-std::optional<MemoryImage> noLink(QWidget* parent, UserDialogs& dialogs)
-{
-    dialogs.ask(parent, QMessageBox::Information, QString(),
-                QCoreApplication::translate("tolvan::CMainFrame", "The radio link is not part of this build."),
-                QMessageBox::Ok);
-    return std::nullopt;
-}
-
 int windowMain(const Edition& edition, int argc, char** argv)
 {
     const WindowArgs args = parseWindowArgs(std::vector<std::string>(argv + 1, argv + argc));
@@ -103,9 +95,7 @@ int windowMain(const Edition& edition, int argc, char** argv)
     if (!window)
         return kExitFileError;
     CMainFrame& frame = window->frame();
-    frame.view().setTransfer([&frame, &dialogs](Direction, const std::string&, const MemoryImage&) {
-        return noLink(&frame, dialogs);
-    });
+    connectWindowCommands(frame);
     frame.choosePort(args.port);
     if (!args.file.empty() && !frame.openFile(QString::fromLocal8Bit(args.file.c_str())))
         return kExitFileError;

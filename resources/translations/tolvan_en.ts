@@ -307,10 +307,6 @@ Do you want to save the changes?</translation>
 %1
 (the last %2 reads).</translation>
     </message>
-    <message>
-        <source>The radio link is not part of this build.</source>
-        <translation>The radio link is not part of this build.</translation>
-    </message>
 </context>
 <context>
     <name>CTolView</name>

@@ -307,10 +307,6 @@ Do you want to save the changes?</source>
 %1
 （保留最近 %2 次）。</translation>
     </message>
-    <message>
-        <source>The radio link is not part of this build.</source>
-        <translation>本版本不含与对讲机的通讯功能。</translation>
-    </message>
 </context>
 <context>
     <name>CTolView</name>

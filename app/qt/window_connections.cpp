@@ -1,0 +1,84 @@
+#include "app/qt/window_connections.h"
+
+#include "app/qt/main_frame.h"
+#include "dialogs/qt/debug_mode_dlg.h"
+#include "dialogs/qt/optional_features_dlg.h"
+#include "dialogs/qt/two_tone_dlg.h"
+#include "editor/qt/tol_view.h"
+#include "link/port_names.h"
+#include "report/qt/report_print.h"
+
+#include <QComboBox>
+
+namespace tolvan {
+namespace {
+
+// What the form's lists show, for the report (a choice not yet stored included).
+FormListTexts formTexts(CTolView& view)
+{
+    FormListTexts texts;
+    for (int i = 0; i < view.form().count(); ++i) {
+        const std::string& label = view.form().list(i).label;
+        const std::string shown = view.formList(i)->currentText().toStdString();
+        if (label == "Type")
+            texts.type = shown;
+        else if (label == "Field")
+            texts.field = shown;
+        else if (label == "Tx Power Rank")
+            texts.txPowerRank = shown;
+    }
+    return texts;
+}
+
+// The report shows the table as it is now; the image gets the cells first.
+MemoryImage imageForReport(CTolView& view)
+{
+    MemoryImage image = view.document().image();
+    view.gridToImage(image);
+    return image;
+}
+
+template <typename Dialog>
+bool runImageDialog(CMainFrame& frame, CTolView& view)
+{
+    // The dialog edits a copy; OK puts it into the document.
+    MemoryImage image = view.document().image();
+    Dialog dialog(image, view.document().edition(), view.language(), &frame);
+    if (dialog.exec() != QDialog::Accepted || image == view.document().image())
+        return false;
+    view.document().image() = std::move(image);
+    return true;
+}
+
+} // namespace
+
+void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
+{
+    CTolView& view = frame.view();
+    const Edition& edition = view.document().edition();
+    const Language language = view.language();
+    view.setTransfer([&frame, &edition, language, clone](Direction direction, const std::string& port,
+                                                         const MemoryImage& image) {
+        return runCloneWithProgress(&frame, edition, language, direction, port, image, clone);
+    });
+    FrameHooks hooks;
+    hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<COptionalFeaturesDlg>(frame, v); };
+    if (edition.hasTwoTone)
+        hooks.twoTone = [&frame](CTolView& v) { return runImageDialog<CTwoToneDlg>(frame, v); };
+    hooks.testMode = [&frame](CTolView& v) {
+        SystemPortOpener opener(v.document().edition(), &programIniFile());
+        CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field, opener,
+                             nullptr, &frame);
+        dialog.exec();
+    };
+    hooks.print = [&frame](CTolView& v) {
+        printReport(&frame, v.document().edition(), v.language(), v.table(), formTexts(v), imageForReport(v));
+    };
+    hooks.printPreview = [&frame](CTolView& v) {
+        previewReport(&frame, v.document().edition(), v.language(), v.table(), formTexts(v), imageForReport(v));
+    };
+    hooks.printSetup = [&frame](CTolView&) { printSetup(&frame); };
+    frame.setHooks(std::move(hooks));
+}
+
+} // namespace tolvan
