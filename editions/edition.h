@@ -4,7 +4,7 @@
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
 #include "editions/settings_layout.h"
-#include "editions/report_spec.h"
+#include "editions/report_plan.h"
 
 #include <cstdint>
 #include <optional>
@@ -206,7 +206,7 @@ struct Edition {
         return uiLanguage(decided) == Language::English ? englishWindow : chineseWindow;
     }
     // --- Printing ---
-    ReportSpec report;  // pages, settings block and channel rows of the printed report
+    ReportPlan report;  // pages, settings block and channel rows of the printed report
 
     const RecordCodec& records() const;
 

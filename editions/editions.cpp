@@ -184,7 +184,7 @@ Edition twoTone()
     e.chinese = twoToneChineseTexts();
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
-    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
+    e.report = familyAReportPlan(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -218,7 +218,7 @@ Edition ccir()
     e.chinese.signalling = e.english.signalling;
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
-    e.report = familyAReportSpec(kReportSettingsAt810, kFormListsAt80A, 5);
+    e.report = familyAReportPlan(kReportSettingsAt810, kFormListsAt80A, 5);
     return e;
 }
 
@@ -259,7 +259,7 @@ Edition fleet()
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
     e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
-    e.report = familyAReportSpec(kReportSettingsAt7D0, kFormListsAt7DA, 4);
+    e.report = familyAReportPlan(kReportSettingsAt7D0, kFormListsAt7DA, 4);
     return e;
 }
 
@@ -342,7 +342,7 @@ Edition keys()
     e.formLists = {smallRadioField(10, kFieldItems, chineseBands)};
     e.englishWindow = {"Tolvan Radio Programming Software", "Tolvan Communication Software-4.0"};
     e.chineseWindow = e.englishWindow;
-    e.report = keyAssignmentReportSpec();
+    e.report = keyAssignmentReportPlan();
     return e;
 }
 
@@ -398,7 +398,7 @@ Edition sixteen()
     e.formLists = {smallRadioField(12, kSixteenFieldItems), kSixteenScan};
     e.englishWindow = {"Tolvan Serials Radio Programing Software", "Tolvan Communication Software-1.5"};
     e.chineseWindow = {"TL系列专业手持对讲机写频软件", "Tolvan Communication Software-1.5"};
-    e.report = sixteenChannelReportSpec();
+    e.report = sixteenChannelReportPlan();
     return e;
 }
 

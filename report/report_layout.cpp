@@ -34,10 +34,10 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
                             int page)
 {
     ReportPage out;
-    const ReportSpec& spec = input.edition->report;
+    const ReportPlan& plan = input.edition->report;
     if (page < 1 || page > reportPageCount(*input.edition) || device.dpiX <= 0 || device.dpiY <= 0)
         return out;
-    const ReportPageSpec& pageSpec = spec.pages[static_cast<std::size_t>(page - 1)];
+    const ReportPagePlan& pagePlan = plan.pages[static_cast<std::size_t>(page - 1)];
     const Language language = input.edition->uiLanguage(input.language);
     const ReportGeometry g = reportGeometry(device);
     const int u = g.u;
@@ -45,7 +45,7 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
     // The title, centred by eye: 18 units left of the middle of the page.
     const int titleLine = lineHeight(g.title);
     const int titleX = static_cast<int>(device.widthPx / 2 * kTwips / device.dpiX) - 18 * u;
-    out.ops.push_back({titleX, -titleLine / 2, g.title, pageSpec.title.in(language), 0});
+    out.ops.push_back({titleX, -titleLine / 2, g.title, pagePlan.title.in(language), 0});
     int y = -titleLine / 2 - titleLine;
 
     const int line = lineHeight(g.body);
@@ -58,10 +58,10 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
         out.ops.push_back({x, y, g.body, std::move(text), room});
     };
 
-    if (pageSpec.settings) {
-        draw(5, spec.settingsHeading.in(language));
+    if (pagePlan.settings) {
+        draw(5, plan.settingsHeading.in(language));
         y -= headingStep;
-        for (const auto& items : spec.settingsLines) {
+        for (const auto& items : plan.settingsLines) {
             for (std::size_t i = 0; i < items.size(); ++i)
                 draw(items[i].x, items[i].label.in(language) + settingsValueText(items[i], *input.image, input.lists, language),
                      i + 1 < items.size() ? items[i + 1].x : -1);
@@ -70,8 +70,8 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
     }
 
     const ChannelTable& table = *input.table;
-    const ReportChannelLayout& layout = spec.channels(language);
-    draw(5, spec.channelHeading.in(language));
+    const ReportChannelLayout& layout = plan.channels(language);
+    draw(5, plan.channelHeading.in(language));
     y -= headingStep;
 
     std::string header;
@@ -80,8 +80,8 @@ ReportPage layoutReportPage(const ReportInput& input, const ReportDevice& device
     draw(1, header);
 
     const int columns = std::min(static_cast<int>(layout.columnX.size()), table.columnCount());
-    const int last = std::min(pageSpec.lastChannel, table.rowCount() - 1);
-    for (int channel = pageSpec.firstChannel; channel <= last; ++channel) {
+    const int last = std::min(pagePlan.lastChannel, table.rowCount() - 1);
+    for (int channel = pagePlan.firstChannel; channel <= last; ++channel) {
         y -= line;
         // The channel number as it is; every other cell followed by one blank.
         for (int col = 0; col < columns; ++col) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "codeplug/memory_image.h"
-#include "editions/report_spec.h"
+#include "editions/report_plan.h"
 #include "report/form_list_texts.h"
 
 #include <cstdint>

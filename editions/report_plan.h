@@ -58,7 +58,7 @@ struct ReportItem {
     NumberRule number;
 };
 
-struct ReportPageSpec {
+struct ReportPagePlan {
     ReportText title;
     bool settings = false;  // the settings block comes before the channels
     int firstChannel = 1;
@@ -97,8 +97,8 @@ struct FormListReadings {
     FormListReading txPowerRank;
 };
 
-struct ReportSpec {
-    std::vector<ReportPageSpec> pages;  // empty: the edition prints nothing yet
+struct ReportPlan {
+    std::vector<ReportPagePlan> pages;  // empty: the edition prints nothing yet
     ReportText settingsHeading;
     std::vector<std::vector<ReportItem>> settingsLines;
     ReportText channelHeading;
@@ -124,12 +124,12 @@ struct FamilyASettingsBytes {
 
 // The family-A report: the first `pageCount` of its five pages (channels 1-22,
 // 23-54, 55-86, 87-118, 119-128), the settings block read from `bytes`.
-ReportSpec familyAReportSpec(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount);
+ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount);
 // The family-A form lists "Type", "Field" and "Tx Power Rank" at their bytes; a
 // rank byte of 10 or more selects `rankFallback`.
 FormListReadings familyAFormLists(std::size_t type, std::size_t field, std::size_t txPowerRank, int rankFallback);
 // The one-page reports of the two 16-channel families.
-ReportSpec keyAssignmentReportSpec();
-ReportSpec sixteenChannelReportSpec();
+ReportPlan keyAssignmentReportPlan();
+ReportPlan sixteenChannelReportPlan();
 
 } // namespace tolvan

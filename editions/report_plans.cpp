@@ -1,7 +1,7 @@
 // The printed reports of the editions, as data.
 
 #include "editions/edition.h"
-#include "editions/report_spec.h"
+#include "editions/report_plan.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ const std::string& ReportText::in(Language language) const
     return language == Language::English ? english : chinese;
 }
 
-const ReportChannelLayout& ReportSpec::channels(Language language) const
+const ReportChannelLayout& ReportPlan::channels(Language language) const
 {
     return language == Language::English ? englishChannels : chineseChannels;
 }
@@ -55,7 +55,7 @@ ReportItem fromSource(int x, ReportText label, ReportSource source, std::size_t 
     return {.x = x, .label = std::move(label), .source = source, .offset = offset};
 }
 
-const std::vector<ReportPageSpec> kFamilyAPages = {
+const std::vector<ReportPagePlan> kFamilyAPages = {
     {{"The Radio Settings", "整机设置"}, true, 1, 22},
     {{"The Second Page", "第二页"}, false, 23, 54},
     {{"The Third Page", "第三页"}, false, 55, 86},
@@ -200,13 +200,13 @@ FormListReadings familyAFormLists(std::size_t type, std::size_t field, std::size
                             .items = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}}};
 }
 
-ReportSpec keyAssignmentReportSpec()
+ReportPlan keyAssignmentReportPlan()
 {
-    ReportSpec spec;
-    spec.pages = {{{"The Radio Settings", "整机设置"}, true, 1, 16}};
-    spec.settingsHeading = {"Function Setting:", "功能设置:"};
+    ReportPlan plan;
+    plan.pages = {{{"The Radio Settings", "整机设置"}, true, 1, 16}};
+    plan.settingsHeading = {"Function Setting:", "功能设置:"};
     const int right = 38;
-    spec.settingsLines = {
+    plan.settingsLines = {
         {fromSource(2, {"Type:               ", "机型: "}, ReportSource::TypeList),
          fromSource(right, {"BandWidth:          ", "频段: "}, ReportSource::FieldList)},
         {timeOut(2, {"Time out Time:      ", "发射限时(秒): "}, "off"),
@@ -226,31 +226,31 @@ ReportSpec keyAssignmentReportSpec()
         {keyFunction(2, {"Long Press:     ", "长按: "}, kSideButton2, false),
          keyFunction(right, {"Long Press:     ", "长按: "}, kSideButton3, false)},
     };
-    spec.channelHeading = {"Channel Setting:", "信道:"};
-    spec.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},
+    plan.channelHeading = {"Channel Setting:", "信道:"};
+    plan.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},
                                           {3, ""}, {-1, "  "}, {4, ""}, {-1, "  "}, {5, ""}, {-1, "    "}, {6, ""},
                                           {-1, "  "}, {7, ""}, {-1, "     "}, {8, ""}},
                                          {1, 5, 15, 25, 33, 41, 47, 56, 63});
-    spec.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
+    plan.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
                                           {3, ""}, {-1, "   "}, {4, ""}, {-1, "   "}, {5, ""}, {-1, "   "}, {6, ""},
                                           {-1, "   "}, {7, ""}, {-1, "     "}, {8, ""}},
                                          {1, 5, 15, 25, 33, 40, 48, 56, 62});
-    spec.formLists = smallRadioFormLists(kKeyAssignmentTypes, familyABands());
-    return spec;
+    plan.formLists = smallRadioFormLists(kKeyAssignmentTypes, familyABands());
+    return plan;
 }
 
-ReportSpec sixteenChannelReportSpec()
+ReportPlan sixteenChannelReportPlan()
 {
-    ReportSpec spec;
-    spec.pages = {{{"The Radio Settings", "本机设置数据"}, true, 1, 16}};
-    spec.settingsHeading = {"Function Setting:", "一整机功能设置部分:"};
+    ReportPlan plan;
+    plan.pages = {{{"The Radio Settings", "本机设置数据"}, true, 1, 16}};
+    plan.settingsHeading = {"Function Setting:", "一整机功能设置部分:"};
     const int right = 31;
     const std::vector<std::pair<std::uint8_t, ReportText>> sideButton = {{3, {"SQ OFF Momentary", "瞬时取消静噪"}},
                                                                          {2, {"SQ OFF", "取消静噪"}},
                                                                          {5, {"VOX ON/OFF", "声控开关"}},
                                                                          {6, {"High/Low Power", "高/低功率"}},
                                                                          {0, {"None", "无"}}};
-    spec.settingsLines = {
+    plan.settingsLines = {
         {fromSource(2, {"Type:   ", "机型:   "}, ReportSource::TypeList),
          fromSource(right, {"Field:   ", "频段  :"}, ReportSource::FieldList)},
         // Another side-button code leaves the form's list at its first entry.
@@ -267,29 +267,29 @@ ReportSpec sixteenChannelReportSpec()
         {{.x = 2, .label = {"Scan function(the 16th channel)：", "第16信道扫描功能："}, .source = ReportSource::ByteChoice,
           .offset = kFlags, .mask = 0x04, .choices = {{0x04, {"OFF", "关闭"}}}, .otherwise = {"ON", "启动"}}},
     };
-    spec.channelHeading = {"Channel Setting:", "二信道数据部分:"};
-    spec.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},
+    plan.channelHeading = {"Channel Setting:", "二信道数据部分:"};
+    plan.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},
                                           {3, ""}, {-1, "  "}, {4, ""}, {-1, "  "}, {5, ""}},
                                          {1, 5, 15, 25, 33, 41});
-    spec.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
+    plan.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
                                           {3, ""}, {-1, "   "}, {4, ""}, {-1, "   "}, {5, ""}},
                                          {1, 5, 15, 25, 33, 41});
-    spec.formLists = smallRadioFormLists(kSixteenTypes, kSixteenBands);
-    return spec;
+    plan.formLists = smallRadioFormLists(kSixteenTypes, kSixteenBands);
+    return plan;
 }
 
-ReportSpec familyAReportSpec(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount)
+ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount)
 {
-    ReportSpec spec;
+    ReportPlan plan;
     const auto count = static_cast<std::size_t>(std::clamp(pageCount, 0, static_cast<int>(kFamilyAPages.size())));
-    spec.pages.assign(kFamilyAPages.begin(), kFamilyAPages.begin() + static_cast<std::ptrdiff_t>(count));
-    spec.settingsHeading = {"Function Setting:", "功能设置:"};
-    spec.settingsLines = familyASettingsLines(bytes);
-    spec.channelHeading = {"Channel Setting:", "频道设置:"};
-    spec.englishChannels = kFamilyAEnglishChannels;
-    spec.chineseChannels = kFamilyAChineseChannels;
-    spec.formLists = std::move(formLists);
-    return spec;
+    plan.pages.assign(kFamilyAPages.begin(), kFamilyAPages.begin() + static_cast<std::ptrdiff_t>(count));
+    plan.settingsHeading = {"Function Setting:", "功能设置:"};
+    plan.settingsLines = familyASettingsLines(bytes);
+    plan.channelHeading = {"Channel Setting:", "频道设置:"};
+    plan.englishChannels = kFamilyAEnglishChannels;
+    plan.chineseChannels = kFamilyAChineseChannels;
+    plan.formLists = std::move(formLists);
+    return plan;
 }
 
 } // namespace tolvan
