@@ -77,7 +77,15 @@ CMainFrame::CMainFrame(CTolDoc& doc, const StartupLanguage& language, UserDialog
 
     view_ = new CTolView(doc_, language_.language, this);
     view_->setBackupDirectory(readBackupDirectory(), language_.baseName);
-    doc_.beforeSave = [this](MemoryImage& image) { view_->gridToImage(image); };
+    // An entry still open in a cell editor is part of what is saved.
+    doc_.beforeSave = [this](MemoryImage& image) {
+        view_->commitCellEdit();
+        view_->gridToImage(image);
+    };
+    view_->notify = [this](const Notice& notice) {
+        dialogs_.ask(this, notice.information ? QMessageBox::Information : QMessageBox::Warning,
+                     notice.caption.empty() ? windowTitle() : q(notice.caption), q(notice.text), QMessageBox::Ok);
+    };
     setCentralWidget(view_);
 
     createMenus();
