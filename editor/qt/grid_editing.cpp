@@ -203,7 +203,7 @@ void GridEditing::followScroll()
 void GridEditing::moveGridTo(int row, int col)
 {
     moving_ = true;
-    grid_.setCurrentCell(row - 1, col);
+    grid_.setCurrentCell(row - 1, col, QItemSelectionModel::ClearAndSelect);
     moving_ = false;
 }
 

@@ -36,7 +36,7 @@ protected:
     void select(int row, int col)
     {
         grid()->setFocus();
-        grid()->setCurrentCell(row - 1, col);
+        grid()->setCurrentCell(row - 1, col, QItemSelectionModel::ClearAndSelect);
         QApplication::processEvents();
     }
 
