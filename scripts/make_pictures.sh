@@ -8,3 +8,4 @@ cd "$(dirname "$0")/.."
 env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-english.png
 env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$bin" --screenshot docs/window-chinese.png docs/example-twotone.sin
 env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-filled.png docs/example-twotone.sin
+TOLVAN_SCREENSHOT_DIR=docs "$build/bin/test_qt" --gtest_filter='EditingScreenshots.*' > /dev/null
