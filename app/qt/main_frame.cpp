@@ -132,11 +132,14 @@ void CMainFrame::createMenus()
     addCommand(file, cmd::Save, tr("&Save\tCtrl+S"), [this] { fileSave(); });
     addCommand(file, cmd::SaveAs, tr("Save &As..."), [this] { fileSaveAs(); });
     file->addSeparator();
+    // What is printed includes an entry still open in a cell editor.
     addCommand(file, cmd::Print, tr("&Print...\tCtrl+P"), [this] {
+        view_->commitCellEdit();
         if (hooks_.print)
             hooks_.print(*view_);
     });
     addCommand(file, cmd::PrintPreview, tr("Print Pre&view"), [this] {
+        view_->commitCellEdit();
         if (hooks_.printPreview)
             hooks_.printPreview(*view_);
     });
@@ -363,6 +366,7 @@ void CMainFrame::message(const QString& text)
 
 bool CMainFrame::maybeSave()
 {
+    view_->commitCellEdit();  // an entry still being typed counts as a change
     if (!doc_.isModified())
         return true;
     const auto answer = dialogs_.ask(

@@ -219,14 +219,16 @@ void GridEditing::leaveTable(bool forward)
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
+// Every change of the table is a step of the undo stack, so an unchanged
+// count means an unchanged table.
 void GridEditing::afterChange()
 {
+    if (undo_.changeCount() == seenChanges_)
+        return;
+    seenChanges_ = undo_.changeCount();
     view_.showTable();
-    if (undo_.changeCount() != seenChanges_) {
-        seenChanges_ = undo_.changeCount();
-        view_.document().setModified();
-        emit view_.changed();
-    }
+    view_.document().setModified();
+    emit view_.changed();
 }
 
 void GridEditing::afterRowCommand()

@@ -247,3 +247,16 @@ TEST_F(EditingTest, AWholeRowFromTheKeyboardAlone)
     const QByteArray image = save();
     EXPECT_EQ(hex(record(image, 1)), "00 00 55 14 50 12 60 14 85 08 23 80 04 c3 00 00");
 }
+
+TEST_F(EditingTest, AnEntryStillBeingTypedIsAChangeToSaveOrDiscard)
+{
+    open();
+    select(6, 1);
+    keys("145");
+    dialogs.answers.push_back(QMessageBox::Cancel);
+    EXPECT_FALSE(frame().maybeSave());
+    const std::vector<QString> asked = messages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].startsWith("The channel data has changed."));
+    EXPECT_EQ(cell(6, 1), "145.00000");
+}
