@@ -260,3 +260,30 @@ TEST_F(EditingTest, AnEntryStillBeingTypedIsAChangeToSaveOrDiscard)
     EXPECT_TRUE(asked[0].startsWith("The channel data has changed."));
     EXPECT_EQ(cell(6, 1), "145.00000");
 }
+
+TEST_F(EditingTest, TheFieldListOnTheFormLimitsTypedFrequencies)
+{
+    struct Case {
+        int field;  // index in the "Field" list
+        const char* typed;
+        const char* cell;
+    };
+    const Case cases[] = {
+        {5, "440", "440.00000"}, {5, "450", "450.00000"}, {5, "450.00625", ""}, {6, "450.00625", "450.00625"},
+    };
+    open("cps-cn2");
+    int field = -1;
+    for (int i = 0; i < view().form().count(); ++i)
+        if (view().form().list(i).label == "Field")
+            field = i;
+    ASSERT_GE(field, 0);
+    for (const Case& c : cases) {
+        emit view().formList(field)->activated(c.field);
+        const int r = static_cast<int>(&c - cases) + 1;
+        select(r, 1);
+        enter(c.typed);
+        key(Qt::Key_Escape);
+        EXPECT_EQ(cell(r, 1), c.cell) << c.typed;
+        EXPECT_EQ(messages(), *c.cell ? std::vector<QString>{} : std::vector<QString>{"超出频率范围!"}) << c.typed;
+    }
+}
