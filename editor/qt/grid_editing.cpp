@@ -38,6 +38,8 @@ GridEditing::GridEditing(CTolView& view, ChannelTable& table, CMSFlexGrid& grid)
     frequency_ = new QLineEdit(host);
     name_ = new QLineEdit(host);
     name_->setMaxLength(CellEditing::kNameLength);
+    for (QLineEdit* edit : {frequency_, name_})
+        edit->setAlignment(Qt::AlignCenter);  // as the cells show their texts
     tone_ = new QComboBox(host);
     tone_->setEditable(true);
     tone_->setInsertPolicy(QComboBox::NoInsert);
@@ -73,14 +75,15 @@ GridEditing::GridEditing(CTolView& view, ChannelTable& table, CMSFlexGrid& grid)
             editing_.setEditorText(text.toStdString());
     });
 
-    std::vector<QObject*> watched = {frequency_, name_, tone_, tone_->lineEdit()};
+    // Enter, Esc, Tab and double clicks reach the rules through the filter.
+    std::vector<QWidget*> editors = {frequency_, name_, tone_};
     for (auto& [col, list] : words_)
-        watched.push_back(list);
-    for (QObject* o : watched)
-        o->installEventFilter(this);
-    for (QWidget* editor : host->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (editor == frequency_ || editor == name_ || qobject_cast<QComboBox*>(editor))
-            editor->hide();
+        editors.push_back(list);
+    for (QWidget* editor : editors) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+    tone_->lineEdit()->installEventFilter(this);
     grid_.installEventFilter(this);
 
     for (int i = 0; i < view_.form().count(); ++i)
