@@ -43,6 +43,8 @@ public:
     bool accept();
 
     bool changedImage() const { return changed_; }
+    // What OK shows while the channel field holds no channel number.
+    const std::string& rangeMessage() const { return table_.texts().entry.channelRange; }
 
     // "NO", 1, 2, ... max and around again.
     static std::string stepThroughNo(const std::string& shown, int delta, int max);

@@ -47,6 +47,7 @@ void UndoStack::finish(const ChannelTable& table)
         return;
     done_.push_back(std::move(step));
     undone_.clear();
+    ++changes_;
 }
 
 std::vector<int> UndoStack::undo(ChannelTable& table)
@@ -57,6 +58,7 @@ std::vector<int> UndoStack::undo(ChannelTable& table)
     done_.pop_back();
     std::vector<int> rows = apply(table, step, false);
     undone_.push_back(std::move(step));
+    ++changes_;
     return rows;
 }
 
@@ -68,6 +70,7 @@ std::vector<int> UndoStack::redo(ChannelTable& table)
     undone_.pop_back();
     std::vector<int> rows = apply(table, step, true);
     done_.push_back(std::move(step));
+    ++changes_;
     return rows;
 }
 

@@ -23,6 +23,9 @@ public:
     void finish(const ChannelTable& table);
 
     bool canUndo() const { return !done_.empty(); }
+    // Counts recorded steps, undos and redos: a view compares it before and
+    // after an edit to learn whether the table changed.
+    unsigned long changeCount() const { return changes_; }
     bool canRedo() const { return !undone_.empty(); }
     // Return the rows they touched (to refresh the view), empty when nothing to do.
     std::vector<int> undo(ChannelTable& table);
@@ -34,6 +37,7 @@ private:
     std::vector<Step> done_;
     std::vector<Step> undone_;
     Step pending_;
+    unsigned long changes_ = 0;
 };
 
 } // namespace tolvan

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-english.png
 env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$bin" --screenshot docs/window-chinese.png docs/example-twotone.sin
 env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-filled.png docs/example-twotone.sin
-# The progress window halfway through a read, and the dialogs, from the widget tests.
+# The progress window halfway through a read, the dialogs and the cell editors,
+# from the widget tests.
 TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
-    --gtest_filter='ProgressWindow.PictureMidTransfer:DialogScreenshots.*' >/dev/null
+    --gtest_filter='ProgressWindow.PictureMidTransfer:DialogScreenshots.*:EditingScreenshots.*' >/dev/null

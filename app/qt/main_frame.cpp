@@ -77,7 +77,15 @@ CMainFrame::CMainFrame(CTolDoc& doc, const StartupLanguage& language, UserDialog
 
     view_ = new CTolView(doc_, language_.language, this);
     view_->setBackupDirectory(readBackupDirectory(), language_.baseName);
-    doc_.beforeSave = [this](MemoryImage& image) { view_->gridToImage(image); };
+    // An entry still open in a cell editor is part of what is saved.
+    doc_.beforeSave = [this](MemoryImage& image) {
+        view_->commitCellEdit();
+        view_->gridToImage(image);
+    };
+    view_->notify = [this](const Notice& notice) {
+        dialogs_.ask(this, notice.information ? QMessageBox::Information : QMessageBox::Warning,
+                     notice.caption.empty() ? windowTitle() : q(notice.caption), q(notice.text), QMessageBox::Ok);
+    };
     setCentralWidget(view_);
 
     createMenus();
@@ -124,11 +132,14 @@ void CMainFrame::createMenus()
     addCommand(file, cmd::Save, tr("&Save\tCtrl+S"), [this] { fileSave(); });
     addCommand(file, cmd::SaveAs, tr("Save &As..."), [this] { fileSaveAs(); });
     file->addSeparator();
+    // What is printed includes an entry still open in a cell editor.
     addCommand(file, cmd::Print, tr("&Print...\tCtrl+P"), [this] {
+        view_->commitCellEdit();
         if (hooks_.print)
             hooks_.print(*view_);
     });
     addCommand(file, cmd::PrintPreview, tr("Print Pre&view"), [this] {
+        view_->commitCellEdit();
         if (hooks_.printPreview)
             hooks_.printPreview(*view_);
     });
@@ -355,6 +366,7 @@ void CMainFrame::message(const QString& text)
 
 bool CMainFrame::maybeSave()
 {
+    view_->commitCellEdit();  // an entry still being typed counts as a change
     if (!doc_.isModified())
         return true;
     const auto answer = dialogs_.ask(

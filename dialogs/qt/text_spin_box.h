@@ -20,6 +20,8 @@ public:
     void setText(const QString& text);
     // The arrows still work; typing does not.
     void setTextReadOnly(bool readOnly);
+    // The edit itself, for boxes whose typed text the model follows.
+    using QAbstractSpinBox::lineEdit;
     void stepBy(int steps) override;
 
 signals:

@@ -2,7 +2,10 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace tolvan {
 
@@ -11,10 +14,15 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
     setWordWrap(false);
-    connect(this, &QTableWidget::cellClicked, this, [this] { emit clickedCell(); });
+    // The right button is the context menu's.
+    connect(this, &QTableWidget::cellClicked, this, [this] {
+        if (pressed_ != Qt::RightButton)
+            emit clickedCell();
+    });
     connect(this, &QTableWidget::cellDoubleClicked, this, [this] { emit doubleClickedCell(); });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int previousRow, int) {
         if (previousRow >= 0)
@@ -88,6 +96,23 @@ QRect CMSFlexGrid::cellRect() const
     return visualRect(model()->index(currentRow(), currentColumn()));
 }
 
+QRect CMSFlexGrid::cellRect(int row, int col) const
+{
+    return visualRect(model()->index(row - 1, col));
+}
+
+std::vector<int> CMSFlexGrid::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.push_back(index.row() + 1);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() && row() > 0)
+        rows.push_back(row());
+    return rows;
+}
+
 void CMSFlexGrid::setColAlignment(int col, Qt::Alignment alignment)
 {
     alignments_.at(static_cast<std::size_t>(col)) = alignment;
@@ -100,9 +125,22 @@ void CMSFlexGrid::setColAlignment(int col, Qt::Alignment alignment)
 
 void CMSFlexGrid::keyPressEvent(QKeyEvent* event)
 {
-    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && !event->text().isEmpty() && event->text().at(0).isPrint()) {
         emit keyPressed(event->text().at(0).unicode());
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit returnPressed();
+        return;
+    }
     QTableWidget::keyPressEvent(event);
+}
+
+void CMSFlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button();
+    QTableWidget::mousePressEvent(event);
 }
 
 } // namespace tolvan

@@ -13,7 +13,8 @@ namespace tolvan {
 //
 // Row 0 is the fixed header row (it stays in view when the grid scrolls) and
 // column 0 the fixed channel-number column; cells are read-only here, editors
-// are placed over them by the view.
+// are placed over them by the view. Typed characters and Enter are reported,
+// not used to search or edit; Tab leaves the grid.
 class CMSFlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -33,6 +34,9 @@ public:
     void setCol(int col);
     QString text() const { return textMatrix(row(), col()); }
     QRect cellRect() const;  // of the current cell, in viewport coordinates
+    QRect cellRect(int row, int col) const;
+    // Rows (1 ..) with a selected cell, in order; the current row when none is.
+    std::vector<int> selectedRows() const;
 
     void setColAlignment(int col, Qt::Alignment alignment);
     int colWidth(int col) const { return columnWidth(col); }
@@ -41,7 +45,8 @@ public:
 
 signals:
     void clickedCell();
-    void keyPressed(int key);
+    void keyPressed(int key);  // a printable character
+    void returnPressed();
     void doubleClickedCell();
     void enterCell();
     void leaveCell();
@@ -49,10 +54,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QTableWidgetItem* itemAt(int row, int col, bool create);
     std::vector<Qt::Alignment> alignments_;
+    Qt::MouseButton pressed_ = Qt::NoButton;
 };
 
 } // namespace tolvan

@@ -2,6 +2,7 @@
 
 #include "app/read_backup.h"
 #include "editor/column_widths.h"
+#include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
 #include "editor/view_texts.h"
 
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <chrono>
@@ -92,10 +94,10 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
     grid_->installEventFilter(this);
     layout->addWidget(grid_, 1);
     setupGrid();
+    editing_ = new GridEditing(*this, table_, *grid_);
+    // The open editor follows its cell, so a scroll never loses an entry.
     connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
-        for (auto& [editor, keep] : editors_)
-            if (!keep)
-                editor->hide();
+        editing_->followScroll();
         grid_->refresh();
     });
     showForm();
@@ -117,9 +119,28 @@ void CTolView::setupGrid()
     grid_->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
 }
 
-void CTolView::addCellEditor(QWidget* editor, bool keepWhenScrolling)
+void CTolView::commitCellEdit()
 {
-    editors_.emplace_back(editor, keepWhenScrolling);
+    editing_->commit();
+}
+
+void CTolView::showTable()
+{
+    for (int row = 0; row < table_.rowCount(); ++row)
+        for (int col = 0; col < table_.columnCount(); ++col)
+            grid_->setTextMatrix(row, col, q(table_.cell(row, col)));
+}
+
+void CTolView::showNotice(const Notice& notice)
+{
+    if (notify) {
+        notify(notice);
+        return;
+    }
+    QMessageBox box(notice.information ? QMessageBox::Information : QMessageBox::Warning,
+                    notice.caption.empty() ? window()->windowTitle() : q(notice.caption), q(notice.text),
+                    QMessageBox::Ok, this);
+    box.exec();
 }
 
 void CTolView::setBackupDirectory(std::filesystem::path dir, std::string baseName)
@@ -130,9 +151,8 @@ void CTolView::setBackupDirectory(std::filesystem::path dir, std::string baseNam
 
 void CTolView::initialUpdate()
 {
-    for (auto& [editor, keep] : editors_)
-        editor->hide();
     imageToGrid();
+    editing_->reset();
     if (!lists_.empty())
         lists_.front()->setFocus();
 }
@@ -141,9 +161,7 @@ void CTolView::imageToGrid()
 {
     table_.loadFromImage(doc_.image());
     form_.loadFromImage(doc_.image());
-    for (int row = 0; row < table_.rowCount(); ++row)
-        for (int col = 0; col < table_.columnCount(); ++col)
-            grid_->setTextMatrix(row, col, q(table_.cell(row, col)));
+    showTable();
     showForm();
 }
 
@@ -168,8 +186,7 @@ bool CTolView::runTransfer(Direction direction)
 {
     if (transferRunning_ || !transfer_)
         return false;
-    if (commitCellEdit)
-        commitCellEdit();
+    commitCellEdit();
     if (direction == Direction::Write)
         gridToImage(doc_.image());
     transferRunning_ = true;
@@ -191,6 +208,7 @@ bool CTolView::runTransfer(Direction direction)
     }
     doc_.replaceImage(std::move(*result));
     imageToGrid();
+    editing_->reset();
     return true;
 }
 

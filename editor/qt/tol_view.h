@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tol_doc.h"
+#include "editor/cell_editing.h"
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"
 #include "editor/transfer.h"
@@ -17,6 +18,7 @@ class QGroupBox;
 namespace tolvan {
 
 class CMSFlexGrid;
+class GridEditing;
 
 // The form of the main window: the lists above the channel table and the grid.
 // It binds widgets to the plain models (ChannelTable, FormSettings) and runs the
@@ -55,10 +57,15 @@ public:
     void setBackupDirectory(std::filesystem::path dir, std::string baseName);
     const std::filesystem::path& lastBackup() const { return lastBackup_; }
 
-    // Cell editing hooks: the open editor commits before a transfer or a save;
-    // editors hide when the grid scrolls (all but the name editor).
-    std::function<void()> commitCellEdit;
-    void addCellEditor(QWidget* editor, bool keepWhenScrolling);
+    // Cell editing: the editors over the grid, undo and the row commands.
+    GridEditing& editing() { return *editing_; }
+    // Commits the open cell editor (before a save, a transfer, a report).
+    void commitCellEdit();
+    // Every cell from the table (after an edit changed it).
+    void showTable();
+    // Shows a cell-editing message; the window routes it to its message boxes.
+    std::function<void(const Notice&)> notify;
+    void showNotice(const Notice& notice);
 
 signals:
     void hint(const QString& text);
@@ -82,7 +89,7 @@ private:
     CMSFlexGrid* grid_ = nullptr;
     QGroupBox* group_ = nullptr;
     std::vector<QComboBox*> lists_;
-    std::vector<std::pair<QWidget*, bool>> editors_;
+    GridEditing* editing_ = nullptr;
     std::string port_ = "COM1";
     TransferFunction transfer_;
     bool transferRunning_ = false;

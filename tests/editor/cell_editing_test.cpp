@@ -310,11 +310,14 @@ TEST(CellEditing, UndoAndRedoWholeCommits)
     EXPECT_EQ(e.cell(9, Column::Receive), "");
     e.undo.undo(e.table);
     EXPECT_EQ(e.cell(9, Column::Receive), "446.00000");
-    // Commits that change nothing leave no step.
+    // Commits that change nothing leave no step, and count as no change.
+    const unsigned long changes = e.undo.changeCount();
     e.editing.enterCell(9, e.table.columnOf(Column::Name));
     e.editing.openEditor(OpenKey::Enter);
     e.editing.leaveCell();
+    EXPECT_EQ(e.undo.changeCount(), changes);
     e.undo.undo(e.table);
+    EXPECT_EQ(e.undo.changeCount(), changes + 1);
     EXPECT_EQ(e.cell(9, Column::Receive), "");
     EXPECT_EQ(e.cell(9, Column::Power), "");
 }

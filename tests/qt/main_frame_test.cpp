@@ -2,12 +2,14 @@
 
 #include "app/qt/help_window.h"
 #include "app/read_backup.h"
+#include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
 
 #include <QComboBox>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -257,8 +259,6 @@ TEST_F(WindowTest, ReadingReplacesTheTableThroughTheTransfer)
             return std::nullopt;
         return d == Direction::Read ? imageWithChannel(5, 0x43) : image;
     });
-    int commits = 0;
-    view.commitCellEdit = [&] { ++commits; };
 
     complete = false;  // a broken read changes nothing
     frame.action(cmd::ReadFromRadio)->trigger();
@@ -277,16 +277,24 @@ TEST_F(WindowTest, ReadingReplacesTheTableThroughTheTransfer)
     ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
     EXPECT_EQ(static_cast<std::uint8_t>(backup.readAll().at(16 * 4 + 3)), 0x43);
 
-    // Writing stores the table and the form into the image first.
+    // Writing commits the open cell editor and stores the table and the form
+    // into the image first.
     w->document().image().set(0x811, 0x00);
     emit view.formList(3)->activated(1);  // Manul Setting: Close
+    view.grid()->setCurrentCell(5, 1);
+    emit view.grid()->keyPressed('1');
+    ASSERT_TRUE(view.editing().model().editorOpen());
+    view.editing().frequencyEdit()->setText("145");
+    emit view.editing().frequencyEdit()->textEdited("145");
     frame.action(cmd::WriteToRadio)->trigger();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[2], std::make_pair(Direction::Write, std::string("virtual")));
     EXPECT_EQ(sent.at(0x811), 0xA8);
     EXPECT_EQ(sent.at(0x812) & 0x80, 0);
     EXPECT_EQ(sent.at(16 * 4 + 3), 0x43);
-    EXPECT_EQ(commits, 3);
+    EXPECT_EQ(sent.at(16 * 5 + 2), 0x50);
+    EXPECT_EQ(sent.at(16 * 5 + 3), 0x14);  // 145.00000 MHz
+    EXPECT_FALSE(view.editing().model().editorOpen());
 }
 
 TEST_F(WindowTest, AboutTellsWhereReadsAreKept)

@@ -53,22 +53,6 @@ TEST_F(WindowTest, TypingIntoAListSnapsItBack)
     }
 }
 
-TEST_F(WindowTest, ScrollingHidesTheCellEditorsButTheNameEditor)
-{
-    auto w = start("cps-twotone");
-    CTolView& view = w->frame().view();
-    w->frame().show();
-    auto* tone = new QLineEdit(view.grid()->viewport());
-    auto* name = new QLineEdit(view.grid()->viewport());
-    view.addCellEditor(tone, false);
-    view.addCellEditor(name, true);
-    tone->show();
-    name->show();
-    view.grid()->verticalScrollBar()->setValue(10);
-    EXPECT_TRUE(tone->isHidden());
-    EXPECT_FALSE(name->isHidden());
-}
-
 TEST_F(WindowTest, TheStatusBarHintsFollowTheCursor)
 {
     for (bool chinese : {false, true}) {

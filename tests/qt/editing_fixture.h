@@ -1,0 +1,111 @@
+#pragma once
+
+#include "editor/qt/grid_editing.h"
+#include "editor/qt/ms_flex_grid.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+namespace tolvan {
+
+// A shown program window whose grid takes keys as a user's keyboard gives
+// them: each key goes to the widget that has the focus.
+class EditingTest : public WindowTest {
+protected:
+    void open(const char* id = "cps-twotone", bool chinese = false)
+    {
+        window = start(id, nullptr, chinese);
+        ASSERT_TRUE(window);
+        frame().show();
+        frame().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+        grid()->setFocus();
+    }
+
+    CMainFrame& frame() { return window->frame(); }
+    CTolView& view() { return frame().view(); }
+    CMSFlexGrid* grid() { return view().grid(); }
+    GridEditing& editing() { return view().editing(); }
+    const Edition& edition() { return window->document().edition(); }
+
+    // Moves the cursor as the arrow keys or a click would, focus on the grid.
+    void select(int row, int col)
+    {
+        grid()->setFocus();
+        grid()->setCurrentCell(row - 1, col, QItemSelectionModel::ClearAndSelect);
+        QApplication::processEvents();
+    }
+
+    static QWidget* focus()
+    {
+        QWidget* w = QApplication::focusWidget();
+        EXPECT_TRUE(w) << "nothing has the keyboard focus";
+        return w;
+    }
+
+    // Editors commit through the event loop's next pass; messages come after it.
+    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        if (QWidget* w = focus())
+            QTest::keyClick(w, k, mods);
+        QApplication::processEvents();
+    }
+    static void keys(const char* text)
+    {
+        for (const char* c = text; *c; ++c) {
+            if (QWidget* w = focus())
+                QTest::keyClick(w, *c);
+            QApplication::processEvents();
+        }
+    }
+    // Types an entry and presses Enter.
+    static void enter(const char* text)
+    {
+        keys(text);
+        key(Qt::Key_Return);
+    }
+
+    std::string cell(int row, int col) { return grid()->textMatrix(row, col).toStdString(); }
+    std::string cell(int row, Column column) { return cell(row, view().table().columnOf(column)); }
+    std::vector<std::string> row(int r)
+    {
+        std::vector<std::string> cells;
+        for (int col = 1; col < grid()->cols(); ++col)
+            cells.push_back(cell(r, col));
+        return cells;
+    }
+    std::pair<int, int> cursor() { return {grid()->row(), grid()->col()}; }
+
+    std::vector<QString> messages()
+    {
+        QApplication::processEvents();
+        std::vector<QString> texts;
+        for (const auto& shown : dialogs.shown)
+            texts.push_back(shown.text);
+        dialogs.shown.clear();
+        return texts;
+    }
+
+    // Saves as File Save does (without touching the recent files) and gives
+    // the file's bytes.
+    QByteArray save()
+    {
+        const QString file = path("saved.sin");
+        EXPECT_EQ(window->document().OnSaveDocument(file.toStdString()), SinStatus::Ok);
+        QFile in(file);
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+        return in.readAll();
+    }
+    QByteArray record(const QByteArray& image, int channel)
+    {
+        return image.mid(static_cast<qsizetype>(edition().recordOffset(channel)), 16);
+    }
+
+    std::unique_ptr<ProgramWindow> window;
+};
+
+} // namespace tolvan

@@ -1,0 +1,118 @@
+// Copy, paste, clear, undo and redo of whole rows in the channel grid.
+#include "editing_fixture.h"
+
+#include <QClipboard>
+#include <QMenu>
+
+using namespace tolvan;
+
+namespace {
+
+const std::string kRow1 = "145.50000\t145.50000\t88.5\tOFF\tWide\tYes\tHigh\tDTMF\tON\tClose\tA1\t>>\n";
+const std::string kRow2 = "146.00000\t146.00000\tOFF\tOFF\tWide\tYes\tHigh\tDTMF\tON\tClose\t\t>>\n";
+
+class RowCommandsTest : public EditingTest {
+protected:
+    void typeTwoChannels()
+    {
+        select(1, 1);
+        enter("145.5");
+        key(Qt::Key_Return);
+        enter("88.5");
+        select(1, 11);
+        enter("1a");  // a name must start with a digit when typed on the grid...
+        select(1, 11);
+        key(Qt::Key_F2);  // ...or be typed over the open editor's selected text
+        enter("a1");
+        select(2, 1);
+        enter("146");
+        key(Qt::Key_Escape);
+    }
+};
+
+} // namespace
+
+TEST_F(RowCommandsTest, CopyPasteClearUndoAndRedoWithTheKeys)
+{
+    open();
+    typeTwoChannels();
+    select(1, 3);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), kRow1 + kRow2);
+
+    window->document().setModified(false);
+    select(10, 5);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(row(10), row(1));
+    EXPECT_EQ(row(11), row(2));
+    EXPECT_TRUE(window->document().isModified());
+
+    select(10, 1);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(row(10), std::vector<std::string>(12, ""));
+    EXPECT_EQ(row(11), std::vector<std::string>(12, ""));
+    EXPECT_EQ(cell(10, 0), "10");
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(11), row(2));
+    key(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(row(11)[0], "");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);  // the paste
+    EXPECT_EQ(row(10)[0], "");
+    key(Qt::Key_Z, Qt::ControlModifier);  // the last typed commit: channel 2's receive frequency
+    EXPECT_EQ(row(2), std::vector<std::string>(12, ""));
+    EXPECT_EQ(row(1)[10], "A1");
+
+    // After a save, an undo is a change again.
+    save();
+    EXPECT_FALSE(window->document().isModified());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(1)[10], "1A");
+    EXPECT_TRUE(window->document().isModified());
+}
+
+TEST_F(RowCommandsTest, RowsTravelBetweenTwoProgramsThroughTheClipboard)
+{
+    open();
+    typeTwoChannels();
+    select(1, 1);
+    key(Qt::Key_C, Qt::ControlModifier);
+
+    auto other = start("cps-twotone", nullptr, true);  // the same radio, a Chinese window
+    ASSERT_TRUE(other);
+    CTolView& target = other->frame().view();
+    target.grid()->setCurrentCell(127, 1);
+    target.editing().pasteRows();
+    const std::vector<std::string> want = {"145.50000", "145.50000", "88.5", "OFF", "宽", "是",
+                                           "高",        "DTMF",      "开",   "关闭", "A1", ">>"};
+    for (int col = 1; col < 13; ++col)
+        EXPECT_EQ(target.grid()->textMatrix(128, col).toStdString(), want[static_cast<std::size_t>(col - 1)]) << col;
+    MemoryImage stored = other->document().image();
+    target.gridToImage(stored);
+    MemoryImage mine = window->document().image();
+    view().gridToImage(mine);
+    for (std::size_t i = 0; i < 16; ++i)
+        EXPECT_EQ(stored.at(edition().recordOffset(128) + i), mine.at(edition().recordOffset(1) + i)) << i;
+    EXPECT_TRUE(other->document().isModified());
+}
+
+TEST_F(RowCommandsTest, TheContextMenuOffersTheRowCommands)
+{
+    open();
+    QApplication::clipboard()->clear();
+    auto menu = editing().rowMenu();
+    QStringList items;
+    for (QAction* a : menu->actions())
+        items << (a->isSeparator() ? QString("-")
+                                   : a->text() + " " + a->shortcut().toString() + (a->isEnabled() ? "" : " (off)"));
+    EXPECT_EQ(items, (QStringList{"Copy Rows Ctrl+C", "Paste Rows Ctrl+V (off)", "Clear Rows Del", "-",
+                                  "Undo Ctrl+Z (off)", "Redo Ctrl+Shift+Z (off)"}));
+    typeTwoChannels();
+    select(2, 4);
+    editing().rowMenu()->actions().at(2)->trigger();  // Clear Rows
+    EXPECT_EQ(row(2)[0], "");
+    EXPECT_TRUE(editing().rowMenu()->actions().at(4)->isEnabled());
+}
