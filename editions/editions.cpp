@@ -74,11 +74,9 @@ std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, 
 const FamilyASettingsBytes kReportSettingsAt810 = {.pf1 = 0x810, .pf2 = 0x811, .flags = 0x812, .squelch = 0x813,
                                                    .totalTxTime = 0x814, .voxGain = 0x815, .voxDelay = 0x816,
                                                    .beginCode = 0x7B0, .endCode = 0x7C0};
-const FormListReadings kFormListsAt80A = familyAFormLists(0x80B, 0x80A, 0x819, 0);
 const FamilyASettingsBytes kReportSettingsAt7D0 = {.pf1 = 0x7D0, .pf2 = 0x7D1, .flags = 0x7D2, .squelch = 0x7D3,
                                                    .totalTxTime = 0x7D4, .voxGain = 0x7D5, .voxDelay = 0x7D6,
                                                    .beginCode = 0x7B0, .endCode = 0x7C0};
-const FormListReadings kFormListsAt7DA = familyAFormLists(0x7DB, 0x7DA, 0x7D7, 9);
 
 // The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
 // model designation "TL10".
@@ -130,6 +128,18 @@ FormList smallRadioField(int bands, std::vector<std::string> items, std::vector<
 const std::vector<std::string> kSixteenFieldItems = {"150-174MHz", "136-150MHz", "136-174MHz", "340-360MHz",
                                                      "350-370MHz", "370-390MHz", "406-430MHz", "430-450MHz",
                                                      "450-470MHz", "400-470MHz", "470-490MHz", "490-512MHz"};
+
+// The radios' model designations at 0x3D3 (55 + index): one for the
+// key-assignment radio, eleven for the 16-channel series.
+FormList smallRadioType(std::vector<std::string> items)
+{
+    return {.label = "Type", .englishItems = std::move(items), .offset = 0x3D3, .base = 55, .readableCount = 11,
+            .belowBase = -1, .aboveRange = 0, .initialIndex = 0};
+}
+
+const std::vector<std::string> kKeyAssignmentTypes = {"TL - 700"};
+const std::vector<std::string> kSixteenTypes = {"TL - 160", "TL - 161", "TL - 162", "TL - 163", "TL - 165", "TL - 166",
+                                                "TL - 168", "TL - 169", "TL - 260", "TL - 266", "TL - 268"};
 
 // Scanning on the 16th channel: bit 2 of 0x3C0, set = "OFF".
 const FormList kSixteenScan{.label = "Scan Function(16th)", .englishItems = {"OFF", "ON"},
@@ -184,7 +194,7 @@ Edition twoTone()
     e.chinese = twoToneChineseTexts();
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
-    e.report = familyAReportPlan(kReportSettingsAt810, kFormListsAt80A, 5);
+    e.report = familyAReportPlan(kReportSettingsAt810, 5);
     return e;
 }
 
@@ -218,7 +228,7 @@ Edition ccir()
     e.chinese.signalling = e.english.signalling;
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
-    e.report = familyAReportPlan(kReportSettingsAt810, kFormListsAt80A, 5);
+    e.report = familyAReportPlan(kReportSettingsAt810, 5);
     return e;
 }
 
@@ -259,7 +269,7 @@ Edition fleet()
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
     e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
-    e.report = familyAReportPlan(kReportSettingsAt7D0, kFormListsAt7DA, 4);
+    e.report = familyAReportPlan(kReportSettingsAt7D0, 4);
     return e;
 }
 
@@ -339,7 +349,7 @@ Edition keys()
     // The Chinese build writes the first band without its leading blanks.
     std::vector<std::string> chineseBands = kFieldItems;
     chineseBands.front() = "67 - 72MHz";
-    e.formLists = {smallRadioField(10, kFieldItems, chineseBands)};
+    e.formLists = {smallRadioType(kKeyAssignmentTypes), smallRadioField(10, kFieldItems, chineseBands)};
     e.englishWindow = {"Tolvan Radio Programming Software", "Tolvan Communication Software-4.0"};
     e.chineseWindow = e.englishWindow;
     e.report = keyAssignmentReportPlan();
@@ -371,7 +381,6 @@ Edition keysChinese()
     t.entry.offStepOnEnter = t.entry.offStepOnLeave;
     e.english = {};
     e.chinese = t;
-    e.report.formLists.field.items.front() = "67 - 72MHz";  // this build's own spelling
     return e;
 }
 
@@ -395,7 +404,7 @@ Edition sixteen()
         {0x3D2, {0xF5, 0x37}},
     };
     e.english.headers = {"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", "Busy"};
-    e.formLists = {smallRadioField(12, kSixteenFieldItems), kSixteenScan};
+    e.formLists = {smallRadioType(kSixteenTypes), smallRadioField(12, kSixteenFieldItems), kSixteenScan};
     e.englishWindow = {"Tolvan Serials Radio Programing Software", "Tolvan Communication Software-1.5"};
     e.chineseWindow = {"TL系列专业手持对讲机写频软件", "Tolvan Communication Software-1.5"};
     e.report = sixteenChannelReportPlan();

@@ -76,27 +76,6 @@ struct ReportChannelLayout {
     std::vector<int> columnX;  // in u, one per printed table column from column 0
 };
 
-// How a form list shows its byte: index = byte - base when that is below
-// `accepted`; a byte below `base` leaves the list without a selection where
-// `noneBelowBase`, any other byte selects `fallback`. An index past the items
-// shows nothing.
-struct FormListReading {
-    std::size_t offset = 0;
-    int base = 0;
-    int accepted = 0;
-    int fallback = 0;
-    bool noneBelowBase = false;
-    std::vector<std::string> items;
-};
-
-// The form lists the report prints, so that a batch export can show their texts
-// without the program window.
-struct FormListReadings {
-    FormListReading type;
-    FormListReading field;
-    FormListReading txPowerRank;
-};
-
 struct ReportPlan {
     std::vector<ReportPagePlan> pages;  // empty: the edition prints nothing yet
     ReportText settingsHeading;
@@ -104,7 +83,6 @@ struct ReportPlan {
     ReportText channelHeading;
     ReportChannelLayout englishChannels;
     ReportChannelLayout chineseChannels;
-    FormListReadings formLists;
 
     const ReportChannelLayout& channels(Language language) const;
 };
@@ -124,10 +102,7 @@ struct FamilyASettingsBytes {
 
 // The family-A report: the first `pageCount` of its five pages (channels 1-22,
 // 23-54, 55-86, 87-118, 119-128), the settings block read from `bytes`.
-ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount);
-// The family-A form lists "Type", "Field" and "Tx Power Rank" at their bytes; a
-// rank byte of 10 or more selects `rankFallback`.
-FormListReadings familyAFormLists(std::size_t type, std::size_t field, std::size_t txPowerRank, int rankFallback);
+ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, int pageCount);
 // The one-page reports of the two 16-channel families.
 ReportPlan keyAssignmentReportPlan();
 ReportPlan sixteenChannelReportPlan();

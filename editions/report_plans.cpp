@@ -106,16 +106,6 @@ const ReportChannelLayout kFamilyAChineseChannels = {
     .columnX = {1, 5, 14, 25, 33, 40, 46, 54, 62, 70, 78},
 };
 
-// Built on first use: the edition table's own constants use it while they are
-// initialised.
-const std::vector<std::string>& familyABands()
-{
-    static const std::vector<std::string> bands = {"  67 - 72MHz", "136 - 174MHz", "240 - 260MHz", "350 - 390MHz",
-                                                   "400 - 430MHz", "430 - 450MHz", "450 - 470MHz", "470 - 490MHz",
-                                                   "400 - 470MHz", "460 - 520MHz"};
-    return bands;
-}
-
 // ---- The two 16-channel families: one page, settings from 0x3C0 ----
 
 constexpr std::size_t kFlags = 0x3C0;
@@ -127,24 +117,6 @@ constexpr std::size_t kSideButton3 = 0x3C6;
 constexpr std::size_t kVoxGain = 0x3C7;
 constexpr std::size_t kSixteenSideButton = 0x3C2;
 constexpr std::size_t kChannel1Flags = 0x01C;  // carries the one band width of the form
-
-const std::vector<std::string> kSixteenBands = {"150-174MHz", "136-150MHz", "136-174MHz", "340-360MHz",
-                                                "350-370MHz", "370-390MHz", "406-430MHz", "430-450MHz",
-                                                "450-470MHz", "400-470MHz", "470-490MHz", "490-512MHz"};
-
-// The radios' model designations, one for the key-assignment radio and eleven
-// for the 16-channel series.
-const std::vector<std::string> kKeyAssignmentTypes = {"TL - 700"};
-const std::vector<std::string> kSixteenTypes = {"TL - 160", "TL - 161", "TL - 162", "TL - 163", "TL - 165", "TL - 166",
-                                                "TL - 168", "TL - 169", "TL - 260", "TL - 266", "TL - 268"};
-
-FormListReadings smallRadioFormLists(std::vector<std::string> types, std::vector<std::string> bands)
-{
-    const int bandCount = static_cast<int>(bands.size());
-    return {.type = {.offset = 0x3D3, .base = 55, .accepted = 11, .noneBelowBase = true, .items = std::move(types)},
-            .field = {.offset = 0x3D2, .base = 238, .accepted = bandCount, .items = std::move(bands)},
-            .txPowerRank = {}};
-}
 
 // "30s" ... "300s" for 1-10, `off` otherwise.
 ReportItem timeOut(int x, ReportText label, const char* off)
@@ -191,15 +163,6 @@ ReportChannelLayout channelLayout(std::vector<ReportHeaderPiece> header, std::ve
 
 } // namespace
 
-FormListReadings familyAFormLists(std::size_t type, std::size_t field, std::size_t txPowerRank, int rankFallback)
-{
-    return {.type = {.offset = type, .base = 0x38, .accepted = 3, .noneBelowBase = true,
-                     .items = {"TL - 512", "TL - 516", "TL - 590"}},
-            .field = {.offset = field, .base = 0xEE, .accepted = 10, .items = familyABands()},
-            .txPowerRank = {.offset = txPowerRank, .accepted = 10, .fallback = rankFallback,
-                            .items = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}}};
-}
-
 ReportPlan keyAssignmentReportPlan()
 {
     ReportPlan plan;
@@ -235,7 +198,6 @@ ReportPlan keyAssignmentReportPlan()
                                           {3, ""}, {-1, "   "}, {4, ""}, {-1, "   "}, {5, ""}, {-1, "   "}, {6, ""},
                                           {-1, "   "}, {7, ""}, {-1, "     "}, {8, ""}},
                                          {1, 5, 15, 25, 33, 40, 48, 56, 62});
-    plan.formLists = smallRadioFormLists(kKeyAssignmentTypes, familyABands());
     return plan;
 }
 
@@ -274,11 +236,10 @@ ReportPlan sixteenChannelReportPlan()
     plan.chineseChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "接收频率"}, {-1, "     "}, {-1, "发射频率"}, {-1, "     "},
                                           {3, ""}, {-1, "   "}, {4, ""}, {-1, "   "}, {5, ""}},
                                          {1, 5, 15, 25, 33, 41});
-    plan.formLists = smallRadioFormLists(kSixteenTypes, kSixteenBands);
     return plan;
 }
 
-ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, FormListReadings formLists, int pageCount)
+ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, int pageCount)
 {
     ReportPlan plan;
     const auto count = static_cast<std::size_t>(std::clamp(pageCount, 0, static_cast<int>(kFamilyAPages.size())));
@@ -288,7 +249,6 @@ ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, FormListReadings
     plan.channelHeading = {"Channel Setting:", "频道设置:"};
     plan.englishChannels = kFamilyAEnglishChannels;
     plan.chineseChannels = kFamilyAChineseChannels;
-    plan.formLists = std::move(formLists);
     return plan;
 }
 

@@ -1,27 +1,35 @@
 #include "report/form_list_texts.h"
 
-namespace tolvan {
-namespace {
+#include "editor/form_settings.h"
 
-std::string listText(const FormListReading& list, const MemoryImage& image)
+namespace tolvan {
+
+FormListTexts formListTexts(const FormSettings& form, Language language)
 {
-    if (list.items.empty())
-        return {};
-    const int value = image.at(list.offset);
-    int index = value - list.base;
-    if (index < 0 && list.noneBelowBase)
-        return {};
-    if (index < 0 || index >= list.accepted)
-        index = list.fallback;
-    return index < static_cast<int>(list.items.size()) ? list.items[static_cast<std::size_t>(index)] : std::string();
+    FormListTexts texts;
+    const Language shown = form.edition().uiLanguage(language);
+    for (int i = 0; i < form.count(); ++i) {
+        const auto& items = form.list(i).items(shown);
+        const int index = form.selection(i);
+        const std::string text = index >= 0 && index < static_cast<int>(items.size())
+                                     ? items[static_cast<std::size_t>(index)]
+                                     : std::string();
+        const std::string& label = form.list(i).label;
+        if (label == "Type")
+            texts.type = text;
+        else if (label == "Field")
+            texts.field = text;
+        else if (label == "Tx Power Rank")
+            texts.txPowerRank = text;
+    }
+    return texts;
 }
 
-} // namespace
-
-FormListTexts formListTextsFromImage(const Edition& edition, const MemoryImage& image)
+FormListTexts formListTextsFromImage(const Edition& edition, Language language, const MemoryImage& image)
 {
-    const FormListReadings& lists = edition.report.formLists;
-    return {listText(lists.type, image), listText(lists.field, image), listText(lists.txPowerRank, image)};
+    FormSettings form(edition);
+    form.loadFromImage(image);
+    return formListTexts(form, language);
 }
 
 } // namespace tolvan

@@ -7,6 +7,8 @@
 
 namespace tolvan {
 
+class FormSettings;
+
 // The texts of the form lists that the settings report prints, as the form shows them.
 struct FormListTexts {
     std::string type;
@@ -14,9 +16,12 @@ struct FormListTexts {
     std::string txPowerRank;
 };
 
-// The lists' texts read straight from the image by the form's own reading rules:
-// for a report made without the program window (batch export). The window passes
-// what its lists show instead, which may hold a choice not yet stored.
-FormListTexts formListTextsFromImage(const Edition& edition, const MemoryImage& image);
+// What the form's "Type", "Field" and "Tx Power Rank" lists show for its
+// selections (empty for a list the edition lacks or one without a selection).
+FormListTexts formListTexts(const FormSettings& form, Language language);
+
+// The same for an image read by the form's own rules: a report made without the
+// program window (batch export).
+FormListTexts formListTextsFromImage(const Edition& edition, Language language, const MemoryImage& image);
 
 } // namespace tolvan

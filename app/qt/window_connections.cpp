@@ -6,6 +6,7 @@
 #include "dialogs/qt/two_tone_dlg.h"
 #include "editor/qt/tol_view.h"
 #include "link/port_names.h"
+#include "report/form_list_texts.h"
 #include "report/qt/report_print.h"
 
 #include <QComboBox>
@@ -13,21 +14,10 @@
 namespace tolvan {
 namespace {
 
-// What the form's lists show, for the report (a choice not yet stored included).
-FormListTexts formTexts(CTolView& view)
+// What the form's lists show, for the report and Test Mode.
+FormListTexts formTexts(const CTolView& view)
 {
-    FormListTexts texts;
-    for (int i = 0; i < view.form().count(); ++i) {
-        const std::string& label = view.form().list(i).label;
-        const std::string shown = view.formList(i)->currentText().toStdString();
-        if (label == "Type")
-            texts.type = shown;
-        else if (label == "Field")
-            texts.field = shown;
-        else if (label == "Tx Power Rank")
-            texts.txPowerRank = shown;
-    }
-    return texts;
+    return formListTexts(view.form(), view.language());
 }
 
 // The report shows the table as it is now; the image gets the cells first.

@@ -49,7 +49,7 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
     const MemoryImage& image = *loaded.image;
     ChannelTable table(edition, language);
     table.loadFromImage(image);
-    const ReportInput input(edition, language, table, formListTextsFromImage(edition, image), image);
+    const ReportInput input(edition, language, table, formListTextsFromImage(edition, language, image), image);
 
     QString error;
     if (!writeReportPdf(QString::fromStdString(args[1]), input, &error, false)) {

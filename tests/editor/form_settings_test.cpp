@@ -41,10 +41,12 @@ TEST(FormSettings, BytesTheListsCannotShowSelectTheFallback)
         {"cps-twotone", kManual, 0x80, 0}, {"cps-twotone", kManual, 0x7F, 1}, {"cps-fleet", kPower, 3, 3},
         {"cps-fleet", kPower, 9, 9},       {"cps-fleet", kPower, 10, 9},      {"cps-fleet", kPower, 0xFF, 9},
         {"cps-fleet", kField, 0xF9, 0},    {"cps-fleet", kType, 0x39, 1},     {"cps-cn10", kManual, 0x7F, 1},
-        // The small radios: the band list first, then (16 channels) the 16th channel's scan bit.
-        {"cps-keys", 0, 0xF7, 9},          {"cps-keys", 0, 0xF8, 0},          {"cps-keys", 0, 0xED, 0},
-        {"cps16", 0, 0xF9, 11},            {"cps16", 0, 0xFA, 0},             {"cps16", 1, 0x04, 0},
-        {"cps16-cn", 1, 0xFB, 1},
+        // The small radios: the model list, the band list, then (16 channels) the
+        // 16th channel's scan bit.
+        {"cps-keys", 1, 0xF7, 9},          {"cps-keys", 1, 0xF8, 0},          {"cps-keys", 1, 0xED, 0},
+        {"cps16", 1, 0xF9, 11},            {"cps16", 1, 0xFA, 0},             {"cps16", 2, 0x04, 0},
+        {"cps16-cn", 2, 0xFB, 1},          {"cps16", 0, 0x37, 0},             {"cps16", 0, 0x41, 10},
+        {"cps16", 0, 0x42, 0},             {"cps16", 0, 0x36, -1},            {"cps-keys", 0, 0x37, 0},
     };
     for (const Case& c : cases) {
         const Edition& e = edition(c.id);

@@ -46,7 +46,7 @@ TEST_P(ReportPdf, WritesOnePdfPagePerReportPage)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QString error;
-    ASSERT_TRUE(writeReportPdf(path, ReportInput(edition, c.language, table, formListTextsFromImage(edition, image), image),
+    ASSERT_TRUE(writeReportPdf(path, ReportInput(edition, c.language, table, formListTextsFromImage(edition, c.language, image), image),
                                &error, false))
         << error.toStdString();
     EXPECT_EQ(pdfPageCount(path), c.pages);

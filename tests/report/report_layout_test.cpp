@@ -31,7 +31,7 @@ struct Report {
 
     ReportInput input() const
     {
-        return ReportInput(edition, language, table, formListTextsFromImage(edition, image), image);
+        return ReportInput(edition, language, table, formListTextsFromImage(edition, language, image), image);
     }
     std::vector<ReportPage> pages() const { return layoutReport(input(), kDevice, fakeLineHeight); }
     ReportPage page(int n) const { return layoutReportPage(input(), kDevice, fakeLineHeight, n); }
@@ -333,18 +333,18 @@ TEST(ReportSettings, FormListTextsFromTheImage)
 {
     const Edition& edition = *findEdition("cps-twotone");
     MemoryImage image = newDocumentImage(edition);
-    EXPECT_EQ(formListTextsFromImage(edition, image).type, "TL - 512");
+    EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).type, "TL - 512");
     image.set(0x80B, 0x37);  // below the list: no selection
     image.set(0x80A, 0x00);
     image.set(0x819, 12);
-    const FormListTexts texts = formListTextsFromImage(edition, image);
+    const FormListTexts texts = formListTextsFromImage(edition, Language::English, image);
     EXPECT_EQ(texts.type, "");
     EXPECT_EQ(texts.field, "  67 - 72MHz");
     EXPECT_EQ(texts.txPowerRank, "0");
     image.set(0x80B, 0x3B);
     image.set(0x80A, 0xF7);
-    EXPECT_EQ(formListTextsFromImage(edition, image).type, "TL - 512");
-    EXPECT_EQ(formListTextsFromImage(edition, image).field, "460 - 520MHz");
+    EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).type, "TL - 512");
+    EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).field, "460 - 520MHz");
 }
 
 TEST(ReportChannels, TypedButUnsavedCellsPrint)
