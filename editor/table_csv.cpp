@@ -1,8 +1,8 @@
 #include "editor/table_csv.h"
 
-#include "app/exit_status.h"
-#include "app/program_main.h"
-#include "app/startup_language.h"
+#include "program/exit_status.h"
+#include "program/program_main.h"
+#include "program/startup_language.h"
 #include "codeplug/sin_file.h"
 
 #include <fstream>

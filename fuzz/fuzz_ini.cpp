@@ -1,7 +1,7 @@
 // Any bytes as an ini file: loading and looking up must never crash.
 
-#include "app/ini_file.h"
-#include "app/language.h"
+#include "program/ini_file.h"
+#include "program/language.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "link/batch_host.h"
 
-#include "app/exit_status.h"
+#include "program/exit_status.h"
 
 #include <chrono>
 #include <thread>

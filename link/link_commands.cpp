@@ -1,9 +1,9 @@
 #include "link/link_commands.h"
 
-#include "app/exit_status.h"
-#include "app/ini_file.h"
-#include "app/language.h"
-#include "app/program_main.h"
+#include "program/exit_status.h"
+#include "program/ini_file.h"
+#include "program/language.h"
+#include "program/program_main.h"
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
@@ -126,7 +126,8 @@ int listPortsCommand(const Edition&, const std::vector<std::string>& args)
         std::cout << name << "  " << resolvePortName(name, &programIniFile()) << '\n';
     for (const std::string& device : listSerialAdapters())
         std::cout << device << '\n';
-    std::cout << kVirtualPortName << "  the built-in virtual radio\n";
+    for (const NamedPort& named : namedPorts())
+        std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;
 }
 

@@ -50,7 +50,7 @@ struct PortOpenResult {
     std::string detail;          // the system's reason, for the message's detail text
 };
 
-// Opens ports by name ("COM1".."COM4", a device path, "virtual").
+// Opens ports by name ("COM1".."COM4", a device path, a named port such as "virtual").
 class PortOpener {
 public:
     virtual ~PortOpener() = default;

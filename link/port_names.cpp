@@ -1,10 +1,9 @@
 #include "link/port_names.h"
 
-#include "app/ini_file.h"
-#include "app/language.h"
+#include "program/ini_file.h"
+#include "program/language.h"
 #include "codeplug/text_util.h"
 #include "link/serial_port.h"
-#include "sim/pty_radio.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -13,6 +12,28 @@
 namespace tolvan {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<NamedPort>& namedPortList()
+{
+    static std::vector<NamedPort> list;
+    return list;
+}
+
+} // namespace
+
+void registerNamedPort(NamedPort port)
+{
+    auto& list = namedPortList();
+    std::erase_if(list, [&](const NamedPort& p) { return p.name == port.name; });
+    list.push_back(std::move(port));
+}
+
+const std::vector<NamedPort>& namedPorts()
+{
+    return namedPortList();
+}
 
 const std::vector<std::string>& comPortNames()
 {
@@ -69,10 +90,12 @@ const CIniFile& programIniFile()
 
 PortOpenResult SystemPortOpener::open(const std::string& name, const TimeoutProfile& profile)
 {
-    if (name == kVirtualPortName) {
-        const std::string device = sharedVirtualRadioDevice(edition_);
+    for (const NamedPort& named : namedPorts()) {
+        if (named.name != name)
+            continue;
+        const std::string device = named.device(edition_);
         if (device.empty())
-            return {nullptr, "The virtual radio could not be started: no pseudo-terminal."};
+            return {nullptr, named.failure};
         return SerialPort::open(device, profile);
     }
     return SerialPort::open(resolvePortName(name, ini_), profile);

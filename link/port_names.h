@@ -3,6 +3,7 @@
 #include "editions/edition.h"
 #include "link/port.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,17 @@ namespace tolvan {
 
 class CIniFile;
 
-// The name of the built-in virtual radio's port.
-inline constexpr const char* kVirtualPortName = "virtual";
+// A port that start-up adds by name (the built-in virtual radio): opening it
+// asks `device` for the device to open; an empty path fails with `failure`.
+struct NamedPort {
+    std::string name;         // "virtual"
+    std::string description;  // shown by --list-ports
+    std::function<std::string(const Edition&)> device;
+    std::string failure;
+};
+
+void registerNamedPort(NamedPort port);
+const std::vector<NamedPort>& namedPorts();
 
 // "COM1".."COM4" map to the device the ini section "PORTS" names for them
 // ("COM1=/dev/ttyUSB0"), else to /dev/ttyS0../dev/ttyS3; every other name is a
@@ -28,7 +38,7 @@ std::vector<std::string> listSerialAdapters();
 // if it exists; it is never created here.
 const CIniFile& programIniFile();
 
-// Opens the names a user may give: the COM names, device paths and "virtual".
+// Opens the names a user may give: the COM names, device paths and named ports.
 class SystemPortOpener : public PortOpener {
 public:
     SystemPortOpener(const Edition& edition, const CIniFile* ini) : edition_(edition), ini_(ini) {}

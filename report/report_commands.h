@@ -3,7 +3,7 @@
 namespace tolvan {
 
 // Adds the report's batch commands (`--print-pdf IN.sin OUT.pdf`) to the command
-// line. The Qt layer's installQtLayer() calls it.
+// line. The program's composeProgram() calls it.
 void registerReportCommands();
 
 } // namespace tolvan

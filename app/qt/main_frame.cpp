@@ -3,7 +3,7 @@
 #include "app/qt/help_window.h"
 #include "app/qt/tool_icons.h"
 #include "app/qt/user_dialogs.h"
-#include "app/read_backup.h"
+#include "program/read_backup.h"
 #include "editor/qt/tol_view.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/startup_language.h"
-#include "app/tol_doc.h"
+#include "program/startup_language.h"
+#include "program/tol_doc.h"
 
 #include <QMainWindow>
 

@@ -1,8 +1,8 @@
 #include "app/qt/program_window.h"
 
-#include "app/exit_status.h"
-#include "app/program_main.h"
-#include "app/window_args.h"
+#include "program/exit_status.h"
+#include "program/program_main.h"
+#include "program/window_args.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/window_connections.h"
 #include "app/qt/user_dialogs.h"

@@ -1,6 +1,6 @@
 #include "editor/qt/tol_view.h"
 
-#include "app/read_backup.h"
+#include "program/read_backup.h"
 #include "editor/column_widths.h"
 #include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"

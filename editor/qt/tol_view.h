@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tol_doc.h"
+#include "program/tol_doc.h"
 #include "editor/cell_editing.h"
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"

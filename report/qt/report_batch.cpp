@@ -1,7 +1,7 @@
 #include "report/report_commands.h"
 
-#include "app/exit_status.h"
-#include "app/program_main.h"
+#include "program/exit_status.h"
+#include "program/program_main.h"
 #include "codeplug/sin_file.h"
 #include "editor/channel_table.h"
 #include "report/form_list_texts.h"

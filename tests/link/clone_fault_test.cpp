@@ -1,7 +1,7 @@
 // Every way a connection can end, with the message, the outcome, and what is
 // kept: a broken read hands back nothing, a broken write says where it stopped.
 
-#include "app/exit_status.h"
+#include "program/exit_status.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
 #include "recording_host.h"

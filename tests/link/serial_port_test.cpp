@@ -2,7 +2,7 @@
 // exclusive open, purge, hang-up. Times are only checked from below, so a
 // busy machine cannot make these fail.
 
-#include "app/ini_file.h"
+#include "program/ini_file.h"
 #include "link/port_names.h"
 #include "link/serial_port.h"
 

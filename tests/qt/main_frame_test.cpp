@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "app/qt/help_window.h"
-#include "app/read_backup.h"
+#include "program/read_backup.h"
 #include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
 

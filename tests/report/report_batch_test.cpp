@@ -1,7 +1,7 @@
 // The batch export runs the real program: no display, a PDF with one page per
 // report page, and the exit status of each failure.
 
-#include "app/exit_status.h"
+#include "program/exit_status.h"
 #include "codeplug/sin_file.h"
 #include "editions/edition.h"
 

@@ -1,0 +1,26 @@
+#include "app/qt/compose_program.h"
+
+#include "app/qt/program_window.h"
+#include "editor/table_csv.h"
+#include "link/link_commands.h"
+#include "link/port_names.h"
+#include "report/report_commands.h"
+#include "sim/pty_radio.h"
+
+namespace tolvan {
+
+void composeProgram()
+{
+    static const bool composed = [] {
+        registerReportCommands();
+        registerTableExport();
+        registerLinkCommands();
+        registerNamedPort({"virtual", "the built-in virtual radio", sharedVirtualRadioDevice,
+                           "The virtual radio could not be started: no pseudo-terminal."});
+        installProgramWindow();
+        return true;
+    }();
+    (void)composed;
+}
+
+} // namespace tolvan

@@ -1,0 +1,122 @@
+#include "program/ini_file.h"
+
+#include "codeplug/text_util.h"
+
+#include <fstream>
+
+namespace tolvan {
+
+CIniFile::CIniFile(int growthStep) : growthStep_(growthStep > 0 ? growthStep : 1)
+{
+    clear();
+}
+
+void CIniFile::clear()
+{
+    keys_.assign(static_cast<std::size_t>(growthStep_), {});
+    values_.assign(static_cast<std::size_t>(growthStep_), {});
+    names_.assign(static_cast<std::size_t>(growthStep_), {});
+    current_ = 0;
+    path_.clear();
+}
+
+void CIniFile::openSection(std::string name)
+{
+    ++current_;
+    if (current_ >= static_cast<int>(names_.size())) {
+        const std::size_t grown = names_.size() + static_cast<std::size_t>(growthStep_);
+        keys_.resize(grown);
+        values_.resize(grown);
+        names_.resize(grown);
+    }
+    names_[static_cast<std::size_t>(current_)] = std::move(name);
+}
+
+bool CIniFile::load(const std::filesystem::path& path, bool compareWithoutCase, bool createIfMissing)
+{
+    clear();
+    compareWithoutCase_ = compareWithoutCase;
+
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        if (!createIfMissing)
+            return false;
+        std::ofstream create(path);
+        if (!create)
+            return false;
+    }
+    std::ifstream in(path);
+    if (!in)
+        return false;
+    path_ = path;
+
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::string text = trim(line);
+        if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+            openSection(text.substr(1, text.size() - 2));
+            continue;
+        }
+        std::string key;
+        std::string value;
+        const std::size_t eq = text.find('=');
+        if (eq == std::string::npos) {
+            key = text;
+        } else {
+            key = trim(text.substr(0, eq));
+            value = trim(text.substr(eq + 1));
+        }
+        if (key.empty())
+            continue;
+        const char first = key.front();
+        if (first == ';' || first == '/' || first == '\\' || first == '*')
+            continue;
+        keys_[static_cast<std::size_t>(current_)].push_back(std::move(key));
+        values_[static_cast<std::size_t>(current_)].push_back(std::move(value));
+    }
+    return !in.bad();
+}
+
+bool CIniFile::namesEqual(std::string_view a, std::string_view b) const
+{
+    return compareWithoutCase_ ? equalsIgnoringCase(a, b) : a == b;
+}
+
+std::string CIniFile::getValue(std::string_view section, std::string_view key, std::string_view defaultValue) const
+{
+    int slot = -1;
+    for (int i = 0; i <= current_; ++i) {
+        if (namesEqual(names_[static_cast<std::size_t>(i)], section)) {
+            slot = i;
+            break;
+        }
+    }
+    if (slot < 0)
+        return std::string(defaultValue);
+
+    const auto& keys = keys_[static_cast<std::size_t>(slot)];
+    for (std::size_t i = keys.size(); i-- > 0;) {
+        if (!namesEqual(keys[i], key))
+            continue;
+        std::string value = values_[static_cast<std::size_t>(slot)][i];
+        for (std::string_view marker : {std::string_view("//"), std::string_view("\t;"), std::string_view("/*")}) {
+            const std::size_t at = value.find(marker);
+            if (at != std::string::npos)
+                value.erase(at);
+        }
+        return value;
+    }
+    return trim(defaultValue);
+}
+
+std::filesystem::path programDirectory(std::string_view programPath)
+{
+    const std::size_t slash = programPath.find_last_of("/\\");
+    if (slash == std::string_view::npos) {
+        std::error_code ec;
+        return std::filesystem::current_path(ec);
+    }
+    return std::filesystem::path(std::string(programPath.substr(0, slash)));
+}
+
+} // namespace tolvan

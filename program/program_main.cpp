@@ -1,0 +1,119 @@
+#include "program/program_main.h"
+
+#include "program/exit_status.h"
+#include "codeplug/sin_file.h"
+
+#include <iostream>
+
+namespace tolvan {
+namespace {
+
+std::vector<BatchCommand>& commands()
+{
+    static std::vector<BatchCommand> list;
+    return list;
+}
+
+std::string& programPathStore()
+{
+    static std::string path;
+    return path;
+}
+
+WindowMain& windowMain()
+{
+    static WindowMain main;
+    return main;
+}
+
+int newDocument(const Edition& edition, const std::vector<std::string>& args)
+{
+    std::string detail;
+    const std::filesystem::path out = args.at(0);
+    if (saveSin(out, newDocumentImage(edition), &detail) != SinStatus::Ok) {
+        std::cerr << describeSinStatus(SinStatus::CannotWrite, out, edition.imageSize, detail) << '\n';
+        return kExitFileError;
+    }
+    return kExitDone;
+}
+
+void printHelp(const Edition& edition, std::ostream& out)
+{
+    out << "Usage: " << edition.id << " [--port PORT] [FILE.sin]\n"
+        << "       " << edition.id << " --screenshot OUT.png [FILE.sin]\n"
+        << "       " << edition.id << " OPTION ...\n\n"
+        << "Without an option the program window opens (with FILE.sin, if given); --port\n"
+        << "preselects the port (COM1..COM4, a device path, or virtual for the built-in\n"
+        << "virtual radio). --screenshot saves a picture of the window and exits.\n\n"
+        << "Options:\n";
+    for (const BatchCommand& c : commands()) {
+        std::string head = c.option + (c.argument.empty() ? "" : " " + c.argument);
+        if (head.size() < 28)
+            head.resize(28, ' ');
+        out << "  " << head << c.help << '\n';
+    }
+    out << "  --help                      show this help\n\n"
+        << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled.\n";
+}
+
+void registerBuiltins()
+{
+    static const bool once = [] {
+        commands().insert(commands().begin(),
+                          BatchCommand{"--new", "OUT.sin", "save a new document and exit", newDocument});
+        return true;
+    }();
+    (void)once;
+}
+
+} // namespace
+
+void registerBatchCommand(BatchCommand command)
+{
+    commands().push_back(std::move(command));
+}
+
+void setWindowMain(WindowMain main)
+{
+    windowMain() = std::move(main);
+}
+
+const std::string& programPath()
+{
+    return programPathStore();
+}
+
+int runProgram(const Edition& edition, int argc, char** argv)
+{
+    programPathStore() = argc > 0 && argv[0] ? argv[0] : "";
+    registerBuiltins();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        printHelp(edition, std::cout);
+        return kExitDone;
+    }
+    if (!args.empty() && args[0].rfind("--", 0) == 0) {
+        for (const BatchCommand& c : commands()) {
+            if (c.option != args[0])
+                continue;
+            const std::vector<std::string> rest(args.begin() + 1, args.end());
+            if (!c.argument.empty() && rest.empty()) {
+                std::cerr << edition.id << ": " << c.option << " needs " << c.argument << "\n";
+                return kExitUsage;
+            }
+            return c.run(edition, rest);
+        }
+        if (!windowMain()) {
+            std::cerr << edition.id << ": unknown option " << args[0] << "\n\n";
+            printHelp(edition, std::cerr);
+            return kExitUsage;
+        }
+    }
+    if (windowMain())
+        return windowMain()(edition, argc, argv);
+    std::cerr << edition.id << ": the program window is not part of this build; use an option.\n\n";
+    printHelp(edition, std::cerr);
+    return kExitUsage;
+}
+
+} // namespace tolvan

@@ -1,0 +1,63 @@
+#include "program/startup_language.h"
+
+#include "program/ini_file.h"
+#include "program/language.h"
+
+#include <cstdlib>
+
+namespace tolvan {
+
+namespace {
+
+// The directory of the running program. A program started through PATH sees
+// only its name in argv[0]; its ini file still lives beside the executable,
+// not in whatever directory the user happens to be in.
+std::filesystem::path executableDirectory(std::string_view programPath)
+{
+    if (programPath.find_first_of("/\\") != std::string_view::npos)
+        return programDirectory(programPath);
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? programDirectory(programPath) : self.parent_path();
+}
+
+} // namespace
+
+StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese)
+{
+    StartupLanguage out;
+    out.baseName = programBaseName(programPath);
+    out.iniPath = executableDirectory(programPath) / (out.baseName + ".ini");
+    CIniFile ini;
+    out.iniLoaded = ini.load(out.iniPath, true, edition.createsIniFile);
+    switch (edition.languages) {
+    case LanguageChoice::AtStartUp:
+        out.languageName = decideLanguageName(out.baseName, systemIsChinese, ini);
+        break;
+    case LanguageChoice::EnglishOnly:
+        out.languageName = out.baseName + "_EN";
+        break;
+    case LanguageChoice::ChineseOnly:
+        out.languageName = out.baseName + "_CH";
+        break;
+    }
+    out.language = edition.uiLanguage(languageOf(out.languageName, out.baseName));
+    return out;
+}
+
+bool systemLanguageIsChinese()
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return std::string_view(value).rfind("zh", 0) == 0;
+    }
+    return false;
+}
+
+std::string translationFileName(std::string_view languageName)
+{
+    return std::string(languageName) + ".qm";
+}
+
+} // namespace tolvan

@@ -1,0 +1,134 @@
+#include "program/ini_file.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace tolvan;
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniFileTest : public TempDirTest {
+protected:
+    CIniFile loaded(const std::string& text, bool noCase = true)
+    {
+        const fs::path p = dir_ / "t.ini";
+        std::ofstream(p) << text;
+        CIniFile ini;
+        EXPECT_TRUE(ini.load(p, noCase));
+        return ini;
+    }
+
+};
+
+} // namespace
+
+TEST_F(IniFileTest, Lookups)
+{
+    const CIniFile ini = loaded(
+        "top=slot0\n"
+        "   [Main]   \n"
+        "LANGUAGE = cps_EN\n"
+        "Key=first\n"
+        "key=second\n"
+        "comment1 = abc //note\n"
+        "comment2 = abc;note\n"
+        "comment3 = abc\t;note\n"
+        "comment4 = a/*b*/ // c\n"
+        "; skipped = 1\n"
+        "/ skipped = 2\n"
+        "\\ skipped = 3\n"
+        "* skipped = 4\n"
+        "=nokey\n"
+        "lonely\n"
+        "[MAIN]\n"
+        "LANGUAGE = second section\n"
+        "[]\n"
+        "hidden = 1\n");
+    struct Case {
+        const char *section, *key, *def, *value;
+    };
+    const Case cases[] = {
+        {"MAIN", "language", "d", "cps_EN"},  // first of two sections named MAIN
+        {"main", "KEY", "d", "second"},        // the last of equal keys
+        {"Main", "comment1", "d", "abc "},     // the blank before the comment stays
+        {"Main", "comment2", "d", "abc;note"},
+        {"Main", "comment3", "d", "abc"},
+        {"Main", "comment4", "d", "a"},
+        {"Main", "; skipped", "d", "d"},
+        {"Main", "lonely", "d", ""},
+        {"Main", "", " d ", "d"},              // "=nokey" defines nothing
+        {"Main", "missing", "  spaced  ", "spaced"},
+        {"Nowhere", "missing", "  spaced  ", "  spaced  "},
+        {"", "top", "d", "slot0"},
+        {"", "hidden", "d", "d"},              // the "[]" section is shadowed by slot 0
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ini.getValue(c.section, c.key, c.def), c.value) << c.section << "/" << c.key;
+}
+
+TEST_F(IniFileTest, CaseSensitiveWhenAsked)
+{
+    const CIniFile ini = loaded("[Main]\nKey=1\n", false);
+    EXPECT_EQ(ini.getValue("MAIN", "Key", "d"), "d");
+    EXPECT_EQ(ini.getValue("Main", "key", "d"), "d");
+    EXPECT_EQ(ini.getValue("Main", "Key", "d"), "1");
+}
+
+TEST_F(IniFileTest, SlotsGrowByTheStep)
+{
+    std::string text;
+    for (int i = 0; i < 9; ++i)
+        text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    const CIniFile ini = loaded(text);
+    EXPECT_EQ(ini.sectionCount(), 10);
+    EXPECT_EQ(ini.slotCapacity(), 12);
+    EXPECT_EQ(ini.getValue("s8", "K", "d"), "8");
+}
+
+TEST_F(IniFileTest, LongLinesHaveNoLimit)
+{
+    const std::string longValue(100000, 'x');
+    const CIniFile ini = loaded("[MAIN]\nTITLE=" + longValue + "\n");
+    EXPECT_EQ(ini.getValue("MAIN", "TITLE", ""), longValue);
+}
+
+TEST_F(IniFileTest, MissingFileIsCreatedEmptyOrLeftAlone)
+{
+    CIniFile ini;
+    const fs::path created = dir_ / "new.ini";
+    EXPECT_TRUE(ini.load(created, true));
+    EXPECT_TRUE(fs::exists(created));
+    EXPECT_EQ(fs::file_size(created), 0u);
+    EXPECT_EQ(ini.getValue("MAIN", "LANGUAGE", "x"), "x");
+
+    const fs::path notCreated = dir_ / "other.ini";
+    EXPECT_FALSE(ini.load(notCreated, true, false));
+    EXPECT_FALSE(fs::exists(notCreated));
+
+    EXPECT_FALSE(ini.load(dir_ / "no" / "such" / "dir.ini", true));
+    EXPECT_EQ(ini.getValue("MAIN", "LANGUAGE", "x"), "x");
+}
+
+TEST_F(IniFileTest, LoadingAgainForgetsTheFirstFile)
+{
+    CIniFile ini = loaded("[A]\nk=1\n");
+    const fs::path second = dir_ / "second.ini";
+    std::ofstream(second) << "[B]\nk=2\n";
+    ASSERT_TRUE(ini.load(second, true));
+    EXPECT_EQ(ini.getValue("A", "k", "gone"), "gone");
+    EXPECT_EQ(ini.getValue("B", "k", ""), "2");
+    EXPECT_EQ(ini.filePath(), second);
+}
+
+TEST(ProgramDirectory, SplitsOnEitherSlash)
+{
+    EXPECT_EQ(programDirectory("/opt/tolvan/bin/cps-twotone"), fs::path("/opt/tolvan/bin"));
+    EXPECT_EQ(programDirectory("C:\\Tools\\cps.exe"), fs::path("C:\\Tools"));
+    EXPECT_EQ(programDirectory("cps-twotone"), fs::current_path());
+}

@@ -1,0 +1,69 @@
+#include "program/tol_doc.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace tolvan;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DocumentTest : public TempDirTest {
+protected:
+    const Edition& edition_ = *findEdition("cps-twotone");
+};
+
+} // namespace
+
+TEST_F(DocumentTest, AFailedOpenKeepsTheWorkInHand)
+{
+    CTolDoc doc(edition_);
+    ASSERT_EQ(doc.OnSaveDocument(dir_ / "mine.sin"), SinStatus::Ok);
+    doc.image().set(0x100, 0x42);
+    doc.setModified();
+
+    std::ofstream(dir_ / "short.sin", std::ios::binary) << std::string(4095, '\x11');
+    std::ofstream(dir_ / "empty.sin", std::ios::binary);
+    for (const char* name : {"short.sin", "empty.sin", "missing.sin"}) {
+        const SinLoadResult r = doc.OnOpenDocument(dir_ / name);
+        EXPECT_NE(r.status, SinStatus::Ok) << name;
+        EXPECT_EQ(doc.image().at(0x100), 0x42) << name;
+        EXPECT_EQ(doc.path(), dir_ / "mine.sin") << name;
+        EXPECT_TRUE(doc.isModified()) << name;
+    }
+}
+
+TEST_F(DocumentTest, SaveRunsTheTableFirstAndClearsTheChange)
+{
+    CTolDoc doc(edition_);
+    doc.beforeSave = [](MemoryImage& image) { image.set(0xFE0, 0x5A); };
+    doc.setModified();
+    ASSERT_EQ(doc.OnSaveDocument(dir_ / "a.sin"), SinStatus::Ok);
+    EXPECT_FALSE(doc.isModified());
+
+    CTolDoc other(edition_);
+    ASSERT_EQ(other.OnOpenDocument(dir_ / "a.sin").status, SinStatus::Ok);
+    EXPECT_EQ(other.image().at(0xFE0), 0x5A);  // bytes the radio never sees are kept
+    EXPECT_EQ(other.path(), dir_ / "a.sin");
+}
+
+TEST_F(DocumentTest, NewAndReadBehaveAsAUserExpects)
+{
+    CTolDoc doc(edition_);
+    ASSERT_EQ(doc.OnSaveDocument(dir_ / "a.sin"), SinStatus::Ok);
+    MemoryImage fromRadio(edition_.imageSize, 0x00);
+    doc.replaceImage(fromRadio);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.path(), dir_ / "a.sin");
+    EXPECT_THROW(doc.replaceImage(MemoryImage(16)), std::invalid_argument);
+
+    doc.OnNewDocument();
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.path().empty());
+    EXPECT_EQ(doc.image(), newDocumentImage(edition_));
+}
