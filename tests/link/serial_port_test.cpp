@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -187,6 +188,48 @@ TEST(SerialPort, OpenFailuresSayWhy)
         EXPECT_NE(r.detail.find(c.says), std::string::npos) << r.detail;
     }
     EXPECT_NE(describeOpenError("/dev/ttyS0", EACCES).find("group"), std::string::npos);
+}
+
+TEST(SerialPort, LowLatencyIsAskedForAndGivenBackAlone)
+{
+    constexpr int kLow = ASYNC_LOW_LATENCY;
+    constexpr int kOther = ASYNC_SKIP_TEST | ASYNC_SPD_HI;  // flags the driver keeps
+    struct Case {
+        int before;
+        std::optional<int> onOpen;
+        int driverNow, onClose;  // what the driver reports at close, and what goes back
+    } cases[] = {
+        {0, kLow, kLow, 0},
+        {kOther, kOther | kLow, kOther | kLow, kOther},
+        // The driver changed another flag meanwhile: that one stays.
+        {kOther, kOther | kLow, ASYNC_SKIP_TEST | kLow, ASYNC_SKIP_TEST},
+        // On already: nothing asked, and the close must leave it on.
+        {kLow, std::nullopt, kLow, kLow},
+        {kLow | kOther, std::nullopt, kLow | kOther, kLow | kOther},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        EXPECT_EQ(lowLatencyOnOpen(c.before), c.onOpen);
+        // The close restores only what the open changed.
+        const int closing = c.onOpen ? lowLatencyOnClose(c.driverNow) : c.driverNow;
+        EXPECT_EQ(closing, c.onClose);
+    }
+}
+
+TEST(SerialPort, APseudoTerminalOpensWithoutLowLatency)
+{
+    PtyPair pty;
+    PortOpenResult r = SerialPort::open(pty.path, kQuick);
+    ASSERT_TRUE(r.port) << r.detail;
+    EXPECT_EQ(static_cast<SerialPort&>(*r.port).lowLatency(), LowLatency::NotOffered);
+    // The port works as ever.
+    ASSERT_TRUE(r.port->write(std::vector<std::uint8_t>{0x06}));
+    EXPECT_EQ(pty.receive(1), std::vector<std::uint8_t>{0x06});
+    r.port.reset();
+
+    EXPECT_EQ(lowLatencyOf(pty.path), LowLatency::NotOffered);
+    EXPECT_EQ(lowLatencyOf("/dev/null"), LowLatency::NotOffered);
+    EXPECT_EQ(lowLatencyOf("/dev/tolvan-no-such-port"), LowLatency::Unknown);
 }
 
 TEST(PortNames, ComNamesResolveThroughTheIniFile)
