@@ -8,6 +8,7 @@
 #include "link/batch_host.h"
 #include "link/clone_session.h"
 #include "link/port_names.h"
+#include "link/serial_port.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -116,16 +117,37 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
     return exitStatusOf(runBatch(edition, *o, {Direction::Write, std::move(*loaded.image), {}}));
 }
 
+// The driver of a line and whether it delivers with low latency, as
+// --list-ports shows them.
+std::string portFacts(const std::string& device)
+{
+    const std::string driver = serialDriverOf(device);
+    std::string facts = driver.empty() ? "no driver" : driver;
+    switch (lowLatencyOf(device)) {
+    case LowLatency::On:
+        return facts + ", low latency on";
+    case LowLatency::Off:
+        return facts + ", low latency off";
+    case LowLatency::NotOffered:
+        return facts + ", no low latency";
+    case LowLatency::Unknown:
+        break;
+    }
+    return facts + ", low latency unknown";
+}
+
 int listPortsCommand(const Edition&, const std::vector<std::string>& args)
 {
     if (!args.empty()) {
         std::cerr << "--list-ports takes no arguments\n";
         return kExitUsage;
     }
-    for (const std::string& name : comPortNames())
-        std::cout << name << "  " << resolvePortName(name, &programIniFile()) << '\n';
+    for (const std::string& name : comPortNames()) {
+        const std::string device = resolvePortName(name, &programIniFile());
+        std::cout << name << "  " << device << "  (" << portFacts(device) << ")\n";
+    }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << '\n';
+        std::cout << device << "  (" << portFacts(device) << ")\n";
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;

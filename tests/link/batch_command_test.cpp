@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,8 +95,16 @@ TEST(BatchLink, ListsTheComPortsAndTheVirtualRadio)
     std::ifstream in(out);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     fs::remove(out);
-    for (const char* line : {"COM1  /dev/ttyS0\n", "COM4  /dev/ttyS3\n", "virtual  "})
-        EXPECT_NE(text.find(line), std::string::npos) << text;
+    EXPECT_NE(text.find("\nvirtual  "), std::string::npos) << text;
+    // Each line also says the driver and whether it delivers with low latency.
+    const std::regex facts(R"(\(([a-z0-9_-]+|no driver), (low latency (on|off|unknown)|no low latency)\)\n)");
+    for (int n = 1; n <= 4; ++n) {
+        const std::string head = "COM" + std::to_string(n) + "  /dev/ttyS" + std::to_string(n - 1) + "  ";
+        const std::size_t at = text.find(head);
+        ASSERT_NE(at, std::string::npos) << text;
+        EXPECT_TRUE(std::regex_search(text.substr(at + head.size()), facts, std::regex_constants::match_continuous))
+            << text;
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "link/serial_port.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <filesystem>
@@ -230,6 +231,38 @@ TEST(SerialPort, APseudoTerminalOpensWithoutLowLatency)
     EXPECT_EQ(lowLatencyOf(pty.path), LowLatency::NotOffered);
     EXPECT_EQ(lowLatencyOf("/dev/null"), LowLatency::NotOffered);
     EXPECT_EQ(lowLatencyOf("/dev/tolvan-no-such-port"), LowLatency::Unknown);
+}
+
+// Needs a real line that offers the flag and may be opened (root, or the
+// dialout group); TOLVAN_TEST_SERIAL names another than /dev/ttyS0.
+TEST(SerialPort, ARealLineHasLowLatencyWhileOpenAndGetsItsSettingBack)
+{
+    const char* chosen = std::getenv("TOLVAN_TEST_SERIAL");
+    const std::string device = chosen ? chosen : "/dev/ttyS0";
+    if (lowLatencyOf(device) != LowLatency::Off)
+        GTEST_SKIP() << device << " does not offer low latency, has it on already, or cannot be opened";
+    PortOpenResult r = SerialPort::open(device, kQuick);
+    if (!r.port)
+        GTEST_SKIP() << r.detail;
+    EXPECT_EQ(static_cast<SerialPort&>(*r.port).lowLatency(), LowLatency::On);
+    EXPECT_EQ(lowLatencyOf(device), LowLatency::On);
+    r.port.reset();
+    EXPECT_EQ(lowLatencyOf(device), LowLatency::Off);
+}
+
+TEST(PortNames, TheDriverIsTheOneThatRunsTheLine)
+{
+    PtyPair pty;
+    EXPECT_EQ(serialDriverOf(pty.path), "");
+    EXPECT_EQ(serialDriverOf("/dev/tolvan-no-such-port"), "");
+    // Where the machine has a legacy line, its driver is named, not the
+    // generic port layer in front of it.
+    if (std::filesystem::exists("/sys/class/tty/ttyS0/device/driver")) {
+        const std::string driver = serialDriverOf("/dev/ttyS0");
+        EXPECT_FALSE(driver.empty());
+        EXPECT_NE(driver, "port");
+        EXPECT_NE(driver, "ctrl");
+    }
 }
 
 TEST(PortNames, ComNamesResolveThroughTheIniFile)
