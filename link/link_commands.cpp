@@ -84,6 +84,7 @@ CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest
     SystemPortOpener opener(edition, &programIniFile());
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
+    InterruptCancels ctrlC;
     return session.run(opener, o.port, request);
 }
 
