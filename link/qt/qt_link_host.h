@@ -1,12 +1,13 @@
 #pragma once
 
 #include "link/link_host.h"
+#include "link/pump_pacer.h"
 
 namespace tolvan {
 
 class CProgressDlg;
 
-// The window's host: pumps Qt events, shows the exchange's questions as
+// The window's host: pumps Qt events (paced, see PumpPacer), shows the exchange's questions as
 // message boxes over the progress window, and mirrors progress and busy into it.
 class QtLinkHost : public LinkHost {
 public:
@@ -25,6 +26,7 @@ public:
 private:
     CProgressDlg& dialog_;
     bool pauses_;
+    PumpPacer pacer_;
 };
 
 } // namespace tolvan
