@@ -167,6 +167,13 @@ std::vector<int> parseTimers(const std::string& list)
     return timers;
 }
 
+// The offscreen platform's remarks on window hints would bury the table.
+void quietPlatform(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.contains("propagateSizeHints"))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 std::string timerHeading(int ms)
 {
     if (ms == 0)
@@ -180,6 +187,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietPlatform);
     QApplication app(argc, argv);
 
     bool batch = false;
