@@ -157,6 +157,19 @@ Figures runOne(const Edition& edition, Direction direction, int timerMs, bool ba
     return figures;
 }
 
+// A program has its fonts loaded long before its first transfer: so has this.
+void warmUp(const Edition& edition)
+{
+    CProgressDlg dialog(nullptr, edition.texts(Language::English).link, "", progressMaximum(edition));
+    dialog.show();
+    QtLinkHost host(dialog, false);
+    for (int i = 0; i <= 10; ++i) {
+        host.progress(i);
+        host.status(std::to_string(i * 1111111111LL));
+        QApplication::processEvents();
+    }
+}
+
 std::vector<int> parseTimers(const std::string& list)
 {
     std::vector<int> timers;
@@ -209,6 +222,7 @@ int main(int argc, char** argv)
     if (editions.empty())
         editions = allEditions();
 
+    warmUp(*editions.front());
     std::printf("Read and write against the 9600-baud virtual radio, %s host; wall/floor and CPU share of one core\n",
                 batch ? "command line" : "window");
     std::printf("%-12s %-5s %8s", "edition", "dir", "floor s");
