@@ -7,8 +7,9 @@ namespace tolvan {
 
 class CProgressDlg;
 
-// The window's host: pumps Qt events (paced, see PumpPacer), shows the exchange's questions as
-// message boxes over the progress window, and mirrors progress and busy into it.
+// The window's host: pumps Qt events (paced: see PumpPacer), shows the
+// exchange's questions as message boxes over the progress window, and mirrors
+// progress and busy into it.
 class QtLinkHost : public LinkHost {
 public:
     // `pauses` false makes every pause return at once (widget tests).
