@@ -89,10 +89,11 @@ public:
         host_.pause(ms);
     }
     bool pump() override { return host_.pump(); }
-    Answer ask(const std::string& message, Buttons buttons) override
+    // A message ends the run (a window's box would wait for a click).
+    Answer ask(const std::string& message, Buttons) override
     {
         std::fprintf(stderr, "%s\n", message.c_str());
-        return host_.ask(message, buttons);
+        return Answer::Cancel;
     }
     void progressRange(int maximum) override { host_.progressRange(maximum); }
     void progress(int position) override { host_.progress(position); }
@@ -234,24 +235,27 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const Edition* e : editions) {
         for (Direction direction : {Direction::Read, Direction::Write}) {
-            std::printf("%-12s %-5s", e->id.c_str(), direction == Direction::Read ? "read" : "write");
-            std::fflush(stdout);
-            bool floorShown = false;
+            std::vector<Figures> row;
+            for (int timer : timers)
+                row.push_back(runOne(*e, direction, timer, batch));
+            const auto complete = std::find_if(row.begin(), row.end(), [](const Figures& f) { return f.ok; });
+            std::printf("%-12s %-5s %8.3f", e->id.c_str(), direction == Direction::Read ? "read" : "write",
+                        complete == row.end() ? 0.0 : complete->floor);
             for (std::size_t t = 0; t < timers.size(); ++t) {
-                const Figures f = runOne(*e, direction, timers[t], batch);
+                const Figures& f = row[t];
                 ok = ok && f.ok;
-                if (!floorShown) {
-                    std::printf(" %8.3f", f.floor);
-                    floorShown = true;
+                if (!f.ok) {
+                    std::printf("   %-20s", "failed");
+                    continue;
                 }
                 const double ratio = f.wall / f.floor;
                 const double cpu = 100.0 * f.cpu / f.wall;
                 worstRatio[t] = std::max(worstRatio[t], ratio);
                 worstCpu[t] = std::max(worstCpu[t], cpu);
                 std::printf("   %6.3f x  %5.1f %%    ", ratio, cpu);
-                std::fflush(stdout);
             }
             std::printf("\n");
+            std::fflush(stdout);
         }
     }
     std::printf("%-12s %-5s %8s", "worst", "", "");
