@@ -80,7 +80,8 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
             "--name=${TOLVAN_SUMMARY_${name}}" --include=${include} --output=${page} $<TARGET_FILE:${name}>
     COMMAND gzip -9nf ${page}
     DEPENDS ${name} ${include} ${CMAKE_SOURCE_DIR}/resources/man/program.h2m.in
-    COMMENT "Manual page of ${name}")
+    COMMENT "Manual page of ${name}"
+    VERBATIM)
   list(APPEND tolvan_man_files ${page}.gz)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
