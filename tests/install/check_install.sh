@@ -82,6 +82,19 @@ check_tree() {
       { cat "$work/out" >&2; fail "$p does not start from the installed tree"; }
     [ -s "$work/$p.png" ] || fail "$p drew no window"
   done
+
+  # Programs that carry their own translations (none installed beside the
+  # help pages) also start as a lone copy in an empty folder.
+  if ! compgen -G "$usr/share/tolvan/*.qm" >/dev/null; then
+    local alone=$work/alone
+    for p in "${programs[@]}"; do
+      rm -rf "$alone" && mkdir -p "$alone" && cp "$usr/bin/$p" "$alone/"
+      (cd "$alone" && env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
+        "./$p" --screenshot "$work/$p-alone.png" >"$work/out" 2>&1) ||
+        { cat "$work/out" >&2; fail "$p does not start as a lone copy"; }
+      [ -s "$work/$p-alone.png" ] || fail "$p alone drew no window"
+    done
+  fi
 }
 
 check_desktop() {
