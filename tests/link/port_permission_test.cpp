@@ -1,6 +1,8 @@
 // What a refused serial device tells the user, from a made-up stat result:
 // the group to join and the command, or the cable rule when no group helps.
 
+#include "editions/edition.h"
+#include "link/port_names.h"
 #include "link/port_permission.h"
 #include "link/serial_port.h"
 
@@ -105,6 +107,18 @@ TEST(PortPermission, OpenErrorsSpeakTheProgramsLanguage)
     for (const Case& c : cases) {
         EXPECT_EQ(describeOpenError("/dev/ttyS9", c.error, Language::English), c.english) << c.error;
         EXPECT_EQ(describeOpenError("/dev/ttyS9", c.error, Language::Chinese), c.chinese) << c.error;
+    }
+}
+
+TEST(PortPermission, TheSystemOpenerExplainsInItsLanguage)
+{
+    const TimeoutProfile profile = TimeoutProfile::test();
+    for (const Edition* edition : allEditions()) {
+        const auto detail = [&](Language language) {
+            return SystemPortOpener(*edition, nullptr, language).open("/dev/tolvan-no-such-port", profile).detail;
+        };
+        EXPECT_EQ(detail(Language::English), "No such device: /dev/tolvan-no-such-port.") << edition->id;
+        EXPECT_EQ(detail(Language::Chinese), "没有这个设备：/dev/tolvan-no-such-port。") << edition->id;
     }
 }
 
