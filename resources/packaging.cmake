@@ -59,8 +59,11 @@ add_custom_target(tolvan_icons ALL DEPENDS ${tolvan_icon_files})
 
 # Manual pages, made from each program's own --help so they cannot drift; the
 # sections --help has no room for come from one shared page template.
+# Sanitizer and fuzzing trees are never installed, so they make no pages.
 find_program(TOLVAN_HELP2MAN help2man)
-if(NOT TOLVAN_HELP2MAN)
+if(TOLVAN_SANITIZE OR TOLVAN_FUZZ)
+  set(TOLVAN_HELP2MAN "")
+elseif(NOT TOLVAN_HELP2MAN)
   message(WARNING "help2man is missing: no manual pages; run scripts/install-deps.sh")
 endif()
 set(tolvan_man_dir ${CMAKE_BINARY_DIR}/man)
