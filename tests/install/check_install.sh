@@ -68,6 +68,14 @@ check_tree() {
     grep -qxF "$f" <<<"$listed" || fail "unexpected file $f"
   done < <(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort)
 
+  # The cable rule covers the common adapter chips, each given to the seat's
+  # user and kept from ModemManager.
+  local rule=$usr/lib/udev/rules.d/60-tolvan-cables.rules id
+  for id in 1a86:7523 1a86:5523 067b:2303 10c4:ea60 0403:6001 0403:6010 0403:6011 0403:6014 0403:6015; do
+    grep -q "ATTRS{idVendor}==\"${id%%:*}\", ATTRS{idProduct}==\"${id##*:}\", TAG+=\"uaccess\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"" \
+      "$rule" || fail "the cable rule misses $id"
+  done
+
   # Each program from the tree alone: help, a new document, and its window.
   local empty=$work/empty home=$work/home
   mkdir -p "$empty" "$home"
