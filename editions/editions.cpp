@@ -179,10 +179,11 @@ std::vector<FormList> sixteenChannelForm(int warningSetIndex)
     const FormList squelch{.label = "Squelch Level", .englishItems = digits, .offset = 0x3C1, .readableCount = 10,
                            .initialIndex = 4, .editable = false, .place = Place::FunctionGroup, .storeRank = 4};
     // One band width for all channels: bit 2 of the flag byte (set = narrow),
-    // read from channel 1, written into all 16 records, empty ones included.
+    // read from channel 1's (0x01C), written into all 16 records, empty ones included.
     const FormList bandWidth{.label = "Band  Width", .englishItems = {"Narrow", "Wide"}, .chineseItems = {"窄", "宽"},
-                             .offset = 0x010 + 12, .coding = Coding::Bit, .bit = small_radio::kNarrowBit, .repeat = 16, .stride = 16,
-                             .initialIndex = 1, .editable = false, .place = Place::FunctionGroup};
+                             .offset = 0x01C, .coding = Coding::Bit, .bit = small_radio::kNarrowBit,
+                             .repeat = 16, .stride = 16, .initialIndex = 1, .editable = false,
+                             .place = Place::FunctionGroup};
     const FormList sideButton{.label = "Side Button",
                               .englishItems = {"SQ OFF Momentary", "SQ OFF", "VOX ON/OFF", "High/Low Power", "None"},
                               .chineseItems = {"瞬时取消静噪", "取消静噪", "声控开关", "高/低功率", "无"},
