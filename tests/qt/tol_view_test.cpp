@@ -2,6 +2,7 @@
 
 #include "editor/column_widths.h"
 #include "editor/qt/ms_flex_grid.h"
+#include "report/form_list_texts.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -110,6 +111,13 @@ QComboBox* listNamed(CTolView& view, const std::string& label)
     return nullptr;
 }
 
+// A choice from the list, as the user makes it.
+void choose(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
 std::vector<std::uint8_t> fileBytes(const QString& path)
 {
     QFile file(path);
@@ -162,10 +170,24 @@ TEST_F(WindowTest, TheSixteenChannelFunctionSettingGroup)
 
         // Choices reach the saved file: "Narrow" into all 16 records, the
         // side button's code, the TX power rank x 3.
-        emit listNamed(view, "Band  Width")->activated(0);
-        emit listNamed(view, "Side Button")->activated(2);  // VOX ON/OFF
-        emit listNamed(view, "TX Power")->activated(4);
+        choose(listNamed(view, "Band  Width"), 0);
+        choose(listNamed(view, "Side Button"), 2);  // VOX ON/OFF
+        choose(listNamed(view, "TX Power"), 4);
         EXPECT_TRUE(w->document().isModified());
+        // The same reaches the radio, and the printout reads the lists as they stand.
+        MemoryImage sent;
+        view.setTransfer([&](Direction, const std::string&, const MemoryImage& image) -> std::optional<MemoryImage> {
+            sent = image;
+            return image;
+        });
+        ASSERT_TRUE(view.writeToRadio());
+        for (int ch = 1; ch <= 16; ++ch)
+            EXPECT_TRUE(sent.bit(0x10 + 16 * static_cast<std::size_t>(ch - 1) + 12, 2)) << c.id << " channel " << ch;
+        EXPECT_EQ(sent.at(0x3C2), 5);
+        EXPECT_EQ(sent.at(0x3C4), 12);
+        const FormListTexts printed = formListTexts(view.form(), view.language());
+        EXPECT_EQ(printed.of("Band  Width"), listNamed(view, "Band  Width")->currentText().toStdString());
+        EXPECT_EQ(printed.of("Side Button"), listNamed(view, "Side Button")->currentText().toStdString());
         dialogs.saveNames = {path("saved.sin")};
         ASSERT_TRUE(frame.fileSaveAs());
         const std::vector<std::uint8_t> saved = fileBytes(path("saved.sin"));
