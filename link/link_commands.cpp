@@ -8,6 +8,7 @@
 #include "link/batch_host.h"
 #include "link/clone_session.h"
 #include "link/port_names.h"
+#include "link/port_permission.h"
 #include "link/serial_port.h"
 
 #include <cstdlib>
@@ -81,7 +82,7 @@ Language batchLanguage()
 CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest request)
 {
     const Language language = batchLanguage();
-    SystemPortOpener opener(edition, &programIniFile());
+    SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
     InterruptCancels ctrlC;
@@ -143,12 +144,19 @@ int listPortsCommand(const Edition&, const std::vector<std::string>& args)
         std::cerr << "--list-ports takes no arguments\n";
         return kExitUsage;
     }
+    // Each port shows its driver and whether it delivers with low latency; a
+    // port the user may not open says so beneath it, with the way to fix it.
+    const Language language = batchLanguage();
+    const auto refusal = [language](const std::string& device) {
+        const std::string problem = accessProblem(device, language);
+        return problem.empty() ? std::string() : "    " + problem + '\n';
+    };
     for (const std::string& name : comPortNames()) {
         const std::string device = resolvePortName(name, &programIniFile());
-        std::cout << name << "  " << device << "  (" << portFacts(device) << ")\n";
+        std::cout << name << "  " << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << "  (" << portFacts(device) << ")\n";
+        std::cout << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;
