@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the screenshots need,
-# and nothing that is already there. Safe to run again.
+# and nothing that is already there. Safe to run again. With --fuzz, also what
+# the fuzz targets need.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,10 @@ packages=(
   libgl-dev fonts-wqy-microhei fonts-liberation
   xvfb xauth poppler-utils imagemagick
 )
+# --fuzz: also clang and its sanitizer and libFuzzer runtime, for scripts/fuzz.sh.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

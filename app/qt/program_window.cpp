@@ -4,6 +4,7 @@
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/window_args.h"
+#include "program/qt/local_path.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/window_connections.h"
 #include "app/qt/user_dialogs.h"
@@ -13,8 +14,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImageWriter>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -42,21 +41,19 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
 {
     std::unique_ptr<ProgramWindow> w(new ProgramWindow);
     w->language_ = decideStartupLanguage(edition, programPath, systemIsChinese);
-    const QString qm = QString::fromStdString(translationFileName(w->language_.languageName));
     w->translator_ = std::make_unique<QTranslator>();
     bool loaded = false;
     for (const QString& dir : translationDirs) {
-        const QString path = QDir(dir).filePath(qm);
-        // The language name comes from the ini file: only a plain file name counts.
-        if (!w->language_.languageName.empty() && QFileInfo(qm).fileName() == qm && QFileInfo(path).isFile()
-            && w->translator_->load(path)) {
-            w->translationFile_ = path;
+        // The language name comes from the ini file: the batch commands apply the same rule.
+        const std::filesystem::path file = findTranslation(w->language_.languageName, {localPath(dir)});
+        if (!file.empty() && w->translator_->load(displayPath(file))) {
+            w->translationFile_ = displayPath(file);
             loaded = true;
             break;
         }
     }
     if (!loaded) {
-        dialogs.ask(nullptr, QMessageBox::Warning, QString(), QStringLiteral("Load Resource DLL english.dll Fail"),
+        dialogs.ask(nullptr, QMessageBox::Warning, QString(), QString::fromUtf8(kLanguageLoadFailure),
                     QMessageBox::Ok);
         return nullptr;
     }
