@@ -9,6 +9,7 @@
 #include "link/batch_host.h"
 #include "link/clone_session.h"
 #include "link/port_names.h"
+#include "link/port_permission.h"
 
 #include <filesystem>
 #include <iostream>
@@ -63,7 +64,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
 
 CloneOutcome runBatch(const Edition& edition, Language language, const LinkOptions& o, CloneRequest request)
 {
-    SystemPortOpener opener(edition, &programIniFile());
+    SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
     return session.run(opener, o.port, request);
@@ -112,10 +113,21 @@ int listPortsCommand(const Edition& edition, const std::vector<std::string>& arg
 {
     if (!args.empty())
         return usageError(edition.id, "--list-ports", "takes no arguments");
-    for (const std::string& name : comPortNames())
-        std::cout << name << "  " << resolvePortName(name, &programIniFile()) << '\n';
+    const auto startup = batchStartupLanguage(edition, programPath());
+    if (!startup)
+        return kExitFileError;
+    // A port the user may not open says so beneath it, with the way to fix it.
+    const Language language = startup->language;
+    const auto refusal = [language](const std::string& device) {
+        const std::string problem = accessProblem(device, language);
+        return problem.empty() ? std::string() : "    " + problem + '\n';
+    };
+    for (const std::string& name : comPortNames()) {
+        const std::string device = resolvePortName(name, &programIniFile());
+        std::cout << name << "  " << device << '\n' << refusal(device);
+    }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << '\n';
+        std::cout << device << '\n' << refusal(device);
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;

@@ -71,8 +71,10 @@ std::vector<std::filesystem::path> translationDirectories()
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     std::vector<std::filesystem::path> dirs;
-    if (!ec)
+    if (!ec) {
         dirs.push_back(self.parent_path());
+        dirs.push_back((self.parent_path() / ".." / "share" / "tolvan").lexically_normal());
+    }
     dirs.emplace_back(TOLVAN_DATA_DIR);
     return dirs;
 }

@@ -32,8 +32,8 @@ bool systemLanguageIsChinese();
 // The translation file of a language name: "<name>.qm".
 std::string translationFileName(std::string_view languageName);
 
-// Where translations are looked for: beside the running program, then the
-// installed data folder.
+// Where translations are looked for, as the window looks: beside the running
+// program, in ../share/tolvan from it, then the configured data folder.
 std::vector<std::filesystem::path> translationDirectories();
 
 // The translation file that a language name selects, or an empty path when the

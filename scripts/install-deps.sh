@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need,
-# and nothing that is already there. Safe to run again. With --fuzz, also what
-# the fuzz targets need.
+# Installs the Debian packages the build, the tests, the screenshots and the
+# Debian package need (icons, manual pages, desktop-file and AppStream checks,
+# library dependencies), and nothing that is already there. Safe to run again.
+# With --fuzz, also what the fuzz targets need.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev fonts-wqy-microhei fonts-liberation
   xvfb xauth poppler-utils imagemagick
+  librsvg2-bin help2man desktop-file-utils appstream shared-mime-info file dpkg-dev
 )
 # --fuzz: also clang and its sanitizer and libFuzzer runtime, for scripts/fuzz.sh.
 if [ "${1:-}" = "--fuzz" ]; then
