@@ -192,8 +192,9 @@ TEST(CSignallingFeaturesDlg, EveryControlReachesItsByte)
         EXPECT_EQ(again.timeOutBox()->text(), "45");
         EXPECT_EQ(again.voxDelayBox()->currentText(), "3.0");
         EXPECT_EQ(again.pf2Box()->currentIndex(), 4);
-        if (!c.smaller)
+        if (!c.smaller) {
             EXPECT_EQ(again.pttIdBox()->text(), "1876");
+        }
     }
 }
 
