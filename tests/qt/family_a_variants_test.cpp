@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 using namespace tolvan;
@@ -128,4 +129,36 @@ TEST_F(WindowTest, TwinsShowTheSameSettingsOfOneFile)
         EXPECT_EQ(dlg.pf2Box()->currentText(), QString::fromUtf8("扰频器"));
         EXPECT_TRUE(dlg.scramblerBox()->isChecked());
     }
+}
+
+// A picture of cps-brand with a dealer's ini file, for docs/ (written only
+// when TOLVAN_SCREENSHOT_DIR names a directory). A grab has no title bar, so
+// the caption is drawn above each window as the desktop would show it.
+TEST_F(WindowTest, PictureOfTheBrandedProgram)
+{
+    const QString dir = qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
+    auto w = start("cps-brand", "[MAIN]\nTITLE=Harbour Radio Programmer\n[ABOUT]\nTITLE=About Harbour Radio\n"
+                                "COMPANY=Harbour Radio Programmer\nVERSION=2026  Version 3.1\n"
+                                "COMPANY1=Harbour Communications Ltd\n");
+    ASSERT_TRUE(w);
+    auto withCaption = [](QWidget& window) {
+        window.show();
+        QApplication::processEvents();
+        const QPixmap body = window.grab();
+        const int bar = window.fontMetrics().height() + 10;
+        QPixmap out(body.width(), body.height() + bar);
+        out.fill(QColor(0x3c, 0x3c, 0x3c));
+        QPainter p(&out);
+        p.setPen(Qt::white);
+        p.drawText(QRect(8, 0, body.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+        p.drawPixmap(0, bar, body);
+        return out;
+    };
+    CMainFrame& frame = w->frame();
+    frame.resize(1024, 400);
+    ASSERT_TRUE(withCaption(frame).save(QDir(dir).filePath("window-cps-brand-branded.png")));
+    auto about = frame.aboutDialog();
+    ASSERT_TRUE(withCaption(*about).save(QDir(dir).filePath("about-cps-brand-branded.png")));
 }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -251,5 +252,26 @@ TEST(CSignallingFeaturesDlg, EachProgramWordsItsDialog)
         const QStringList keys = itemsOf(dlg.pf1Box());
         EXPECT_EQ(keys.size(), 6);
         EXPECT_EQ(keys.last(), e.uiLanguage(Language::English) == Language::English ? "Scrambler" : "扰频器");
+    }
+}
+
+// Pictures for docs/, written only when TOLVAN_SCREENSHOT_DIR names a directory.
+TEST(DialogScreenshots, OptionalFeaturesOfTheFamilyAVariants)
+{
+    const QString dir = qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
+    for (const Variant& v : kVariants) {
+        const Edition& e = *findEdition(v.id);
+        MemoryImage image = newDocumentImage(e);
+        const Language language = e.uiLanguage(Language::English);
+        std::unique_ptr<QDialog> dlg;
+        if (e.signallingFeatures)
+            dlg = std::make_unique<CSignallingFeaturesDlg>(image, *e.signallingFeatures, language);
+        else
+            dlg = std::make_unique<COptionalFeaturesDlg>(image, e, language);
+        dlg->show();
+        QApplication::processEvents();
+        ASSERT_TRUE(dlg->grab().save(QDir(dir).filePath(QString("optional_features_%1.png").arg(v.id))));
     }
 }
