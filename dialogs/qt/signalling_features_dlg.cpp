@@ -28,18 +28,13 @@ QComboBox* list(const std::vector<std::string>& items)
     return box;
 }
 
-// A code box that takes only the characters the radio stores, letters shown
-// in upper case as they will be stored.
+// A code box that takes only the characters the radio stores.
 QLineEdit* codeEdit(std::size_t maxLength, const char* allowed)
 {
     auto* edit = new QLineEdit;
     edit->setMaxLength(static_cast<int>(maxLength));
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(allowed), edit));
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        const int cursor = edit->cursorPosition();
-        edit->setText(text.toUpper());
-        edit->setCursorPosition(cursor);
-    });
+    keepUpperCase(edit);
     return edit;
 }
 
