@@ -59,11 +59,12 @@ struct Variant {
     const char* id;
     const char* caption;
     std::size_t squelch;  // where the dialog keeps the squelch level
+    bool chineseSystem = false;
 };
 const Variant kVariants[] = {
-    {"cps-ccir", "Optional Features", 0x813},  {"cps-brand", "Optional Features", 0x813},
-    {"cps-fleet", "Optional Features", 0x7D3}, {"cps-cn2", "可选功能", 0x813},
-    {"cps-cn10", "可选功能", 0x7D3},
+    {"cps-ccir", "Optional Features", 0x813},  {"cps-ccir", "可选功能", 0x813, true},
+    {"cps-brand", "Optional Features", 0x813}, {"cps-fleet", "Optional Features", 0x7D3},
+    {"cps-cn2", "可选功能", 0x813},             {"cps-cn10", "可选功能", 0x7D3},
 };
 
 QComboBox* squelchBoxOf(QDialog& d)
@@ -83,7 +84,7 @@ TEST_F(WindowTest, OptionalFeaturesOpensInEveryFamilyAVariant)
 {
     for (const Variant& v : kVariants) {
         SCOPED_TRACE(v.id);
-        auto w = start(v.id);
+        auto w = start(v.id, nullptr, v.chineseSystem);
         ASSERT_TRUE(w);
         CMainFrame& frame = w->frame();
         connectWindowCommands(frame);
@@ -113,7 +114,7 @@ TEST_F(WindowTest, OptionalFeaturesOpensInEveryFamilyAVariant)
         EXPECT_EQ(w->document().image().at(v.squelch), 9);
         EXPECT_TRUE(w->document().isModified());
 
-        const QString file = path(QString(v.id) + ".sin");
+        const QString file = path(QString(v.id) + (v.chineseSystem ? "_zh" : "") + ".sin");
         dialogs.saveNames.push_back(file);
         ASSERT_TRUE(frame.fileSave());
         ASSERT_TRUE(frame.fileNew());
@@ -262,6 +263,8 @@ TEST(DialogScreenshots, OptionalFeaturesOfTheFamilyAVariants)
     if (dir.isEmpty())
         GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
     for (const Variant& v : kVariants) {
+        if (v.chineseSystem)
+            continue;
         const Edition& e = *findEdition(v.id);
         MemoryImage image = newDocumentImage(e);
         const Language language = e.uiLanguage(Language::English);
