@@ -112,8 +112,8 @@ SignallingFeaturesTexts signallingFeaturesTexts(Language language, const Signall
     t.voxDelay = "VOX延迟时间(秒)";
     t.voxInhibit = "接收时禁止VOX";
     t.pttGroup = "PTT ID";
-    t.pttId = "ANI";
-    t.aniCode = "本机命名";
+    t.pttId = "本机命名";  // the radio's own number, sent with the PTT
+    t.aniCode = "ANI";
     t.keyGroup = "按键编程设定";
     t.languageItems[2] = layout.languageOff.chinese;
     return t;

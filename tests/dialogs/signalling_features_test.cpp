@@ -244,8 +244,8 @@ TEST(SignallingFeatures, EachRadioWordsItsDialogInItsLanguage)
     const std::vector<Case> cases = {
         {"cps-brand", "Optional Features", "Time-out Timer", {"Chinese", "English", "Off"}, "PTT ID"},
         {"cps-fleet", "Optional Features", "Time-out Timer", {"Chinese", "English", "OFF"}, "PTT ID"},
-        {"cps-cn2", "可选功能", "发射限时(秒)", {"中文", "英文", "关闭"}, "ANI"},
-        {"cps-cn10", "可选功能", "超时定时器", {"中文", "英文", "关闭"}, "ANI"},
+        {"cps-cn2", "可选功能", "发射限时(秒)", {"中文", "英文", "关闭"}, "本机命名"},
+        {"cps-cn10", "可选功能", "超时定时器", {"中文", "英文", "关闭"}, "本机命名"},
     };
     for (const Case& c : cases) {
         const Edition& e = *findEdition(c.id);
