@@ -9,6 +9,7 @@
 #include "link/clone_session.h"
 #include "link/port_names.h"
 #include "link/port_permission.h"
+#include "link/serial_port.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -84,6 +85,7 @@ CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest
     SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
+    InterruptCancels ctrlC;
     return session.run(opener, o.port, request);
 }
 
@@ -117,13 +119,33 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
     return exitStatusOf(runBatch(edition, *o, {Direction::Write, std::move(*loaded.image), {}}));
 }
 
+// The driver of a line and whether it delivers with low latency, as
+// --list-ports shows them.
+std::string portFacts(const std::string& device)
+{
+    const std::string driver = serialDriverOf(device);
+    std::string facts = driver.empty() ? "no driver" : driver;
+    switch (lowLatencyOf(device)) {
+    case LowLatency::On:
+        return facts + ", low latency on";
+    case LowLatency::Off:
+        return facts + ", low latency off";
+    case LowLatency::NotOffered:
+        return facts + ", no low latency";
+    case LowLatency::Unknown:
+        break;
+    }
+    return facts + ", low latency unknown";
+}
+
 int listPortsCommand(const Edition&, const std::vector<std::string>& args)
 {
     if (!args.empty()) {
         std::cerr << "--list-ports takes no arguments\n";
         return kExitUsage;
     }
-    // A port the user may not open says so beneath it, with the way to fix it.
+    // Each port shows its driver and whether it delivers with low latency; a
+    // port the user may not open says so beneath it, with the way to fix it.
     const Language language = batchLanguage();
     const auto refusal = [language](const std::string& device) {
         const std::string problem = accessProblem(device, language);
@@ -131,10 +153,10 @@ int listPortsCommand(const Edition&, const std::vector<std::string>& args)
     };
     for (const std::string& name : comPortNames()) {
         const std::string device = resolvePortName(name, &programIniFile());
-        std::cout << name << "  " << device << '\n' << refusal(device);
+        std::cout << name << "  " << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << '\n' << refusal(device);
+        std::cout << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;
