@@ -8,7 +8,7 @@
 
 namespace tolvan {
 
-// The words of the three settings dialogs in one language. Messages are picked
+// The words of the settings dialogs in one language. Messages are picked
 // by the ordinary language test like every other message of the program.
 
 struct OptionalFeaturesTexts {
@@ -38,6 +38,16 @@ struct OptionalFeaturesTexts {
     std::vector<std::string> languageItems;
     std::vector<std::string> signalModeItems;
     std::vector<std::string> keyItems;
+    std::string ok;
+    std::string cancel;
+};
+
+struct KeyAssignmentTexts {
+    std::string caption;
+    std::vector<std::string> buttons;    // group captions, one per side button
+    std::string shortPress;
+    std::string longPress;
+    std::vector<std::string> functions;  // key function codes 0..8
     std::string ok;
     std::string cancel;
 };
@@ -97,6 +107,7 @@ struct TestModeTexts {
 };
 
 OptionalFeaturesTexts optionalFeaturesTexts(Language language);
+KeyAssignmentTexts keyAssignmentTexts(Language language);
 TwoToneTexts twoToneTexts(Language language);
 TestModeTexts testModeTexts(Language language);
 

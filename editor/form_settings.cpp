@@ -1,5 +1,7 @@
 #include "editor/form_settings.h"
 
+#include "codeplug/data_password.h"
+
 namespace tolvan {
 
 FormSettings::FormSettings(const Edition& edition) : edition_(&edition)
@@ -28,6 +30,8 @@ void FormSettings::loadFromImage(const MemoryImage& image)
         else
             select(i, value - l.base);
     }
+    if (hasPassword())
+        password_ = readDataPassword(image, *edition_->passwordOffset);
 }
 
 void FormSettings::storeToImage(MemoryImage& image) const
@@ -41,6 +45,8 @@ void FormSettings::storeToImage(MemoryImage& image) const
     }
     for (const FormStamp& s : edition_->formStamps)
         image.set(s.offset, s.value);
+    if (hasPassword())
+        writeDataPassword(image, *edition_->passwordOffset, password_);
 }
 
 } // namespace tolvan

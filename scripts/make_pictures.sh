@@ -12,3 +12,8 @@ env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-filled.png d
 # from the widget tests.
 TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
     --gtest_filter='ProgressWindow.PictureMidTransfer:DialogScreenshots.*:EditingScreenshots.*' >/dev/null
+# The key-assignment radio's windows with the data password on the form; the
+# example is what the virtual radio holds behind "virtual:123456".
+for program in cps-keys cps-keys-cn; do
+    env -u LC_ALL -u LC_MESSAGES LANG=C "$build/bin/$program" --screenshot "docs/window-$program.png" docs/example-keys.sin
+done

@@ -1,6 +1,7 @@
 #include "editor/qt/tol_view.h"
 
 #include "program/read_backup.h"
+#include "codeplug/data_password.h"
 #include "editor/column_widths.h"
 #include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
@@ -84,6 +85,20 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
             combo->installEventFilter(this);
             combo->lineEdit()->installEventFilter(this);
             lists_.push_back(combo);
+        }
+        if (form_.hasPassword()) {
+            auto* label = new QLabel(QCoreApplication::translate("CTolView", "Data Password"), group_);
+            password_ = new QLineEdit(group_);
+            password_->setMaxLength(static_cast<int>(kDataPasswordLength));
+            password_->setFixedWidth(password_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
+            label->setBuddy(password_);
+            row->addWidget(label);
+            row->addWidget(password_);
+            connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
+                form_.setPassword(text.toStdString());
+                doc_.setModified();
+                emit changed();
+            });
         }
         row->addStretch(1);
         layout->addWidget(group_);
@@ -174,6 +189,8 @@ void CTolView::showForm()
         if (index < 0)
             combo->setEditText(QString());
     }
+    if (password_)
+        password_->setText(q(form_.password()));
 }
 
 void CTolView::gridToImage(MemoryImage& image) const
@@ -191,7 +208,13 @@ bool CTolView::runTransfer(Direction direction)
         gridToImage(doc_.image());
     transferRunning_ = true;
     emit transferStateChanged(true);
+    // The form stays as it is while the radio is talked to: a read compares the
+    // password shown when it started.
+    if (group_)
+        group_->setEnabled(false);
     std::optional<MemoryImage> result = transfer_(direction, port_, doc_.image());
+    if (group_)
+        group_->setEnabled(true);
     transferRunning_ = false;
     emit transferStateChanged(false);
     if (!result || direction == Direction::Write)

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLineEdit;
 
 namespace tolvan {
 
@@ -33,6 +34,7 @@ public:
     const FormSettings& form() const { return form_; }
     CMSFlexGrid* grid() const { return grid_; }
     QComboBox* formList(int i) const { return lists_.at(static_cast<std::size_t>(i)); }
+    QLineEdit* passwordEdit() const { return password_; }  // nullptr where the edition has none
     Language language() const { return language_; }
 
     // After New and Open: image-to-grid and the form lists from the image.
@@ -89,6 +91,7 @@ private:
     CMSFlexGrid* grid_ = nullptr;
     QGroupBox* group_ = nullptr;
     std::vector<QComboBox*> lists_;
+    QLineEdit* password_ = nullptr;
     GridEditing* editing_ = nullptr;
     std::string port_ = "COM1";
     TransferFunction transfer_;
