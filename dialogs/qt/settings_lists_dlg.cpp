@@ -38,11 +38,13 @@ CSettingsListsDlg::CSettingsListsDlg(MemoryImage& image, const Edition& edition,
         }
         auto* label = new QLabel(qs(model_.label(i, shown)));
         label->setBuddy(box);
-        grid->addWidget(label, i / 2, 2 * (i % 2));
-        grid->addWidget(box, i / 2, 2 * (i % 2) + 1);
+        // Two columns of label and list, a gap between them.
+        box->setMinimumWidth(90);
+        grid->addWidget(label, i / 2, 3 * (i % 2));
+        grid->addWidget(box, i / 2, 3 * (i % 2) + 1);
         boxes_.push_back(box);
     }
-    grid->setColumnMinimumWidth(2, 160);
+    grid->setColumnMinimumWidth(2, 24);
 
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(qs(t.ok), QDialogButtonBox::AcceptRole)->setDefault(true);
