@@ -6,6 +6,10 @@ BUILD_SAN  ?= build-san
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
 
+# Cached objects are keyed by paths relative to this folder, so a fresh clone
+# elsewhere reuses them.
+export CCACHE_BASEDIR := $(CURDIR)
+
 .PHONY: all deps build build-san test test-main test-san run clean
 
 all: build
