@@ -1,16 +1,14 @@
 #include "dialogs/qt/key_assignment_dlg.h"
 
 #include "dialogs/dialog_texts.h"
+#include "dialogs/qt/ok_cancel_layout.h"
 #include "dialogs/qt/qt_text.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tolvan {
 
@@ -43,15 +41,7 @@ CKeyAssignmentDlg::CKeyAssignmentDlg(MemoryImage& image, const Edition& edition,
         groups->addWidget(group);
     }
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(qs(t.ok), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(qs(t.cancel), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(groups);
-    outer->addWidget(buttons);
+    setOkCancelLayout(this, groups, t.ok, t.cancel);
 }
 
 void CKeyAssignmentDlg::accept()

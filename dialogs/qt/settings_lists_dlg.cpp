@@ -1,15 +1,13 @@
 #include "dialogs/qt/settings_lists_dlg.h"
 
 #include "dialogs/dialog_texts.h"
+#include "dialogs/qt/ok_cancel_layout.h"
 #include "dialogs/qt/qt_text.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tolvan {
 
@@ -46,15 +44,7 @@ CSettingsListsDlg::CSettingsListsDlg(MemoryImage& image, const Edition& edition,
     }
     grid->setColumnMinimumWidth(2, 24);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(qs(t.ok), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(qs(t.cancel), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(grid);
-    outer->addWidget(buttons);
+    setOkCancelLayout(this, grid, t.ok, t.cancel);
 }
 
 void CSettingsListsDlg::accept()

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -190,6 +191,14 @@ TEST_F(WindowTest, TheChineseKeyRadioKeepsItsTestModeInEnglish)
         CDebugModeDlg dlg(e, w->frame().view().language(), "COM1", "136 - 174MHz", opener);
         EXPECT_EQ(dlg.windowTitle(), QString::fromStdString(testModeTexts(Language::English).caption)) << id;
     }
-    const Edition& cn = *findEdition("cps-keys-cn");
-    EXPECT_EQ(cn.windowSize, (WindowSize{800, 1100}));
+}
+
+TEST_F(WindowTest, EachWindowStartsAtItsEditionsSizeOrItsProportionsOnASmallScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const char* id : {"cps-keys", "cps-keys-cn", "cps-twotone"}) {
+        auto w = start(id);
+        const WindowSize want = findEdition(id)->windowSize.fittedTo(screen.width(), screen.height());
+        EXPECT_EQ(w->frame().size(), QSize(want.width, want.height)) << id;
+    }
 }
