@@ -10,11 +10,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QLabel;
 
 namespace tolvan {
 
@@ -35,6 +37,7 @@ public:
     CMSFlexGrid* grid() const { return grid_; }
     QComboBox* formList(int i) const { return lists_.at(static_cast<std::size_t>(i)); }
     QLineEdit* passwordEdit() const { return password_; }  // nullptr where the edition has none
+    QGroupBox* functionGroup() const { return functionGroup_; }
     Language language() const { return language_; }
 
     // After New and Open: image-to-grid and the form lists from the image.
@@ -83,13 +86,18 @@ private:
     bool runTransfer(Direction direction);
     void showForm();
     void setupGrid();
+    // The form's lists: list i with its label, bound to FormSettings.
+    bool hasListsAt(FormList::Place place) const;
+    std::pair<QLabel*, QComboBox*> createFormList(int i, QWidget* parent);
+    QGroupBox* createFunctionGroup();
 
     CTolDoc& doc_;
     Language language_;
     ChannelTable table_;
     FormSettings form_;
     CMSFlexGrid* grid_ = nullptr;
-    QGroupBox* group_ = nullptr;
+    QGroupBox* group_ = nullptr;          // "Type Setting": the lists above the table
+    QGroupBox* functionGroup_ = nullptr;  // "Function Setting": the lists below it
     std::vector<QComboBox*> lists_;
     QLineEdit* password_ = nullptr;
     GridEditing* editing_ = nullptr;
