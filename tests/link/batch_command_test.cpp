@@ -72,9 +72,7 @@ TEST(BatchLink, AVirtualRadioHoldingAPassword)
         int status;
     } cases[] = {
         {"cps-keys", " --port virtual:123456", 4},
-        {"cps-keys-cn", " --port virtual:123456 --password 654321", 4},
-        {"cps-keys", " --port virtual:123456 --password 123456", 0},
-        {"cps-keys-cn", " --port virtual:42 --password 42", 0},
+        {"cps-keys-cn", " --port virtual:42 --password 42", 0},  // one whole read at 9600 baud
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.program + c.args);
