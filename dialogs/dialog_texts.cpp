@@ -119,6 +119,27 @@ SignallingFeaturesTexts signallingFeaturesTexts(Language language, const Signall
     return t;
 }
 
+KeyAssignmentTexts keyAssignmentTexts(Language language)
+{
+    if (language == Language::English)
+        return {.caption = "Key Assignment",
+                .buttons = {"Side Button 2", "Side Button 3"},
+                .shortPress = "Short Press",
+                .longPress = "Long Press",
+                .functions = {"NO Function", "Monitor", "Scan ON/OFF", "Scan Temperary Delete", "High/Low Power",
+                              "Talk Around", "Reverse Frequency", "Vox ON/OFF", "Scrambler ON/OFF"},
+                .ok = "OK",
+                .cancel = "Cancel"};
+    return {.caption = "侧键功能",
+            .buttons = {"侧键功能2： ", "侧键功能3："},
+            .shortPress = "短按",
+            .longPress = "长按",
+            .functions = {"无", "监测", "扫描  开/关", "扫描暂时取消", "高/低 功率", "循环对话", "转换频率",
+                          "发射限时 开/关", "扰频器  开/关"},
+            .ok = "确定",
+            .cancel = "取消"};
+}
+
 TwoToneTexts twoToneTexts(Language language)
 {
     TwoToneTexts t{

@@ -8,7 +8,7 @@
 
 namespace tolvan {
 
-// The words of the three settings dialogs in one language. Messages are picked
+// The words of the settings dialogs in one language. Messages are picked
 // by the ordinary language test like every other message of the program.
 
 struct OptionalFeaturesTexts {
@@ -73,6 +73,16 @@ struct SignallingFeaturesTexts {
     std::string cancel;
 };
 
+struct KeyAssignmentTexts {
+    std::string caption;
+    std::vector<std::string> buttons;    // group captions, one per side button
+    std::string shortPress;
+    std::string longPress;
+    std::vector<std::string> functions;  // key function codes 0..8
+    std::string ok;
+    std::string cancel;
+};
+
 struct TwoToneTexts {
     std::string caption;
     std::string encodeTab;
@@ -130,6 +140,11 @@ struct TestModeTexts {
 OptionalFeaturesTexts optionalFeaturesTexts(Language language);
 // The two radios word the time-out label and the language list's last item apart.
 SignallingFeaturesTexts signallingFeaturesTexts(Language language, const SignallingFeaturesLayout& layout);
+    std::string ok;
+    std::string cancel;
+};
+
+KeyAssignmentTexts keyAssignmentTexts(Language language);
 TwoToneTexts twoToneTexts(Language language);
 TestModeTexts testModeTexts(Language language);
 

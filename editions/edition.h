@@ -164,6 +164,15 @@ struct WindowTexts {
     std::string title = "Tolvan Programing Software";
     std::string aboutProgram = "Tolvan Programing Software Version 2.0";
 };
+// The main window's size at creation, in pixels. A screen too small for it
+// gets the largest size of the same proportions that fits.
+struct WindowSize {
+    int width = 1024;
+    int height = 768;
+
+    WindowSize fittedTo(int availableWidth, int availableHeight) const;
+    bool operator==(const WindowSize&) const = default;
+};
 // --- end of the main window -------------------------------------------------------
 
 struct Edition {
@@ -189,6 +198,9 @@ struct Edition {
     ChannelFields newChannel;
     std::optional<Column> gridEnterLeavesAt;
     bool listEnterGoesToNextRow = false;
+    // Emptying a frequency clears the columns after the tones once both
+    // frequencies are empty; in the small radios only when both tones are too.
+    bool listsClearedOnlyWithoutTones = false;
 
     FrequencyRule frequencyRule;
     std::vector<Band> bands;  // per "Field" index, where the edition checks the band
@@ -205,6 +217,10 @@ struct Edition {
     // Settings dialogs (Optional Features and Two Tone).
     std::optional<OptionalFeaturesLayout> optionalFeatures;  // empty: the edition has its own dialog
     std::optional<SignallingFeaturesLayout> signallingFeatures;  // the DTMF/FleetSync radios' dialog
+    std::optional<SettingsListsLayout> settingsLists;        // an Optional Features dialog of lists only
+    std::optional<KeyAssignmentLayout> keyAssignment;        // the side buttons' Key Assignment dialog
+    // Test Mode in this language whatever the window's (the Chinese key radio's is English).
+    std::optional<Language> testModeLanguage;
 
     EditionTexts english;
     EditionTexts chinese;
@@ -218,6 +234,7 @@ struct Edition {
     WindowTexts chineseWindow;
     // The caption and About box come from the ini file beside the program instead.
     bool brandedFromIni = false;
+    WindowSize windowSize;
     const WindowTexts& window(Language decided) const
     {
         return uiLanguage(decided) == Language::English ? englishWindow : chineseWindow;

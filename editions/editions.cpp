@@ -165,6 +165,60 @@ FormList smallRadioType(std::vector<std::string> items)
 }
 
 const std::vector<std::string> kKeyAssignmentTypes = {"TL - 700"};
+
+// --- The key-assignment radio's settings dialogs ---------------------------------
+std::vector<std::string> numbered(int from, int to)
+{
+    std::vector<std::string> items;
+    for (int n = from; n <= to; ++n)
+        items.push_back(std::to_string(n));
+    return items;
+}
+
+std::vector<std::string> timeOutItems(const std::string& off)
+{
+    std::vector<std::string> items{off};
+    for (int n = 1; n <= 10; ++n)
+        items.push_back(std::to_string(30 * n) + "s");
+    return items;
+}
+
+// Time-out timer, TX power rank, squelch, beep, voice annunciation, scrambler,
+// VOX gain and battery save, all at 0x3C0-0x3C7.
+SettingsListsLayout keyRadioSettings()
+{
+    using Coding = SettingsList::Coding;
+    const std::vector<std::string> enable{"Enable", "Disable"};
+    const std::vector<std::string> onOff{"开", "关"};
+    std::vector<std::string> voxZh = numbered(1, 9);
+    voxZh.insert(voxZh.begin(), "无");
+    std::vector<std::string> voxEn = numbered(1, 9);
+    voxEn.insert(voxEn.begin(), "Off");
+    SettingsListsLayout l;
+    l.lists = {
+        {.englishLabel = "Time-out Timer", .chineseLabel = "发射限时(秒)", .englishItems = timeOutItems("Off"),
+         .chineseItems = timeOutItems("off"), .offset = 0x3C3},
+        {.englishLabel = "TX Power Rank", .chineseLabel = "发射功率(POWER)", .englishItems = numbered(0, 9),
+         .offset = 0x3C4, .coding = Coding::Scaled, .scale = 3},
+        {.englishLabel = "Squelch Level", .chineseLabel = "静噪等级(SQ)", .englishItems = numbered(0, 9),
+         .offset = 0x3C1},
+        {.englishLabel = "Beep", .chineseLabel = "报警音提示", .englishItems = enable, .chineseItems = onOff,
+         .offset = 0x3C0, .coding = Coding::Bits, .mask = 0x01, .codes = {0x00, 0x01}},
+        {.englishLabel = "Voice Annunciation", .chineseLabel = "报号选择", .englishItems = {"Off", "English", "Chinese"},
+         .chineseItems = {"无", "英文", "中文"}, .offset = 0x3C0, .coding = Coding::Bits, .mask = 0x18,
+         .codes = {0x00, 0x08, 0x18}},
+        {.englishLabel = "Scrambler", .chineseLabel = "扰频器激活", .englishItems = {"On", "Off"}, .chineseItems = onOff,
+         .offset = 0x3C0, .coding = Coding::Bits, .mask = 0x20, .codes = {0x00, 0x20}},
+        {.englishLabel = "VOX Gain Level", .chineseLabel = "VOX增益电平", .englishItems = voxEn, .chineseItems = voxZh,
+         .offset = 0x3C7, .beyondList = -1},
+        {.englishLabel = "Battery Save", .chineseLabel = "电池省电", .englishItems = enable, .chineseItems = onOff,
+         .offset = 0x3C0, .coding = Coding::Bits, .mask = 0x02, .codes = {0x02, 0x00}},
+    };
+    // Beep, battery save, squelch, time-out, power rank, scrambler, VOX, voice.
+    l.writeOrder = {3, 7, 2, 0, 1, 5, 6, 4};
+    return l;
+}
+// --- end of the key-assignment radio's settings dialogs ---------------------------
 const std::vector<std::string> kSixteenTypes = {"TL - 160", "TL - 161", "TL - 162", "TL - 163", "TL - 165", "TL - 166",
                                                 "TL - 168", "TL - 169", "TL - 260", "TL - 266", "TL - 268"};
 
@@ -416,6 +470,7 @@ Edition keys()
     e.unusedChannelsShowTones = true;
     e.newChannel = {.busy = small_radio::kBusyNo, .wide = true, .scan = true, .highPower = true};
     e.listEnterGoesToNextRow = true;
+    e.listsClearedOnlyWithoutTones = true;
     e.frequencyRule = kSmallRadio;
     e.link = {.readBlocks = 128, .writeBlocks = 123, .progressMax = 123, .readStepBelow = 123,
               .writeStepBelow = 122, .readFinal = 123, .writeFinal = 123, .readAckPauseMs = 15,
@@ -423,6 +478,8 @@ Edition keys()
               .passwordCheck = true};
     e.passwordOffset = 0x000;
     e.testModeBaseMHz = 450;
+    e.settingsLists = keyRadioSettings();
+    e.keyAssignment = KeyAssignmentLayout{};
     e.newDocument = {
         {0x01C, {0xFB}, 16, 16},
         {0x3C0, {0x2F, 0x05, 0x03, 0x00, 0xFF, 0x12, 0x78, 0x00, 0x01, 0x00, 0x00}},
@@ -464,6 +521,13 @@ Edition keysChinese()
     t.entry.offStepOnEnter = t.entry.offStepOnLeave;
     e.english = {};
     e.chinese = t;
+    // Typing into these lists' edit fields snaps them back: time-out timer,
+    // power rank, squelch and beep.
+    const std::pair<std::size_t, int> resets[] = {{0, 2}, {1, 9}, {2, 4}, {3, 1}};
+    for (const auto& [list, index] : resets)
+        e.settingsLists->lists.at(list).typingReset = index;
+    e.windowSize = {800, 1100};
+    e.testModeLanguage = Language::English;
     return e;
 }
 
@@ -480,6 +544,8 @@ Edition sixteen()
     e.link.startAckFailPasses = 11;
     e.link.passwordCheck = false;
     e.passwordOffset.reset();
+    e.settingsLists.reset();
+    e.keyAssignment.reset();
     e.newDocument = {
         {0x01C, {0xFB}},
         {0x3C0, {0xF7, 0x05, 0x03, 0x00, 0xFF, 0x0A}},
@@ -519,6 +585,17 @@ Edition sixteenChinese()
 }
 
 } // namespace
+
+WindowSize WindowSize::fittedTo(int availableWidth, int availableHeight) const
+{
+    if (availableWidth <= 0 || availableHeight <= 0 || (width <= availableWidth && height <= availableHeight))
+        return *this;
+    // The side that overflows most decides the scale; 64 bits keep the products exact.
+    const std::int64_t w = width, h = height;
+    if (w * availableHeight >= h * availableWidth)
+        return {availableWidth, static_cast<int>(h * availableWidth / w)};
+    return {static_cast<int>(w * availableHeight / h), availableHeight};
+}
 
 Language Edition::uiLanguage(Language decided) const
 {

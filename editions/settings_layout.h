@@ -81,4 +81,40 @@ struct SignallingFeaturesLayout {
     Words languageOff{"Off", "关闭"};  // the language list's third item
 };
 
+// The side buttons of the Key Assignment dialog: one byte per button, the high
+// nibble the short press and the low nibble the long press (key function codes).
+struct KeyAssignmentLayout {
+    std::vector<std::size_t> buttons{0x3C5, 0x3C6};  // side button 2, side button 3
+    int functions = 9;  // codes 0..8 are in the lists; higher codes show no selection
+};
+
+// One drop-down list of a settings dialog made of lists only, and how it keeps
+// its choice in the image.
+//  - Index: the byte is the index; a byte beyond the list shows `beyondList`.
+//  - Scaled: the byte is index x `scale`; shown as byte / scale, at most the last item.
+//  - Bits: the bits of `mask` hold `codes[index]`; other bits are left alone, and
+//    a pattern none of the codes has shows no selection.
+// A list without a selection leaves its byte as it was.
+struct SettingsList {
+    enum class Coding { Index, Scaled, Bits };
+    std::string englishLabel;
+    std::string chineseLabel;
+    std::vector<std::string> englishItems;
+    std::vector<std::string> chineseItems;
+    std::size_t offset = 0;
+    Coding coding = Coding::Index;
+    int beyondList = 0;  // Index: -1 for no selection
+    int scale = 1;       // Scaled
+    std::uint8_t mask = 0;              // Bits
+    std::vector<std::uint8_t> codes;    // Bits: one per item
+    int typingReset = -1;  // typing into the list's edit field snaps to this index (-1: not editable)
+};
+
+// A settings dialog of lists only (the key-assignment radio's Optional
+// Features): the lists in the order shown, and the order OK writes them in.
+struct SettingsListsLayout {
+    std::vector<SettingsList> lists;
+    std::vector<int> writeOrder;
+};
+
 } // namespace tolvan

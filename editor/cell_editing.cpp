@@ -155,6 +155,10 @@ void CellEditing::emptyFrequency(int row, Column side)
     table_.setCell(row, side, "");
     if (!bothFrequenciesEmpty(row))
         return;
+    // A tone stored on a channel without frequencies keeps the row's lists.
+    if (table_.edition().listsClearedOnlyWithoutTones
+        && !(table_.cell(row, Column::RxTone).empty() && table_.cell(row, Column::TxTone).empty()))
+        return;
     const int txTone = table_.columnOf(Column::TxTone);
     for (int col = txTone + 1; col < table_.columnCount(); ++col)
         table_.setCell(row, col, "");

@@ -1,5 +1,7 @@
 #include "editor/form_settings.h"
 
+#include "codeplug/data_password.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -43,6 +45,8 @@ void FormSettings::loadFromImage(const MemoryImage& image)
             break;
         }
     }
+    if (hasPassword())
+        password_ = readDataPassword(image, *edition_->passwordOffset);
 }
 
 void FormSettings::storeToImage(MemoryImage& image) const
@@ -71,6 +75,8 @@ void FormSettings::storeToImage(MemoryImage& image) const
     }
     for (const FormStamp& s : edition_->formStamps)
         image.set(s.offset, s.value);
+    if (hasPassword())
+        writeDataPassword(image, *edition_->passwordOffset, password_);
 }
 
 } // namespace tolvan

@@ -2,6 +2,7 @@
 
 #include "editions/edition.h"
 
+#include <string>
 #include <vector>
 
 namespace tolvan {
@@ -22,6 +23,12 @@ public:
     // Typing into a list's edit field: some lists snap back to a fixed index.
     void typed(int i);
 
+    // The "Data Password" edit, where the edition has one: the digits found in
+    // the image, written back digit by digit (anything else as 0xFF).
+    bool hasPassword() const { return edition_->passwordOffset.has_value(); }
+    const std::string& password() const { return password_; }
+    void setPassword(std::string text) { password_ = std::move(text); }
+
     // Image-to-form: every list from its byte; values the list cannot show
     // select the list's fallback, never an error.
     void loadFromImage(const MemoryImage& image);
@@ -31,6 +38,7 @@ public:
 private:
     const Edition* edition_;
     std::vector<int> selections_;
+    std::string password_;
 };
 
 } // namespace tolvan

@@ -1,5 +1,6 @@
 #include "link/clone_session.h"
 
+#include "codeplug/data_password.h"
 #include "codeplug/text_util.h"
 #include "link/wire_bytes.h"
 
@@ -14,17 +15,6 @@ constexpr std::size_t kShortestReply = 10;      // less is never worth a second 
 constexpr int kAttempts = 15;
 constexpr int kPassesBeforeAttempt = 7;
 constexpr int kStartAckTries = 3;
-
-std::string passwordDigits(const MemoryImage& image, std::size_t offset)
-{
-    std::string digits;
-    for (std::size_t i = 0; i < 6; ++i) {
-        const std::uint8_t b = image.at(offset + i);
-        if (b >= '0' && b <= '9')
-            digits += static_cast<char>(b);
-    }
-    return digits;
-}
 
 } // namespace
 
@@ -249,7 +239,7 @@ CloneSession::Step CloneSession::readBlocks()
         staging_.write(address, std::span(receive_.data() + 4, kBlockBytes));
 
         if (f.passwordCheck && block == 1 && edition_.passwordOffset &&
-            passwordDigits(staging_, *edition_.passwordOffset) != trimRight(request_->password)) {
+            readDataPassword(staging_, *edition_.passwordOffset) != trimRight(request_->password)) {
             host_.setBusy(false);
             host_.ask(texts_.passwordIncorrect, Buttons::Ok);
             return fail(texts_.passwordIncorrect, CloneResult::Declined);

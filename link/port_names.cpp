@@ -110,9 +110,12 @@ const CIniFile& programIniFile()
 PortOpenResult SystemPortOpener::open(const std::string& name, const TimeoutProfile& profile)
 {
     for (const NamedPort& named : namedPorts()) {
-        if (named.name != name)
+        std::string option;
+        if (name.starts_with(named.name + ":"))
+            option = name.substr(named.name.size() + 1);
+        else if (name != named.name)
             continue;
-        const std::string device = named.device(edition_);
+        const std::string device = named.device(edition_, option);
         if (device.empty())
             return {nullptr, named.failure};
         return SerialPort::open(device, profile, language_);

@@ -13,10 +13,11 @@ class CIniFile;
 
 // A port that start-up adds by name (the built-in virtual radio): opening it
 // asks `device` for the device to open; an empty path fails with `failure`.
+// "NAME:OPTION" opens the same port and hands OPTION to `device`.
 struct NamedPort {
     std::string name;         // "virtual"
     std::string description;  // shown by --list-ports
-    std::function<std::string(const Edition&)> device;
+    std::function<std::string(const Edition&, const std::string& option)> device;
     std::string failure;
 };
 

@@ -19,3 +19,8 @@ env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$build/bin/cps16-cn" --screenshot
 # from the widget tests (cps-brand with a dealer's ini file among them).
 TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
     --gtest_filter='ProgressWindow.PictureMidTransfer:DialogScreenshots.*:EditingScreenshots.*:WindowTest.PictureOf*' >/dev/null
+# The key-assignment radio's windows with the data password on the form; the
+# example is what the virtual radio holds behind "virtual:123456".
+for program in cps-keys cps-keys-cn; do
+    env -u LC_ALL -u LC_MESSAGES LANG=C "$build/bin/$program" --screenshot "docs/window-$program.png" docs/example-keys.sin
+done

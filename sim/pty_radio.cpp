@@ -153,7 +153,7 @@ void PtyRadio::serve()
     }
 }
 
-std::string sharedVirtualRadioDevice(const Edition& edition)
+std::string sharedVirtualRadioDevice(const Edition& edition, const std::string& password)
 {
     static std::mutex guard;
     static std::unique_ptr<PtyRadio> radio;
@@ -165,6 +165,8 @@ std::string sharedVirtualRadioDevice(const Edition& edition)
             return {};
         }
     }
+    if (!password.empty())
+        radio->withRadio([&](VirtualRadio& r) { r.setPassword(edition, password); });
     return radio->devicePath();
 }
 

@@ -1,5 +1,6 @@
 #include "sim/virtual_radio.h"
 
+#include "codeplug/data_password.h"
 #include "link/wire_bytes.h"
 
 #include <chrono>
@@ -23,10 +24,8 @@ VirtualRadio::VirtualRadio(const Edition& edition) : VirtualRadio(MemoryImage(ed
 
 void VirtualRadio::setPassword(const Edition& edition, const std::string& digits)
 {
-    if (!edition.passwordOffset)
-        return;
-    for (std::size_t i = 0; i < 6; ++i)
-        memory_.set(*edition.passwordOffset + i, i < digits.size() ? static_cast<std::uint8_t>(digits[i]) : 0xFF);
+    if (edition.passwordOffset)
+        writeDataPassword(memory_, *edition.passwordOffset, digits);
 }
 
 RadioOutput VirtualRadio::takeOutput()

@@ -15,7 +15,8 @@ void composeProgram()
         registerReportCommands();
         registerTableExport();
         registerLinkCommands();
-        registerNamedPort({"virtual", "the built-in virtual radio", sharedVirtualRadioDevice,
+        registerNamedPort({"virtual", "the built-in virtual radio (virtual:DIGITS: holding that data password)",
+                           [](const Edition& e, const std::string& option) { return sharedVirtualRadioDevice(e, option); },
                            "The virtual radio could not be started: no pseudo-terminal."});
         installProgramWindow();
         return true;

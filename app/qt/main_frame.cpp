@@ -171,6 +171,11 @@ void CMainFrame::createMenus()
     program->addSeparator();
     addCommand(program, cmd::OptionalFeatures, tr("&Optional Features\tCtrl+O"),
                [this] { runDialogHook(hooks_.optionalFeatures); });
+    if (doc_.edition().keyAssignment) {
+        program->addSeparator();
+        addCommand(program, cmd::KeyAssignment, tr("&Key Assignment\tCtrl+K"),
+                   [this] { runDialogHook(hooks_.keyAssignment); });
+    }
     if (doc_.edition().hasTwoTone) {
         program->addSeparator();
         addCommand(program, cmd::TwoTone, tr("Two Tone\tCtrl+Y"), [this] { runDialogHook(hooks_.twoTone); });
@@ -230,6 +235,7 @@ void CMainFrame::createMenus()
         {cmd::Print, QKeySequence(Qt::CTRL | Qt::Key_P)},        {cmd::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {cmd::ReadFromRadio, QKeySequence(Qt::CTRL | Qt::Key_R)}, {cmd::WriteToRadio, QKeySequence(Qt::CTRL | Qt::Key_W)},
         {cmd::TestMode, QKeySequence(Qt::CTRL | Qt::Key_T)},     {cmd::TwoTone, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {cmd::KeyAssignment, QKeySequence(Qt::CTRL | Qt::Key_K)},
     };
     for (const auto& [id, key] : keys)
         if (QAction* a = action(id))

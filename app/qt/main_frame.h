@@ -30,7 +30,7 @@ enum : int {
     PrintPreview = 57609, RecentFile1 = 57616, About = 57664, Exit = 57665, HelpTopics = 57667,
     ContextHelp = 57669, Help = 57670, NextPane = 57680, PreviousPane = 57681,
     ReadFromRadio = 32771, WriteToRadio = 32772, Com1 = 32773, Com2 = 32775, Com3 = 32776, Com4 = 32777,
-    TestMode = 32778, OptionalFeatures = 32784, TwoTone = 32786, Toolbar = 59392, StatusBar = 59393,
+    TestMode = 32778, KeyAssignment = 32782, OptionalFeatures = 32784, TwoTone = 32786, Toolbar = 59392, StatusBar = 59393,
 };
 }
 
@@ -39,6 +39,7 @@ enum : int {
 // document changed.
 struct FrameHooks {
     std::function<bool(CTolView&)> optionalFeatures;
+    std::function<bool(CTolView&)> keyAssignment;
     std::function<bool(CTolView&)> twoTone;
     std::function<void(CTolView&)> testMode;
     std::function<void(CTolView&)> print;

@@ -68,6 +68,11 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
     ToneList::instance();
     w->doc_ = std::make_unique<CTolDoc>(edition);
     w->frame_ = std::make_unique<CMainFrame>(*w->doc_, w->language_, dialogs);
+    // The edition's size, or the same proportions on a screen too small for it.
+    WindowSize size = edition.windowSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.fittedTo(screen->availableGeometry().width(), screen->availableGeometry().height());
+    w->frame_->resize(size.width, size.height);
     w->frame_->view().initialUpdate();
     return w;
 }
@@ -135,7 +140,7 @@ int windowMain(const Edition& edition, int argc, char** argv)
     if (!args.file.empty() && !frame.openFile(std::filesystem::path(args.file)))
         return kExitFileError;
     if (!args.screenshot.empty()) {
-        frame.resize(1024, 768);
+        frame.resize(edition.windowSize.width, edition.windowSize.height);
         frame.show();
         QApplication::processEvents();
         return savePicture(frame.grab().toImage(), args.screenshot, pictureRules);

@@ -2,8 +2,10 @@
 
 #include "app/qt/main_frame.h"
 #include "dialogs/qt/debug_mode_dlg.h"
+#include "dialogs/qt/key_assignment_dlg.h"
 #include "dialogs/qt/optional_features_dlg.h"
 #include "dialogs/qt/signalling_features_dlg.h"
+#include "dialogs/qt/settings_lists_dlg.h"
 #include "dialogs/qt/two_tone_dlg.h"
 #include "editor/qt/tol_view.h"
 #include "link/port_names.h"
@@ -55,9 +57,13 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
     CTolView& view = frame.view();
     const Edition& edition = view.document().edition();
     const Language language = view.language();
-    view.setTransfer([&frame, &edition, language, clone](Direction direction, const std::string& port,
-                                                         const MemoryImage& image) {
-        return runCloneWithProgress(&frame, edition, language, direction, port, image, clone);
+    view.setTransfer([&frame, &view, &edition, language, clone](Direction direction, const std::string& port,
+                                                                const MemoryImage& image) {
+        // A read takes the "Data Password" shown as it starts.
+        CloneWindowOptions options = clone;
+        if (view.form().hasPassword())
+            options.password = view.form().password();
+        return runCloneWithProgress(&frame, edition, language, direction, port, image, options);
     });
     FrameHooks hooks;
     if (edition.optionalFeatures)
@@ -66,6 +72,10 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
         hooks.optionalFeatures = [&frame, &layout](CTolView& v) {
             return runImageDialog<CSignallingFeaturesDlg>(frame, v, *layout);
         };
+    if (edition.settingsLists)
+        hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<CSettingsListsDlg>(frame, v); };
+    if (edition.keyAssignment)
+        hooks.keyAssignment = [&frame](CTolView& v) { return runImageDialog<CKeyAssignmentDlg>(frame, v); };
     if (edition.hasTwoTone)
         hooks.twoTone = [&frame](CTolView& v) { return runImageDialog<CTwoToneDlg>(frame, v); };
     hooks.testMode = [&frame](CTolView& v) {

@@ -42,7 +42,8 @@ std::array<QRadioButton*, 2> radioPair(const std::string& first, const std::stri
 
 CDebugModeDlg::CDebugModeDlg(const Edition& edition, Language language, std::string portName,
                              const std::string& bandText, PortOpener& opener, LinkHost* host, QWidget* parent)
-    : QDialog(parent), edition_(edition), language_(edition.uiLanguage(language)), texts_(testModeTexts(language_)),
+    : QDialog(parent), edition_(edition), language_(edition.testModeLanguage.value_or(edition.uiLanguage(language))),
+      texts_(testModeTexts(language_)),
       portName_(std::move(portName)), opener_(opener), host_(host),
       state_(TestModeState::baseFrequency(edition, bandText))
 {

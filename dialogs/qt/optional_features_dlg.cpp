@@ -1,19 +1,18 @@
 #include "dialogs/qt/optional_features_dlg.h"
 
+#include "dialogs/qt/ok_cancel_layout.h"
 #include "dialogs/qt/qt_text.h"
 #include "dialogs/qt/text_spin_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <tuple>
@@ -156,18 +155,10 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, const Edition& ed
         label->hide();
     }
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(qs(t.ok), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(qs(t.cancel), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto* columns = new QHBoxLayout;
     columns->addWidget(functionSet);
     columns->addWidget(idGroup);
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(columns);
-    outer->addWidget(buttons);
+    setOkCancelLayout(this, columns, t.ok, t.cancel);
 
     showValues(model_.read(image_));
 }

@@ -1,6 +1,7 @@
 #include "editor/qt/tol_view.h"
 
 #include "program/read_backup.h"
+#include "codeplug/data_password.h"
 #include "editor/column_widths.h"
 #include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
@@ -57,6 +58,20 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
             row->addWidget(label);
             row->addWidget(combo);
             row->addSpacing(12);
+        }
+        if (form_.hasPassword()) {
+            auto* label = new QLabel(QCoreApplication::translate("CTolView", "Data Password"), group_);
+            password_ = new QLineEdit(group_);
+            password_->setMaxLength(static_cast<int>(kDataPasswordLength));
+            password_->setFixedWidth(password_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
+            label->setBuddy(password_);
+            row->addWidget(label);
+            row->addWidget(password_);
+            connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
+                form_.setPassword(text.toStdString());
+                doc_.setModified();
+                emit changed();
+            });
         }
         row->addStretch(1);
         layout->addWidget(group_);
@@ -218,6 +233,8 @@ void CTolView::showForm()
         if (index < 0)
             combo->setEditText(QString());
     }
+    if (password_)
+        password_->setText(q(form_.password()));
 }
 
 void CTolView::gridToImage(MemoryImage& image) const
@@ -235,7 +252,16 @@ bool CTolView::runTransfer(Direction direction)
         gridToImage(doc_.image());
     transferRunning_ = true;
     emit transferStateChanged(true);
+    // The form stays as it is while the radio is talked to: a read compares the
+    // password shown when it started.
+    const auto formEnabled = [this](bool on) {
+        for (QGroupBox* g : {group_, functionGroup_})
+            if (g)
+                g->setEnabled(on);
+    };
+    formEnabled(false);
     std::optional<MemoryImage> result = transfer_(direction, port_, doc_.image());
+    formEnabled(true);
     transferRunning_ = false;
     emit transferStateChanged(false);
     if (!result || direction == Direction::Write)

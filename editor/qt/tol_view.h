@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLineEdit;
 class QLabel;
 
 namespace tolvan {
@@ -35,6 +36,7 @@ public:
     const FormSettings& form() const { return form_; }
     CMSFlexGrid* grid() const { return grid_; }
     QComboBox* formList(int i) const { return lists_.at(static_cast<std::size_t>(i)); }
+    QLineEdit* passwordEdit() const { return password_; }  // nullptr where the edition has none
     QGroupBox* functionGroup() const { return functionGroup_; }
     Language language() const { return language_; }
 
@@ -97,6 +99,7 @@ private:
     QGroupBox* group_ = nullptr;          // "Type Setting": the lists above the table
     QGroupBox* functionGroup_ = nullptr;  // "Function Setting": the lists below it
     std::vector<QComboBox*> lists_;
+    QLineEdit* password_ = nullptr;
     GridEditing* editing_ = nullptr;
     std::string port_ = "COM1";
     TransferFunction transfer_;

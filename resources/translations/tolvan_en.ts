@@ -64,6 +64,10 @@
         <translation>Two Tone	Ctrl+Y</translation>
     </message>
     <message>
+        <source>&amp;Key Assignment	Ctrl+K</source>
+        <translation>&amp;Key Assignment	Ctrl+K</translation>
+    </message>
+    <message>
         <source>P&amp;ort</source>
         <translation>P&amp;ort</translation>
     </message>
@@ -329,6 +333,10 @@ Do you want to save the changes?</translation>
     <message>
         <source>Manul Setting</source>
         <translation>Manul Setting</translation>
+    </message>
+    <message>
+        <source>Data Password</source>
+        <translation>Data Password</translation>
     </message>
     <message>
         <source>Scan Function(16th)</source>

@@ -64,6 +64,10 @@
         <translation>两音信令	Ctrl+Y</translation>
     </message>
     <message>
+        <source>&amp;Key Assignment	Ctrl+K</source>
+        <translation>侧键功能	Ctrl+K</translation>
+    </message>
+    <message>
         <source>P&amp;ort</source>
         <translation>端口(&amp;O)</translation>
     </message>
@@ -329,6 +333,10 @@ Do you want to save the changes?</source>
     <message>
         <source>Manul Setting</source>
         <translation>手动设置</translation>
+    </message>
+    <message>
+        <source>Data Password</source>
+        <translation>数据密码</translation>
     </message>
     <message>
         <source>Scan Function(16th)</source>

@@ -151,3 +151,29 @@ TEST(EditionTable, TheChineseFamilyAProgramsSpeakChinese)
     EXPECT_EQ(findEdition("cps-cn2")->texts(Language::Chinese).entry.outOfBand, "超出频率范围!");
     EXPECT_EQ(findEdition("cps-cn2")->texts(Language::Chinese).entry.outOfBandCaption, "温馨提示");
 }
+
+TEST(EditionTable, MainWindowSizeAndItsFitOnSmallScreens)
+{
+    for (const Edition* e : allEditions()) {
+        const WindowSize want = e->id == "cps-keys-cn" ? WindowSize{800, 1100} : WindowSize{1024, 768};
+        EXPECT_EQ(e->windowSize, want) << e->id;
+        EXPECT_EQ(e->testModeLanguage.has_value(), e->id == "cps-keys-cn") << e->id;
+    }
+    struct Case {
+        WindowSize size;
+        int availableWidth, availableHeight;
+        WindowSize fitted;
+    };
+    const Case cases[] = {
+        {{800, 1100}, 1920, 1200, {800, 1100}},  // fits: kept
+        {{800, 1100}, 1366, 728, {529, 728}},    // too high: the height decides
+        {{800, 1100}, 700, 2000, {700, 962}},    // too narrow: the width decides
+        {{800, 1100}, 400, 550, {400, 550}},
+        {{1024, 768}, 1024, 768, {1024, 768}},
+        {{1024, 768}, 800, 600, {800, 600}},
+        {{1024, 768}, 0, 0, {1024, 768}},        // no screen figures: kept
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.size.fittedTo(c.availableWidth, c.availableHeight), c.fitted)
+            << c.availableWidth << "x" << c.availableHeight;
+}

@@ -321,3 +321,32 @@ TEST(CellEditing, UndoAndRedoWholeCommits)
     EXPECT_EQ(e.cell(9, Column::Receive), "");
     EXPECT_EQ(e.cell(9, Column::Power), "");
 }
+
+TEST(CellEditing, ListsOfARowStayWhileAToneIsLeft)
+{
+    // A tone stored on a channel without a receive frequency still shows in the
+    // small radios; emptying the transmit frequency then keeps the row's lists.
+    struct Case {
+        const char* id;
+        const char* rxTone;
+        bool listsKept;
+    };
+    const Case cases[] = {
+        {"cps-keys", "88.5", true},     {"cps-keys-cn", "D023N", true}, {"cps-keys", "", false},
+        {"cps-keys-cn", "", false},     {"cps16", "88.5", true},        {"cps-twotone", "88.5", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.id) + " / " + c.rxTone);
+        Editing e(c.id);
+        e.type(3, Column::Transmit, "446");
+        e.table.setCell(3, Column::RxTone, c.rxTone);
+        const std::string busy = e.cell(3, Column::Busy);
+        ASSERT_FALSE(busy.empty());
+        e.type(3, Column::Transmit, "", false);
+        EXPECT_EQ(e.cell(3, Column::TxTone), "");
+        EXPECT_EQ(e.cell(3, Column::Busy), c.listsKept ? busy : "");
+        if (e.table.columnOf(Column::Power) >= 0) {
+            EXPECT_EQ(e.cell(3, Column::Power).empty(), !c.listsKept);
+        }
+    }
+}

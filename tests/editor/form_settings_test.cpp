@@ -1,5 +1,6 @@
 #include "editor/form_settings.h"
 
+#include "codeplug/data_password.h"
 #include "editor/channel_table.h"
 
 #include <gtest/gtest.h>
@@ -365,5 +366,47 @@ TEST(FormSettings, TypingSnapsSomeListsBack)
         form.select(i, 1);
         form.typed(i);
         EXPECT_EQ(form.selection(i), snapped[i]) << form.list(i).label;
+    }
+}
+
+TEST(FormSettings, TheDataPasswordOfTheKeyRadios)
+{
+    struct Case {
+        std::vector<std::uint8_t> stored;  // 0x000-0x005
+        const char* shown;
+        const char* typed;
+        std::vector<std::uint8_t> saved;
+    };
+    const Case cases[] = {
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "", "123456", {'1', '2', '3', '4', '5', '6'}},
+        {{'1', 0xFF, '2', 'x', '3', 0x00}, "123", "", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {{'9', '8', '7', 0xFF, 0xFF, 0xFF}, "987", "98 7", {'9', '8', 0xFF, '7', 0xFF, 0xFF}},
+    };
+    for (const char* id : {"cps-keys", "cps-keys-cn"}) {
+        for (const Case& c : cases) {
+            const Edition& e = edition(id);
+            MemoryImage image = newDocumentImage(e);
+            image.write(0, c.stored);
+            FormSettings form(e);
+            ASSERT_TRUE(form.hasPassword());
+            form.loadFromImage(image);
+            EXPECT_EQ(form.password(), c.shown) << id;
+            // What is shown goes back as it was read (0xFF for the skipped bytes).
+            MemoryImage again = image;
+            form.storeToImage(again);
+            EXPECT_EQ(readDataPassword(again, 0), c.shown) << id;
+            form.setPassword(c.typed);
+            form.storeToImage(image);
+            EXPECT_EQ(std::vector<std::uint8_t>(image.raw().begin(), image.raw().begin() + 6), c.saved) << id;
+        }
+    }
+    for (const char* id : {"cps-twotone", "cps-fleet", "cps16", "cps16-cn"}) {
+        FormSettings form(edition(id));
+        EXPECT_FALSE(form.hasPassword()) << id;
+        MemoryImage image = newDocumentImage(edition(id));
+        image.set(0, '5');
+        form.setPassword("1");
+        form.storeToImage(image);
+        EXPECT_EQ(image.at(0), '5') << id << ": byte 0 is not a password here";
     }
 }

@@ -62,6 +62,28 @@ TEST(BatchLink, ReadsAndWritesTheVirtualRadio)
     EXPECT_EQ(write.status, 0) << write.err;
 }
 
+TEST(BatchLink, AVirtualRadioHoldingAPassword)
+{
+    TempDir dir;
+    const fs::path out = dir.path / "radio.sin";
+    struct Case {
+        const char* program;
+        std::string args;
+        int status;
+    } cases[] = {
+        {"cps-keys", " --port virtual:123456", 4},
+        {"cps-keys-cn", " --port virtual:42 --password 4", 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program + c.args);
+        fs::remove(out);
+        const CommandRun r = run(c.program, "--read " + out.string() + c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.err.find("Password incorrect") != std::string::npos, c.status != 0) << r.err;
+        EXPECT_EQ(fs::exists(out), c.status == 0);
+    }
+}
+
 TEST(BatchLink, FailuresLeaveTheOutputAsItWas)
 {
     TempDir dir;

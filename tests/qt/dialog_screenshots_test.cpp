@@ -1,7 +1,9 @@
 // Pictures of the settings dialogs for docs/: written only when
 // TOLVAN_SCREENSHOT_DIR names a directory, so ordinary test runs stay quiet.
 #include "dialogs/qt/debug_mode_dlg.h"
+#include "dialogs/qt/key_assignment_dlg.h"
 #include "dialogs/qt/optional_features_dlg.h"
+#include "dialogs/qt/settings_lists_dlg.h"
 #include "dialogs/qt/two_tone_dlg.h"
 
 #include <QApplication>
@@ -51,6 +53,23 @@ TEST(DialogScreenshots, OfAllThreeDialogsInBothLanguages)
         dlg.node(TestModeState::kDebugItem)->setExpanded(true);
         dlg.tree()->setCurrentItem(dlg.node(TestModeState::kTxPower));
         save(dlg, "test_mode_item" + suffix);
+    }
+}
+
+TEST(DialogScreenshots, OfTheKeyRadiosDialogsInBothBuilds)
+{
+    if (qEnvironmentVariableIsEmpty("TOLVAN_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
+    for (const char* id : {"cps-keys", "cps-keys-cn"}) {
+        const Edition& edition = *findEdition(id);
+        const QString suffix = edition.uiLanguage(Language::English) == Language::English ? "_en.png" : "_zh.png";
+        MemoryImage image = newDocumentImage(edition);
+        {
+            CKeyAssignmentDlg dlg(image, edition, Language::English);
+            save(dlg, "key_assignment" + suffix);
+        }
+        CSettingsListsDlg dlg(image, edition, Language::English);
+        save(dlg, "key_optional_features" + suffix);
     }
 }
 

@@ -1,0 +1,118 @@
+#include "dialogs/settings_lists.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvan;
+
+namespace {
+
+enum { kTimeOut, kPower, kSquelch, kBeep, kVoice, kScrambler, kVox, kBatterySave };
+const char* const kKeyEditions[] = {"cps-keys", "cps-keys-cn"};
+
+SettingsLists model(const char* id)
+{
+    return SettingsLists(findEdition(id)->settingsLists.value());
+}
+
+} // namespace
+
+TEST(SettingsLists, OnlyTheKeyRadiosHaveTheListDialog)
+{
+    for (const Edition* e : allEditions())
+        EXPECT_EQ(e->settingsLists.has_value(), e->family == Family::KeyAssignment) << e->id;
+}
+
+TEST(SettingsLists, ANewDocumentShowsTheRadioDefaults)
+{
+    for (const char* id : kKeyEditions) {
+        // 0x3C0 = 0x2F: beep disabled, battery save on, English, scrambler off.
+        const std::vector<int> want = {0, 9, 5, 1, 1, 1, 0, 0};
+        EXPECT_EQ(model(id).read(newDocumentImage(*findEdition(id))), want) << id;
+    }
+}
+
+TEST(SettingsLists, WhatEachByteShows)
+{
+    struct Case {
+        int list;
+        std::size_t offset;
+        std::uint8_t byte;
+        int shown;
+    };
+    const Case cases[] = {
+        {kTimeOut, 0x3C3, 10, 10},     {kTimeOut, 0x3C3, 11, 0},      {kTimeOut, 0x3C3, 0xFF, 0},
+        {kPower, 0x3C4, 0xFF, 9},      {kPower, 0x3C4, 27, 9},        {kPower, 0x3C4, 26, 8},
+        {kPower, 0x3C4, 2, 0},         {kSquelch, 0x3C1, 9, 9},       {kSquelch, 0x3C1, 10, 0},
+        {kBeep, 0x3C0, 0xFE, 0},       {kBeep, 0x3C0, 0x01, 1},       {kVoice, 0x3C0, 0x00, 0},
+        {kVoice, 0x3C0, 0x08, 1},      {kVoice, 0x3C0, 0xFF, 2},      {kVoice, 0x3C0, 0x10, -1},
+        {kScrambler, 0x3C0, 0x20, 1},  {kScrambler, 0x3C0, 0xDF, 0},  {kVox, 0x3C7, 9, 9},
+        {kVox, 0x3C7, 10, -1},         {kVox, 0x3C7, 0xFF, -1},       {kBatterySave, 0x3C0, 0x02, 0},
+        {kBatterySave, 0x3C0, 0xFD, 1},
+    };
+    for (const char* id : kKeyEditions) {
+        for (const Case& c : cases) {
+            MemoryImage image = newDocumentImage(*findEdition(id));
+            image.set(c.offset, c.byte);
+            EXPECT_EQ(model(id).read(image).at(c.list), c.shown) << id << " list " << c.list << " byte " << int(c.byte);
+        }
+    }
+}
+
+TEST(SettingsLists, WhatOkWrites)
+{
+    struct Case {
+        std::vector<int> chosen;  // time-out, power, squelch, beep, voice, scrambler, vox, battery save
+        std::uint8_t flags;       // 0x3C0, starting from 0xC4 (bit 2 and the top bits kept)
+        std::uint8_t squelch, timeOut, power, vox;
+    };
+    const Case cases[] = {
+        {{0, 9, 5, 0, 0, 0, 0, 0}, 0xC6, 5, 0, 27, 0},
+        {{10, 0, 9, 1, 2, 1, 9, 1}, 0xFD, 9, 10, 0, 9},
+        {{3, 4, 0, 0, 1, 0, 1, 0}, 0xCE, 0, 3, 12, 1},
+        // Lists without a selection keep their bytes and bits.
+        {{-1, -1, -1, -1, -1, -1, -1, -1}, 0xC4, 0xAA, 0xAA, 0xAA, 0xAA},
+    };
+    for (const char* id : kKeyEditions) {
+        for (const Case& c : cases) {
+            MemoryImage image = newDocumentImage(*findEdition(id));
+            image.write(0x3C0, std::vector<std::uint8_t>{0xC4, 0xAA, 0x03, 0xAA, 0xAA, 0x12, 0x78, 0xAA});
+            MemoryImage want = image;
+            want.set(0x3C0, c.flags);
+            want.set(0x3C1, c.squelch);
+            want.set(0x3C3, c.timeOut);
+            want.set(0x3C4, c.power);
+            want.set(0x3C7, c.vox);
+            model(id).write(c.chosen, image);
+            EXPECT_EQ(image, want) << id << " flags " << int(image.at(0x3C0));
+        }
+    }
+}
+
+TEST(SettingsLists, ANewDocumentSurvivesOkUnchangedButForThePowerRank)
+{
+    for (const char* id : kKeyEditions) {
+        MemoryImage image = newDocumentImage(*findEdition(id));
+        MemoryImage want = image;
+        want.set(0x3C4, 27);  // 0xFF shows rank 9, which OK stores as 27
+        model(id).write(model(id).read(image), image);
+        EXPECT_EQ(image, want) << id;
+    }
+}
+
+TEST(SettingsLists, TextsAndTypingOfEachBuild)
+{
+    const SettingsLists en = model("cps-keys");
+    const SettingsLists zh = model("cps-keys-cn");
+    EXPECT_EQ(en.items(kTimeOut, Language::English).front(), "Off");
+    EXPECT_EQ(zh.items(kTimeOut, Language::Chinese).front(), "off");
+    EXPECT_EQ(zh.items(kTimeOut, Language::Chinese).back(), "300s");
+    EXPECT_EQ(zh.items(kVoice, Language::Chinese), (std::vector<std::string>{"无", "英文", "中文"}));
+    EXPECT_EQ(zh.label(kPower, Language::Chinese), "发射功率(POWER)");
+    EXPECT_EQ(en.label(kVox, Language::English), "VOX Gain Level");
+    // Only the Chinese build snaps these four lists back when typed into.
+    const int snapped[] = {2, 9, 4, 1, 6, 6, 6, 6};
+    for (int i = 0; i < zh.count(); ++i) {
+        EXPECT_EQ(zh.typed(i, 6), snapped[i]) << i;
+        EXPECT_EQ(en.typed(i, 6), 6) << i;
+    }
+}

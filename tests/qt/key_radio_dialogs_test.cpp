@@ -1,0 +1,168 @@
+// The key-assignment radio's two settings dialogs, in both builds.
+#include "dialogs/qt/key_assignment_dlg.h"
+#include "dialogs/qt/settings_lists_dlg.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace tolvan {
+namespace {
+
+struct Build {
+    const char* id;
+    const char* caption;
+    const char* groups[2];
+    const char* shown[4];  // side button 2 short/long, side button 3 short/long, on a new document
+    const char* talkAround;
+};
+
+const Build kBuilds[] = {
+    {"cps-keys", "Key Assignment", {"Side Button 2", "Side Button 3"},
+     {"Monitor", "Scan ON/OFF", "Vox ON/OFF", "Scrambler ON/OFF"}, "Talk Around"},
+    {"cps-keys-cn", "侧键功能", {"侧键功能2： ", "侧键功能3："}, {"监测", "扫描  开/关", "发射限时 开/关", "扰频器  开/关"},
+     "循环对话"},
+};
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+TEST(CKeyAssignmentDlg, ShowsTheNibblesAndStoresTheChoice)
+{
+    for (const Build& b : kBuilds) {
+        SCOPED_TRACE(b.id);
+        const Edition& e = *findEdition(b.id);
+        MemoryImage image = newDocumentImage(e);
+        const MemoryImage fresh = image;
+        CKeyAssignmentDlg dlg(image, e, Language::English);
+        EXPECT_EQ(dlg.windowTitle(), u(b.caption));
+        QStringList groups;
+        for (const QGroupBox* g : dlg.findChildren<QGroupBox*>())
+            groups << g->title();
+        EXPECT_EQ(groups, (QStringList{u(b.groups[0]), u(b.groups[1])}));
+        const QComboBox* boxes[] = {dlg.shortPressBox(0), dlg.longPressBox(0), dlg.shortPressBox(1), dlg.longPressBox(1)};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(boxes[i]->count(), 9);
+            EXPECT_EQ(boxes[i]->currentText(), u(b.shown[i])) << i;
+        }
+        dlg.longPressBox(1)->setCurrentIndex(5);
+        EXPECT_EQ(dlg.longPressBox(1)->currentText(), u(b.talkAround));
+        dlg.accept();
+        EXPECT_TRUE(dlg.imageChanged());
+        EXPECT_EQ(image.at(0x3C6), 0x75);
+        image.set(0x3C6, 0x78);
+        EXPECT_EQ(image, fresh);
+    }
+}
+
+TEST(CKeyAssignmentDlg, CancelAndUnknownCodesChangeNothing)
+{
+    for (const Build& b : kBuilds) {
+        SCOPED_TRACE(b.id);
+        const Edition& e = *findEdition(b.id);
+        MemoryImage image = newDocumentImage(e);
+        image.set(0x3C5, 0x9A);
+        const MemoryImage before = image;
+        {
+            CKeyAssignmentDlg dlg(image, e, Language::Chinese);
+            dlg.shortPressBox(0)->setCurrentIndex(3);
+            dlg.reject();
+            EXPECT_EQ(image, before);
+        }
+        CKeyAssignmentDlg dlg(image, e, Language::Chinese);
+        EXPECT_EQ(dlg.shortPressBox(0)->currentIndex(), -1);
+        EXPECT_EQ(dlg.longPressBox(0)->currentIndex(), -1);
+        dlg.accept();
+        EXPECT_FALSE(dlg.imageChanged()) << "lists without a selection keep their nibbles";
+        CKeyAssignmentDlg again(image, e, Language::Chinese);
+        again.shortPressBox(0)->setCurrentIndex(3);
+        again.accept();
+        EXPECT_EQ(image.at(0x3C5), 0x3A);
+    }
+}
+
+enum { kTimeOut, kPower, kSquelch, kBeep, kVoice, kScrambler, kVox, kBatterySave };
+
+TEST(CSettingsListsDlg, TheEightListsOfBothBuilds)
+{
+    struct Case {
+        const char* id;
+        const char* caption;
+        const char* labels[8];
+        const char* shown[8];  // a new document
+    };
+    const Case cases[] = {
+        {"cps-keys", "Optional Features",
+         {"Time-out Timer", "TX Power Rank", "Squelch Level", "Beep", "Voice Annunciation", "Scrambler",
+          "VOX Gain Level", "Battery Save"},
+         {"Off", "9", "5", "Disable", "English", "Off", "Off", "Enable"}},
+        {"cps-keys-cn", "可选功能",
+         {"发射限时(秒)", "发射功率(POWER)", "静噪等级(SQ)", "报警音提示", "报号选择", "扰频器激活", "VOX增益电平",
+          "电池省电"},
+         {"off", "9", "5", "关", "英文", "关", "无", "开"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        const Edition& e = *findEdition(c.id);
+        MemoryImage image = newDocumentImage(e);
+        const MemoryImage fresh = image;
+        {
+            CSettingsListsDlg dlg(image, e, Language::English);
+            dlg.listBox(kSquelch)->setCurrentIndex(1);
+            dlg.reject();
+            EXPECT_EQ(image, fresh) << "Cancel changes nothing";
+        }
+        CSettingsListsDlg dlg(image, e, Language::English);
+        EXPECT_EQ(dlg.windowTitle(), u(c.caption));
+        QStringList labels;
+        for (const QLabel* l : dlg.findChildren<QLabel*>())
+            labels << l->text();
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_TRUE(labels.contains(u(c.labels[i]))) << c.labels[i];
+            EXPECT_EQ(dlg.listBox(i)->currentText(), u(c.shown[i])) << i;
+        }
+        EXPECT_EQ(dlg.listBox(kTimeOut)->count(), 11);
+        EXPECT_EQ(dlg.listBox(kTimeOut)->itemText(10), "300s");
+        dlg.listBox(kVoice)->setCurrentIndex(2);
+        dlg.accept();
+        EXPECT_TRUE(dlg.imageChanged());
+        MemoryImage want = fresh;
+        want.set(0x3C4, 27);  // rank 9 shown for 0xFF is stored as 27
+        want.set(0x3C0, 0x3F);  // Chinese voice: bits 3 and 4
+        EXPECT_EQ(image, want);
+    }
+}
+
+TEST(CSettingsListsDlg, TypingSnapsBackOnlyInTheChineseBuild)
+{
+    const int snapped[] = {2, 9, 4, 1};
+    for (const char* id : {"cps-keys", "cps-keys-cn"}) {
+        const Edition& e = *findEdition(id);
+        MemoryImage image = newDocumentImage(e);
+        CSettingsListsDlg dlg(image, e, Language::Chinese);
+        for (int i = 0; i < 8; ++i) {
+            QComboBox* box = dlg.listBox(i);
+            const bool snaps = id == std::string("cps-keys-cn") && i < 4;
+            ASSERT_EQ(box->isEditable(), snaps) << id << " " << i;
+            if (!snaps)
+                continue;
+            box->setCurrentIndex(0);
+            QTest::keyClicks(box->lineEdit(), "7");
+            EXPECT_EQ(box->currentIndex(), snapped[i]) << i;
+            EXPECT_EQ(box->lineEdit()->text(), box->itemText(snapped[i])) << i;
+        }
+        dlg.accept();
+        if (id == std::string("cps-keys-cn")) {
+            EXPECT_EQ(image.at(0x3C3), 2);
+            EXPECT_EQ(image.at(0x3C4), 27);
+            EXPECT_EQ(image.at(0x3C1), 4);
+            EXPECT_EQ(image.at(0x3C0) & 0x01, 0x01);
+        }
+    }
+}
+
+} // namespace
+} // namespace tolvan
