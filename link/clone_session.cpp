@@ -15,6 +15,8 @@ constexpr int kAttempts = 15;
 constexpr int kPassesBeforeAttempt = 7;
 constexpr int kStartAckTries = 3;
 
+} // namespace
+
 std::string passwordDigits(const MemoryImage& image, std::size_t offset)
 {
     std::string digits;
@@ -25,8 +27,6 @@ std::string passwordDigits(const MemoryImage& image, std::size_t offset)
     }
     return digits;
 }
-
-} // namespace
 
 const std::string& cloneTitle(const Edition& edition, Language language, Direction direction)
 {

@@ -85,4 +85,8 @@ private:
 const std::string& cloneTitle(const Edition& edition, Language language, Direction direction);
 int progressMaximum(const Edition& edition);
 
+// The digits of a data password as the image keeps it (six ASCII positions,
+// anything else skipped): what a read compares with the password typed.
+std::string passwordDigits(const MemoryImage& image, std::size_t offset);
+
 } // namespace tolvan

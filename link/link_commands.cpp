@@ -7,8 +7,11 @@
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
+#include "link/fleet_write.h"
+#include "link/write_verify.h"
 #include "link/port_names.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -21,6 +24,8 @@ namespace {
 struct LinkOptions {
     std::string file;
     std::string port;
+    std::vector<std::string> morePorts;  // --write: every further --port, written at once
+    bool verify = false;
     BatchLinkHost::Answers answers;
     std::string password;
 };
@@ -34,7 +39,21 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "--port" && hasValue) {
-            o.port = args[++i];
+            const std::string& port = args[++i];
+            if (port == o.port || std::find(o.morePorts.begin(), o.morePorts.end(), port) != o.morePorts.end()) {
+                std::cerr << edition.id << ": " << command << ": port " << port << " given twice\n";
+                return std::nullopt;
+            }
+            if (o.port.empty())
+                o.port = port;
+            else if (command == "--write")
+                o.morePorts.push_back(port);
+            else {
+                std::cerr << edition.id << ": " << command << " takes one --port\n";
+                return std::nullopt;
+            }
+        } else if (a == "--verify" && command == "--write") {
+            o.verify = true;
         } else if (a == "--retries" && hasValue) {
             char* end = nullptr;
             const long n = std::strtol(args[++i].c_str(), &end, 10);
@@ -103,6 +122,20 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     return kExitDone;
 }
 
+// Several ports: all at once, one result line per port on the output.
+int writeFleet(const Edition& edition, const LinkOptions& o, const MemoryImage& image)
+{
+    std::vector<std::string> ports{o.port};
+    ports.insert(ports.end(), o.morePorts.begin(), o.morePorts.end());
+    const FleetOptions options{o.verify, o.answers, true};
+    const auto results = writeToFleet(edition, batchLanguage(), ports, image, options, [&edition](const std::string&) {
+        return std::make_unique<SystemPortOpener>(edition, &programIniFile());
+    });
+    for (const FleetResult& r : results)
+        std::cout << r.port << ": " << r.text << '\n';
+    return fleetExitStatus(results);
+}
+
 int writeCommand(const Edition& edition, const std::vector<std::string>& args)
 {
     const auto o = parseOptions(edition, "--write", args);
@@ -113,7 +146,20 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
         std::cerr << describeSinStatus(loaded.status, o->file, edition.imageSize, loaded.detail) << '\n';
         return kExitFileError;
     }
-    return exitStatusOf(runBatch(edition, *o, {Direction::Write, std::move(*loaded.image), {}}));
+    if (!o->morePorts.empty())
+        return writeFleet(edition, *o, *loaded.image);
+    const MemoryImage& sent = *loaded.image;
+    const CloneOutcome written = runBatch(edition, *o, {Direction::Write, sent, {}});
+    if (written.result != CloneResult::Completed || !o->verify)
+        return exitStatusOf(written);
+    const Language language = batchLanguage();
+    SystemPortOpener opener(edition, &programIniFile());
+    BatchLinkHost host(std::cerr, verifyTitle(edition, language), o->answers, isatty(2) == 1);
+    const VerifyOutcome verified = verifyWritten(edition, language, host, opener, o->port, sent);
+    std::cerr << verified.message << '\n';
+    if (verified.verified)
+        return kExitDone;
+    return verified.readBack.result == CloneResult::Completed ? kExitLinkError : exitStatusOf(verified.readBack);
 }
 
 int listPortsCommand(const Edition&, const std::vector<std::string>& args)
@@ -138,7 +184,10 @@ void registerLinkCommands()
     registerBatchCommand({"--read", "OUT.sin", "read the radio into OUT.sin (--port PORT [--retries N] [--password DIGITS])",
                           readCommand});
     registerBatchCommand(
-        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--retries N] [--accept-type-mismatch])",
+        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
+         "                              [--retries N] [--accept-type-mismatch]); --verify reads the\n"
+         "                              written range back and compares it; several --port write to\n"
+         "                              all of them at once, one result line each",
          writeCommand});
     registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
 }
