@@ -26,7 +26,8 @@ const ReportItem* reportItemFor(const Edition& edition, const FormList& list)
     return nullptr;
 }
 
-void addSetting(std::vector<NamedSetting>& out, std::string name, NamedSetting::Bits bits)
+void addSetting(std::vector<NamedSetting>& out, std::string name, NamedSetting::Bits bits, const FormList* list,
+                const ReportItem* item)
 {
     if (name.empty())
         return;
@@ -40,7 +41,7 @@ void addSetting(std::vector<NamedSetting>& out, std::string name, NamedSetting::
             return;
         }
     }
-    out.push_back({std::move(name), {bits}});
+    out.push_back({std::move(name), {bits}, list, item});
 }
 
 } // namespace
@@ -73,7 +74,7 @@ std::vector<NamedSetting> namedSettings(const Edition& edition, Language languag
         const std::string name = printed ? settingName(printed->label.in(ui)) : list.label;
         const auto mask = list.coding == FormList::Coding::Bit ? static_cast<std::uint8_t>(1u << list.bit)
                                                                : std::uint8_t{0xFF};
-        addSetting(out, name, {list.offset, mask});
+        addSetting(out, name, {list.offset, mask}, &list, nullptr);
     }
     for (const auto& line : edition.report.settingsLines) {
         for (const ReportItem& item : line) {
@@ -81,11 +82,11 @@ std::vector<NamedSetting> namedSettings(const Edition& edition, Language languag
             switch (item.source) {
             case ReportSource::ByteChoice:
             case ReportSource::ByteNumber:
-                addSetting(out, name, {item.offset, item.mask});
+                addSetting(out, name, {item.offset, item.mask}, nullptr, &item);
                 break;
             case ReportSource::Code:
                 for (std::size_t i = 0; i < 16; ++i)
-                    addSetting(out, name, {item.offset + i, 0xFF});
+                    addSetting(out, name, {item.offset + i, 0xFF}, nullptr, &item);
                 break;
             case ReportSource::Label:
             case ReportSource::TypeList:

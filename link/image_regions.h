@@ -19,6 +19,9 @@ struct NamedSetting {
         std::uint8_t mask = 0xFF;
     };
     std::vector<Bits> bits;
+    // Where its value is read for display: a form list, or a printed item.
+    const FormList* list = nullptr;
+    const ReportItem* item = nullptr;
 };
 
 // The settings an edition names: the form's lists, then every item of the

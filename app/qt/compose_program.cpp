@@ -4,6 +4,7 @@
 #include "editor/table_csv.h"
 #include "link/link_commands.h"
 #include "link/port_names.h"
+#include "report/image_diff.h"
 #include "report/report_commands.h"
 #include "sim/pty_radio.h"
 
@@ -14,6 +15,7 @@ void composeProgram()
     static const bool composed = [] {
         registerReportCommands();
         registerTableExport();
+        registerImageDiff();
         registerLinkCommands();
         registerNamedPort({"virtual", "the built-in virtual radio", sharedVirtualRadioDevice,
                            "The virtual radio could not be started: no pseudo-terminal."});
