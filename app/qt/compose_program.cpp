@@ -2,6 +2,7 @@
 
 #include "app/qt/program_window.h"
 #include "editor/table_csv.h"
+#include "editor/table_csv_import.h"
 #include "link/link_commands.h"
 #include "link/port_names.h"
 #include "report/image_diff.h"
@@ -15,6 +16,7 @@ void composeProgram()
     static const bool composed = [] {
         registerReportCommands();
         registerTableExport();
+        registerTableImport();
         registerImageDiff();
         registerLinkCommands();
         registerNamedPort({"virtual", "the built-in virtual radio", sharedVirtualRadioDevice,
