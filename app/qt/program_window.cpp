@@ -3,6 +3,7 @@
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/window_args.h"
+#include "app/qt/fleet_commands.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/window_connections.h"
 #include "app/qt/user_dialogs.h"
@@ -96,6 +97,7 @@ int windowMain(const Edition& edition, int argc, char** argv)
         return kExitFileError;
     CMainFrame& frame = window->frame();
     connectWindowCommands(frame);
+    attachFleetCommands(frame, window->language(), dialogs);
     frame.choosePort(args.port);
     if (!args.file.empty() && !frame.openFile(QString::fromLocal8Bit(args.file.c_str())))
         return kExitFileError;
