@@ -107,9 +107,18 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
         }
         // Two byte values can print alike: then the bytes tell them apart.
         if (setting.before == setting.after) {
-            const auto& bits = s->bits.front();
-            setting.before += " (" + hexByte(a.at(bits.offset)) + ")";
-            setting.after += " (" + hexByte(b.at(bits.offset)) + ")";
+            for (const auto& bits : s->bits) {
+                if (((a.at(bits.offset) ^ b.at(bits.offset)) & bits.mask) == 0)
+                    continue;
+                auto mark = [&](std::string& text, std::uint8_t value) {
+                    if (!text.empty())
+                        text += ' ';
+                    text += addressText(bits.offset) + "=" + hexByte(value);
+                };
+                mark(setting.before, a.at(bits.offset));
+                mark(setting.after, b.at(bits.offset));
+                break;
+            }
         }
         out.settings.push_back(std::move(setting));
     }

@@ -55,7 +55,9 @@ void FleetLogDlg::writeNext()
     log_->insertRow(row);
     log_->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
     log_->setItem(row, 1, new QTableWidgetItem(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss")));
-    log_->setItem(row, 2, new QTableWidgetItem(ok ? result : texts_.failed + result));
+    log_->setItem(row, 2, new QTableWidgetItem(ok ? result : texts_.failed + result.trimmed()));
+    log_->resizeColumnToContents(0);
+    log_->resizeColumnToContents(1);
     log_->scrollToBottom();
     save_->setEnabled(true);
     prompt_->setText(texts_.connectNext);

@@ -92,8 +92,13 @@ protected:
         connectWindowCommands(w->frame(), clone);
         fleet = attachFleetCommands(w->frame(), w->language(), dialogs, clone);
         fleet->showDialog = [this](QDialog& d) {
-            if (auto* text = d.findChild<QPlainTextEdit*>())
+            if (auto* text = d.findChild<QPlainTextEdit*>()) {
                 shownText = text->toPlainText().toStdString();
+                if (qEnvironmentVariableIsSet("TOLVAN_SCREENSHOTS"))
+                    d.grab().save(QString("%1/compare-%2%3.png")
+                                      .arg(qEnvironmentVariable("TOLVAN_SCREENSHOTS"), GetParam().program,
+                                           GetParam().chineseSystem ? "-zh" : ""));
+            }
             if (onDialog)
                 onDialog(d);
         };
@@ -233,6 +238,18 @@ TEST_P(FleetWindow, SeveralRadiosOneAfterAnotherWithALog)
                               .arg(qEnvironmentVariable("TOLVAN_SCREENSHOTS"), GetParam().program,
                                    GetParam().chineseSystem ? "-zh" : ""));
     };
+    if (qEnvironmentVariableIsSet("TOLVAN_SCREENSHOTS")) {
+        QMenu* program = nullptr;
+        for (QAction* top : w->frame().menuBar()->actions())
+            if (top->menu() && top->menu()->actions().contains(fleet->writeToSeveral()))
+                program = top->menu();
+        program->popup(w->frame().mapToGlobal(QPoint(40, 20)));
+        QApplication::processEvents();
+        program->grab().save(QString("%1/program-menu-%2%3.png")
+                                 .arg(qEnvironmentVariable("TOLVAN_SCREENSHOTS"), GetParam().program,
+                                      GetParam().chineseSystem ? "-zh" : ""));
+        program->hide();
+    }
     fleet->writeToSeveral()->trigger();
     EXPECT_EQ(radio->memory().at(e->recordOffset(1)), w->document().image().at(e->recordOffset(1)));
 }

@@ -142,3 +142,28 @@ TEST(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
 
 } // namespace
 } // namespace tolvan
+
+namespace tolvan {
+namespace {
+
+TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
+{
+    // Begin of Tx is a 16-byte code: a byte that prints nothing still differs.
+    const Edition& e = *findEdition("cps-twotone");
+    const MemoryImage a = sampleCodeplug(e);
+    MemoryImage b = a;
+    const NamedSetting* code = nullptr;
+    const auto settings = namedSettings(e, Language::English);
+    for (const auto& s : settings)
+        if (s.bits.size() == 16)
+            code = &s;
+    ASSERT_NE(code, nullptr);
+    const std::size_t offset = code->bits[5].offset;
+    b.set(offset, 0xEE);  // not a digit: not printed
+    const ImageComparison c = compareImages(e, Language::English, a, b);
+    ASSERT_EQ(c.settings.size(), 1u);
+    EXPECT_EQ(c.settings[0].after, addressText(offset) + "=EE");
+}
+
+} // namespace
+} // namespace tolvan
