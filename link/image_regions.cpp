@@ -12,6 +12,10 @@ namespace {
 // that prints them; the report's label is then the name in both languages.
 const ReportItem* reportItemFor(const Edition& edition, const FormList& list)
 {
+    for (const auto& line : edition.report.settingsLines)
+        for (const ReportItem& item : line)
+            if (item.source == ReportSource::FormList && item.list == list.label)
+                return &item;
     const std::pair<const char*, ReportSource> printed[] = {
         {"Type", ReportSource::TypeList}, {"Field", ReportSource::FieldList},
         {"Tx Power Rank", ReportSource::TxPowerRankList}};
@@ -89,6 +93,7 @@ std::vector<NamedSetting> namedSettings(const Edition& edition, Language languag
                     addSetting(out, name, {item.offset + i, 0xFF}, nullptr, &item);
                 break;
             case ReportSource::Label:
+            case ReportSource::FormList:
             case ReportSource::TypeList:
             case ReportSource::FieldList:
             case ReportSource::TxPowerRankList:

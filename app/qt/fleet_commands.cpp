@@ -49,6 +49,29 @@ QAction* after(QMenu* menu, QAction* action)
     return i >= 0 && i + 1 < list.size() ? list[i + 1] : nullptr;
 }
 
+// While an exchange of these commands runs, the window's commands are off, as
+// for Read and Write (the exchange's pump passes must not open or replace the
+// document). Inside the window's own Write the view has already said so.
+class TransferMark {
+public:
+    explicit TransferMark(CTolView& view) : view_(view), own_(!view.transferRunning())
+    {
+        if (own_)
+            emit view_.transferStateChanged(true);
+    }
+    ~TransferMark()
+    {
+        if (own_)
+            emit view_.transferStateChanged(false);
+    }
+    TransferMark(const TransferMark&) = delete;
+    TransferMark& operator=(const TransferMark&) = delete;
+
+private:
+    CTolView& view_;
+    bool own_;
+};
+
 } // namespace
 
 FleetCommands::FleetCommands(CMainFrame& frame, const StartupLanguage& language, UserDialogs& dialogs,
@@ -113,6 +136,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     const Edition& edition = frame_.document().edition();
     const Language language = view.language();
     const MemoryImage sent = documentImage();
+    const TransferMark mark(view);
     CloneOutcome written;
     CloneWindowOptions options = clone_;
     options.outcome = &written;
@@ -179,8 +203,12 @@ void FleetCommands::runCompareWithRadio()
     CTolView& view = frame_.view();
     const Edition& edition = frame_.document().edition();
     // A staging read: the document is not touched.
-    const auto radio = runCloneWithProgress(&frame_, edition, view.language(), Direction::Read, view.portName(),
-                                            frame_.document().image(), clone_);
+    std::optional<MemoryImage> radio;
+    {
+        const TransferMark mark(view);
+        radio = runCloneWithProgress(&frame_, edition, view.language(), Direction::Read, view.portName(),
+                                     frame_.document().image(), clone_);
+    }
     if (radio)
         showComparison(text("Compare With Radio", "与对讲机比较"), *radio);
 }

@@ -174,8 +174,13 @@ TEST_P(FleetWindow, CompareWithFileAndWithRadioLeaveTheDocumentAlone)
 
     radio->memory() = other;
     shownText.clear();
+    // While the radio is read, the window's commands are off.
+    bool openDuringRead = true;
+    QTimer::singleShot(0, [&] { openDuringRead = w->frame().action(cmd::Open)->isEnabled(); });
     pressStartWhenShown();
     fleet->compareWithRadio()->trigger();
+    EXPECT_FALSE(openDuringRead);
+    EXPECT_TRUE(w->frame().action(cmd::Open)->isEnabled());
     EXPECT_TRUE(shownText.starts_with(expected)) << shownText;
     EXPECT_EQ(w->document().image(), sampleCodeplug(*e));
     EXPECT_FALSE(w->document().isModified());
