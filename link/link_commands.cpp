@@ -11,6 +11,7 @@
 #include "link/write_verify.h"
 #include "link/port_names.h"
 #include "link/port_permission.h"
+#include "link/serial_port.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -103,6 +104,7 @@ CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest
     SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
+    InterruptCancels ctrlC;
     return session.run(opener, o.port, request);
 }
 
@@ -163,13 +165,33 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
     return verified.readBack.result == CloneResult::Completed ? kExitLinkError : exitStatusOf(verified.readBack);
 }
 
+// The driver of a line and whether it delivers with low latency, as
+// --list-ports shows them.
+std::string portFacts(const std::string& device)
+{
+    const std::string driver = serialDriverOf(device);
+    std::string facts = driver.empty() ? "no driver" : driver;
+    switch (lowLatencyOf(device)) {
+    case LowLatency::On:
+        return facts + ", low latency on";
+    case LowLatency::Off:
+        return facts + ", low latency off";
+    case LowLatency::NotOffered:
+        return facts + ", no low latency";
+    case LowLatency::Unknown:
+        break;
+    }
+    return facts + ", low latency unknown";
+}
+
 int listPortsCommand(const Edition&, const std::vector<std::string>& args)
 {
     if (!args.empty()) {
         std::cerr << "--list-ports takes no arguments\n";
         return kExitUsage;
     }
-    // A port the user may not open says so beneath it, with the way to fix it.
+    // Each port shows its driver and whether it delivers with low latency; a
+    // port the user may not open says so beneath it, with the way to fix it.
     const Language language = batchLanguage();
     const auto refusal = [language](const std::string& device) {
         const std::string problem = accessProblem(device, language);
@@ -177,10 +199,10 @@ int listPortsCommand(const Edition&, const std::vector<std::string>& args)
     };
     for (const std::string& name : comPortNames()) {
         const std::string device = resolvePortName(name, &programIniFile());
-        std::cout << name << "  " << device << '\n' << refusal(device);
+        std::cout << name << "  " << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << '\n' << refusal(device);
+        std::cout << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;
