@@ -131,6 +131,7 @@ int writeFleet(const Edition& edition, const LinkOptions& o, const MemoryImage& 
     std::vector<std::string> ports{o.port};
     ports.insert(ports.end(), o.morePorts.begin(), o.morePorts.end());
     const FleetOptions options{o.verify, o.answers, true};
+    InterruptCancels ctrlC;  // Ctrl+C stops every port's transfer at its next pump pass
     const auto results = writeToFleet(edition, batchLanguage(), ports, image, options, [&edition](const std::string&) {
         return std::make_unique<SystemPortOpener>(edition, &programIniFile());
     });
@@ -157,6 +158,7 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
         return exitStatusOf(written);
     const Language language = batchLanguage();
     SystemPortOpener opener(edition, &programIniFile());
+    InterruptCancels ctrlC;
     BatchLinkHost host(std::cerr, verifyTitle(edition, language), o->answers, isatty(2) == 1);
     const VerifyOutcome verified = verifyWritten(edition, language, host, opener, o->port, sent);
     std::cerr << verified.message << '\n';
