@@ -1,9 +1,10 @@
 #include "link/link_commands.h"
 
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/ini_file.h"
-#include "program/language.h"
 #include "program/program_main.h"
+#include "program/startup_language.h"
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
@@ -14,7 +15,6 @@
 #include "link/serial_port.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -22,6 +22,9 @@
 
 namespace tolvan {
 namespace {
+
+// Each retry repeats a whole exchange; more than this is a typing slip.
+constexpr long kMaxRetries = 1000;
 
 struct LinkOptions {
     std::string file;
@@ -35,72 +38,69 @@ struct LinkOptions {
 std::optional<LinkOptions> parseOptions(const Edition& edition, const std::string& command,
                                         const std::vector<std::string>& args)
 {
+    // --write takes --port more than once (all written at once): the ports are
+    // taken out before the other options are parsed.
+    std::vector<std::string> rest, ports;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        if (args[i] == "--port" && i + 1 < args.size()) {
+            ports.push_back(args[++i]);
+            continue;
+        }
+        rest.push_back(args[i]);
+    }
+    std::vector<OptionSpec> specs = {{"--port", "PORT"}, {"--retries", "N"}};
+    if (command == "--write") {
+        specs.push_back({"--accept-type-mismatch", ""});
+        specs.push_back({"--verify", ""});
+    }
+    if (command == "--read" && edition.link.passwordCheck)
+        specs.push_back({"--password", "DIGITS"});
+    const CommandArgs a = parseCommandArgs(rest, 1, 1, specs);
+    if (!a.ok()) {
+        usageError(edition.id, command, a.error);
+        return std::nullopt;
+    }
     LinkOptions o;
-    o.file = args.at(0);
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--port" && hasValue) {
-            const std::string& port = args[++i];
-            if (port == o.port || std::find(o.morePorts.begin(), o.morePorts.end(), port) != o.morePorts.end()) {
-                std::cerr << edition.id << ": " << command << ": port " << port << " given twice\n";
-                return std::nullopt;
-            }
-            if (o.port.empty())
-                o.port = port;
-            else if (command == "--write")
-                o.morePorts.push_back(port);
-            else {
-                std::cerr << edition.id << ": " << command << " takes one --port\n";
-                return std::nullopt;
-            }
-        } else if (a == "--verify" && command == "--write") {
-            o.verify = true;
-        } else if (a == "--retries" && hasValue) {
-            char* end = nullptr;
-            const long n = std::strtol(args[++i].c_str(), &end, 10);
-            if (*end != '\0' || n < 0) {
-                std::cerr << edition.id << ": --retries needs a count\n";
-                return std::nullopt;
-            }
-            o.answers.retries = static_cast<int>(n);
-        } else if (a == "--accept-type-mismatch" && command == "--write") {
-            o.answers.acceptTypeMismatch = true;
-        } else if (a == "--password" && hasValue && command == "--read" && edition.link.passwordCheck) {
-            o.password = args[++i];
-        } else {
-            std::cerr << edition.id << ": " << command << ": unexpected " << a << "\n";
+    o.file = a.names[0];
+    if (ports.size() > 1 && command != "--write") {
+        usageError(edition.id, command, "--port is given twice");
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        const auto before = ports.begin() + static_cast<std::ptrdiff_t>(i);
+        if (std::find(ports.begin(), before, ports[i]) != before) {
+            usageError(edition.id, command, "--port is given twice: " + ports[i]);
             return std::nullopt;
         }
     }
+    if (!ports.empty()) {
+        o.port = ports.front();
+        o.morePorts.assign(ports.begin() + 1, ports.end());
+    }
+    if (a.has("--retries")) {
+        const auto n = parseBoundedNumber(a.value("--retries"), 0, kMaxRetries);
+        if (!n) {
+            usageError(edition.id, command, "--retries needs a count from 0 to " + std::to_string(kMaxRetries));
+            return std::nullopt;
+        }
+        o.answers.retries = static_cast<int>(*n);
+    }
+    o.answers.acceptTypeMismatch = a.has("--accept-type-mismatch");
+    o.verify = a.has("--verify");
+    o.password = a.value("--password");
     if (o.port.empty()) {
-        std::cerr << edition.id << ": " << command << " needs --port PORT\n";
+        usageError(edition.id, command, "needs --port PORT");
         return std::nullopt;
     }
     return o;
 }
 
-// The language a message is shown in, decided as at start-up (the locale
-// stands in for the system language).
-Language batchLanguage()
+CloneOutcome runBatch(const Edition& edition, Language language, const LinkOptions& o, CloneRequest request)
 {
-    const char* vars[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    bool chinese = false;
-    for (const char* v : vars) {
-        const char* value = std::getenv(v);
-        if (value && *value) {
-            chinese = std::string_view(value).starts_with("zh");
-            break;
-        }
-    }
-    std::error_code ec;
-    const std::string base = programBaseName(std::filesystem::read_symlink("/proc/self/exe", ec).string());
-    return languageOf(decideLanguageName(base, chinese, programIniFile()), base);
-}
-
-CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest request)
-{
-    const Language language = batchLanguage();
     SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
@@ -113,8 +113,14 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     const auto o = parseOptions(edition, "--read", args);
     if (!o)
         return kExitUsage;
+    // A file that cannot be written is known before the radio is touched.
+    if (const FileResult target = checkOutputFile(o->file); !target.ok())
+        return outputFault(target, o->file);
+    const auto language = batchStartupLanguage(edition, programPath());
+    if (!language)
+        return kExitFileError;
     // Bytes the radio never sends come from a new document.
-    CloneOutcome outcome = runBatch(edition, *o, {Direction::Read, newDocumentImage(edition), o->password});
+    CloneOutcome outcome = runBatch(edition, language->language, *o, {Direction::Read, newDocumentImage(edition), o->password});
     if (outcome.result != CloneResult::Completed)
         return exitStatusOf(outcome);
     std::string detail;
@@ -126,14 +132,14 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
 }
 
 // Several ports: all at once, one result line per port on the output.
-int writeFleet(const Edition& edition, const LinkOptions& o, const MemoryImage& image)
+int writeFleet(const Edition& edition, Language language, const LinkOptions& o, const MemoryImage& image)
 {
     std::vector<std::string> ports{o.port};
     ports.insert(ports.end(), o.morePorts.begin(), o.morePorts.end());
     const FleetOptions options{o.verify, o.answers, true};
     InterruptCancels ctrlC;  // Ctrl+C stops every port's transfer at its next pump pass
-    const auto results = writeToFleet(edition, batchLanguage(), ports, image, options, [&edition](const std::string&) {
-        return std::make_unique<SystemPortOpener>(edition, &programIniFile());
+    const auto results = writeToFleet(edition, language, ports, image, options, [&](const std::string&) {
+        return std::make_unique<SystemPortOpener>(edition, &programIniFile(), language);
     });
     for (const FleetResult& r : results)
         std::cout << r.port << ": " << r.text << '\n';
@@ -150,17 +156,19 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
         std::cerr << describeSinStatus(loaded.status, o->file, edition.imageSize, loaded.detail) << '\n';
         return kExitFileError;
     }
+    const auto language = batchStartupLanguage(edition, programPath());
+    if (!language)
+        return kExitFileError;
     if (!o->morePorts.empty())
-        return writeFleet(edition, *o, *loaded.image);
+        return writeFleet(edition, language->language, *o, *loaded.image);
     const MemoryImage& sent = *loaded.image;
-    const CloneOutcome written = runBatch(edition, *o, {Direction::Write, sent, {}});
+    const CloneOutcome written = runBatch(edition, language->language, *o, {Direction::Write, sent, {}});
     if (written.result != CloneResult::Completed || !o->verify)
         return exitStatusOf(written);
-    const Language language = batchLanguage();
-    SystemPortOpener opener(edition, &programIniFile());
+    SystemPortOpener opener(edition, &programIniFile(), language->language);
     InterruptCancels ctrlC;
-    BatchLinkHost host(std::cerr, verifyTitle(edition, language), o->answers, isatty(2) == 1);
-    const VerifyOutcome verified = verifyWritten(edition, language, host, opener, o->port, sent);
+    BatchLinkHost host(std::cerr, verifyTitle(edition, language->language), o->answers, isatty(2) == 1);
+    const VerifyOutcome verified = verifyWritten(edition, language->language, host, opener, o->port, sent);
     std::cerr << verified.message << '\n';
     if (verified.verified)
         return kExitDone;
@@ -186,15 +194,16 @@ std::string portFacts(const std::string& device)
     return facts + ", low latency unknown";
 }
 
-int listPortsCommand(const Edition&, const std::vector<std::string>& args)
+int listPortsCommand(const Edition& edition, const std::vector<std::string>& args)
 {
-    if (!args.empty()) {
-        std::cerr << "--list-ports takes no arguments\n";
-        return kExitUsage;
-    }
+    if (!args.empty())
+        return usageError(edition.id, "--list-ports", "takes no arguments");
+    const auto startup = batchStartupLanguage(edition, programPath());
+    if (!startup)
+        return kExitFileError;
     // Each port shows its driver and whether it delivers with low latency; a
     // port the user may not open says so beneath it, with the way to fix it.
-    const Language language = batchLanguage();
+    const Language language = startup->language;
     const auto refusal = [language](const std::string& device) {
         const std::string problem = accessProblem(device, language);
         return problem.empty() ? std::string() : "    " + problem + '\n';

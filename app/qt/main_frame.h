@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "program/startup_language.h"
 #include "program/tol_doc.h"
 
@@ -70,6 +72,7 @@ public:
     bool fileNew();
     bool fileOpen();
     bool openFile(const QString& path);
+    bool openFile(const std::filesystem::path& path);  // the system's bytes, as given
     bool fileSave();
     bool fileSaveAs();
     // Save / Discard / Cancel when the document holds unsaved changes;
@@ -90,14 +93,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    bool loadFile(const QString& path);  // without asking about unsaved changes
+    bool loadFile(const std::filesystem::path& path);  // without asking about unsaved changes
     QAction* addCommand(QMenu* menu, int id, const QString& caption, std::function<void()> run);
     void createMenus();
     void createToolBar();
     void createStatusBar();
     void refreshPortChecks();
     void refreshAdapters();
-    void addRecentFile(const QString& path);
+    void addRecentFile(const std::filesystem::path& path);
     void refreshRecentFiles();
     void setTransferRunning(bool running);
     void showAbout();
