@@ -73,6 +73,52 @@ OptionalFeaturesTexts optionalFeaturesTexts(Language language)
     return t;
 }
 
+SignallingFeaturesTexts signallingFeaturesTexts(Language language, const SignallingFeaturesLayout& layout)
+{
+    const OptionalFeaturesTexts common = optionalFeaturesTexts(language);
+    SignallingFeaturesTexts t{
+        .caption = common.caption,
+        .timeOut = layout.timeOutLabel.english,
+        .squelch = common.squelch,
+        .language = common.language,
+        .beep = common.beep,
+        .batterySave = common.batterySave,
+        .scrambler = common.scrambler,
+        .voxGroup = "",
+        .voxFunction = "Vox Function",
+        .voxGain = common.voxGain,
+        .voxDelay = "Vox  Delay Time(s)",
+        .voxInhibit = "Vox Inhibit On Recieve",
+        .pttGroup = "",
+        .pttId = "PTT ID",
+        .aniCode = "ANI CODE",
+        .beginOfTx = common.beginOfTx,
+        .endOfTx = common.endOfTx,
+        .keyGroup = "Key Assignment",
+        .pf1 = common.pf1,
+        .pf2 = common.pf2,
+        .languageItems = {common.languageItems[0], common.languageItems[1], layout.languageOff.english},
+        .voxGainItems = common.voxItems,
+        .voxDelayItems = {"0.3", "0.5", "1.0", "1.5", "2.0", "3.0"},
+        .keyItems = common.keyItems,
+        .ok = common.ok,
+        .cancel = common.cancel,
+    };
+    if (language == Language::English)
+        return t;
+    t.timeOut = layout.timeOutLabel.chinese;
+    t.voxGroup = "VOX(声控发射)";
+    t.voxFunction = "Vox功能";
+    t.voxDelay = "VOX延迟时间(秒)";
+    t.voxInhibit = "接收时禁止VOX";
+    t.pttGroup = "PTT ID";
+    t.pttId = "本机命名";  // the radio's own number, sent with the PTT
+    t.aniCode = "ANI";
+    t.keyGroup = "按键编程设定";
+    t.languageItems[2] = layout.languageOff.chinese;
+    return t;
+}
+
 TwoToneTexts twoToneTexts(Language language)
 {
     TwoToneTexts t{

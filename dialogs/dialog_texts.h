@@ -42,6 +42,37 @@ struct OptionalFeaturesTexts {
     std::string cancel;
 };
 
+// The Optional Features dialog of the DTMF/FleetSync radios. Group captions
+// the English dialog leaves empty are plain frames there.
+struct SignallingFeaturesTexts {
+    std::string caption;
+    std::string timeOut;
+    std::string squelch;
+    std::string language;
+    std::string beep;
+    std::string batterySave;
+    std::string scrambler;
+    std::string voxGroup;
+    std::string voxFunction;
+    std::string voxGain;
+    std::string voxDelay;
+    std::string voxInhibit;
+    std::string pttGroup;
+    std::string pttId;
+    std::string aniCode;
+    std::string beginOfTx;
+    std::string endOfTx;
+    std::string keyGroup;
+    std::string pf1;
+    std::string pf2;
+    std::vector<std::string> languageItems;
+    std::vector<std::string> voxGainItems;
+    std::vector<std::string> voxDelayItems;
+    std::vector<std::string> keyItems;
+    std::string ok;
+    std::string cancel;
+};
+
 struct TwoToneTexts {
     std::string caption;
     std::string encodeTab;
@@ -97,6 +128,8 @@ struct TestModeTexts {
 };
 
 OptionalFeaturesTexts optionalFeaturesTexts(Language language);
+// The two radios word the time-out label and the language list's last item apart.
+SignallingFeaturesTexts signallingFeaturesTexts(Language language, const SignallingFeaturesLayout& layout);
 TwoToneTexts twoToneTexts(Language language);
 TestModeTexts testModeTexts(Language language);
 

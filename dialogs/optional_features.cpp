@@ -1,84 +1,10 @@
 #include "dialogs/optional_features.h"
 
+#include "dialogs/settings_fields.h"
+
 #include <algorithm>
-#include <array>
-#include <cctype>
 
 namespace tolvan {
-namespace {
-
-bool isDigit(std::uint8_t c) { return c >= '0' && c <= '9'; }
-bool isLetter(std::uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// A stored list index, or `fallback` when the list has no such item.
-int listIndex(std::uint8_t stored, int items, int fallback = 0)
-{
-    return stored < items ? stored : fallback;
-}
-
-std::uint8_t indexByte(int index)
-{
-    return static_cast<std::uint8_t>(index);  // no selection (-1) is stored as 0xFF
-}
-
-bool readBit(const MemoryImage& image, const SettingsBit& b) { return image.bit(b.offset, b.bit); }
-void writeBit(MemoryImage& image, const SettingsBit& b, bool on) { image.setBit(b.offset, b.bit, on); }
-
-// Digits and letters of an identity field, letters in upper case; anything
-// else (0xFF padding included) is skipped wherever it stands.
-std::string readIdText(const MemoryImage& image, std::size_t offset)
-{
-    std::string text;
-    for (std::uint8_t c : image.bytes(offset, OptionalFeatures::kIdLength))
-        if (isDigit(c) || isLetter(c))
-            text += static_cast<char>(std::toupper(c));
-    return text;
-}
-
-std::string readGroupId(const MemoryImage& image, std::size_t offset)
-{
-    std::string text;
-    for (std::uint8_t c : image.bytes(offset, OptionalFeatures::kGroupIdLength))
-        if (isDigit(c))
-            text += static_cast<char>(c);
-    return text;
-}
-
-// Characters that are neither letters nor digits are stored as "0", not refused.
-std::uint8_t digitByte(char c)
-{
-    const auto u = static_cast<std::uint8_t>(c);
-    return isDigit(u) ? u : '0';
-}
-
-void writeIdText(MemoryImage& image, std::size_t offset, std::string_view text)
-{
-    for (std::size_t i = 0; i < OptionalFeatures::kIdLength; ++i) {
-        std::uint8_t b = 0xFF;
-        if (i < text.size()) {
-            const auto c = static_cast<std::uint8_t>(text[i]);
-            b = isLetter(c) ? static_cast<std::uint8_t>(std::toupper(c)) : digitByte(text[i]);
-        }
-        image.set(offset + i, b);
-    }
-}
-
-// A four-digit Group ID lies between 0000 and 1999: a larger first digit is stored as 1.
-void writeGroupId(MemoryImage& image, std::size_t offset, std::string_view text)
-{
-    const std::string_view kept = text.substr(0, OptionalFeatures::kGroupIdLength);
-    for (std::size_t i = 0; i < OptionalFeatures::kIdLength; ++i) {
-        std::uint8_t b = 0xFF;
-        if (i < kept.size()) {
-            b = digitByte(kept[i]);
-            if (kept.size() == 4 && i == 0 && b > '1')
-                b = '1';
-        }
-        image.set(offset + i, b);
-    }
-}
-
-} // namespace
 
 OptionalFeaturesValues OptionalFeatures::read(const MemoryImage& image) const
 {
@@ -113,12 +39,12 @@ OptionalFeaturesValues OptionalFeatures::read(const MemoryImage& image) const
     v.beginOfTx = readBit(image, l.beginOfTx);
     v.endOfTx = readBit(image, l.endOfTx);
 
-    v.groupId = readGroupId(image, l.groupId);
-    v.id = readIdText(image, l.id);
-    v.killId = readIdText(image, l.killId);
-    v.callId = readIdText(image, l.callId);
-    v.checkId = readIdText(image, l.checkId);
-    v.listenId = readIdText(image, l.listenId);
+    v.groupId = id_code::readDigits(image, l.groupId);
+    v.id = id_code::readText(image, l.id);
+    v.killId = id_code::readText(image, l.killId);
+    v.callId = id_code::readText(image, l.callId);
+    v.checkId = id_code::readText(image, l.checkId);
+    v.listenId = id_code::readText(image, l.listenId);
     return v;
 }
 
@@ -147,12 +73,12 @@ void OptionalFeatures::write(const OptionalFeaturesValues& v, MemoryImage& image
         image.set(*l.pf2, indexByte(v.pf2));
     image.set(l.priorityChannel, static_cast<std::uint8_t>(v.priorityChannel + 1));
 
-    writeGroupId(image, l.groupId, v.groupId);
-    writeIdText(image, l.id, v.id);
-    writeIdText(image, l.killId, v.killId);
-    writeIdText(image, l.callId, v.callId);
-    writeIdText(image, l.checkId, v.checkId);
-    writeIdText(image, l.listenId, v.listenId);
+    id_code::writeDigits(image, l.groupId, v.groupId);
+    id_code::writeText(image, l.id, v.id);
+    id_code::writeText(image, l.killId, v.killId);
+    id_code::writeText(image, l.callId, v.callId);
+    id_code::writeText(image, l.checkId, v.checkId);
+    id_code::writeText(image, l.listenId, v.listenId);
 }
 
 std::string OptionalFeatures::timeOutText(int position)

@@ -204,6 +204,7 @@ struct Edition {
 
     // Settings dialogs (Optional Features and Two Tone).
     std::optional<OptionalFeaturesLayout> optionalFeatures;  // empty: the edition has its own dialog
+    std::optional<SignallingFeaturesLayout> signallingFeatures;  // the DTMF/FleetSync radios' dialog
 
     EditionTexts english;
     EditionTexts chinese;
@@ -215,6 +216,8 @@ struct Edition {
     // The main window's caption and About line per language.
     WindowTexts englishWindow;
     WindowTexts chineseWindow;
+    // The caption and About box come from the ini file beside the program instead.
+    bool brandedFromIni = false;
     const WindowTexts& window(Language decided) const
     {
         return uiLanguage(decided) == Language::English ? englishWindow : chineseWindow;

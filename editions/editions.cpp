@@ -84,6 +84,33 @@ const std::vector<BytePatch> kFleetNewDocument = {
     {0x7D0, {0x00, 0x00, 0xF8, 0x05, 0x00, 0x00, 0x03, 0x09, 0x00, 0x00, 0xF0, 0x38, 'T', 'L', '1', '0'}},
 };
 
+// --- Optional Features of the DTMF/FleetSync radios ------------------------------
+// The larger radio keeps its settings block at 0x810 like the full radio, and
+// sets 0x817 and 0x818 on every OK as that one does.
+const SignallingFeaturesLayout kSignallingFeaturesAt810 = {
+    .timeOut = 0x814, .squelch = 0x813, .flags = 0x812,
+    .beep = {0x812, 6}, .scrambler = {0x812, 4}, .batterySave = {0x812, 2},
+    .voxGain = 0x815, .voxDelay = 0x816, .voxFunction = {0x810, 7}, .voxInhibit = {0x810, 6},
+    .pf1 = 0x81A, .pf2 = 0x81B, .pttId = 0x820, .aniCode = 0x830,
+    .beginOfTx = SettingsBit{0x810, 5}, .endOfTx = SettingsBit{0x810, 4},
+    .fixedOnOk = {{0x817, 4}, {0x818, 0}},
+};
+
+// The smaller radio packs its flags into 0x7D2; its PTT ID and ANI code
+// (0x7B0, 0x7C0) are hidden in the dialog and left as they are.
+SignallingFeaturesLayout signallingFeaturesAt7D0()
+{
+    SignallingFeaturesLayout l{
+        .timeOut = 0x7D4, .squelch = 0x7D3, .flags = 0x7D2,
+        .beep = {0x7D2, 4}, .scrambler = {0x7D2, 2}, .batterySave = {0x7D2, 3},
+        .voxGain = 0x7D5, .voxDelay = 0x7D6, .voxFunction = {0x7D2, 5}, .voxInhibit = {0x7D2, 6},
+        .pf1 = 0x7D0, .pf2 = 0x7D1,
+    };
+    l.timeOutLabel.chinese = "超时定时器";
+    l.languageOff.english = "OFF";
+    return l;
+}
+
 // --- The form above the channel table ----------------------------------------
 const std::vector<std::string> kFieldItems = {"  67 - 72MHz", "136 - 174MHz", "240 - 260MHz", "350 - 390MHz",
                                               "400 - 430MHz", "430 - 450MHz", "450 - 470MHz", "470 - 490MHz",
@@ -285,6 +312,8 @@ Edition brand()
     e.languages = LanguageChoice::EnglishOnly;
     e.signallingValues = {0, 2, 4};  // "None", "DTMF", "FleetSync"
     e.optionalFeatures.reset();      // the signalling edition has a dialog of its own
+    e.signallingFeatures = kSignallingFeaturesAt810;
+    e.brandedFromIni = true;
     e.unknownSignallingValue = 0;
     e.newChannel = familyANewChannel(1);
     e.newDocument = familyASettings(0x39, 0x00, 0x00);
@@ -309,6 +338,8 @@ Edition fleet()
               .typeCheckOffset = 0x7DB};
     e.createsIniFile = false;
     e.newDocument = kFleetNewDocument;
+    e.signallingFeatures = signallingFeaturesAt7D0();
+    e.brandedFromIni = false;
     e.formLists = familyAForm(kSettingsAt7D0);
     e.formStamps.clear();
     e.english = withColumns(twoToneEnglishTexts(), e.columns);
@@ -343,9 +374,15 @@ Edition cn2()
     e.link.writeFinal = 393;
     e.createsIniFile = false;
     e.newDocument = familyASettings(0x38, 0x00, 0x00);
+    e.brandedFromIni = false;
     e.english = {};
     e.chinese = familyAChineseOnly(e.columns);
     e.chineseWindow.aboutProgram = " TL系列写频软件2.0 版";
+    // This build writes the first band with its blanks elsewhere.
+    FormList& field = *std::find_if(e.formLists.begin(), e.formLists.end(),
+                                    [](const FormList& l) { return l.label == "Field"; });
+    field.chineseItems = kFieldItems;
+    field.chineseItems.front() = " 67 -  72MHz";
     e.chinese.entry.outOfBand = "超出频率范围!";
     e.chinese.entry.outOfBandCaption = "温馨提示";
     return e;

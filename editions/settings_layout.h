@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -43,6 +44,41 @@ struct OptionalFeaturesLayout {
     std::size_t checkId = 0x838;
     std::size_t killId = 0x840;
     std::size_t listenId = 0x848;
+};
+
+// Where the Optional Features dialog of the radios with DTMF/FleetSync
+// signalling keeps its values. The larger radio keeps them around 0x810, the
+// smaller one at 0x7D0; a control a radio lacks (or hides) is an empty optional
+// and is neither read nor written.
+struct SignallingFeaturesLayout {
+    std::size_t timeOut = 0;  // steps of 15 s, 0-40, 0 = off
+    std::size_t squelch = 0;
+    std::size_t flags = 0;  // bits 0-1 the voice language, rewritten as a whole byte
+    // Whole flag byte written for each item of the language list.
+    std::vector<std::uint8_t> languageCodes{3, 2, 0};
+    SettingsBit beep;
+    SettingsBit scrambler;
+    SettingsBit batterySave;
+    std::size_t voxGain = 0;
+    std::size_t voxDelay = 0;
+    SettingsBit voxFunction;
+    SettingsBit voxInhibit;
+    std::size_t pf1 = 0;
+    std::size_t pf2 = 0;
+    std::optional<std::size_t> pttId;    // 8 bytes, up to 4 digits (the 0000-1999 rule)
+    std::optional<std::size_t> aniCode;  // 8 bytes, digits and letters
+    std::optional<SettingsBit> beginOfTx;
+    std::optional<SettingsBit> endOfTx;
+    // Bytes every OK sets to a fixed value, in this order.
+    std::vector<std::pair<std::size_t, std::uint8_t>> fixedOnOk;
+
+    // The two radios' dialogs word two things differently.
+    struct Words {
+        std::string english;
+        std::string chinese;
+    };
+    Words timeOutLabel{"Time-out Timer", "发射限时(秒)"};
+    Words languageOff{"Off", "关闭"};  // the language list's third item
 };
 
 } // namespace tolvan

@@ -36,6 +36,8 @@ StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view p
     out.iniPath = executableDirectory(programPath) / (out.baseName + ".ini");
     CIniFile ini;
     out.iniLoaded = ini.load(out.iniPath, true, edition.createsIniFile);
+    if (edition.brandedFromIni)
+        out.branding = readBranding(ini);
     switch (edition.languages) {
     case LanguageChoice::AtStartUp:
         out.languageName = decideLanguageName(out.baseName, systemIsChinese, ini);

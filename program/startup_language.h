@@ -1,12 +1,13 @@
 #pragma once
 
 #include "editions/edition.h"
+#include "program/branding.h"
 
 #include <filesystem>
 #include <optional>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvan {
 
@@ -18,11 +19,14 @@ struct StartupLanguage {
     Language language = Language::English;  // of messages and cell words
     std::filesystem::path iniPath;
     bool iniLoaded = false;
+    // The window's caption and About texts, for the edition that takes them from its ini file.
+    std::optional<Branding> branding;
 };
 
-// Loads the program's ini file (created when missing by the editions that do),
-// then: editions that choose at start-up take the system language or, with
-// LANGUAGE_FORCE = 1, the LANGUAGE key; the others always their one language.
+// Loads the program's ini file (created when missing by the editions that do)
+// and takes the branding from it where the edition is branded. Then editions
+// that choose at start-up take the system language or, with LANGUAGE_FORCE = 1,
+// the LANGUAGE key; the others always their one language.
 StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese);
 
 // The system language as the C library's locale variables state it

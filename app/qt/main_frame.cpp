@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -68,7 +69,8 @@ void setPrompt(QAction* a, const QString& prompt)
 CMainFrame::CMainFrame(CTolDoc& doc, const StartupLanguage& language, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), doc_(doc), language_(language), dialogs_(dialogs)
 {
-    setWindowTitle(q(doc_.edition().window(language_.language).title));
+    const auto& branding = language_.branding;
+    setWindowTitle(q(branding ? branding->title : doc_.edition().window(language_.language).title));
     setWindowIcon(toolIcon(ToolIcon::Application));
     setGeometry(60, 0, 1024, 768);
     setAcceptDrops(true);
@@ -525,13 +527,21 @@ std::unique_ptr<QDialog> CMainFrame::aboutDialog()
 {
     auto dialog = std::make_unique<QDialog>(this);
     QDialog& box = *dialog;
-    box.setWindowTitle(tr("About Tolvan"));
     auto* layout = new QGridLayout(&box);
     auto* icon = new QLabel;
     icon->setPixmap(toolIcon(ToolIcon::Application).pixmap(QSize(48, 48), devicePixelRatioF()));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(new QLabel(q(doc_.edition().window(language_.language).aboutProgram)), 0, 1);
-    layout->addWidget(new QLabel(tr("Copyright (C) Tolvan")), 1, 1);
+    if (const auto& branding = language_.branding) {
+        box.setWindowTitle(q(branding->aboutCaption));
+        auto* lines = new QVBoxLayout;
+        for (const std::string* line : {&branding->company, &branding->version, &branding->company1})
+            lines->addWidget(new QLabel(q(*line)));
+        layout->addLayout(lines, 0, 1, 2, 1);
+    } else {
+        box.setWindowTitle(tr("About Tolvan"));
+        layout->addWidget(new QLabel(q(doc_.edition().window(language_.language).aboutProgram)), 0, 1);
+        layout->addWidget(new QLabel(tr("Copyright (C) Tolvan")), 1, 1);
+    }
     auto* backups = new QLabel(tr("Every read from a radio is also kept in\n%1\n(the last %2 reads).")
                                    .arg(QString::fromStdString(readBackupDirectory().string()))
                                    .arg(kReadBackupsKept));

@@ -3,6 +3,7 @@
 #include "app/qt/main_frame.h"
 #include "dialogs/qt/debug_mode_dlg.h"
 #include "dialogs/qt/optional_features_dlg.h"
+#include "dialogs/qt/signalling_features_dlg.h"
 #include "dialogs/qt/two_tone_dlg.h"
 #include "editor/qt/tol_view.h"
 #include "link/port_names.h"
@@ -28,16 +29,23 @@ MemoryImage imageForReport(CTolView& view)
     return image;
 }
 
-template <typename Dialog>
-bool runImageDialog(CMainFrame& frame, CTolView& view)
+// `Source` is what the dialog is built from: the edition, or its layout.
+template <typename Dialog, typename Source>
+bool runImageDialog(CMainFrame& frame, CTolView& view, const Source& source)
 {
     // The dialog edits a copy; OK puts it into the document.
     MemoryImage image = view.document().image();
-    Dialog dialog(image, view.document().edition(), view.language(), &frame);
+    Dialog dialog(image, source, view.language(), &frame);
     if (dialog.exec() != QDialog::Accepted || image == view.document().image())
         return false;
     view.document().image() = std::move(image);
     return true;
+}
+
+template <typename Dialog>
+bool runImageDialog(CMainFrame& frame, CTolView& view)
+{
+    return runImageDialog<Dialog>(frame, view, view.document().edition());
 }
 
 } // namespace
@@ -52,7 +60,12 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
         return runCloneWithProgress(&frame, edition, language, direction, port, image, clone);
     });
     FrameHooks hooks;
-    hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<COptionalFeaturesDlg>(frame, v); };
+    if (edition.optionalFeatures)
+        hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<COptionalFeaturesDlg>(frame, v); };
+    if (const auto& layout = edition.signallingFeatures)
+        hooks.optionalFeatures = [&frame, &layout](CTolView& v) {
+            return runImageDialog<CSignallingFeaturesDlg>(frame, v, *layout);
+        };
     if (edition.hasTwoTone)
         hooks.twoTone = [&frame](CTolView& v) { return runImageDialog<CTwoToneDlg>(frame, v); };
     hooks.testMode = [&frame](CTolView& v) {

@@ -53,11 +53,7 @@ QLineEdit* idEdit(int maxLength, bool upperCase)
     auto* edit = new QLineEdit;
     edit->setMaxLength(maxLength);
     if (upperCase)
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-            const int cursor = edit->cursorPosition();
-            edit->setText(text.toUpper());
-            edit->setCursorPosition(cursor);
-        });
+        keepUpperCase(edit);
     return edit;
 }
 

@@ -116,3 +116,38 @@ TEST(EditionTable, LanguagesAndStepsDifferWhereTheRadiosDo)
     }
     EXPECT_EQ(findEdition("cps-nothing"), nullptr);
 }
+
+// The two Chinese family-A programs: every message and progress text of the
+// link, the cell messages and the cell lists in Chinese, word for word.
+TEST(EditionTable, TheChineseFamilyAProgramsSpeakChinese)
+{
+    for (const char* id : {"cps-cn2", "cps-cn10"}) {
+        SCOPED_TRACE(id);
+        const Edition& e = *findEdition(id);
+        EXPECT_EQ(e.uiLanguage(Language::English), Language::Chinese);
+        const EditionTexts& t = e.texts(Language::English);
+        EXPECT_EQ(t.link.portOpenFail, "无法打开串口，请检查该设备是否正常，或是否被占用");
+        EXPECT_EQ(t.link.detecting, "正在检测通讯端口,请等待...");
+        EXPECT_EQ(t.link.waiting, "正在等待对讲机响应....");
+        EXPECT_EQ(t.link.sendOrderError, " 发送数据错误");
+        EXPECT_EQ(t.link.commError, "通讯错误，请检查连接线是否接触良好或对讲机电源是否开启");
+        EXPECT_EQ(t.link.writeNoAck, " 接收出错中断，请重试");
+        EXPECT_EQ(t.link.shortReply, "未收到足够字节");
+        EXPECT_EQ(t.link.readNoAck, "接收出错中断，请重试");
+        EXPECT_EQ(t.link.readTitle, "读频进度");
+        EXPECT_EQ(t.link.writeTitle, "写频进度");
+        EXPECT_EQ(t.entry.outOfRange, "输入数据错误，请按正确的格式及大小重新输入");
+        EXPECT_EQ(t.entry.offStepOnLeave, "输入数据错误，请按6.25K或 5k的倍数重新输入");
+        EXPECT_EQ(t.entry.offStepOnEnter, t.entry.offStepOnLeave);
+        EXPECT_EQ(t.signalling, (std::vector<std::string>{"无", "DTMF", "队列同步"}));
+        EXPECT_EQ(t.scan.items, (std::vector<std::string>{"是", "否"}));
+        EXPECT_EQ(t.bandwidth.items, (std::vector<std::string>{"宽", "窄"}));
+        EXPECT_EQ(t.pttId.items, (std::vector<std::string>{"关", "开"}));
+        EXPECT_EQ(t.busy.items, (std::vector<std::string>{"关闭", "载波", "QT/DQT"}));
+        const std::vector<std::string> headers = {"频道", "接收频率", "发射频率", "接收信令", "发射信令", " 宽/窄",
+                                                  "扫描添加", "发射功率", " 可选信令", "PTTID", "繁忙锁定", "名称"};
+        EXPECT_EQ(t.headers, std::vector<std::string>(headers.begin(), headers.begin() + e.columns.size()));
+    }
+    EXPECT_EQ(findEdition("cps-cn2")->texts(Language::Chinese).entry.outOfBand, "超出频率范围!");
+    EXPECT_EQ(findEdition("cps-cn2")->texts(Language::Chinese).entry.outOfBandCaption, "温馨提示");
+}

@@ -1,5 +1,6 @@
 #include "report/report_layout.h"
 
+#include "dialogs/signalling_features.h"
 #include "editor/form_settings.h"
 
 #include <gtest/gtest.h>
@@ -470,6 +471,51 @@ TEST(ReportChannels, HeaderLineJoinsGridHeadersAndFixedTexts)
     const Report chinese("cps-twotone", Language::Chinese);
     EXPECT_TRUE(hasText(chinese.page(2), "频道   接收频率     发射频率     接收信令   发射信令   宽/窄     扫描添加    "
                                          "发射功率   可选信令     PTTID   繁忙锁定"));
+}
+
+// What the Optional Features dialog of the DTMF/FleetSync radios stores is
+// what the report prints: the smaller radio's report reads exactly the
+// dialog's bytes, the larger one's the three bytes the two share.
+TEST(ReportSettings, PrintsWhatOptionalFeaturesStored)
+{
+    struct Case {
+        const char* edition;
+        Language language;
+        std::vector<std::string> texts;
+    };
+    const std::vector<Case> cases = {
+        {"cps-fleet", Language::English,
+         {"Squelch Level:  9", "Total Tx Time(s):600", "Vox Gain Level:10", "Vox Delay Time: 3.0s",
+          "Beep Warning: Enable", "Scrambler Activation:Enable", "Battery Save:Disable", "Vox Function:Disable",
+          "Vox inhibit on recieve:Enable", "Pf1:   Scrambler", "Pf2: Key Lock", "PTT ID: BOTH"}},
+        {"cps-cn10", Language::Chinese,
+         {"静噪等级:  9", "发射时间(s):600", "Vox 增益电平:10", "Vox 延迟时间(秒): 3.0s", "报警音提示: 打开",
+          "扰频器激活:打开", "电池省电:关闭", "Vox 功能:关闭", "接收时禁止VOX:使能", "Pf1:   扰频器", "Pf2: 按键锁定",
+          "PTT ID: BOTH"}},
+        {"cps-brand", Language::English, {"Squelch Level:  9", "Total Tx Time(s):600", "Vox Gain Level:10"}},
+        {"cps-cn2", Language::Chinese, {"静噪等级:  9", "发射时间(s):600", "Vox 增益电平:10"}},
+    };
+    for (const Case& c : cases) {
+        Report report(c.edition, c.language);
+        const SignallingFeatures features(*report.edition.signallingFeatures);
+        SignallingFeaturesValues v = features.read(report.image);
+        v.squelch = 9;
+        v.timeOut = 40;
+        v.voxGain = 10;
+        v.voxDelay = 5;
+        v.beep = true;
+        v.scrambler = true;
+        v.batterySave = false;
+        v.voxFunction = false;
+        v.voxInhibit = true;
+        v.pf1 = 5;
+        v.pf2 = 2;
+        v.language = 1;  // English: code 2
+        features.write(v, report.image);
+        const ReportPage page = report.page(1);
+        for (const std::string& text : c.texts)
+            EXPECT_TRUE(hasText(page, text)) << c.edition << ": " << text;
+    }
 }
 
 } // namespace
