@@ -8,10 +8,13 @@
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
+#include "link/fleet_write.h"
+#include "link/write_verify.h"
 #include "link/port_names.h"
 #include "link/port_permission.h"
 #include "link/serial_port.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -26,6 +29,8 @@ constexpr long kMaxRetries = 1000;
 struct LinkOptions {
     std::string file;
     std::string port;
+    std::vector<std::string> morePorts;  // --write: every further --port, written at once
+    bool verify = false;
     BatchLinkHost::Answers answers;
     std::string password;
 };
@@ -33,19 +38,49 @@ struct LinkOptions {
 std::optional<LinkOptions> parseOptions(const Edition& edition, const std::string& command,
                                         const std::vector<std::string>& args)
 {
+    // --write takes --port more than once (all written at once): the ports are
+    // taken out before the other options are parsed.
+    std::vector<std::string> rest, ports;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--") {
+            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        if (args[i] == "--port" && i + 1 < args.size()) {
+            ports.push_back(args[++i]);
+            continue;
+        }
+        rest.push_back(args[i]);
+    }
     std::vector<OptionSpec> specs = {{"--port", "PORT"}, {"--retries", "N"}};
-    if (command == "--write")
+    if (command == "--write") {
         specs.push_back({"--accept-type-mismatch", ""});
+        specs.push_back({"--verify", ""});
+    }
     if (command == "--read" && edition.link.passwordCheck)
         specs.push_back({"--password", "DIGITS"});
-    const CommandArgs a = parseCommandArgs(args, 1, 1, specs);
+    const CommandArgs a = parseCommandArgs(rest, 1, 1, specs);
     if (!a.ok()) {
         usageError(edition.id, command, a.error);
         return std::nullopt;
     }
     LinkOptions o;
     o.file = a.names[0];
-    o.port = a.value("--port");
+    if (ports.size() > 1 && command != "--write") {
+        usageError(edition.id, command, "--port is given twice");
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        const auto before = ports.begin() + static_cast<std::ptrdiff_t>(i);
+        if (std::find(ports.begin(), before, ports[i]) != before) {
+            usageError(edition.id, command, "--port is given twice: " + ports[i]);
+            return std::nullopt;
+        }
+    }
+    if (!ports.empty()) {
+        o.port = ports.front();
+        o.morePorts.assign(ports.begin() + 1, ports.end());
+    }
     if (a.has("--retries")) {
         const auto n = parseBoundedNumber(a.value("--retries"), 0, kMaxRetries);
         if (!n) {
@@ -55,6 +90,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
         o.answers.retries = static_cast<int>(*n);
     }
     o.answers.acceptTypeMismatch = a.has("--accept-type-mismatch");
+    o.verify = a.has("--verify");
     o.password = a.value("--password");
     if (o.port.empty()) {
         usageError(edition.id, command, "needs --port PORT");
@@ -95,6 +131,21 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     return kExitDone;
 }
 
+// Several ports: all at once, one result line per port on the output.
+int writeFleet(const Edition& edition, Language language, const LinkOptions& o, const MemoryImage& image)
+{
+    std::vector<std::string> ports{o.port};
+    ports.insert(ports.end(), o.morePorts.begin(), o.morePorts.end());
+    const FleetOptions options{o.verify, o.answers, true};
+    InterruptCancels ctrlC;  // Ctrl+C stops every port's transfer at its next pump pass
+    const auto results = writeToFleet(edition, language, ports, image, options, [&](const std::string&) {
+        return std::make_unique<SystemPortOpener>(edition, &programIniFile(), language);
+    });
+    for (const FleetResult& r : results)
+        std::cout << r.port << ": " << r.text << '\n';
+    return fleetExitStatus(results);
+}
+
 int writeCommand(const Edition& edition, const std::vector<std::string>& args)
 {
     const auto o = parseOptions(edition, "--write", args);
@@ -108,7 +159,20 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
     const auto language = batchStartupLanguage(edition, programPath());
     if (!language)
         return kExitFileError;
-    return exitStatusOf(runBatch(edition, language->language, *o, {Direction::Write, std::move(*loaded.image), {}}));
+    if (!o->morePorts.empty())
+        return writeFleet(edition, language->language, *o, *loaded.image);
+    const MemoryImage& sent = *loaded.image;
+    const CloneOutcome written = runBatch(edition, language->language, *o, {Direction::Write, sent, {}});
+    if (written.result != CloneResult::Completed || !o->verify)
+        return exitStatusOf(written);
+    SystemPortOpener opener(edition, &programIniFile(), language->language);
+    InterruptCancels ctrlC;
+    BatchLinkHost host(std::cerr, verifyTitle(edition, language->language), o->answers, isatty(2) == 1);
+    const VerifyOutcome verified = verifyWritten(edition, language->language, host, opener, o->port, sent);
+    std::cerr << verified.message << '\n';
+    if (verified.verified)
+        return kExitDone;
+    return verified.readBack.result == CloneResult::Completed ? kExitLinkError : exitStatusOf(verified.readBack);
 }
 
 // The driver of a line and whether it delivers with low latency, as
@@ -162,7 +226,10 @@ void registerLinkCommands()
     registerBatchCommand({"--read", "OUT.sin", "read the radio into OUT.sin (--port PORT [--retries N] [--password DIGITS])",
                           readCommand});
     registerBatchCommand(
-        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--retries N] [--accept-type-mismatch])",
+        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
+         "                              [--retries N] [--accept-type-mismatch]); --verify reads the\n"
+         "                              written range back and compares it; several --port write to\n"
+         "                              all of them at once, one result line each",
          writeCommand});
     registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
 }

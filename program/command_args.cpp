@@ -79,7 +79,7 @@ int outputFault(const FileResult& result, const std::filesystem::path& target)
 
 int boundedExitStatus(int status)
 {
-    return status >= kExitDone && status <= kExitDeclined ? status : kExitFileError;
+    return status >= kExitDone && status <= kExitDifferent ? status : kExitFileError;
 }
 
 } // namespace tolvan

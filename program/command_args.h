@@ -45,7 +45,7 @@ int usageError(std::string_view program, std::string_view option, std::string_vi
 // usage error for swapped or repeated names, a file error otherwise.
 int outputFault(const FileResult& result, const std::filesystem::path& target);
 
-// Exit statuses stay within the documented 0..4 whatever a layer returns.
+// Exit statuses stay within the documented 0..5 whatever a layer returns.
 int boundedExitStatus(int status);
 
 } // namespace tolvan

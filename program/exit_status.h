@@ -9,6 +9,7 @@ enum ExitStatus : int {
     kExitFileError = 2,
     kExitLinkError = 3,
     kExitDeclined = 4,
+    kExitDifferent = 5,  // --diff: the two files differ
 };
 
 } // namespace tolvan

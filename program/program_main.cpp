@@ -62,7 +62,8 @@ void printHelp(const Edition& edition, std::ostream& out)
         out << "  " << head << c.help << '\n';
     }
     out << "  --help                      show this help\n\n"
-        << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled.\n";
+        << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled,\n"
+        << "5 the files differ (--diff; 0 when they are identical).\n";
 }
 
 void registerBuiltins()

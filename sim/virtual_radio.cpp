@@ -198,6 +198,9 @@ void VirtualRadio::answerWrite()
     const std::size_t address = (std::size_t{collected_[1]} << 8) | collected_[2];
     for (std::size_t i = 0; i < 8 && address + i < memory_.size(); ++i)
         memory_.set(address + i, collected_[4 + i]);
+    if (faults.wrongByte && faults.wrongByte->first >= address && faults.wrongByte->first < address + 8
+        && faults.wrongByte->first < memory_.size())
+        memory_.set(faults.wrongByte->first, faults.wrongByte->second);
     ++blocksWritten_;
     if (block_ != faults.noAckBlock)
         send(kAck);

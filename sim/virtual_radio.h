@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tolvan {
@@ -25,6 +26,9 @@ struct RadioFaults {
     bool shortReplyRestFollows = false;            // ... the rest coming after a gap
     int noAckBlock = 0;                            // this block's acknowledgement never comes
     int silentFromBlock = 0;                       // from this block on, nothing is answered
+    // A written block covering this address stores this value there instead,
+    // and is acknowledged as usual: a radio that silently keeps a wrong byte.
+    std::optional<std::pair<std::size_t, std::uint8_t>> wrongByte;
     int testModeFailStep = 0;                      // 10, 12 or 14: that 'H' is not sent ...
     std::optional<std::uint8_t> testModeWrongReply;  // ... or this byte instead
 };

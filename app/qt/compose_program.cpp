@@ -2,8 +2,10 @@
 
 #include "app/qt/program_window.h"
 #include "editor/table_csv.h"
+#include "editor/table_csv_import.h"
 #include "link/link_commands.h"
 #include "link/port_names.h"
+#include "report/image_diff.h"
 #include "report/report_commands.h"
 #include "sim/pty_radio.h"
 
@@ -14,6 +16,8 @@ void composeProgram()
     static const bool composed = [] {
         registerReportCommands();
         registerTableExport();
+        registerTableImport();
+        registerImageDiff();
         registerLinkCommands();
         registerNamedPort({"virtual", "the built-in virtual radio (virtual:DIGITS: holding that data password)",
                            [](const Edition& e, const std::string& option) { return sharedVirtualRadioDevice(e, option); },

@@ -4,6 +4,7 @@
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/window_args.h"
+#include "app/qt/fleet_commands.h"
 #include "program/qt/local_path.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/window_connections.h"
@@ -133,6 +134,7 @@ int windowMain(const Edition& edition, int argc, char** argv)
         return kExitFileError;
     CMainFrame& frame = window->frame();
     connectWindowCommands(frame);
+    attachFleetCommands(frame, window->language(), dialogs);
     frame.choosePort(args.port);
     if (!args.screenshot.empty() && pictureFormat(args.screenshot).isEmpty())
         return usageError(edition.id, "--screenshot",

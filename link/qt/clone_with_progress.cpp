@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -66,7 +67,8 @@ std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& 
                                                 const MemoryImage& documentImage, const CloneWindowOptions& options)
 {
     const LinkTexts& texts = edition.texts(language).link;
-    CProgressDlg dialog(parent, texts, cloneTitle(edition, language, direction), progressMaximum(edition));
+    CProgressDlg dialog(parent, texts, options.title.empty() ? cloneTitle(edition, language, direction) : options.title,
+                        progressMaximum(edition));
     dialog.setModal(false);
     if (parent)
         dialog.move(parent->window()->geometry().center() - dialog.rect().center());
@@ -75,6 +77,8 @@ std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& 
     QEventLoop waitForStart;
     QObject::connect(&dialog, &CProgressDlg::started, &waitForStart, &QEventLoop::quit);
     QObject::connect(&dialog, &QDialog::finished, &waitForStart, &QEventLoop::quit);
+    if (options.startAtOnce)
+        QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
     waitForStart.exec();
     if (!dialog.wasStarted()) {
         if (options.outcome)

@@ -18,6 +18,8 @@ struct CloneWindowOptions {
     PortOpener* opener = nullptr;  // default: the system's ports and the virtual radio
     bool pauses = true;            // false: the exchange's pauses return at once (tests)
     CloneOutcome* outcome = nullptr;  // when set, receives how the session ended
+    bool startAtOnce = false;  // the transfer starts without waiting for Start (a read-back after a write)
+    std::string title;         // the window's caption instead of the direction's
 };
 
 // Read From Radio / Write To Radio from the window: opens the progress window

@@ -54,7 +54,7 @@ TEST(CommandArgs, ExitStatusesStayWithinTheDocumentedOnes)
 {
     const struct {
         int in, out;
-    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, kExitFileError}, {-1, kExitFileError},
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, kExitFileError}, {-1, kExitFileError},
                  {141, kExitFileError}};
     for (const auto& c : cases)
         EXPECT_EQ(boundedExitStatus(c.in), c.out) << c.in;

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "link/qt/clone_with_progress.h"
+#include "program/startup_language.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QDialog;
+
+namespace tolvan {
+
+class CMainFrame;
+class UserDialogs;
+
+// The commands for programming a fleet: Verify After Writing (checkable,
+// remembered, on by default), Compare With File, Compare With Radio, Import
+// Channels and Write To Several Radios. They work on the frame's document and
+// view; attachFleetCommands puts them into the frame's File and Program menus.
+class FleetCommands : public QObject {
+public:
+    FleetCommands(CMainFrame& frame, const StartupLanguage& language, UserDialogs& dialogs, CloneWindowOptions clone);
+
+    QAction* verifyAfterWriting() const { return verify_; }
+    QAction* compareWithFile() const { return compareFile_; }
+    QAction* compareWithRadio() const { return compareRadio_; }
+    QAction* importChannels() const { return import_; }
+    QAction* writeToSeveral() const { return several_; }
+
+    // Shows a dialog modally; tests look at it instead.
+    std::function<void(QDialog&)> showDialog;
+
+    // A write from the window, with the read-back when verify is on (or
+    // always). `text` is the line the fleet log shows.
+    struct WriteResult {
+        bool written = false;  // the write itself completed
+        bool ok = false;       // written, and verified where it was read back
+        QString text;
+    };
+    WriteResult writeDocument(bool startAtOnce, bool alwaysVerify);
+    // The verdict of a read-back as a message box.
+    void showVerdict(const WriteResult& result);
+
+    // File: Compare With File, Import Channels before Print; Program: Verify
+    // After Writing, Write To Several Radios, Compare With Radio after Write To Radio.
+    void addToMenus();
+
+private:
+    void runCompareWithFile();
+    void runCompareWithRadio();
+    void runImport();
+    void runWriteToSeveral();
+    void showComparison(const QString& title, const MemoryImage& other);
+    MemoryImage documentImage() const;  // the image with the table's cells in it
+    QString text(const char* english, const char* chinese) const;
+
+    CMainFrame& frame_;
+    StartupLanguage language_;
+    UserDialogs& dialogs_;
+    CloneWindowOptions clone_;
+    QAction* verify_;
+    QAction* compareFile_;
+    QAction* compareRadio_;
+    QAction* import_;
+    QAction* several_;
+};
+
+// Creates the fleet commands for `frame` (owned by it) and puts them into its
+// menus; the window's Write To Radio then verifies when the user wants it.
+FleetCommands* attachFleetCommands(CMainFrame& frame, const StartupLanguage& language, UserDialogs& dialogs,
+                                   CloneWindowOptions clone = {});
+
+} // namespace tolvan

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace tolvan {
+
+class UserDialogs;
+
+// Write To Several Radios: asks to connect the next radio, writes it when the
+// user says so, and keeps a log (number, time, result) that can be saved as CSV.
+class FleetLogDlg : public QDialog {
+public:
+    struct Texts {
+        QString title, connectNext, writeNext, saveLog, close, number, time, result, failed;
+    };
+    // `writeOne` writes (and verifies) the document to the radio now connected;
+    // it returns the result line and sets whether it succeeded.
+    FleetLogDlg(QWidget* parent, Texts texts, UserDialogs& dialogs, std::function<QString(bool& ok)> writeOne);
+
+    QTableWidget* log() const { return log_; }
+    QPushButton* writeNextButton() const { return write_; }
+    QPushButton* saveLogButton() const { return save_; }
+    // The log as CSV: a header line, then one line per radio.
+    QString logCsv() const;
+    void writeNext();
+    bool saveLog();
+
+private:
+    Texts texts_;
+    UserDialogs& dialogs_;
+    std::function<QString(bool&)> writeOne_;
+    QLabel* prompt_;
+    QTableWidget* log_;
+    QPushButton* write_;
+    QPushButton* save_;
+};
+
+} // namespace tolvan

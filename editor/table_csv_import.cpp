@@ -1,0 +1,368 @@
+#include "editor/table_csv_import.h"
+
+#include "codeplug/sin_file.h"
+#include "codeplug/text_util.h"
+#include "codeplug/tone_list.h"
+#include "editions/record_codec.h"
+#include "editor/cell_editing.h"
+#include "editor/channel_table.h"
+#include "editor/form_settings.h"
+#include "editor/undo_stack.h"
+#include "program/exit_status.h"
+#include "program/program_main.h"
+#include "program/startup_language.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace tolvan {
+namespace {
+
+struct ImportTexts {
+    std::string where;  // "Line %L, column %C: "
+    std::string unclosedQuote;
+    std::string unknownColumn;
+    std::string columnTwice;
+    std::string noChannelColumn;
+    std::string fieldCount;
+    std::string badChannel;
+    std::string channelTwice;
+    std::string badWord;
+    std::string badTone;
+    std::string badName;
+    std::string cannotRead;
+    std::string imported;
+};
+
+const ImportTexts& importTexts(const Edition& edition, Language language)
+{
+    static const ImportTexts english{
+        "Line %L, column %C: ",
+        "a quote is not closed",
+        "unknown column",
+        "this column is given twice",
+        "the channel column is missing",
+        "the number of fields differs from the header line",
+        "not a channel of this radio",
+        "this channel is given twice",
+        "not one of the column's choices",
+        "not a tone of the tone list",
+        "a name takes at most 6 characters: A-Z, 0-9, - and space",
+        "cannot read ",
+        " channels changed"};
+    static const ImportTexts chinese{
+        "第 %L 行，第 %C 列：",
+        "引号没有结束",
+        "未知的列",
+        "此列重复出现",
+        "缺少频道列",
+        "字段数与标题行不一致",
+        "不是本机的频道",
+        "此频道重复出现",
+        "不是此列可选的值",
+        "不是信令表中的值",
+        "名称最多6个字符：A-Z、0-9、-和空格",
+        "无法读取 ",
+        " 个频道已更改"};
+    return edition.uiLanguage(language) == Language::English ? english : chinese;
+}
+
+void replaceAll(std::string& text, std::string_view what, const std::string& with)
+{
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+// The headers of a column in both languages, as the export writes them.
+bool headerMatches(const Edition& edition, std::size_t col, const std::string& header)
+{
+    for (const EditionTexts* t : {&edition.english, &edition.chinese})
+        if (col < t->headers.size() && trim(t->headers[col]) == header)
+            return true;
+    return false;
+}
+
+struct Importer {
+    const Edition& edition;
+    Language language;
+    ChannelTable table;
+    UndoStack undo;
+    CellEditing editing;
+    FormSettings form;
+    std::optional<ChannelTable> other;  // the other language's words
+    std::optional<CellEditing> otherEditing;
+    UndoStack otherUndo;
+
+    Importer(const Edition& e, Language l, const MemoryImage& image)
+        : edition(e), language(l), table(e, l), editing(table, undo), form(e)
+    {
+        table.loadFromImage(image);
+        form.loadFromImage(image);
+        const Language otherLanguage = e.uiLanguage(l) == Language::English ? Language::Chinese : Language::English;
+        if (e.uiLanguage(otherLanguage) == otherLanguage && !e.texts(otherLanguage).headers.empty()) {
+            other.emplace(e, otherLanguage);
+            otherEditing.emplace(*other, otherUndo);
+        }
+        int field = -1;
+        for (int i = 0; i < form.count(); ++i)
+            if (form.list(i).label == "Field")
+                field = i;
+        editing.bandOfForm = [this, field]() -> std::optional<Band> {
+            const int index = field < 0 ? -1 : form.selection(field);
+            if (index < 0 || index >= static_cast<int>(edition.bands.size()))
+                return std::nullopt;
+            return edition.bands[static_cast<std::size_t>(index)];
+        };
+    }
+
+    // The word of this language for a word of either; empty when it is none.
+    std::optional<std::string> word(int col, const std::string& text)
+    {
+        const auto items = editing.editorItems(col);
+        for (const auto& list : {items, otherEditing ? otherEditing->editorItems(col) : std::vector<std::string>{}})
+            for (std::size_t i = 0; i < list.size() && i < items.size(); ++i)
+                if (list[i] == text)
+                    return items[i];
+        return std::nullopt;
+    }
+
+    // One cell as typed: returns the reason it was refused, if it was.
+    std::optional<std::string> typeCell(int row, int col, std::string text, const ImportTexts& t)
+    {
+        const EditorKind kind = editing.editorKind(col);
+        if (kind == EditorKind::None || text == table.cell(row, col))
+            return std::nullopt;
+        switch (kind) {
+        case EditorKind::Words:
+            // A channel without frequencies shows no words; one without
+            // signalling shows an empty signalling cell.
+            if (text.empty() && (editing.bothFrequenciesEmpty(row) || table.columnAt(col) == Column::Signal))
+                break;
+            if (const auto w = word(col, text))
+                text = *w;
+            else
+                return t.badWord;
+            break;
+        case EditorKind::Tone:
+            if (!text.empty() && ToneList::instance().find(text) < 0)
+                return t.badTone;
+            break;
+        case EditorKind::Name: {
+            std::string upper = text;
+            for (char& c : upper)
+                if (c >= 'a' && c <= 'z')
+                    c = static_cast<char>(c - 'a' + 'A');
+            if (nameEntryText(text) != upper)
+                return t.badName;
+            text = upper;
+            break;
+        }
+        case EditorKind::Frequency:
+            text = trim(text);
+            break;
+        case EditorKind::None:
+            break;
+        }
+        editing.enterCell(row, col);
+        editing.openEditor(OpenKey::Enter);
+        editing.setEditorText(text);
+        const auto notices = editing.leaveCell();
+        if (!notices.empty())
+            return notices.front().text;
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+std::vector<CsvRow> parseCsv(std::string_view text, std::optional<CsvImportError>* error)
+{
+    std::vector<CsvRow> rows;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    int line = 1;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        CsvRow row{line, {}};
+        std::string field;
+        bool endOfRow = false;
+        while (!endOfRow) {
+            if (i < text.size() && text[i] == '"') {
+                const int quoteLine = line;
+                ++i;
+                for (;;) {
+                    if (i >= text.size()) {
+                        if (error)
+                            *error = CsvImportError{quoteLine, static_cast<int>(row.fields.size()) + 1, {}};
+                        return {};
+                    }
+                    if (text[i] == '"') {
+                        if (i + 1 < text.size() && text[i + 1] == '"') {
+                            field += '"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    if (text[i] == '\n')
+                        ++line;
+                    field += text[i++];
+                }
+            }
+            while (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r')
+                field += text[i++];
+            row.fields.push_back(std::move(field));
+            field.clear();
+            if (i < text.size() && text[i] == ',') {
+                ++i;
+                continue;
+            }
+            if (i < text.size() && text[i] == '\r')
+                ++i;
+            if (i < text.size() && text[i] == '\n')
+                ++i;
+            ++line;
+            endOfRow = true;
+        }
+        const bool blank = row.fields.size() == 1 && row.fields[0].empty();
+        if (!blank)
+            rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+CsvImportResult importChannelCsv(const Edition& edition, Language language, std::string_view csv, MemoryImage& image)
+{
+    const ImportTexts& t = importTexts(edition, language);
+    auto fail = [](int line, int column, std::string message) {
+        return CsvImportResult{CsvImportError{line, column, std::move(message)}, 0};
+    };
+    std::optional<CsvImportError> parseError;
+    const std::vector<CsvRow> rows = parseCsv(csv, &parseError);
+    if (parseError)
+        return fail(parseError->line, parseError->column, t.unclosedQuote);
+    if (rows.empty())
+        return fail(1, 1, t.noChannelColumn);
+
+    // The header line names the table column of every field.
+    const CsvRow& header = rows.front();
+    std::vector<int> columnOfField;
+    for (std::size_t f = 0; f < header.fields.size(); ++f) {
+        const std::string name = trim(header.fields[f]);
+        int found = -1;
+        for (std::size_t col = 0; col < edition.columns.size() && found < 0; ++col)
+            if (headerMatches(edition, col, name))
+                found = static_cast<int>(col);
+        const int field = static_cast<int>(f) + 1;
+        if (found < 0)
+            return fail(header.line, field, t.unknownColumn);
+        if (std::find(columnOfField.begin(), columnOfField.end(), found) != columnOfField.end())
+            return fail(header.line, field, t.columnTwice);
+        columnOfField.push_back(found);
+    }
+    const auto channelField = std::find(columnOfField.begin(), columnOfField.end(), 0);
+    if (channelField == columnOfField.end())
+        return fail(header.line, 1, t.noChannelColumn);
+    const std::size_t channelAt = static_cast<std::size_t>(channelField - columnOfField.begin());
+
+    Importer importer(edition, language, image);
+    ChannelTable before(edition, language);
+    before.loadFromImage(image);
+    std::vector<bool> seen(static_cast<std::size_t>(edition.channelCount) + 1, false);
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        if (row.fields.size() != columnOfField.size())
+            return fail(row.line, static_cast<int>(std::min(row.fields.size(), columnOfField.size())) + 1, t.fieldCount);
+        const std::string number = trim(row.fields[channelAt]);
+        int channel = 0;
+        for (char c : number)
+            channel = c >= '0' && c <= '9' && channel <= edition.channelCount ? channel * 10 + (c - '0') : -1;
+        if (number.empty() || channel < 1 || channel > edition.channelCount)
+            return fail(row.line, static_cast<int>(channelAt) + 1, t.badChannel);
+        if (seen[static_cast<std::size_t>(channel)])
+            return fail(row.line, static_cast<int>(channelAt) + 1, t.channelTwice);
+        seen[static_cast<std::size_t>(channel)] = true;
+        // Frequencies first, as a user fills a new row; then left to right.
+        std::vector<std::size_t> order;
+        for (Column first : {Column::Receive, Column::Transmit})
+            for (std::size_t f = 0; f < columnOfField.size(); ++f)
+                if (edition.columns[static_cast<std::size_t>(columnOfField[f])] == first)
+                    order.push_back(f);
+        for (std::size_t f = 0; f < columnOfField.size(); ++f)
+            if (std::find(order.begin(), order.end(), f) == order.end())
+                order.push_back(f);
+        for (std::size_t f : order)
+            if (auto refused = importer.typeCell(channel, columnOfField[f], row.fields[f], t))
+                return fail(row.line, static_cast<int>(f) + 1, *refused);
+    }
+
+    // Only channels that changed are written, so the rest keep every byte.
+    MemoryImage result = image;
+    CsvImportResult out;
+    for (int ch = 1; ch <= edition.channelCount; ++ch) {
+        const ChannelFields fields = importer.table.channelOfRow(ch);
+        if (fields == before.channelOfRow(ch))
+            continue;
+        edition.records().write(edition, result, ch, fields);
+        ++out.channelsChanged;
+    }
+    image = std::move(result);
+    return out;
+}
+
+std::string describeImportError(const Edition& edition, Language language, const CsvImportError& error)
+{
+    std::string where = importTexts(edition, language).where;
+    replaceAll(where, "%L", std::to_string(error.line));
+    replaceAll(where, "%C", std::to_string(error.column));
+    return where + error.message;
+}
+
+namespace {
+
+int importCommand(const Edition& edition, const std::vector<std::string>& args)
+{
+    if (args.size() != 3) {
+        std::cerr << edition.id << ": --import-csv needs IN.csv BASE.sin OUT.sin\n";
+        return kExitUsage;
+    }
+    const Language language = decideStartupLanguage(edition, programPath(), systemLanguageIsChinese()).language;
+    std::ifstream in(args[0], std::ios::binary);
+    std::ostringstream csv;
+    csv << in.rdbuf();
+    if (!in.is_open() || in.bad()) {
+        std::cerr << importTexts(edition, language).cannotRead << args[0] << '\n';
+        return kExitFileError;
+    }
+    SinLoadResult base = loadSin(args[1], edition.imageSize);
+    if (base.status != SinStatus::Ok) {
+        std::cerr << describeSinStatus(base.status, args[1], edition.imageSize, base.detail) << '\n';
+        return kExitFileError;
+    }
+    const CsvImportResult result = importChannelCsv(edition, language, csv.str(), *base.image);
+    if (result.error) {
+        std::cerr << args[0] << ": " << describeImportError(edition, language, *result.error) << '\n';
+        return kExitFileError;
+    }
+    std::string detail;
+    if (saveSin(args[2], *base.image, &detail) != SinStatus::Ok) {
+        std::cerr << describeSinStatus(SinStatus::CannotWrite, args[2], edition.imageSize, detail) << '\n';
+        return kExitFileError;
+    }
+    std::cerr << result.channelsChanged << importTexts(edition, language).imported << '\n';
+    return kExitDone;
+}
+
+} // namespace
+
+void registerTableImport()
+{
+    registerBatchCommand({"--import-csv", "IN.csv BASE.sin OUT.sin",
+                          "put the channels of IN.csv (as --export-csv writes them) into\n"
+                          "                              BASE.sin and save OUT.sin; nothing when a cell is refused",
+                          importCommand});
+}
+
+} // namespace tolvan

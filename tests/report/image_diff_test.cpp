@@ -1,0 +1,169 @@
+// Comparing two images: per channel column by column in the table's words,
+// then the settings by their names, then other bytes by address; and the
+// command's exit statuses.
+
+#include "codeplug/sin_file.h"
+#include "codeplug/text_util.h"
+#include "editions/record_codec.h"
+#include "link/image_regions.h"
+#include "program/exit_status.h"
+#include "report/image_diff.h"
+#include "sim/sample_codeplug.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tolvan {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The item the first form list shows in `changed`: its second, or its first
+// when the sample already has the second.
+int changedIndex(const Edition& e)
+{
+    const FormList& list = e.formLists.front();
+    return sampleCodeplug(e).at(list.offset) == list.base + 1 ? 0 : 1;
+}
+
+// The sample with channel 2's receive frequency moved, the first form list's
+// byte changed and the image's last byte (never sent to a radio) changed.
+MemoryImage changed(const Edition& e)
+{
+    MemoryImage b = sampleCodeplug(e);
+    ChannelFields ch2 = e.records().read(e, b, 2);
+    ch2.rx = 43501250;
+    e.records().write(e, b, 2, ch2);
+    const FormList& list = e.formLists.front();
+    b.set(list.offset, static_cast<std::uint8_t>(list.base + changedIndex(e)));
+    b.set(e.imageSize - 1, 0x12);
+    return b;
+}
+
+class ImageDiff : public ::testing::TestWithParam<const Edition*> {};
+
+TEST_P(ImageDiff, NamesTheChannelTheSettingAndTheByte)
+{
+    const Edition& e = *GetParam();
+    const MemoryImage a = sampleCodeplug(e);
+    for (Language language : {Language::English, Language::Chinese}) {
+        const ImageComparison c = compareImages(e, language, a, changed(e));
+        ASSERT_EQ(c.channels.size(), 1u);
+        EXPECT_EQ(c.channels[0].number, 2);
+        ASSERT_EQ(c.channels[0].cells.size(), 1u);
+        const EditionTexts& t = e.texts(language);
+        EXPECT_EQ(c.channels[0].cells[0].column, trim(t.headers.at(1)));
+        EXPECT_EQ(c.channels[0].cells[0].before, "435.00000");
+        EXPECT_EQ(c.channels[0].cells[0].after, "435.01250");
+        ASSERT_EQ(c.settings.size(), 1u);
+        EXPECT_EQ(c.settings[0].name, namedSettings(e, language).front().name);
+        const auto& items = e.formLists.front().items(e.uiLanguage(language));
+        // A list of one item shows nothing for a byte past it.
+        const auto index = static_cast<std::size_t>(changedIndex(e));
+        EXPECT_EQ(c.settings[0].after, index < items.size() ? items[index] : std::string());
+        ASSERT_EQ(c.bytes.size(), 1u);
+        EXPECT_EQ(c.bytes[0].offset, e.imageSize - 1);
+        EXPECT_EQ(c.bytes[0].after, 0x12);
+    }
+    EXPECT_TRUE(compareImages(e, Language::English, a, a).identical());
+}
+
+TEST_P(ImageDiff, BytesNoColumnShowsAreListedByAddress)
+{
+    const Edition& e = *GetParam();
+    const MemoryImage a = sampleCodeplug(e);
+    MemoryImage b = a;
+    // Byte 15 of channel 3's record: no column shows it.
+    b.set(e.recordOffset(3) + 15, static_cast<std::uint8_t>(a.at(e.recordOffset(3) + 15) ^ 0x40));
+    const ImageComparison c = compareImages(e, Language::English, a, b);
+    EXPECT_TRUE(c.channels.empty());
+    ASSERT_EQ(c.bytes.size(), 1u);
+    EXPECT_EQ(c.bytes[0].offset, e.recordOffset(3) + 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(Every, ImageDiff, ::testing::ValuesIn(allEditions()), [](const auto& info) {
+    std::string name = info.param->id;
+    std::erase(name, '-');
+    return name;
+});
+
+TEST(ImageDiffText, ReadsAsATechnicianReadsIt)
+{
+    const Edition& e = *findEdition("cps-twotone");
+    const ImageComparison c = compareImages(e, Language::English, sampleCodeplug(e), changed(e));
+    EXPECT_EQ(comparisonText(e, Language::English, c),
+              "Channel 2\n"
+              "  Receive(MHz): 435.00000 -> 435.01250\n"
+              "Settings\n"
+              "  Type: TL - 512 -> TL - 516\n"
+              "Other bytes\n"
+              "  0x0FFF: FF -> 12\n");
+    const Edition& zh = *findEdition("cps16-cn");
+    EXPECT_EQ(comparisonText(zh, Language::Chinese, compareImages(zh, Language::Chinese, sampleCodeplug(zh), changed(zh))),
+              "信道 2\n"
+              "  接收频率: 435.00000 -> 435.01250\n"
+              "设置\n"
+              "  机型: TL - 160 -> TL - 161\n"
+              "其他字节\n"
+              "  0x03FF: FF -> 12\n");
+    EXPECT_EQ(comparisonText(e, Language::English, {}), "The files are identical.\n");
+}
+
+struct TempDir {
+    TempDir() : path(fs::temp_directory_path() / ("tolvan-diff-" + std::to_string(getpid()))) { fs::create_directories(path); }
+    ~TempDir() { fs::remove_all(path); }
+    fs::path path;
+};
+
+int run(const std::string& program, const std::string& args)
+{
+    const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >/dev/null 2>&1";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
+{
+    TempDir dir;
+    for (const Edition* e : allEditions()) {
+        SCOPED_TRACE(e->id);
+        const fs::path a = dir.path / "a.sin", b = dir.path / "b.sin";
+        ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
+        ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir.path / "missing.sin").string()), kExitFileError);
+        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
+    }
+}
+
+} // namespace
+} // namespace tolvan
+
+namespace tolvan {
+namespace {
+
+TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
+{
+    // Begin of Tx is a 16-byte code: a byte that prints nothing still differs.
+    const Edition& e = *findEdition("cps-twotone");
+    const MemoryImage a = sampleCodeplug(e);
+    MemoryImage b = a;
+    const NamedSetting* code = nullptr;
+    const auto settings = namedSettings(e, Language::English);
+    for (const auto& s : settings)
+        if (s.bits.size() == 16)
+            code = &s;
+    ASSERT_NE(code, nullptr);
+    const std::size_t offset = code->bits[5].offset;
+    b.set(offset, 0xEE);  // not a digit: not printed
+    const ImageComparison c = compareImages(e, Language::English, a, b);
+    ASSERT_EQ(c.settings.size(), 1u);
+    EXPECT_EQ(c.settings[0].after, addressText(offset) + "=EE");
+}
+
+} // namespace
+} // namespace tolvan
