@@ -43,7 +43,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
                 return std::nullopt;
             }
             o.answers.retries = static_cast<int>(n);
-        } else if (a == "--accept-type-mismatch" && command == "--write") {
+        } else if (a == "--accept-type-mismatch" && command == "--write" && edition.link.typeCheckOffset) {
             o.answers.acceptTypeMismatch = true;
         } else if (a == "--password" && hasValue && command == "--read" && edition.link.passwordCheck) {
             o.password = args[++i];
@@ -135,11 +135,15 @@ int listPortsCommand(const Edition&, const std::vector<std::string>& args)
 
 void registerLinkCommands()
 {
-    registerBatchCommand({"--read", "OUT.sin", "read the radio into OUT.sin (--port PORT [--retries N] [--password DIGITS])",
-                          readCommand});
-    registerBatchCommand(
-        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--retries N] [--accept-type-mismatch])",
-         writeCommand});
+    // Only radios with a password or a radio-type check take the options for them.
+    registerBatchCommand({"--read", "OUT.sin", "", readCommand, [](const Edition& e) {
+                              return std::string("read the radio into OUT.sin (--port PORT [--retries N]")
+                                     + (e.link.passwordCheck ? " [--password DIGITS])" : ")");
+                          }});
+    registerBatchCommand({"--write", "IN.sin", "", writeCommand, [](const Edition& e) {
+                              return std::string("write IN.sin to the radio (--port PORT [--retries N]")
+                                     + (e.link.typeCheckOffset ? " [--accept-type-mismatch])" : ")");
+                          }});
     registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
 }
 

@@ -39,6 +39,8 @@ int newDocument(const Edition& edition, const std::vector<std::string>& args)
 
 void printHelp(const Edition& edition, std::ostream& out)
 {
+    out << edition.id << ": for the " << edition.radio << " (" << edition.channelCount << " channels, .sin files of "
+        << edition.imageSize << " bytes).\n\n";
     out << "Usage: " << edition.id << " [--port PORT] [FILE.sin]\n"
         << "       " << edition.id << " --screenshot OUT.png [FILE.sin]\n"
         << "       " << edition.id << " OPTION ...\n\n"
@@ -50,7 +52,7 @@ void printHelp(const Edition& edition, std::ostream& out)
         std::string head = c.option + (c.argument.empty() ? "" : " " + c.argument);
         if (head.size() < 28)
             head.resize(28, ' ');
-        out << "  " << head << c.help << '\n';
+        out << "  " << head << (c.helpFor ? c.helpFor(edition) : c.help) << '\n';
     }
     out << "  --help                      show this help\n\n"
         << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled.\n";

@@ -42,6 +42,7 @@ StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view p
         break;
     }
     out.language = edition.uiLanguage(languageOf(out.languageName, out.baseName));
+    out.resources = out.language;
     return out;
 }
 

@@ -14,6 +14,9 @@ struct StartupLanguage {
     std::string baseName;        // "cps-twotone"
     std::string languageName;    // "cps-twotone_EN"; names the translation file
     Language language = Language::English;  // of messages and cell words
+    // Of the menus and the window's own texts: the language of the translation
+    // that the language name gave (a translation of another name may differ).
+    Language resources = Language::English;
     std::filesystem::path iniPath;
     bool iniLoaded = false;
 };

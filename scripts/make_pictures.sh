@@ -12,3 +12,6 @@ env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-filled.png d
 # from the widget tests.
 TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
     --gtest_filter='ProgressWindow.PictureMidTransfer:DialogScreenshots.*:EditingScreenshots.*' >/dev/null
+# Each program's menus, open, in each of its languages (docs/menus-<program>-en.png / -zh.png).
+TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
+    --gtest_filter='WindowTest.PicturesOfTheOpenMenus' >/dev/null

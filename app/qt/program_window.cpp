@@ -23,6 +23,30 @@
 #endif
 
 namespace tolvan {
+namespace {
+
+// The program's own two translations are built in; any other language name is
+// looked up as "<name>.qm" in `dirs` (only a plain file name counts: the name
+// comes from the ini file). Gives the path loaded, empty when there is none.
+QString loadTranslation(QTranslator& translator, const StartupLanguage& language, const QStringList& dirs)
+{
+    const std::string& name = language.languageName;
+    for (const auto& [suffix, builtIn] : {std::pair{"_EN", ":/translations/tolvan_en.qm"},
+                                          std::pair{"_CH", ":/translations/tolvan_zh.qm"}})
+        if (name == language.baseName + suffix)
+            return translator.load(QString::fromLatin1(builtIn)) ? QString::fromLatin1(builtIn) : QString();
+    const QString qm = QString::fromStdString(translationFileName(name));
+    if (name.empty() || QFileInfo(qm).fileName() != qm)
+        return {};
+    for (const QString& dir : dirs) {
+        const QString path = QDir(dir).filePath(qm);
+        if (QFileInfo(path).isFile() && translator.load(path))
+            return path;
+    }
+    return {};
+}
+
+} // namespace
 
 ProgramWindow::~ProgramWindow()
 {
@@ -39,29 +63,23 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
 {
     std::unique_ptr<ProgramWindow> w(new ProgramWindow);
     w->language_ = decideStartupLanguage(edition, programPath, systemIsChinese);
-    const QString qm = QString::fromStdString(translationFileName(w->language_.languageName));
     w->translator_ = std::make_unique<QTranslator>();
-    bool loaded = false;
-    for (const QString& dir : translationDirs) {
-        const QString path = QDir(dir).filePath(qm);
-        // The language name comes from the ini file: only a plain file name counts.
-        if (!w->language_.languageName.empty() && QFileInfo(qm).fileName() == qm && QFileInfo(path).isFile()
-            && w->translator_->load(path)) {
-            w->translationFile_ = path;
-            loaded = true;
-            break;
-        }
-    }
-    if (!loaded) {
+    w->translationFile_ = loadTranslation(*w->translator_, w->language_, translationDirs);
+    if (w->translationFile_.isEmpty()) {
         dialogs.ask(nullptr, QMessageBox::Warning, QString(), QStringLiteral("Load Resource DLL english.dll Fail"),
                     QMessageBox::Ok);
         return nullptr;
     }
+    // The menus follow the translation, the messages the language test: a
+    // translation of another name can give English menus and Chinese messages.
+    w->language_.resources = w->translator_->language().startsWith(QLatin1String("zh")) ? Language::Chinese
+                                                                                          : Language::English;
     QCoreApplication::installTranslator(w->translator_.get());
     if (w->language_.language == Language::Chinese) {
         w->standardTexts_ = std::make_unique<QTranslator>();
-        if (w->standardTexts_->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
-                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (w->standardTexts_->load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))
+            || w->standardTexts_->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(w->standardTexts_.get());
     }
     ToneList::instance();

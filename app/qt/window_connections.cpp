@@ -11,6 +11,8 @@
 
 #include <QComboBox>
 
+#include <memory>
+
 namespace tolvan {
 namespace {
 
@@ -28,13 +30,14 @@ MemoryImage imageForReport(CTolView& view)
     return image;
 }
 
-template <typename Dialog>
-bool runImageDialog(CMainFrame& frame, CTolView& view)
+// The dialog that `make` builds over a copy of the image; OK puts the copy
+// into the document.
+template <typename MakeDialog>
+bool runImageDialog(CTolView& view, MakeDialog make)
 {
-    // The dialog edits a copy; OK puts it into the document.
     MemoryImage image = view.document().image();
-    Dialog dialog(image, view.document().edition(), view.language(), &frame);
-    if (dialog.exec() != QDialog::Accepted || image == view.document().image())
+    const auto dialog = make(image);
+    if (dialog->exec() != QDialog::Accepted || image == view.document().image())
         return false;
     view.document().image() = std::move(image);
     return true;
@@ -52,9 +55,20 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
         return runCloneWithProgress(&frame, edition, language, direction, port, image, clone);
     });
     FrameHooks hooks;
-    hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<COptionalFeaturesDlg>(frame, v); };
+    // A dialog is attached only where the edition has what it edits.
+    if (const auto& layout = edition.optionalFeatures)
+        hooks.optionalFeatures = [&frame, &layout = *layout](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<COptionalFeaturesDlg>(image, layout, v.document().edition(), v.language(),
+                                                              &frame);
+            });
+        };
     if (edition.hasTwoTone)
-        hooks.twoTone = [&frame](CTolView& v) { return runImageDialog<CTwoToneDlg>(frame, v); };
+        hooks.twoTone = [&frame](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<CTwoToneDlg>(image, v.document().edition(), v.language(), &frame);
+            });
+        };
     hooks.testMode = [&frame](CTolView& v) {
         SystemPortOpener opener(v.document().edition(), &programIniFile());
         CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field, opener,
