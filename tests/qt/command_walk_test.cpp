@@ -32,7 +32,7 @@ class WindowCloser {
 public:
     explicit WindowCloser(bool ok) : ok_(ok)
     {
-        timer_.setInterval(2);
+        timer_.setInterval(1);
         QObject::connect(&timer_, &QTimer::timeout, [this] { closeOne(); });
         timer_.start();
     }
@@ -57,6 +57,7 @@ private:
             if (auto* progress = qobject_cast<CProgressDlg*>(w);
                 progress && progress->isVisible() && !progress->wasStarted()) {
                 closed << "CProgressDlg";
+                timer_.stop();  // the transfer opens nothing more; spare its pump passes the look
                 if (ok_)
                     progress->startButton()->click();
                 else
@@ -133,7 +134,10 @@ TEST_F(WindowTest, EveryCommandOfEveryProgramLeavesTheWindowStanding)
                 EXPECT_TRUE(ids.count(id)) << id;
 
             for (const auto& [id, action] : ids) {
+                bool opensAWindow = true;
                 for (bool ok : {false, true}) {
+                    if (ok && !opensAWindow)
+                        break;  // nothing to answer OK to: the second pass would repeat the first
                     SCOPED_TRACE(action->text().toStdString() + (ok ? " / OK" : " / Cancel"));
                     // Each command starts from the sample document, saved and unchanged.
                     if (doc.isModified() || doc.image() != original || doc.path() != sample.toStdString()) {
@@ -146,6 +150,7 @@ TEST_F(WindowTest, EveryCommandOfEveryProgramLeavesTheWindowStanding)
                         WindowCloser closer(ok);
                         action->trigger();
                         QApplication::processEvents();
+                        opensAWindow = !closer.closed.isEmpty();
                     }
                     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
                     if (id == cmd::Exit) {
