@@ -6,7 +6,11 @@ BUILD_SAN  ?= build-san
 JOBS       ?= $(shell nproc)
 GENERATOR  := -G Ninja
 
-.PHONY: all deps build build-san test test-main test-san run clean
+# Cached objects are keyed by paths relative to this folder, so a fresh clone
+# elsewhere reuses them.
+export CCACHE_BASEDIR := $(CURDIR)
+
+.PHONY: all deps build build-san test test-main test-san run package clean
 
 all: build
 
@@ -36,6 +40,12 @@ test: test-main test-san
 
 run: build
 	@scripts/run.sh $(BUILD)
+
+# The Debian package of the ten programs: $(BUILD)/tolvan-programming-tools_*.deb
+# (install it with: sudo apt install ./$(BUILD)/tolvan-programming-tools_*.deb).
+package: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD) -j $(JOBS) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

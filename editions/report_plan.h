@@ -28,6 +28,7 @@ enum class ReportSource {
     TypeList,         // the text of the form's "Type" list
     FieldList,        // the text of the form's "Field" list
     TxPowerRankList,  // the text of the form's "Tx Power Rank" list
+    FormList,         // the text of the form's list labelled `list`
     ByteChoice,       // (byte & mask) looked up in `choices`, else `otherwise`
     ByteNumber,       // the byte as a number (see NumberRule)
     Code,             // 16 bytes: digits and A-D, every other byte skipped
@@ -51,6 +52,7 @@ struct ReportItem {
     int x = 0;  // in u
     ReportText label;
     ReportSource source = ReportSource::ByteChoice;
+    std::string list;  // FormList: the list's English label
     std::size_t offset = 0;
     std::uint8_t mask = 0xFF;
     std::vector<std::pair<std::uint8_t, ReportText>> choices;

@@ -55,6 +55,12 @@ ReportItem fromSource(int x, ReportText label, ReportSource source, std::size_t 
     return {.x = x, .label = std::move(label), .source = source, .offset = offset};
 }
 
+// The current text of the form's list labelled `list`.
+ReportItem fromList(int x, ReportText label, std::string list)
+{
+    return {.x = x, .label = std::move(label), .source = ReportSource::FormList, .list = std::move(list)};
+}
+
 const std::vector<ReportPagePlan> kFamilyAPages = {
     {{"The Radio Settings", "整机设置"}, true, 1, 22},
     {{"The Second Page", "第二页"}, false, 23, 54},
@@ -115,8 +121,6 @@ constexpr std::size_t kPowerRank = 0x3C4;
 constexpr std::size_t kSideButton2 = 0x3C5;
 constexpr std::size_t kSideButton3 = 0x3C6;
 constexpr std::size_t kVoxGain = 0x3C7;
-constexpr std::size_t kSixteenSideButton = 0x3C2;
-constexpr std::size_t kChannel1Flags = 0x01C;  // carries the one band width of the form
 
 // "30s" ... "300s" for 1-10, `off` otherwise.
 ReportItem timeOut(int x, ReportText label, const char* off)
@@ -206,28 +210,18 @@ ReportPlan sixteenChannelReportPlan()
     ReportPlan plan;
     plan.pages = {{{"The Radio Settings", "本机设置数据"}, true, 1, 16}};
     plan.settingsHeading = {"Function Setting:", "一整机功能设置部分:"};
+    // Every item is the current text of a form list, so a choice not yet saved
+    // is printed; the VOX list is not.
     const int right = 31;
-    const std::vector<std::pair<std::uint8_t, ReportText>> sideButton = {{3, {"SQ OFF Momentary", "瞬时取消静噪"}},
-                                                                         {2, {"SQ OFF", "取消静噪"}},
-                                                                         {5, {"VOX ON/OFF", "声控开关"}},
-                                                                         {6, {"High/Low Power", "高/低功率"}},
-                                                                         {0, {"None", "无"}}};
     plan.settingsLines = {
-        {fromSource(2, {"Type:   ", "机型:   "}, ReportSource::TypeList),
-         fromSource(right, {"Field:   ", "频段  :"}, ReportSource::FieldList)},
-        // Another side-button code leaves the form's list at its first entry.
-        {{.x = 2, .label = {"Moni:   ", "监听功能:"}, .source = ReportSource::ByteChoice, .offset = kSixteenSideButton,
-          .choices = sideButton, .otherwise = sideButton.front().second},
-         timeOut(right, {"Tx Total Time: ", "发射定时(TOT): "}, "Off")},
-        // The two builds read the warning bit oppositely; each prints its own reading.
-        {{.x = 2, .label = {"Warning Setting: ", "报警音提示: "}, .source = ReportSource::ByteChoice, .offset = kFlags,
-          .mask = 0x01, .choices = {{0x01, {"Disable", "打开"}}}, .otherwise = {"Enable", "关闭"}},
-         number(right, {"Squelch Level: ", "静噪等级: "}, kSquelch, {.low = 0, .high = 9, .outside = same("0")})},
-        {powerRank(2, {"TX power rank: ", "发射功率: "}),
-         {.x = right, .label = {"Band Width: ", "频带宽度: "}, .source = ReportSource::ByteChoice, .offset = kChannel1Flags,
-          .mask = 0x04, .choices = {{0x04, {"Narrow", "窄"}}}, .otherwise = {"Wide", "宽"}}},
-        {{.x = 2, .label = {"Scan function(the 16th channel)：", "第16信道扫描功能："}, .source = ReportSource::ByteChoice,
-          .offset = kFlags, .mask = 0x04, .choices = {{0x04, {"OFF", "关闭"}}}, .otherwise = {"ON", "启动"}}},
+        {fromList(2, {"Type:   ", "机型:   "}, "Type"), fromList(right, {"Field:   ", "频段  :"}, "Field")},
+        {fromList(2, {"Moni:   ", "监听功能:"}, "Side Button"),
+         fromList(right, {"Tx Total Time: ", "发射定时(TOT): "}, "Time-out Timer")},
+        {fromList(2, {"Warning Setting: ", "报警音提示: "}, "Warning"),
+         fromList(right, {"Squelch Level: ", "静噪等级: "}, "Squelch Level")},
+        {fromList(2, {"TX power rank: ", "发射功率: "}, "TX Power"),
+         fromList(right, {"Band Width: ", "频带宽度: "}, "Band  Width")},
+        {fromList(2, {"Scan function(the 16th channel)：", "第16信道扫描功能："}, "Scan Function(16th)")},
     };
     plan.channelHeading = {"Channel Setting:", "二信道数据部分:"};
     plan.englishChannels = channelLayout({{0, ""}, {-1, "   "}, {-1, "Rx(MHz)"}, {-1, "   "}, {-1, "Tx(MHz)"}, {-1, "    "},

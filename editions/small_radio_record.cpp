@@ -3,21 +3,6 @@
 #include "editions/record_codec.h"
 
 namespace tolvan {
-namespace small_radio {
-
-bool sharedNarrowBand(const Edition& edition, const MemoryImage& image)
-{
-    return image.bit(edition.recordOffset(1) + 12, kNarrowBit);
-}
-
-void setSharedNarrowBand(const Edition& edition, MemoryImage& image, bool narrow)
-{
-    for (int channel = 1; channel <= edition.channelCount; ++channel)
-        image.setBit(edition.recordOffset(channel) + 12, kNarrowBit, narrow);
-}
-
-} // namespace small_radio
-
 namespace {
 
 // Key-assignment radios: busy, band width, scan and power in byte 12.
@@ -48,8 +33,8 @@ public:
     }
 };
 
-// Sixteen-channel radios: only busy is per channel; the band width is shared
-// (small_radio::setSharedNarrowBand) and bits 3-4 are not interpreted.
+// Sixteen-channel radios: only busy is per channel; the band width is one list
+// of the form for all channels (editions.cpp) and bits 3-4 are not interpreted.
 class SixteenChannelRecordCodec final : public RecordCodec {
 public:
     ChannelFields read(const Edition& edition, const MemoryImage& image, int channel) const override

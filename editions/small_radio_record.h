@@ -14,11 +14,6 @@ constexpr int kHighPowerBit = 4;
 // Busy list indices.
 constexpr int kBusyYes = 0;
 constexpr int kBusyNo = 1;
-
-// The sixteen-channel radios have one band width for all channels: it is read
-// from channel 1 and written into all 16 records.
-bool sharedNarrowBand(const Edition& edition, const MemoryImage& image);
-void setSharedNarrowBand(const Edition& edition, MemoryImage& image, bool narrow);
 } // namespace small_radio
 
 } // namespace tolvan

@@ -8,6 +8,7 @@
 #include "link/batch_host.h"
 #include "link/clone_session.h"
 #include "link/port_names.h"
+#include "link/port_permission.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -80,7 +81,7 @@ Language batchLanguage()
 CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest request)
 {
     const Language language = batchLanguage();
-    SystemPortOpener opener(edition, &programIniFile());
+    SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
     return session.run(opener, o.port, request);
@@ -122,10 +123,18 @@ int listPortsCommand(const Edition&, const std::vector<std::string>& args)
         std::cerr << "--list-ports takes no arguments\n";
         return kExitUsage;
     }
-    for (const std::string& name : comPortNames())
-        std::cout << name << "  " << resolvePortName(name, &programIniFile()) << '\n';
+    // A port the user may not open says so beneath it, with the way to fix it.
+    const Language language = batchLanguage();
+    const auto refusal = [language](const std::string& device) {
+        const std::string problem = accessProblem(device, language);
+        return problem.empty() ? std::string() : "    " + problem + '\n';
+    };
+    for (const std::string& name : comPortNames()) {
+        const std::string device = resolvePortName(name, &programIniFile());
+        std::cout << name << "  " << device << '\n' << refusal(device);
+    }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << '\n';
+        std::cout << device << '\n' << refusal(device);
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;

@@ -96,9 +96,9 @@ PortOpenResult SystemPortOpener::open(const std::string& name, const TimeoutProf
         const std::string device = named.device(edition_);
         if (device.empty())
             return {nullptr, named.failure};
-        return SerialPort::open(device, profile);
+        return SerialPort::open(device, profile, language_);
     }
-    return SerialPort::open(resolvePortName(name, ini_), profile);
+    return SerialPort::open(resolvePortName(name, ini_), profile, language_);
 }
 
 } // namespace tolvan

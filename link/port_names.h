@@ -41,12 +41,17 @@ const CIniFile& programIniFile();
 // Opens the names a user may give: the COM names, device paths and named ports.
 class SystemPortOpener : public PortOpener {
 public:
-    SystemPortOpener(const Edition& edition, const CIniFile* ini) : edition_(edition), ini_(ini) {}
+    // Failures are explained in `language`.
+    SystemPortOpener(const Edition& edition, const CIniFile* ini, Language language = Language::English)
+        : edition_(edition), ini_(ini), language_(language)
+    {
+    }
     PortOpenResult open(const std::string& name, const TimeoutProfile& profile) override;
 
 private:
     const Edition& edition_;
     const CIniFile* ini_;
+    Language language_;
 };
 
 } // namespace tolvan

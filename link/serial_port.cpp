@@ -1,9 +1,10 @@
 #include "link/serial_port.h"
 
+#include "link/port_permission.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -54,50 +55,37 @@ bool configureLine(int fd)
     return tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
-std::string groupOf(const std::string& device)
-{
-    struct stat st{};
-    if (stat(device.c_str(), &st) != 0)
-        return {};
-    if (const group* g = getgrgid(st.st_gid))
-        return g->gr_name;
-    return std::to_string(st.st_gid);
-}
-
 } // namespace
 
-std::string describeOpenError(const std::string& device, int error)
+std::string describeOpenError(const std::string& device, int error, Language language)
 {
+    const bool english = language == Language::English;
     switch (error) {
     case EACCES:
     case EPERM: {
-        const std::string group = groupOf(device);
-        std::string text = "Permission denied on " + device + ".";
-        if (!group.empty())
-            text += " Add your user to the group \"" + group + "\" that owns it (sudo usermod -aG " + group +
-                    " $USER) and log in again.";
-        return text;
+        struct stat st{};
+        return permissionHint(device, stat(device.c_str(), &st) == 0 ? &st : nullptr, language);
     }
     case EBUSY:
     case EWOULDBLOCK:
-        return device + " is in use by another program.";
+        return english ? device + " is in use by another program." : device + " 正被其他程序占用。";
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return "No such device: " + device + ".";
+        return english ? "No such device: " + device + "." : "没有这个设备：" + device + "。";
     case ENOTTY:
-        return device + " is not a serial port.";
+        return english ? device + " is not a serial port." : device + " 不是串口。";
     default:
-        return device + ": " + std::strerror(error) + ".";
+        return device + ": " + std::strerror(error) + (english ? "." : "。");
     }
 }
 
-PortOpenResult SerialPort::open(const std::string& device, const TimeoutProfile& profile)
+PortOpenResult SerialPort::open(const std::string& device, const TimeoutProfile& profile, Language language)
 {
     PortOpenResult result;
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        result.detail = describeOpenError(device, errno);
+        result.detail = describeOpenError(device, errno, language);
         return result;
     }
     int error = 0;
@@ -109,7 +97,7 @@ PortOpenResult SerialPort::open(const std::string& device, const TimeoutProfile&
         error = errno ? errno : ENOTTY;
     if (error != 0) {
         ::close(fd);
-        result.detail = describeOpenError(device, error);
+        result.detail = describeOpenError(device, error, language);
         return result;
     }
     // Programs that do not lock still see the line as taken.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editions/edition.h"
 #include "link/port.h"
 
 #include <chrono>
@@ -17,8 +18,10 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    // The reason, when the open fails, is a sentence for the message's detail.
-    static PortOpenResult open(const std::string& device, const TimeoutProfile& profile);
+    // The reason, when the open fails, is a sentence for the message's detail,
+    // in `language`.
+    static PortOpenResult open(const std::string& device, const TimeoutProfile& profile,
+                               Language language = Language::English);
 
     void purge(int mask) override;
     bool write(std::span<const std::uint8_t> bytes) override;
@@ -33,6 +36,6 @@ private:
 
 // Why an open of `device` failed, from the system's error number, in words a
 // user can act on (permission: the group that owns the device; busy; missing).
-std::string describeOpenError(const std::string& device, int error);
+std::string describeOpenError(const std::string& device, int error, Language language = Language::English);
 
 } // namespace tolvan

@@ -38,7 +38,7 @@ TestModeOutcome TestModeSession::run(const std::string& portName, const TestMode
 {
     PortOpenResult opened = opener_.open(portName, TimeoutProfile::test());
     if (!opened.port) {
-        host_.ask(messages_.portOpenFail, Buttons::Ok);
+        host_.askWithDetail(messages_.portOpenFail, opened.detail, Buttons::Ok);
         return TestModeOutcome::PortFailed;
     }
     Port& port = *opened.port;

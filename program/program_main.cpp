@@ -39,19 +39,23 @@ int newDocument(const Edition& edition, const std::vector<std::string>& args)
 
 void printHelp(const Edition& edition, std::ostream& out)
 {
-    out << edition.id << ": for the " << edition.radio << " (" << edition.channelCount << " channels, .sin files of "
-        << edition.imageSize << " bytes).\n\n";
     out << "Usage: " << edition.id << " [--port PORT] [FILE.sin]\n"
-        << "       " << edition.id << " --screenshot OUT.png [FILE.sin]\n"
-        << "       " << edition.id << " OPTION ...\n\n"
+        << "  or:  " << edition.id << " --screenshot OUT.png [FILE.sin]\n"
+        << "  or:  " << edition.id << " OPTION ...\n\n"
+        << edition.id << " is for the " << edition.radio << " (" << edition.channelCount
+        << " channels, .sin files of " << edition.imageSize << " bytes).\n\n"
         << "Without an option the program window opens (with FILE.sin, if given); --port\n"
         << "preselects the port (COM1..COM4, a device path, or virtual for the built-in\n"
         << "virtual radio). --screenshot saves a picture of the window and exits.\n\n"
         << "Options:\n";
     for (const BatchCommand& c : commands()) {
+        // A head too long for its column puts the help on the next line, so
+        // that at least two blanks always part them (the manual pages split there).
         std::string head = c.option + (c.argument.empty() ? "" : " " + c.argument);
-        if (head.size() < 28)
+        if (head.size() + 2 <= 28)
             head.resize(28, ' ');
+        else
+            head += "\n" + std::string(30, ' ');
         out << "  " << head << (c.helpFor ? c.helpFor(edition) : c.help) << '\n';
     }
     out << "  --help                      show this help\n\n"

@@ -15,6 +15,7 @@ FormListTexts formListTexts(const FormSettings& form, Language language)
                                      ? items[static_cast<std::size_t>(index)]
                                      : std::string();
         const std::string& label = form.list(i).label;
+        texts.byLabel.emplace_back(label, text);
         if (label == "Type")
             texts.type = text;
         else if (label == "Field")
@@ -23,6 +24,14 @@ FormListTexts formListTexts(const FormSettings& form, Language language)
             texts.txPowerRank = text;
     }
     return texts;
+}
+
+std::string FormListTexts::of(std::string_view label) const
+{
+    for (const auto& [l, text] : byLabel)
+        if (l == label)
+            return text;
+    return {};
 }
 
 FormListTexts formListTextsFromImage(const Edition& edition, Language language, const MemoryImage& image)

@@ -4,6 +4,9 @@
 #include "editions/edition.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tolvan {
 
@@ -14,10 +17,15 @@ struct FormListTexts {
     std::string type;
     std::string field;
     std::string txPowerRank;
+    // Every list's text by its (English) label, in the form's order.
+    std::vector<std::pair<std::string, std::string>> byLabel;
+
+    // The text of the list with that label; empty when the form has none.
+    std::string of(std::string_view label) const;
 };
 
-// What the form's "Type", "Field" and "Tx Power Rank" lists show for its
-// selections (empty for a list the edition lacks or one without a selection).
+// What the form's lists show for its selections (empty for a list the edition
+// lacks or one without a selection).
 FormListTexts formListTexts(const FormSettings& form, Language language);
 
 // The same for an image read by the form's own rules: a report made without the

@@ -43,6 +43,8 @@ std::string settingsValueText(const ReportItem& item, const MemoryImage& image, 
         return lists.field;
     case ReportSource::TxPowerRankList:
         return lists.txPowerRank;
+    case ReportSource::FormList:
+        return lists.of(item.list);
     case ReportSource::ByteChoice: {
         const std::uint8_t value = image.at(item.offset) & item.mask;
         for (const auto& [key, text] : item.choices)

@@ -56,11 +56,5 @@ endforeach()
 install(TARGETS ${TOLVAN_DELIVERABLES} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${tolvan_window_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvan)
 
-# The desktop's file-type registration: one launcher per program, one type for .sin.
-foreach(name IN LISTS TOLVAN_DELIVERABLES)
-  set(TOLVAN_PROGRAM ${name})
-  configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/deliverable.desktop.in
-                 ${CMAKE_BINARY_DIR}/desktop/tolvan-${name}.desktop @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/desktop/tolvan-${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-endforeach()
-install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tolvan-sin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# Launchers, icons, manual pages, the cable rule and the Debian package.
+include(${CMAKE_SOURCE_DIR}/resources/packaging.cmake)

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need,
-# and nothing that is already there. Safe to run again.
+# Installs the Debian packages the build, the tests, the screenshots and the
+# Debian package need (icons, manual pages, desktop-file and AppStream checks,
+# library dependencies), and nothing that is already there. Safe to run again.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
+  cmake ninja-build g++ make pkg-config ccache
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n
   libgl-dev fonts-wqy-microhei fonts-liberation
   xvfb xauth poppler-utils imagemagick
+  librsvg2-bin help2man desktop-file-utils appstream shared-mime-info file dpkg-dev
 )
 
 missing=()

@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-english.png
 env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$bin" --screenshot docs/window-chinese.png docs/example-twotone.sin
 env -u LC_ALL -u LC_MESSAGES LANG=C "$bin" --screenshot docs/window-filled.png docs/example-twotone.sin
+# The sixteen-channel programs with their "Function Setting" group, from a sample.
+env -u LC_ALL -u LC_MESSAGES LANG=C "$build/bin/cps16" --screenshot docs/window-cps16.png docs/example-16.sin
+env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$build/bin/cps16-cn" --screenshot docs/window-cps16-cn.png docs/example-16.sin
 # The progress window halfway through a read, the dialogs and the cell editors,
 # from the widget tests.
 TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \

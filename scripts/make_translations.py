@@ -61,6 +61,14 @@ TEXTS = {
         ("Tx Power Rank", "发射功率等级"),
         ("Manul Setting", "手动设置"),
         ("Scan Function(16th)", "第16信道扫描"),
+        ("Function Setting", "功能设置"),
+        ("Warning", "报警音提示"),
+        ("TX Power", "发射功率"),
+        ("Vox", "声控发射"),
+        ("Time-out Timer", "发射限时(秒)"),
+        ("Squelch Level", "静噪等级"),
+        ("Band  Width", "频带宽度"),
+        ("Side Button", "侧键功能"),
     ],
 }
 

@@ -1,6 +1,7 @@
 #include "app/qt/main_frame.h"
 
 #include "app/qt/help_window.h"
+#include "app/qt/program_window.h"
 #include "app/qt/tool_icons.h"
 #include "app/qt/user_dialogs.h"
 #include "program/read_backup.h"
@@ -27,10 +28,6 @@
 #include <QDialogButtonBox>
 
 #include <algorithm>
-
-#ifndef TOLVAN_DATA_DIR
-#define TOLVAN_DATA_DIR "/usr/local/share/tolvan"
-#endif
 
 namespace tolvan {
 namespace {
@@ -608,7 +605,7 @@ QString CMainFrame::helpFileName() const
 void CMainFrame::openHelp()
 {
     const QString name = helpFileName();
-    const QString path = findHelpFile(name, QCoreApplication::applicationDirPath(), {QStringLiteral(TOLVAN_DATA_DIR)});
+    const QString path = findHelpFile(name, QCoreApplication::applicationDirPath(), dataDirectories());
     if (!help_)
         help_ = new HelpWindow(this);
     if (path.isEmpty() || !help_->showFile(path)) {

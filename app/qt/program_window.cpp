@@ -91,7 +91,10 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
 
 QStringList dataDirectories()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(TOLVAN_DATA_DIR)};
+    // Beside the program, then the data folder of the tree it was installed in
+    // (so a tree unpacked elsewhere finds its own), then the configured one.
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir, QDir::cleanPath(dir + QStringLiteral("/../share/tolvan")), QStringLiteral(TOLVAN_DATA_DIR)};
 }
 
 namespace {

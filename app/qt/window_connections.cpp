@@ -70,7 +70,7 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
             });
         };
     hooks.testMode = [&frame](CTolView& v) {
-        SystemPortOpener opener(v.document().edition(), &programIniFile());
+        SystemPortOpener opener(v.document().edition(), &programIniFile(), v.language());
         CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field, opener,
                              nullptr, &frame);
         dialog.exec();

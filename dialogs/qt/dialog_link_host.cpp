@@ -41,4 +41,15 @@ Answer DialogLinkHost::ask(const std::string& message, Buttons buttons)
     return Answer::Cancel;
 }
 
+// A notice with the system's reason beneath it (a port that would not open).
+Answer DialogLinkHost::askWithDetail(const std::string& message, const std::string& detail, Buttons buttons)
+{
+    if (detail.empty() || buttons != Buttons::Ok)
+        return ask(message, buttons);
+    QMessageBox box(QMessageBox::Information, QString(), QString::fromStdString(message), QMessageBox::Ok, parent_);
+    box.setInformativeText(QString::fromStdString(detail));
+    box.exec();
+    return Answer::Ok;
+}
+
 } // namespace tolvan

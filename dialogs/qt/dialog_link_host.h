@@ -15,6 +15,7 @@ public:
     void pause(int milliseconds) override;
     bool pump() override;
     Answer ask(const std::string& message, Buttons buttons) override;
+    Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override;
     void progressRange(int) override {}
     void progress(int) override {}
     void status(const std::string&) override {}

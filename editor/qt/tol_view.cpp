@@ -46,44 +46,17 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
 
-    if (form_.count() > 0) {
+    lists_.assign(static_cast<std::size_t>(form_.count()), nullptr);
+    if (hasListsAt(FormList::Place::AboveTable)) {
         group_ = new QGroupBox(QCoreApplication::translate("CTolView", "Type Setting"), this);
         auto* row = new QHBoxLayout(group_);
         for (int i = 0; i < form_.count(); ++i) {
-            const FormList& l = form_.list(i);
-            auto* label = new QLabel(QCoreApplication::translate("CTolView", l.label.c_str()), group_);
-            auto* combo = new QComboBox(group_);
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            for (const std::string& item : l.items(language_))
-                combo->addItem(q(item));
-            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            label->setBuddy(combo);
+            if (form_.list(i).place != FormList::Place::AboveTable)
+                continue;
+            const auto [label, combo] = createFormList(i, group_);
             row->addWidget(label);
             row->addWidget(combo);
             row->addSpacing(12);
-            // Typing may snap the list back; only choosing from the list changes it.
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i, combo] {
-                const int before = form_.selection(i);
-                form_.typed(i);
-                if (form_.list(i).typingReset < 0)
-                    return;
-                combo->setCurrentIndex(form_.selection(i));
-                if (form_.selection(i) != before) {
-                    doc_.setModified();
-                    emit changed();
-                }
-            });
-            connect(combo, &QComboBox::activated, this, [this, i](int index) {
-                if (form_.selection(i) != index) {
-                    form_.select(i, index);
-                    doc_.setModified();
-                    emit changed();
-                }
-            });
-            combo->installEventFilter(this);
-            combo->lineEdit()->installEventFilter(this);
-            lists_.push_back(combo);
         }
         row->addStretch(1);
         layout->addWidget(group_);
@@ -94,6 +67,8 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
     grid_->installEventFilter(this);
     layout->addWidget(grid_, 1);
     setupGrid();
+    if (hasListsAt(FormList::Place::FunctionGroup))
+        layout->addWidget(createFunctionGroup());
     editing_ = new GridEditing(*this, table_, *grid_);
     // The open editor follows its cell, so a scroll never loses an entry.
     connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
@@ -101,6 +76,75 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
         grid_->refresh();
     });
     showForm();
+}
+
+bool CTolView::hasListsAt(FormList::Place place) const
+{
+    for (int i = 0; i < form_.count(); ++i)
+        if (form_.list(i).place == place)
+            return true;
+    return false;
+}
+
+std::pair<QLabel*, QComboBox*> CTolView::createFormList(int i, QWidget* parent)
+{
+    const FormList& l = form_.list(i);
+    auto* label = new QLabel(QCoreApplication::translate("CTolView", l.label.c_str()), parent);
+    auto* combo = new QComboBox(parent);
+    for (const std::string& item : l.items(language_))
+        combo->addItem(q(item));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    label->setBuddy(combo);
+    if (l.editable) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // Typing may snap the list back; only choosing from the list changes it.
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i, combo] {
+            const int before = form_.selection(i);
+            form_.typed(i);
+            if (form_.list(i).typingReset < 0)
+                return;
+            combo->setCurrentIndex(form_.selection(i));
+            if (form_.selection(i) != before) {
+                doc_.setModified();
+                emit changed();
+            }
+        });
+        combo->lineEdit()->installEventFilter(this);
+    }
+    connect(combo, &QComboBox::activated, this, [this, i](int index) {
+        if (form_.selection(i) != index) {
+            form_.select(i, index);
+            doc_.setModified();
+            emit changed();
+        }
+    });
+    combo->installEventFilter(this);
+    lists_.at(static_cast<std::size_t>(i)) = combo;
+    return {label, combo};
+}
+
+QGroupBox* CTolView::createFunctionGroup()
+{
+    // The radio's few function settings, below the table: four label-list
+    // pairs to a row, in the form's order.
+    functionGroup_ = new QGroupBox(QCoreApplication::translate("CTolView", "Function Setting"), this);
+    auto* grid = new QGridLayout(functionGroup_);
+    constexpr int kPairsPerRow = 4;
+    int n = 0;
+    for (int i = 0; i < form_.count(); ++i) {
+        if (form_.list(i).place != FormList::Place::FunctionGroup)
+            continue;
+        const auto [label, combo] = createFormList(i, functionGroup_);
+        const int row = n / kPairsPerRow;
+        const int col = 3 * (n % kPairsPerRow);
+        grid->addWidget(label, row, col, Qt::AlignRight);
+        grid->addWidget(combo, row, col + 1, Qt::AlignLeft);
+        grid->setColumnMinimumWidth(col + 2, 12);
+        ++n;
+    }
+    grid->setColumnStretch(3 * kPairsPerRow, 1);
+    return functionGroup_;
 }
 
 void CTolView::setupGrid()

@@ -10,10 +10,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 
 namespace tolvan {
 
@@ -33,6 +35,7 @@ public:
     const FormSettings& form() const { return form_; }
     CMSFlexGrid* grid() const { return grid_; }
     QComboBox* formList(int i) const { return lists_.at(static_cast<std::size_t>(i)); }
+    QGroupBox* functionGroup() const { return functionGroup_; }
     Language language() const { return language_; }
 
     // After New and Open: image-to-grid and the form lists from the image.
@@ -81,13 +84,18 @@ private:
     bool runTransfer(Direction direction);
     void showForm();
     void setupGrid();
+    // The form's lists: list i with its label, bound to FormSettings.
+    bool hasListsAt(FormList::Place place) const;
+    std::pair<QLabel*, QComboBox*> createFormList(int i, QWidget* parent);
+    QGroupBox* createFunctionGroup();
 
     CTolDoc& doc_;
     Language language_;
     ChannelTable table_;
     FormSettings form_;
     CMSFlexGrid* grid_ = nullptr;
-    QGroupBox* group_ = nullptr;
+    QGroupBox* group_ = nullptr;          // "Type Setting": the lists above the table
+    QGroupBox* functionGroup_ = nullptr;  // "Function Setting": the lists below it
     std::vector<QComboBox*> lists_;
     GridEditing* editing_ = nullptr;
     std::string port_ = "COM1";

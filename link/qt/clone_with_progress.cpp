@@ -83,7 +83,7 @@ std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& 
     }
 
     CloseGuard guard(parent ? parent->window() : nullptr, dialog);
-    SystemPortOpener systemPorts(edition, &programIniFile());
+    SystemPortOpener systemPorts(edition, &programIniFile(), language);
     PortOpener& opener = options.opener ? *options.opener : systemPorts;
     QtLinkHost host(dialog, options.pauses);
     CloneSession session(edition, language, host);

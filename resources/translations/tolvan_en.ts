@@ -232,5 +232,37 @@ Do you want to save the changes?</translation>
         <source>Scan Function(16th)</source>
         <translation>Scan Function(16th)</translation>
     </message>
+    <message>
+        <source>Function Setting</source>
+        <translation>Function Setting</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>TX Power</translation>
+    </message>
+    <message>
+        <source>Vox</source>
+        <translation>Vox</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>Time-out Timer</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Squelch Level</translation>
+    </message>
+    <message>
+        <source>Band  Width</source>
+        <translation>Band  Width</translation>
+    </message>
+    <message>
+        <source>Side Button</source>
+        <translation>Side Button</translation>
+    </message>
 </context>
 </TS>

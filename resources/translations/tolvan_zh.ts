@@ -232,5 +232,37 @@ Do you want to save the changes?</source>
         <source>Scan Function(16th)</source>
         <translation>第16信道扫描</translation>
     </message>
+    <message>
+        <source>Function Setting</source>
+        <translation>功能设置</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>报警音提示</translation>
+    </message>
+    <message>
+        <source>TX Power</source>
+        <translation>发射功率</translation>
+    </message>
+    <message>
+        <source>Vox</source>
+        <translation>声控发射</translation>
+    </message>
+    <message>
+        <source>Time-out Timer</source>
+        <translation>发射限时(秒)</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Band  Width</source>
+        <translation>频带宽度</translation>
+    </message>
+    <message>
+        <source>Side Button</source>
+        <translation>侧键功能</translation>
+    </message>
 </context>
 </TS>

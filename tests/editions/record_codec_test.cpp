@@ -199,15 +199,13 @@ TEST(RecordCodec, KeyAssignmentFlags)
     EXPECT_EQ(image.at(r + 12), 0xE7);
 }
 
-TEST(RecordCodec, SixteenChannelSharedBandWidth)
+TEST(RecordCodec, SixteenChannelCodecLeavesTheSharedBandWidthAlone)
 {
     const Edition& e = edition("cps16");
-    MemoryImage image = newDocumentImage(e);
-    small_radio::setSharedNarrowBand(e, image, true);
-    for (int ch = 1; ch <= 16; ++ch)
-        EXPECT_TRUE(image.bit(e.recordOffset(ch) + 12, 2)) << ch;
-    image.setBit(e.recordOffset(1) + 12, 2, false);
-    EXPECT_FALSE(small_radio::sharedNarrowBand(e, image));  // channel 1 decides
-    e.records().write(e, image, 3, ChannelFields{});
-    EXPECT_TRUE(image.bit(e.recordOffset(3) + 12, 2));  // the codec leaves band width alone
+    for (std::uint8_t flags : {0xFF, 0xFB}) {
+        MemoryImage image = newDocumentImage(e);
+        image.set(e.recordOffset(3) + 12, flags);
+        e.records().write(e, image, 3, ChannelFields{});
+        EXPECT_EQ(image.at(e.recordOffset(3) + 12) & 0x04, flags & 0x04);  // the form's band-width list writes it
+    }
 }

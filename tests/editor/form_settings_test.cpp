@@ -1,6 +1,10 @@
 #include "editor/form_settings.h"
 
+#include "editor/channel_table.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
 
 using namespace tolvan;
 
@@ -9,6 +13,33 @@ namespace {
 enum { kType, kField, kPower, kManual };  // the form's order
 
 const Edition& edition(const char* id) { return *findEdition(id); }
+
+// A list of the form by its label.
+int listNamed(const FormSettings& form, const std::string& label)
+{
+    for (int i = 0; i < form.count(); ++i)
+        if (form.list(i).label == label)
+            return i;
+    ADD_FAILURE() << "no list " << label << " in " << form.edition().id;
+    return 0;
+}
+
+// The text a list shows in the edition's own language.
+std::string shown(const FormSettings& form, const std::string& label)
+{
+    const int i = listNamed(form, label);
+    const Language language = form.edition().uiLanguage(Language::English);
+    const auto& items = form.list(i).items(language);
+    const int index = form.selection(i);
+    return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)] : "";
+}
+
+constexpr std::size_t kFlags = 0x3C0;
+constexpr std::size_t kSideButton = 0x3C2;
+constexpr std::size_t kPowerRank = 0x3C4;
+
+// The flag byte of a sixteen-channel record.
+std::size_t flagsOf(int channel) { return 0x010 + 16 * static_cast<std::size_t>(channel - 1) + 12; }
 
 } // namespace
 
@@ -102,12 +133,227 @@ TEST(FormSettings, StoringWritesOnlyTheFormBytes)
 TEST(FormSettings, EveryFormRoundTripsThroughItsBytes)
 {
     for (const Edition* e : allEditions()) {
+        // Stored once (a new 16-channel document gets its TX power and band
+        // width then), the bytes no longer change when read and stored again.
         MemoryImage image = newDocumentImage(*e);
         FormSettings form(*e);
         form.loadFromImage(image);
-        MemoryImage again = image;
-        form.storeToImage(again);
-        EXPECT_EQ(again, image) << e->id;
+        form.storeToImage(image);
+        FormSettings again(*e);
+        again.loadFromImage(image);
+        MemoryImage twice = image;
+        again.storeToImage(twice);
+        EXPECT_EQ(twice, image) << e->id;
+    }
+}
+
+// --- The sixteen-channel family: the lists above the table and the "Function
+// Setting" group below it, in both builds.
+
+TEST(SixteenChannelForm, StartingValuesBeforeAnyImage)
+{
+    for (const char* id : {"cps16", "cps16-cn"}) {
+        const FormSettings form(edition(id));
+        const std::pair<const char*, int> starts[] = {
+            {"Type", 0},     {"Field", 7},   {"Scan Function(16th)", 0}, {"Warning", 1},       {"TX Power", 9},
+            {"Vox", 0},      {"Time-out Timer", 0}, {"Squelch Level", 4}, {"Band  Width", 1}, {"Side Button", 0}};
+        ASSERT_EQ(form.count(), 10) << id;
+        for (const auto& [label, index] : starts)
+            EXPECT_EQ(form.selection(listNamed(form, label)), index) << id << " " << label;
+    }
+}
+
+TEST(SixteenChannelForm, NewDocumentShowsAndSavesItsSettings)
+{
+    struct Case {
+        const char* id;
+        std::vector<std::pair<const char*, const char*>> texts;
+    };
+    const Case cases[] = {
+        {"cps16",
+         {{"Type", "TL - 160"}, {"Field", "430-450MHz"}, {"Scan Function(16th)", "OFF"}, {"Warning", "Disable"},
+          {"TX Power", "9"}, {"Vox", "ON"}, {"Time-out Timer", "Off"}, {"Squelch Level", "5"},
+          {"Band  Width", "Wide"}, {"Side Button", "SQ OFF Momentary"}}},
+        // 0xF7 has bit 0 set: the Chinese build reads it as on.
+        {"cps16-cn",
+         {{"Type", "TL - 160"}, {"Field", "430-450MHz"}, {"Scan Function(16th)", "关闭"}, {"Warning", "打开"},
+          {"TX Power", "9"}, {"Vox", "开"}, {"Time-out Timer", "Off"}, {"Squelch Level", "5"},
+          {"Band  Width", "宽"}, {"Side Button", "瞬时取消静噪"}}},
+    };
+    for (const Case& c : cases) {
+        const Edition& e = edition(c.id);
+        const MemoryImage fresh = newDocumentImage(e);
+        ChannelTable table(e, e.uiLanguage(Language::English));
+        FormSettings form(e);
+        table.loadFromImage(fresh);
+        form.loadFromImage(fresh);
+        for (const auto& [label, text] : c.texts)
+            EXPECT_EQ(shown(form, label), text) << c.id << " " << label;
+
+        // Saved at once: the table, then the form. The TX power byte becomes
+        // 9 x 3 and the wide band width clears bit 2 in every record.
+        MemoryImage saved = fresh;
+        table.storeToImage(saved);
+        form.storeToImage(saved);
+        MemoryImage expected = fresh;
+        expected.set(kPowerRank, 27);
+        for (int ch = 1; ch <= 16; ++ch)
+            expected.set(flagsOf(ch), 0xFB);
+        EXPECT_EQ(saved, expected) << c.id;
+    }
+}
+
+TEST(SixteenChannelForm, BandWidthIsOneSettingForAllChannels)
+{
+    for (const char* id : {"cps16", "cps16-cn"}) {
+        const Edition& e = edition(id);
+        FormSettings form(e);
+        const int bandWidth = listNamed(form, "Band  Width");
+        // "Narrow" sets bit 2 in all 16 records, empty ones included, and
+        // nothing else; "Wide" clears it again.
+        MemoryImage image(e.imageSize, 0x00);
+        form.select(bandWidth, 0);
+        form.storeToImage(image);
+        for (int ch = 1; ch <= 16; ++ch)
+            EXPECT_EQ(image.at(flagsOf(ch)), 0x04) << id << " channel " << ch;
+        EXPECT_EQ(image.at(flagsOf(16) + 16), 0x00) << id << ": no 17th record";
+        form.select(bandWidth, 1);
+        form.storeToImage(image);
+        for (int ch = 1; ch <= 16; ++ch)
+            EXPECT_EQ(image.at(flagsOf(ch)), 0x00) << id << " channel " << ch;
+
+        // Channel 1 alone decides what the list shows.
+        struct Read {
+            std::uint8_t channel1, others;
+            int index;
+        };
+        for (const Read& r : {Read{0xFB, 0xFF, 1}, Read{0xFF, 0xFB, 0}, Read{0x00, 0x04, 1}, Read{0x04, 0x00, 0}}) {
+            MemoryImage file = newDocumentImage(e);
+            for (int ch = 1; ch <= 16; ++ch)
+                file.set(flagsOf(ch), ch == 1 ? r.channel1 : r.others);
+            form.loadFromImage(file);
+            EXPECT_EQ(form.selection(bandWidth), r.index) << id << " channel 1 " << int(r.channel1);
+        }
+    }
+}
+
+TEST(SixteenChannelForm, EachListReadsItsByte)
+{
+    struct Case {
+        const char* id;
+        const char* label;
+        std::size_t offset;
+        std::uint8_t byte;
+        int index;
+    };
+    const Case cases[] = {
+        // TX power: the byte div 3, at most 9.
+        {"cps16", "TX Power", kPowerRank, 0, 0},     {"cps16", "TX Power", kPowerRank, 2, 0},
+        {"cps16", "TX Power", kPowerRank, 3, 1},     {"cps16", "TX Power", kPowerRank, 26, 8},
+        {"cps16", "TX Power", kPowerRank, 27, 9},    {"cps16", "TX Power", kPowerRank, 30, 9},
+        {"cps16-cn", "TX Power", kPowerRank, 0xFF, 9},
+        // Time-out timer 0..10 and squelch 0..9, anything else index 0.
+        {"cps16", "Time-out Timer", 0x3C3, 10, 10},  {"cps16", "Time-out Timer", 0x3C3, 11, 0},
+        {"cps16-cn", "Time-out Timer", 0x3C3, 0xFF, 0}, {"cps16", "Squelch Level", 0x3C1, 9, 9},
+        {"cps16", "Squelch Level", 0x3C1, 10, 0},    {"cps16-cn", "Squelch Level", 0x3C1, 0, 0},
+        // Bits of 0x3C0: VOX (bit 3 set = OFF), scan on the 16th channel (bit 2 set = OFF).
+        {"cps16", "Vox", kFlags, 0x08, 1},           {"cps16-cn", "Vox", kFlags, 0xF7, 0},
+        {"cps16", "Scan Function(16th)", kFlags, 0x04, 0}, {"cps16-cn", "Scan Function(16th)", kFlags, 0xFB, 1},
+        // The warning bit reads oppositely in the two builds: index 1 is
+        // "Disable" and "关闭".
+        {"cps16", "Warning", kFlags, 0x01, 1},       {"cps16", "Warning", kFlags, 0xFE, 0},
+        {"cps16-cn", "Warning", kFlags, 0x01, 0},    {"cps16-cn", "Warning", kFlags, 0xFE, 1},
+        // The side button's code table.
+        {"cps16", "Side Button", kSideButton, 3, 0}, {"cps16", "Side Button", kSideButton, 2, 1},
+        {"cps16", "Side Button", kSideButton, 5, 2}, {"cps16", "Side Button", kSideButton, 6, 3},
+        {"cps16-cn", "Side Button", kSideButton, 0, 4},
+    };
+    for (const Case& c : cases) {
+        const Edition& e = edition(c.id);
+        MemoryImage image = newDocumentImage(e);
+        image.set(c.offset, c.byte);
+        FormSettings form(e);
+        form.loadFromImage(image);
+        EXPECT_EQ(form.selection(listNamed(form, c.label)), c.index) << c.id << " " << c.label << " " << int(c.byte);
+    }
+}
+
+TEST(SixteenChannelForm, EachListWritesOnlyItsBits)
+{
+    struct Case {
+        const char* id;
+        const char* label;
+        int index;
+        std::size_t offset;
+        std::uint8_t before, after;
+    };
+    const Case cases[] = {
+        {"cps16", "TX Power", 4, kPowerRank, 0xFF, 12},       {"cps16-cn", "TX Power", 9, kPowerRank, 0, 27},
+        {"cps16", "Time-out Timer", 10, 0x3C3, 0xFF, 10},     {"cps16", "Squelch Level", 0, 0x3C1, 5, 0},
+        // 0x3C0 also gets the other lists' starting values (warning index 1,
+        // scan "OFF", VOX "ON"); bits 1 and 4-7 are kept.
+        {"cps16", "Vox", 1, kFlags, 0x00, 0x0D},              {"cps16-cn", "Vox", 0, kFlags, 0xFF, 0xF6},
+        {"cps16", "Scan Function(16th)", 0, kFlags, 0x00, 0x05},
+        {"cps16", "Scan Function(16th)", 1, kFlags, 0xFF, 0xF3},
+        // "Disable" sets bit 0 in cps16; "关闭" clears it in cps16-cn.
+        {"cps16", "Warning", 1, kFlags, 0xF6, 0xF7},          {"cps16", "Warning", 0, kFlags, 0xF7, 0xF6},
+        {"cps16-cn", "Warning", 1, kFlags, 0xF7, 0xF6},       {"cps16-cn", "Warning", 0, kFlags, 0xF6, 0xF7},
+        {"cps16", "Side Button", 0, kSideButton, 0xFF, 3},    {"cps16", "Side Button", 1, kSideButton, 0, 2},
+        {"cps16", "Side Button", 2, kSideButton, 0, 5},       {"cps16", "Side Button", 3, kSideButton, 0, 6},
+        {"cps16-cn", "Side Button", 4, kSideButton, 3, 0},
+        {"cps16", "Field", 11, 0x3D2, 0xF5, 249},             {"cps16", "Type", 10, 0x3D3, 0x37, 65},
+    };
+    for (const Case& c : cases) {
+        const Edition& e = edition(c.id);
+        FormSettings form(e);
+        MemoryImage start(e.imageSize, 0x00);
+        form.storeToImage(start);  // every list's starting value
+        start.set(c.offset, c.before);
+        form.select(listNamed(form, c.label), c.index);
+        MemoryImage image = start;
+        form.storeToImage(image);
+        MemoryImage expected = start;
+        expected.set(c.offset, c.after);
+        EXPECT_EQ(image, expected) << c.id << " " << c.label << " " << c.index;
+    }
+}
+
+TEST(SixteenChannelForm, UnknownSideButtonCodeKeepsThePreviousChoice)
+{
+    for (const char* id : {"cps16", "cps16-cn"}) {
+        const Edition& e = edition(id);
+        FormSettings form(e);
+        const int side = listNamed(form, "Side Button");
+        for (std::uint8_t stray : {1, 4, 7, 0xFF}) {
+            form.select(side, 2);  // "VOX ON/OFF"
+            MemoryImage image = newDocumentImage(e);
+            image.set(kSideButton, stray);
+            form.loadFromImage(image);
+            EXPECT_EQ(form.selection(side), 2) << id << " byte " << int(stray);
+            form.storeToImage(image);
+            EXPECT_EQ(image.at(kSideButton), 5) << id << ": saving stores the code of the choice";
+        }
+    }
+}
+
+TEST(SixteenChannelForm, TheSameFileShowsOppositeWarnings)
+{
+    for (std::uint8_t flags : {0xF7, 0xF6, 0x01, 0x00}) {
+        MemoryImage file = newDocumentImage(edition("cps16"));
+        file.set(kFlags, flags);
+        FormSettings english(edition("cps16"));
+        FormSettings chinese(edition("cps16-cn"));
+        english.loadFromImage(file);
+        chinese.loadFromImage(file);
+        const bool set = flags & 1;
+        EXPECT_EQ(shown(english, "Warning"), set ? "Disable" : "Enable") << int(flags);
+        EXPECT_EQ(shown(chinese, "Warning"), set ? "打开" : "关闭") << int(flags);
+        // Each build writes back the bit it read.
+        MemoryImage en = file, zh = file;
+        english.storeToImage(en);
+        chinese.storeToImage(zh);
+        EXPECT_EQ(en.bit(kFlags, 0), set);
+        EXPECT_EQ(zh.bit(kFlags, 0), set);
     }
 }
 

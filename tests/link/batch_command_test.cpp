@@ -110,9 +110,10 @@ TEST(BatchLink, HelpListsWhatEachProgramAccepts)
         ASSERT_EQ(std::system(command.c_str()), 0);
         std::ifstream in(out);
         std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        const std::string first = text.substr(0, text.find('\n'));
-        EXPECT_EQ(first, e->id + ": for the " + e->radio + " (" + std::to_string(e->channelCount)
-                             + " channels, .sin files of " + std::to_string(e->imageSize) + " bytes).");
+        EXPECT_NE(text.find("\n" + e->id + " is for the " + e->radio + " (" + std::to_string(e->channelCount)
+                            + " channels, .sin files of " + std::to_string(e->imageSize) + " bytes).\n"),
+                  std::string::npos)
+            << text;
         EXPECT_EQ(text.find("--password") != std::string::npos, e->link.passwordCheck);
         EXPECT_EQ(text.find("--accept-type-mismatch") != std::string::npos, e->link.typeCheckOffset.has_value());
         for (const char* option : {"--new", "--read", "--write", "--list-ports", "--print-pdf", "--export-csv"})

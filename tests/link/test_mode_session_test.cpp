@@ -92,6 +92,11 @@ public:
         answers.pop_front();
         return a;
     }
+    Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override
+    {
+        details.push_back(detail);
+        return ask(message, buttons);
+    }
     void progressRange(int) override {}
     void progress(int) override {}
     void status(const std::string&) override {}
@@ -99,6 +104,7 @@ public:
 
     std::deque<Answer> answers;
     std::vector<std::pair<std::string, Buttons>> asked;
+    std::vector<std::string> details;
 
 private:
     Log& log_;
@@ -247,6 +253,8 @@ TEST(TestModeSession, APortThatWillNotOpenEndsTheExchange)
     EXPECT_EQ(TestModeSession(opener, host, kMessages).run("COM4", squelchRequest()), TestModeOutcome::PortFailed);
     EXPECT_EQ(opener.log, (Log{"open COM4", "ask cannot open"}));
     EXPECT_EQ(host.asked[0].second, Buttons::Ok);
+    // The system's reason (a refused permission names its fix) goes with it.
+    EXPECT_EQ(host.details, std::vector<std::string>{"busy"});
 }
 
 } // namespace

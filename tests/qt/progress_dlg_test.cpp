@@ -133,6 +133,39 @@ TEST(ProgressWindow, APortThatWillNotOpenIsShownAndNothingIsKept)
     EXPECT_EQ(progressWindow(), nullptr);
 }
 
+// The system's port, refused, says why beneath the message, in the window's
+// language (a picture of it when TOLVAN_SCREENSHOT_DIR is set).
+TEST(ProgressWindow, ThePortsReasonIsShownInTheWindowsLanguage)
+{
+    for (const Edition* e : allEditions()) {
+        for (Language language : {Language::English, Language::Chinese}) {
+            Seen seen;
+            QString text, reason;
+            pressWhenShown(seen, true);
+            QTimer::singleShot(0, [&, e, language] {
+                QTimer::singleShot(0, [&, e, language] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    ASSERT_NE(box, nullptr);
+                    text = box->text();
+                    reason = box->informativeText();
+                    const QString dir = qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
+                    if (!dir.isEmpty() && e->id == "cps-twotone")
+                        box->grab().save(dir + (language == Language::English ? "/port_refused_en.png"
+                                                                               : "/port_refused_ch.png"));
+                    box->button(QMessageBox::Ok)->click();
+                });
+            });
+            EXPECT_FALSE(runCloneWithProgress(nullptr, *e, language, Direction::Read, "/dev/tolvan-no-such-port",
+                                              newDocumentImage(*e), {.pauses = false}));
+            EXPECT_EQ(text.toStdString(), e->texts(language).link.portOpenFail) << e->id;
+            EXPECT_EQ(reason.toStdString(), language == Language::English
+                                                ? "No such device: /dev/tolvan-no-such-port."
+                                                : "没有这个设备：/dev/tolvan-no-such-port。")
+                << e->id;
+        }
+    }
+}
+
 TEST(ProgressWindow, CancelWhileRunningEndsTheTransferWithoutAMessage)
 {
     const Edition& e = *findEdition("cps-twotone");

@@ -2,8 +2,13 @@
 
 #include "editor/column_widths.h"
 #include "editor/qt/ms_flex_grid.h"
+#include "report/form_list_texts.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -91,5 +96,126 @@ TEST_F(WindowTest, EveryEditionsViewStoresWhatItShows)
         EXPECT_EQ(twice, once) << e->id;
         for (int i = 0; i < view.form().count(); ++i)
             EXPECT_EQ(view.formList(i)->currentIndex(), view.form().selection(i)) << e->id << " list " << i;
+    }
+}
+
+namespace {
+
+// The form's list with that label, as the window shows it.
+QComboBox* listNamed(CTolView& view, const std::string& label)
+{
+    for (int i = 0; i < view.form().count(); ++i)
+        if (view.form().list(i).label == label)
+            return view.formList(i);
+    ADD_FAILURE() << "no list " << label;
+    return nullptr;
+}
+
+// A choice from the list, as the user makes it.
+void choose(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+std::vector<std::uint8_t> fileBytes(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray data = file.readAll();
+    return {data.begin(), data.end()};
+}
+
+} // namespace
+
+TEST_F(WindowTest, TheSixteenChannelFunctionSettingGroup)
+{
+    struct Case {
+        const char* id;
+        QString title;
+        QStringList labels;
+        // The new document, in the group's order.
+        QStringList texts;
+    };
+    const Case cases[] = {
+        {"cps16", "Function Setting",
+         {"Warning", "TX Power", "Vox", "Time-out Timer", "Squelch Level", "Band  Width", "Side Button"},
+         {"Disable", "9", "ON", "Off", "5", "Wide", "SQ OFF Momentary"}},
+        {"cps16-cn", "功能设置", {"报警音提示", "发射功率", "声控发射", "发射限时(秒)", "静噪等级", "频带宽度", "侧键功能"},
+         {"打开", "9", "开", "Off", "5", "宽", "瞬时取消静噪"}},
+    };
+    for (const Case& c : cases) {
+        auto w = start(c.id);
+        ASSERT_TRUE(w) << c.id;
+        CMainFrame& frame = w->frame();
+        CTolView& view = frame.view();
+        QGroupBox* group = view.functionGroup();
+        ASSERT_TRUE(group) << c.id;
+        EXPECT_EQ(group->title(), c.title);
+        const auto combos = group->findChildren<QComboBox*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_EQ(combos.size(), c.labels.size()) << c.id;
+        QStringList labels, texts;
+        for (QComboBox* combo : combos) {
+            texts << combo->currentText();
+            EXPECT_FALSE(combo->isEditable()) << c.id;
+            for (QLabel* label : group->findChildren<QLabel*>())
+                if (label->buddy() == combo)
+                    labels << label->text();
+        }
+        EXPECT_EQ(labels, c.labels) << c.id;
+        EXPECT_EQ(texts, c.texts) << c.id;
+        // The group sits below the table; the 16th channel's scan stays above it.
+        EXPECT_GT(view.layout()->indexOf(group), view.layout()->indexOf(view.grid()));
+        EXPECT_EQ(listNamed(view, "Scan Function(16th)")->parentWidget(), listNamed(view, "Type")->parentWidget());
+
+        // Choices reach the saved file: "Narrow" into all 16 records, the
+        // side button's code, the TX power rank x 3.
+        choose(listNamed(view, "Band  Width"), 0);
+        choose(listNamed(view, "Side Button"), 2);  // VOX ON/OFF
+        choose(listNamed(view, "TX Power"), 4);
+        EXPECT_TRUE(w->document().isModified());
+        // The same reaches the radio, and the printout reads the lists as they stand.
+        MemoryImage sent;
+        view.setTransfer([&](Direction, const std::string&, const MemoryImage& image) -> std::optional<MemoryImage> {
+            sent = image;
+            return image;
+        });
+        ASSERT_TRUE(view.writeToRadio());
+        for (int ch = 1; ch <= 16; ++ch)
+            EXPECT_TRUE(sent.bit(0x10 + 16 * static_cast<std::size_t>(ch - 1) + 12, 2)) << c.id << " channel " << ch;
+        EXPECT_EQ(sent.at(0x3C2), 5);
+        EXPECT_EQ(sent.at(0x3C4), 12);
+        const FormListTexts printed = formListTexts(view.form(), view.language());
+        EXPECT_EQ(printed.of("Band  Width"), listNamed(view, "Band  Width")->currentText().toStdString());
+        EXPECT_EQ(printed.of("Side Button"), listNamed(view, "Side Button")->currentText().toStdString());
+        dialogs.saveNames = {path("saved.sin")};
+        ASSERT_TRUE(frame.fileSaveAs());
+        const std::vector<std::uint8_t> saved = fileBytes(path("saved.sin"));
+        ASSERT_EQ(saved.size(), 1024u);
+        for (int ch = 1; ch <= 16; ++ch)
+            EXPECT_EQ(saved[0x10 + 16 * (ch - 1) + 12], 0xFF) << c.id << " channel " << ch;
+        EXPECT_EQ(saved[0x3C2], 5);
+        EXPECT_EQ(saved[0x3C4], 12);
+
+        // A file whose channel 1 says wide shows "Wide", whatever the others hold;
+        // a side-button byte of 4 leaves the list as it was.
+        MemoryImage file(saved.size());
+        file.write(0, saved);
+        file.set(0x01C, 0xFB);
+        file.set(0x3C2, 4);
+        writeFile("wide.sin", file);
+        ASSERT_TRUE(frame.openFile(path("wide.sin")));
+        EXPECT_EQ(listNamed(view, "Band  Width")->currentIndex(), 1) << c.id;
+        EXPECT_EQ(listNamed(view, "Side Button")->currentIndex(), 2) << c.id;
+        EXPECT_EQ(listNamed(view, "TX Power")->currentText(), "4") << c.id;
+    }
+}
+
+TEST_F(WindowTest, OnlyTheSixteenChannelFormHasAFunctionGroup)
+{
+    for (const Edition* e : allEditions()) {
+        auto w = start(e->id.c_str());
+        ASSERT_TRUE(w) << e->id;
+        EXPECT_EQ(w->frame().view().functionGroup() != nullptr, e->family == Family::SixteenChannel) << e->id;
     }
 }

@@ -1,5 +1,7 @@
 #include "report/report_layout.h"
 
+#include "editor/form_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -345,6 +347,41 @@ TEST(ReportSettings, FormListTextsFromTheImage)
     image.set(0x80A, 0xF7);
     EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).type, "TL - 512");
     EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).field, "460 - 520MHz");
+}
+
+TEST(ReportSettings, SixteenChannelItemsAreTheListsCurrentTexts)
+{
+    struct Case {
+        const char* id;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"cps16",
+         {"Type:   TL - 268", "Field:   136-150MHz", "Moni:   High/Low Power", "Tx Total Time: 90s",
+          "Warning Setting: Enable", "Squelch Level: 2", "TX power rank: 4", "Band Width: Narrow",
+          "Scan function(the 16th channel)：ON"}},
+        {"cps16-cn",
+         {"机型:   TL - 268", "频段  :136-150MHz", "监听功能:高/低功率", "发射定时(TOT): 90s", "报警音提示: 打开",
+          "静噪等级: 2", "发射功率: 4", "频带宽度: 窄", "第16信道扫描功能：启动"}},
+    };
+    for (const Case& c : cases) {
+        Report report(c.id, Language::Chinese);
+        // Choices made on the form and not yet stored: the image still holds
+        // the new document.
+        FormSettings form(report.edition);
+        form.loadFromImage(report.image);
+        const std::vector<int> choices = {10, 1, 1, 0, 4, 1, 3, 2, 0, 3};  // in the form's order
+        for (int i = 0; i < form.count(); ++i)
+            form.select(i, choices.at(static_cast<std::size_t>(i)));
+        const ReportInput input(report.edition, report.language, report.table, formListTexts(form, report.language),
+                                report.image);
+        const ReportPage page = layoutReportPage(input, kDevice, fakeLineHeight, 1);
+        for (const std::string& text : c.texts)
+            EXPECT_TRUE(hasText(page, text)) << c.id << ": " << text;
+        // VOX is on the form but not in the report.
+        for (const std::string& text : textsOf(page))
+            EXPECT_EQ(text.find("Vox"), std::string::npos) << text;
+    }
 }
 
 TEST(ReportChannels, TypedButUnsavedCellsPrint)

@@ -1,0 +1,122 @@
+# What a desktop system needs beside the programs: one launcher and one
+# AppStream entry per program, the .sin file type and its icon, the icons in
+# the hicolor theme, a manual page per program, the cable rule, the licence,
+# and the Debian package (CPack) that carries them all.
+include(GNUInstallDirs)
+
+# One line per program for launchers, software centres and manual pages.
+set(TOLVAN_SUMMARY_cps-twotone "Program 128-channel radios with two-tone signalling")
+set(TOLVAN_SUMMARY_cps-ccir    "Program 128-channel radios with MSK, DTMF and CCIR signalling")
+set(TOLVAN_SUMMARY_cps-brand   "Program 128-channel radios with DTMF and FleetSync signalling")
+set(TOLVAN_SUMMARY_cps-fleet   "Program 118-channel radios with DTMF and FleetSync signalling")
+set(TOLVAN_SUMMARY_cps-cn2     "Program 128-channel radios with a band check (Chinese)")
+set(TOLVAN_SUMMARY_cps-cn10    "Program 118-channel radios (Chinese)")
+set(TOLVAN_SUMMARY_cps-keys    "Program 16-channel radios with two programmable side keys")
+set(TOLVAN_SUMMARY_cps-keys-cn "Program 16-channel radios with two side keys (Chinese)")
+set(TOLVAN_SUMMARY_cps16       "Program 16-channel series radios with settings on the main form")
+set(TOLVAN_SUMMARY_cps16-cn    "Program 16-channel series radios (Chinese)")
+
+set(tolvan_desktop_dir ${CMAKE_BINARY_DIR}/desktop)
+foreach(name IN LISTS TOLVAN_DELIVERABLES)
+  set(TOLVAN_PROGRAM ${name})
+  set(TOLVAN_SUMMARY ${TOLVAN_SUMMARY_${name}})
+  configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/program.desktop.in
+                 ${tolvan_desktop_dir}/org.tolvan.${name}.desktop @ONLY)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/program.metainfo.xml.in
+                 ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml @ONLY)
+  install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tolvan-sin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+
+# Icons: the drawings as SVG, and PNGs made from them at build time.
+set(TOLVAN_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(tolvan_icon_dir ${CMAKE_BINARY_DIR}/icons)
+find_program(TOLVAN_RSVG_CONVERT rsvg-convert)
+if(NOT TOLVAN_RSVG_CONVERT)
+  message(WARNING "rsvg-convert (librsvg2-bin) is missing: no PNG icons; run scripts/install-deps.sh")
+endif()
+set(tolvan_icon_files)
+foreach(pair "tolvan;apps" "application-x-tolvan-sin;mimetypes")
+  list(GET pair 0 icon)
+  list(GET pair 1 context)
+  set(svg ${CMAKE_SOURCE_DIR}/resources/icons/${icon}.svg)
+  install(FILES ${svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/${context})
+  if(NOT TOLVAN_RSVG_CONVERT)
+    continue()
+  endif()
+  foreach(size IN LISTS TOLVAN_ICON_SIZES)
+    set(png ${tolvan_icon_dir}/${size}x${size}/${context}/${icon}.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${tolvan_icon_dir}/${size}x${size}/${context}
+      COMMAND ${TOLVAN_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
+      DEPENDS ${svg})
+    list(APPEND tolvan_icon_files ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/${context})
+  endforeach()
+endforeach()
+add_custom_target(tolvan_icons ALL DEPENDS ${tolvan_icon_files})
+
+# Manual pages, made from each program's own --help so they cannot drift; the
+# sections --help has no room for come from one shared page template.
+# Sanitizer and fuzzing trees are never installed, so they make no pages.
+find_program(TOLVAN_HELP2MAN help2man)
+if(TOLVAN_SANITIZE OR TOLVAN_FUZZ)
+  set(TOLVAN_HELP2MAN "")
+elseif(NOT TOLVAN_HELP2MAN)
+  message(WARNING "help2man is missing: no manual pages; run scripts/install-deps.sh")
+endif()
+set(tolvan_man_dir ${CMAKE_BINARY_DIR}/man)
+set(tolvan_man_files)
+foreach(name IN LISTS TOLVAN_DELIVERABLES)
+  if(NOT TOLVAN_HELP2MAN)
+    break()
+  endif()
+  set(TOLVAN_PROGRAM ${name})
+  set(TOLVAN_BINDIR ${CMAKE_INSTALL_FULL_BINDIR})
+  set(TOLVAN_DATADIR ${CMAKE_INSTALL_FULL_DATADIR})
+  set(include ${tolvan_man_dir}/${name}.h2m)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/man/program.h2m.in ${include} @ONLY)
+  set(page ${tolvan_man_dir}/${name}.1)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION}
+            "--name=${TOLVAN_SUMMARY_${name}}" --include=${include} --output=${page} $<TARGET_FILE:${name}>
+    COMMAND gzip -9nf ${page}
+    DEPENDS ${name} ${include} ${CMAKE_SOURCE_DIR}/resources/man/program.h2m.in
+    COMMENT "Manual page of ${name}"
+    VERBATIM)
+  list(APPEND tolvan_man_files ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+add_custom_target(tolvan_manpages ALL DEPENDS ${tolvan_man_files})
+
+# The cable rule: udev reads /usr/lib/udev/rules.d (prefix /usr), not /usr/local.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/udev/60-tolvan-cables.rules DESTINATION lib/udev/rules.d)
+
+set(TOLVAN_PACKAGE tolvan-programming-tools)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${TOLVAN_PACKAGE} RENAME copyright)
+
+# The Debian package: `make package` (or cpack in the build tree).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${TOLVAN_PACKAGE})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tolvan programming tools developers")
+set(CPACK_PACKAGE_CONTACT "Tolvan programming tools developers <tolvan@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming tools for Tolvan handheld radios")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Ten desktop programs that read a Tolvan radio's memory over a serial cable, edit its channels and settings, save and print them as .sin files, write them back and align the radio in Test Mode. Includes launchers, manual pages and a udev rule that gives the logged-in user access to USB programming cables.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the programs themselves; the rest is read at run time.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# udev rereads its rules by itself; the script only applies the cable rule to
+# cables already plugged in. No removal script, so `apt remove` leaves nothing.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/resources/debian/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+include(CPack)

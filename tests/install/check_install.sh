@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# Checks of the installed tree, as the Debian package lays it out (prefix /usr):
+#   tree      every file where it belongs and nothing else; each program runs
+#             from the tree alone (no build tree, an empty folder, no display)
+#   desktop   launchers, AppStream entries and the .sin type pass their validators
+#   manpages  each manual page lists every option of the program's --help
+# Usage: check_install.sh tree|desktop|manpages BUILD_DIR PROGRAM...
+set -euo pipefail
+
+mode=$1
+build=$2
+shift 2
+programs=("$@")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+usr=$root/usr
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+check_tree() {
+  local expected=() p s context icon
+  for p in "${programs[@]}"; do
+    expected+=("usr/bin/$p"
+               "usr/share/applications/org.tolvan.$p.desktop"
+               "usr/share/metainfo/org.tolvan.$p.metainfo.xml"
+               "usr/share/man/man1/$p.1.gz")
+  done
+  for s in 16 22 24 32 48 64 128 256; do
+    expected+=("usr/share/icons/hicolor/${s}x${s}/apps/tolvan.png"
+               "usr/share/icons/hicolor/${s}x${s}/mimetypes/application-x-tolvan-sin.png")
+  done
+  expected+=("usr/share/icons/hicolor/scalable/apps/tolvan.svg"
+             "usr/share/icons/hicolor/scalable/mimetypes/application-x-tolvan-sin.svg"
+             "usr/share/mime/packages/tolvan-sin.xml"
+             "usr/share/tolvan/Tolvan_V_EN.html"
+             "usr/share/tolvan/Tolvan_V_CH.html"
+             "usr/lib/udev/rules.d/60-tolvan-cables.rules"
+             "usr/share/doc/tolvan-programming-tools/copyright")
+
+  local f
+  for f in "${expected[@]}"; do
+    [ -f "$root/$f" ] || fail "missing $f"
+  done
+  for p in "${programs[@]}"; do
+    [ -x "$usr/bin/$p" ] || fail "usr/bin/$p is not executable"
+  done
+  for s in 16 22 24 32 48 64 128 256; do
+    for icon in apps/tolvan mimetypes/application-x-tolvan-sin; do
+      f=$usr/share/icons/hicolor/${s}x${s}/$icon.png
+      [ -f "$f" ] && [ "$(file -b "$f" | grep -o "$s x $s")" = "$s x $s" ] || fail "$f is not ${s}x${s}"
+    done
+  done
+  # Nothing else, except translations beside the help pages while the
+  # programs still read them from there.
+  local listed
+  listed=$(printf '%s\n' "${expected[@]}" | sort)
+  while IFS= read -r f; do
+    case $f in
+      usr/share/tolvan/*_EN.qm | usr/share/tolvan/*_CH.qm) continue ;;
+    esac
+    grep -qxF "$f" <<<"$listed" || fail "unexpected file $f"
+  done < <(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort)
+
+  # The cable rule covers the common adapter chips, each given to the seat's
+  # user and kept from ModemManager.
+  local rule=$usr/lib/udev/rules.d/60-tolvan-cables.rules id
+  for id in 1a86:7523 1a86:5523 067b:2303 10c4:ea60 0403:6001 0403:6010 0403:6011 0403:6014 0403:6015; do
+    grep -q "ATTRS{idVendor}==\"${id%%:*}\", ATTRS{idProduct}==\"${id##*:}\", TAG+=\"uaccess\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"" \
+      "$rule" || fail "the cable rule misses $id"
+  done
+
+  # Each program from the tree alone: help, a new document, and its window.
+  local empty=$work/empty home=$work/home
+  mkdir -p "$empty" "$home"
+  for p in "${programs[@]}"; do
+    (cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$home" "$usr/bin/$p" --help >"$work/help" 2>&1) ||
+      fail "$p --help"
+    (cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$home" "$usr/bin/$p" --new "$work/$p.sin" 2>&1) ||
+      fail "$p --new"
+    [ -s "$work/$p.sin" ] || fail "$p --new wrote nothing"
+    (cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
+      "$usr/bin/$p" --screenshot "$work/$p.png" "$work/$p.sin" >"$work/out" 2>&1) ||
+      { cat "$work/out" >&2; fail "$p does not start from the installed tree"; }
+    [ -s "$work/$p.png" ] || fail "$p drew no window"
+  done
+
+  # Programs that carry their own translations (none installed beside the
+  # help pages) also start as a lone copy in an empty folder.
+  if ! compgen -G "$usr/share/tolvan/*.qm" >/dev/null; then
+    local alone=$work/alone
+    for p in "${programs[@]}"; do
+      rm -rf "$alone" && mkdir -p "$alone" && cp "$usr/bin/$p" "$alone/"
+      (cd "$alone" && env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen \
+        "./$p" --screenshot "$work/$p-alone.png" >"$work/out" 2>&1) ||
+        { cat "$work/out" >&2; fail "$p does not start as a lone copy"; }
+      [ -s "$work/$p-alone.png" ] || fail "$p alone drew no window"
+    done
+  fi
+}
+
+check_desktop() {
+  local f
+  for f in "$usr"/share/applications/*.desktop; do
+    desktop-file-validate "$f" || fail "desktop-file-validate $(basename "$f")"
+  done
+  for f in "$usr"/share/metainfo/*.metainfo.xml; do
+    appstreamcli validate --no-net --pedantic "$f" >"$work/out" 2>&1 ||
+      { cat "$work/out" >&2; fail "appstreamcli validate $(basename "$f")"; }
+  done
+  [ "$(ls "$usr"/share/applications/*.desktop | wc -l)" -eq ${#programs[@]} ] || fail "not one launcher per program"
+  # The .sin type compiles into a MIME database and names its icon.
+  local mime=$work/mime
+  mkdir -p "$mime/packages"
+  cp "$usr/share/mime/packages/tolvan-sin.xml" "$mime/packages/"
+  update-mime-database "$mime" >/dev/null 2>&1 || fail "update-mime-database"
+  grep -q '^\*\.sin$\|:\*\.sin$' "$mime/globs2" 2>/dev/null || grep -q '\*\.sin' "$mime/globs" ||
+    fail "*.sin is not in the MIME database"
+  grep -q 'application/x-tolvan-sin:application-x-tolvan-sin' "$mime/icons" || fail "the .sin type has no icon"
+  # Every launcher opens .sin files and shows the installed icon.
+  for f in "$usr"/share/applications/*.desktop; do
+    grep -qx 'MimeType=application/x-tolvan-sin;' "$f" || fail "$(basename "$f") does not open .sin files"
+    grep -qx 'Icon=tolvan' "$f" || fail "$(basename "$f") has another icon"
+  done
+}
+
+check_manpages() {
+  local p page options o
+  for p in "${programs[@]}"; do
+    page=$(zcat "$usr/share/man/man1/$p.1.gz" | sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g' -e 's/\\[,\/]//g')
+    # The options of --help: the first word of each indented line that starts with "--".
+    options=$("$usr/bin/$p" --help | sed -n 's/^  \(--[a-z-]*\).*/\1/p')
+    [ -n "$options" ] || fail "$p --help lists no option"
+    for o in $options; do
+      grep -q -- "^$o\b\|[ ]$o\b" <<<"$page" || fail "the manual page of $p lacks $o"
+    done
+    for section in SYNOPSIS OPTIONS '"EXIT STATUS"' FILES EXAMPLES; do
+      grep -q "^\.SH $section" <<<"$page" || fail "the manual page of $p has no $section"
+    done
+  done
+}
+
+case $mode in
+  tree) check_tree ;;
+  desktop) check_desktop ;;
+  manpages) check_manpages ;;
+  *) echo "unknown check: $mode" >&2; exit 2 ;;
+esac
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures failed" >&2
+  exit 1
+fi
+echo "install check $mode: ${#programs[@]} programs ok"
