@@ -1,19 +1,38 @@
-// Read and write against the virtual radio behind a pseudo-terminal with the
-// 9600-baud byte-time model, through the real serial port. Prints the wall
-// time, the floor (every byte's time on the wire plus the pauses the exchange
-// asks for), their ratio, and the process's CPU time as a share of wall time.
+// Every edition's read and write against the virtual radio behind a
+// pseudo-terminal with the 9600-baud byte-time model, through the real serial
+// port and the host a program uses: the window's (a progress window on the
+// offscreen platform, its pump passes asking the Qt event loop) or, with
+// --batch, the command line's.
 //
-//   build/bin/bench_link [EDITION...]      (default: cps-twotone cps16)
+// For each transfer it prints the floor (the least time any program could take
+// over this line: every byte's time on the wire and every pause the exchange
+// asks for, a pause overlapping bytes still on their way, as a write to a
+// pseudo-terminal does not wait for them), then for each adapter timer the wall
+// time over the floor and the transferring thread's CPU time as a share of one
+// core (the radio's own thread is not counted). Timer 0 is the bare line; 16 ms
+// is a USB adapter's default latency timer, 1 ms the same adapter with the
+// driver's low-latency flag, which the serial port asks for on open.
+//
+//   build/bin/bench_link [--batch] [--timers MS,MS,...] [EDITION...]
+//       (default: the window's host, timers 0,16,1, all ten editions)
 
+#include "link/batch_host.h"
 #include "link/clone_session.h"
+#include "link/qt/progress_dlg.h"
+#include "link/qt/qt_link_host.h"
 #include "link/serial_port.h"
 #include "sim/pty_radio.h"
 #include "sim/sample_codeplug.h"
 
+#include <QApplication>
+#include <QPushButton>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
-#include <thread>
+#include <ctime>
+#include <memory>
+#include <sstream>
 
 using namespace tolvan;
 
@@ -21,81 +40,227 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Real pauses, nothing to pump, no messages: the command line's pacing.
-struct TimingHost : LinkHost {
+// The least time of the exchange so far on the modelled line: bytes from the
+// PC queue up on their way to the radio while the PC goes on; a reply starts
+// when the last byte it answers has arrived.
+struct Floor {
+    static constexpr double kByteSeconds = 10.0 / 9600.0;
+    double pc = 0;        // the PC's own time
+    double lineFree = 0;  // when the last byte sent has reached the radio
+
+    void sent(std::size_t bytes) { lineFree = std::max(pc, lineFree) + static_cast<double>(bytes) * kByteSeconds; }
+    void received(std::size_t bytes)
+    {
+        if (bytes > 0)
+            pc = std::max(pc, lineFree) + static_cast<double>(bytes) * kByteSeconds;
+    }
+    void paused(int ms) { pc += ms / 1000.0; }
+};
+
+// The serial port, noting every byte in the floor.
+class FloorPort : public Port {
+public:
+    FloorPort(Port& port, Floor& floor) : port_(port), floor_(floor) {}
+    void purge(int mask) override { port_.purge(mask); }
+    bool write(std::span<const std::uint8_t> bytes) override
+    {
+        floor_.sent(bytes.size());
+        return port_.write(bytes);
+    }
+    ReadResult read(std::span<std::uint8_t> buffer) override
+    {
+        const ReadResult r = port_.read(buffer);
+        floor_.received(r.received);
+        return r;
+    }
+
+private:
+    Port& port_;
+    Floor& floor_;
+};
+
+// The program's host, noting every pause in the floor.
+class FloorHost : public LinkHost {
+public:
+    FloorHost(LinkHost& host, Floor& floor) : host_(host), floor_(floor) {}
     void pause(int ms) override
     {
-        pausedMs += ms;
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        floor_.paused(ms);
+        host_.pause(ms);
     }
-    bool pump() override { return false; }
+    bool pump() override { return host_.pump(); }
+    // A message ends the run (a window's box would wait for a click).
     Answer ask(const std::string& message, Buttons) override
     {
         std::fprintf(stderr, "%s\n", message.c_str());
         return Answer::Cancel;
     }
-    void progressRange(int) override {}
-    void progress(int) override {}
-    void status(const std::string&) override {}
-    void setBusy(bool) override {}
-    long pausedMs = 0;
+    void progressRange(int maximum) override { host_.progressRange(maximum); }
+    void progress(int position) override { host_.progress(position); }
+    void status(const std::string& text) override { host_.status(text); }
+    void setBusy(bool busy) override { host_.setBusy(busy); }
+
+private:
+    LinkHost& host_;
+    Floor& floor_;
 };
 
-double cpuSeconds()
+double threadCpuSeconds()
 {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
-bool runOne(const Edition& edition, Direction direction)
+struct Figures {
+    bool ok = false;
+    double floor = 0, wall = 0, cpu = 0;
+};
+
+Figures runOne(const Edition& edition, Direction direction, int timerMs, bool batch)
 {
-    PtyRadio pty(std::make_unique<VirtualRadio>(sampleCodeplug(edition)), true);
+    Figures figures;
+    PtyRadio pty(std::make_unique<VirtualRadio>(sampleCodeplug(edition)), true, timerMs);
     PortOpenResult opened = SerialPort::open(pty.devicePath(), TimeoutProfile::clone());
     if (!opened.port) {
         std::fprintf(stderr, "%s\n", opened.detail.c_str());
-        return false;
+        return figures;
     }
-    TimingHost host;
-    CloneSession session(edition, Language::English, host);
+    const std::string& title = cloneTitle(edition, Language::English, direction);
+    std::unique_ptr<CProgressDlg> dialog;
+    std::unique_ptr<LinkHost> host;
+    std::ostringstream discarded;
+    if (batch) {
+        host = std::make_unique<BatchLinkHost>(discarded, title, BatchLinkHost::Answers{}, false);
+    } else {
+        dialog = std::make_unique<CProgressDlg>(nullptr, edition.texts(Language::English).link, title,
+                                                progressMaximum(edition));
+        dialog->show();
+        dialog->startButton()->click();
+        QApplication::processEvents();
+        host = std::make_unique<QtLinkHost>(*dialog, true);
+    }
+    Floor floor;
+    FloorPort port(*opened.port, floor);
+    FloorHost floorHost(*host, floor);
+    CloneSession session(edition, Language::English, floorHost);
     const CloneRequest request{direction, sampleCodeplug(edition), ""};
 
-    const double cpu0 = cpuSeconds();
+    const double cpu0 = threadCpuSeconds();
     const auto t0 = Clock::now();
-    const CloneOutcome outcome = session.run(*opened.port, request);
-    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-    const double cpu = cpuSeconds() - cpu0;
-    if (outcome.result != CloneResult::Completed) {
+    const CloneOutcome outcome = session.run(port, request);
+    figures.wall = std::chrono::duration<double>(Clock::now() - t0).count();
+    figures.cpu = threadCpuSeconds() - cpu0;
+    figures.floor = floor.pc;
+    figures.ok = outcome.result == CloneResult::Completed;
+    if (!figures.ok)
         std::fprintf(stderr, "%s: transfer did not complete: %s\n", edition.id.c_str(), outcome.message.c_str());
-        return false;
+    return figures;
+}
+
+// A program has its fonts loaded long before its first transfer: so has this.
+void warmUp(const Edition& edition)
+{
+    CProgressDlg dialog(nullptr, edition.texts(Language::English).link, "", progressMaximum(edition));
+    dialog.show();
+    QtLinkHost host(dialog, false);
+    for (int i = 0; i <= 10; ++i) {
+        host.progress(i);
+        host.status(std::to_string(i * 1111111111LL));
+        QApplication::processEvents();
     }
-    const std::size_t bytes = pty.withRadio([](VirtualRadio& r) { return r.transcript().size(); });
-    const double wire = static_cast<double>(bytes) * 10.0 / 9600.0;
-    const double floor = wire + static_cast<double>(host.pausedMs) / 1000.0;
-    std::printf("%-12s %-5s %6zu bytes  wire %6.3f s + pauses %6.3f s = floor %6.3f s   wall %6.3f s   "
-                "ratio %.3f   cpu %4.1f %%\n",
-                edition.id.c_str(), direction == Direction::Read ? "read" : "write", bytes, wire,
-                static_cast<double>(host.pausedMs) / 1000.0, floor, wall, wall / floor, 100.0 * cpu / wall);
-    return true;
+}
+
+std::vector<int> parseTimers(const std::string& list)
+{
+    std::vector<int> timers;
+    std::stringstream in(list);
+    std::string item;
+    while (std::getline(in, item, ','))
+        timers.push_back(std::stoi(item));
+    return timers;
+}
+
+// The offscreen platform's remarks on window hints would bury the table.
+void quietPlatform(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.contains("propagateSizeHints"))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+std::string timerHeading(int ms)
+{
+    if (ms == 0)
+        return "bare line";
+    return std::to_string(ms) + " ms timer" + (ms == 1 ? " (low lat.)" : "");
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> ids(argv + 1, argv + argc);
-    if (ids.empty())
-        ids = {"cps-twotone", "cps16"};
-    bool ok = true;
-    for (const std::string& id : ids) {
-        const Edition* e = findEdition(id);
-        if (!e) {
-            std::fprintf(stderr, "no edition %s\n", id.c_str());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietPlatform);
+    QApplication app(argc, argv);
+
+    bool batch = false;
+    std::vector<int> timers = {0, 16, 1};
+    std::vector<const Edition*> editions;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--batch") {
+            batch = true;
+        } else if (a == "--timers" && i + 1 < argc) {
+            timers = parseTimers(argv[++i]);
+        } else if (const Edition* e = findEdition(a)) {
+            editions.push_back(e);
+        } else {
+            std::fprintf(stderr, "usage: bench_link [--batch] [--timers MS,...] [EDITION...]\n");
             return 1;
         }
-        ok = runOne(*e, Direction::Read) && ok;
-        ok = runOne(*e, Direction::Write) && ok;
     }
+    if (editions.empty())
+        editions = allEditions();
+
+    warmUp(*editions.front());
+    std::printf("Read and write against the 9600-baud virtual radio, %s host; wall/floor and CPU share of one core\n",
+                batch ? "command line" : "window");
+    std::printf("%-12s %-5s %8s", "edition", "dir", "floor s");
+    for (int ms : timers)
+        std::printf("   %-20s", timerHeading(ms).c_str());
+    std::printf("\n");
+
+    std::vector<double> worstRatio(timers.size(), 0), worstCpu(timers.size(), 0);
+    bool ok = true;
+    for (const Edition* e : editions) {
+        for (Direction direction : {Direction::Read, Direction::Write}) {
+            std::vector<Figures> row;
+            for (int timer : timers)
+                row.push_back(runOne(*e, direction, timer, batch));
+            const auto complete = std::find_if(row.begin(), row.end(), [](const Figures& f) { return f.ok; });
+            std::printf("%-12s %-5s %8.3f", e->id.c_str(), direction == Direction::Read ? "read" : "write",
+                        complete == row.end() ? 0.0 : complete->floor);
+            for (std::size_t t = 0; t < timers.size(); ++t) {
+                const Figures& f = row[t];
+                ok = ok && f.ok;
+                if (!f.ok) {
+                    std::printf("   %-20s", "failed");
+                    continue;
+                }
+                const double ratio = f.wall / f.floor;
+                const double cpu = 100.0 * f.cpu / f.wall;
+                worstRatio[t] = std::max(worstRatio[t], ratio);
+                worstCpu[t] = std::max(worstCpu[t], cpu);
+                std::printf("   %6.3f x  %5.1f %%    ", ratio, cpu);
+            }
+            std::printf("\n");
+            std::fflush(stdout);
+        }
+    }
+    std::printf("%-12s %-5s %8s", "worst", "", "");
+    for (std::size_t t = 0; t < timers.size(); ++t)
+        std::printf("   %6.3f x  %5.1f %%    ", worstRatio[t], worstCpu[t]);
+    std::printf("\naim (bare line): at most 1.030 x and 3.0 %%\n");
     return ok ? 0 : 1;
 }

@@ -24,7 +24,8 @@ struct SinLoadResult {
     std::string detail;                // the system's reason, when there is one
 };
 
-// Reads the first `imageSize` bytes. A longer file is accepted (the rest is
+// Reads the first `imageSize` bytes of a regular file (a pipe or device is
+// refused, never waited on). A longer file is accepted (the rest is
 // ignored); an empty or shorter file is an error and yields no image, so the
 // caller's document stays as it was.
 SinLoadResult loadSin(const std::filesystem::path& path, std::size_t imageSize);

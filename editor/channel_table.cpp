@@ -44,14 +44,14 @@ ChannelTable::ChannelTable(const Edition& edition, Language language)
         cells_[0][static_cast<std::size_t>(col)] = headers.at(static_cast<std::size_t>(col));
     for (int row = 1; row < rowCount(); ++row)
         cells_[static_cast<std::size_t>(row)][0] = std::to_string(row);
+    columnIndex_.fill(-1);
+    for (int col = columnCount() - 1; col >= 0; --col)
+        columnIndex_[static_cast<std::size_t>(columnAt(col))] = col;
 }
 
 int ChannelTable::columnOf(Column column) const
 {
-    for (int col = 0; col < columnCount(); ++col)
-        if (columnAt(col) == column)
-            return col;
-    return -1;
+    return columnIndex_.at(static_cast<std::size_t>(column));
 }
 
 const std::string& ChannelTable::cell(int row, int col) const

@@ -3,6 +3,7 @@
 #include "editions/channel_fields.h"
 #include "editions/edition.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ private:
     const Edition* edition_;
     Language language_;
     std::vector<std::vector<std::string>> cells_;
+    // columnOf for every Column, looked up once: every cell access by column uses it.
+    std::array<int, static_cast<std::size_t>(Column::More) + 1> columnIndex_;
 };
 
 } // namespace tolvan

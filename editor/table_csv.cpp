@@ -1,11 +1,11 @@
 #include "editor/table_csv.h"
 
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
 #include "codeplug/sin_file.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace tolvan {
@@ -43,26 +43,26 @@ namespace {
 
 int exportCsv(const Edition& edition, const std::vector<std::string>& args, std::string_view programPath)
 {
-    if (args.size() != 2) {
-        std::cerr << edition.id << ": --export-csv needs IN.sin OUT.csv\n";
-        return kExitUsage;
-    }
-    const SinLoadResult in = loadSin(args[0], edition.imageSize);
+    const CommandArgs a = parseCommandArgs(args, 2, 2);
+    if (!a.ok())
+        return usageError(edition.id, "--export-csv", a.error + " (IN.sin OUT.csv)");
+    const std::filesystem::path inPath = a.names[0];
+    const std::filesystem::path outPath = a.names[1];
+    const OutputRules rules{.input = inPath, .isExport = true};
+    if (const FileResult target = checkOutputFile(outPath, rules); !target.ok())
+        return outputFault(target, outPath);
+    const SinLoadResult in = loadSin(inPath, edition.imageSize);
     if (in.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(in.status, args[0], edition.imageSize, in.detail) << '\n';
+        std::cerr << describeSinStatus(in.status, inPath, edition.imageSize, in.detail) << '\n';
         return kExitFileError;
     }
-    const Language language = decideStartupLanguage(edition, programPath, systemLanguageIsChinese()).language;
-    ChannelTable table(edition, language);
+    const auto language = batchStartupLanguage(edition, programPath);
+    if (!language)
+        return kExitFileError;
+    ChannelTable table(edition, language->language);
     table.loadFromImage(*in.image);
-    const std::string csv = channelTableCsv(table);
-    std::ofstream out(args[1], std::ios::binary | std::ios::trunc);
-    out << csv;
-    out.close();
-    if (!out) {
-        std::cerr << edition.id << ": cannot write " << args[1] << '\n';
-        return kExitFileError;
-    }
+    if (const FileResult written = writeFileSafely(outPath, channelTableCsv(table), rules); !written.ok())
+        return outputFault(written, outPath);
     return kExitDone;
 }
 

@@ -1,9 +1,10 @@
-// Any text typed into a frequency or tone cell: the checks must never crash, and
-// an accepted frequency must lie in range, on a step, and read back as typed.
+// Any text typed into a frequency or tone cell of one edition (chosen by the
+// first byte): the checks must never crash, and an accepted frequency must lie
+// in range, on a step, and read back as typed.
 
 #include "codeplug/frequency_codec.h"
 #include "codeplug/tone_codec.h"
-#include "editions/edition.h"
+#include "fuzz_input.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,19 +14,20 @@ using namespace tolvan;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    for (const Edition* edition : allEditions()) {
-        const FrequencyRule& rule = edition->frequencyRule;
-        const FrequencyEntry entry = checkFrequencyEntry(text, rule);
-        if (entry.verdict == FrequencyVerdict::Accepted) {
-            bool onStep = false;
-            for (TenHz step : rule.steps)
-                onStep = onStep || entry.value % step == 0;
-            if (entry.value < rule.minimum || entry.value > rule.maximum || !onStep
-                || frequencyFromText(entry.text) != entry.value)
-                std::abort();
-        }
+    const FuzzInput in = takeEditionAndLanguage(data, size);
+    const std::string text(reinterpret_cast<const char*>(in.data), in.size);
+    const FrequencyRule& rule = in.edition->frequencyRule;
+    const FrequencyEntry entry = checkFrequencyEntry(text, rule);
+    if (entry.verdict == FrequencyVerdict::Accepted) {
+        bool onStep = false;
+        for (TenHz step : rule.steps)
+            onStep = onStep || entry.value % step == 0;
+        if (entry.value < rule.minimum || entry.value > rule.maximum || !onStep
+            || frequencyFromText(entry.text) != entry.value)
+            std::abort();
     }
+    // Odd tone texts keep the spelling's own arithmetic (a DCS code of five
+    // digits wraps its byte); they must only never crash.
     (void)toneText(toneFromText(text));
     return 0;
 }

@@ -8,8 +8,23 @@
 
 namespace tolvan {
 
-// The command line's host: real pauses, no events to pump, messages and one
-// progress line on the error stream, and answers decided by the options.
+// Ctrl+C while one lives asks the running transfer to stop, the way Cancel does
+// in the window: the next pump pass ends it and the port closes. A second
+// Ctrl+C ends the program at once. The handling before it comes back after.
+class InterruptCancels {
+public:
+    InterruptCancels();
+    ~InterruptCancels();
+    InterruptCancels(const InterruptCancels&) = delete;
+    InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+    // Set from the signal handler; reading it costs no system call.
+    static bool requested();
+};
+
+// The command line's host: real pauses, no events to pump (a pass only looks
+// at the Ctrl+C flag), messages and one progress line on the error stream, and
+// answers decided by the options.
 class BatchLinkHost : public LinkHost {
 public:
     struct Answers {
@@ -23,7 +38,7 @@ public:
     ~BatchLinkHost() override;
 
     void pause(int milliseconds) override;
-    bool pump() override { return false; }
+    bool pump() override { return InterruptCancels::requested(); }
     Answer ask(const std::string& message, Buttons buttons) override;
     Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override;
     void progressRange(int maximum) override { maximum_ = maximum; }

@@ -1,16 +1,17 @@
 #include "link/link_commands.h"
 
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/ini_file.h"
-#include "program/language.h"
 #include "program/program_main.h"
+#include "program/startup_language.h"
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
 #include "link/port_names.h"
 #include "link/port_permission.h"
+#include "link/serial_port.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -18,6 +19,9 @@
 
 namespace tolvan {
 namespace {
+
+// Each retry repeats a whole exchange; more than this is a typing slip.
+constexpr long kMaxRetries = 1000;
 
 struct LinkOptions {
     std::string file;
@@ -29,61 +33,42 @@ struct LinkOptions {
 std::optional<LinkOptions> parseOptions(const Edition& edition, const std::string& command,
                                         const std::vector<std::string>& args)
 {
+    std::vector<OptionSpec> specs = {{"--port", "PORT"}, {"--retries", "N"}};
+    if (command == "--write" && edition.link.typeCheckOffset)
+        specs.push_back({"--accept-type-mismatch", ""});
+    if (command == "--read" && edition.link.passwordCheck)
+        specs.push_back({"--password", "DIGITS"});
+    const CommandArgs a = parseCommandArgs(args, 1, 1, specs);
+    if (!a.ok()) {
+        usageError(edition.id, command, a.error);
+        return std::nullopt;
+    }
     LinkOptions o;
-    o.file = args.at(0);
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--port" && hasValue) {
-            o.port = args[++i];
-        } else if (a == "--retries" && hasValue) {
-            char* end = nullptr;
-            const long n = std::strtol(args[++i].c_str(), &end, 10);
-            if (*end != '\0' || n < 0) {
-                std::cerr << edition.id << ": --retries needs a count\n";
-                return std::nullopt;
-            }
-            o.answers.retries = static_cast<int>(n);
-        } else if (a == "--accept-type-mismatch" && command == "--write" && edition.link.typeCheckOffset) {
-            o.answers.acceptTypeMismatch = true;
-        } else if (a == "--password" && hasValue && command == "--read" && edition.link.passwordCheck) {
-            o.password = args[++i];
-        } else {
-            std::cerr << edition.id << ": " << command << ": unexpected " << a << "\n";
+    o.file = a.names[0];
+    o.port = a.value("--port");
+    if (a.has("--retries")) {
+        const auto n = parseBoundedNumber(a.value("--retries"), 0, kMaxRetries);
+        if (!n) {
+            usageError(edition.id, command, "--retries needs a count from 0 to " + std::to_string(kMaxRetries));
             return std::nullopt;
         }
+        o.answers.retries = static_cast<int>(*n);
     }
+    o.answers.acceptTypeMismatch = a.has("--accept-type-mismatch");
+    o.password = a.value("--password");
     if (o.port.empty()) {
-        std::cerr << edition.id << ": " << command << " needs --port PORT\n";
+        usageError(edition.id, command, "needs --port PORT");
         return std::nullopt;
     }
     return o;
 }
 
-// The language a message is shown in, decided as at start-up (the locale
-// stands in for the system language).
-Language batchLanguage()
+CloneOutcome runBatch(const Edition& edition, Language language, const LinkOptions& o, CloneRequest request)
 {
-    const char* vars[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    bool chinese = false;
-    for (const char* v : vars) {
-        const char* value = std::getenv(v);
-        if (value && *value) {
-            chinese = std::string_view(value).starts_with("zh");
-            break;
-        }
-    }
-    std::error_code ec;
-    const std::string base = programBaseName(std::filesystem::read_symlink("/proc/self/exe", ec).string());
-    return languageOf(decideLanguageName(base, chinese, programIniFile()), base);
-}
-
-CloneOutcome runBatch(const Edition& edition, const LinkOptions& o, CloneRequest request)
-{
-    const Language language = batchLanguage();
     SystemPortOpener opener(edition, &programIniFile(), language);
     BatchLinkHost host(std::cerr, cloneTitle(edition, language, request.direction), o.answers, isatty(2) == 1);
     CloneSession session(edition, language, host);
+    InterruptCancels ctrlC;
     return session.run(opener, o.port, request);
 }
 
@@ -92,8 +77,14 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     const auto o = parseOptions(edition, "--read", args);
     if (!o)
         return kExitUsage;
+    // A file that cannot be written is known before the radio is touched.
+    if (const FileResult target = checkOutputFile(o->file); !target.ok())
+        return outputFault(target, o->file);
+    const auto language = batchStartupLanguage(edition, programPath());
+    if (!language)
+        return kExitFileError;
     // Bytes the radio never sends come from a new document.
-    CloneOutcome outcome = runBatch(edition, *o, {Direction::Read, newDocumentImage(edition), o->password});
+    CloneOutcome outcome = runBatch(edition, language->language, *o, {Direction::Read, newDocumentImage(edition), o->password});
     if (outcome.result != CloneResult::Completed)
         return exitStatusOf(outcome);
     std::string detail;
@@ -114,27 +105,51 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
         std::cerr << describeSinStatus(loaded.status, o->file, edition.imageSize, loaded.detail) << '\n';
         return kExitFileError;
     }
-    return exitStatusOf(runBatch(edition, *o, {Direction::Write, std::move(*loaded.image), {}}));
+    const auto language = batchStartupLanguage(edition, programPath());
+    if (!language)
+        return kExitFileError;
+    return exitStatusOf(runBatch(edition, language->language, *o, {Direction::Write, std::move(*loaded.image), {}}));
 }
 
-int listPortsCommand(const Edition&, const std::vector<std::string>& args)
+// The driver of a line and whether it delivers with low latency, as
+// --list-ports shows them.
+std::string portFacts(const std::string& device)
 {
-    if (!args.empty()) {
-        std::cerr << "--list-ports takes no arguments\n";
-        return kExitUsage;
+    const std::string driver = serialDriverOf(device);
+    std::string facts = driver.empty() ? "no driver" : driver;
+    switch (lowLatencyOf(device)) {
+    case LowLatency::On:
+        return facts + ", low latency on";
+    case LowLatency::Off:
+        return facts + ", low latency off";
+    case LowLatency::NotOffered:
+        return facts + ", no low latency";
+    case LowLatency::Unknown:
+        break;
     }
-    // A port the user may not open says so beneath it, with the way to fix it.
-    const Language language = batchLanguage();
+    return facts + ", low latency unknown";
+}
+
+int listPortsCommand(const Edition& edition, const std::vector<std::string>& args)
+{
+    if (!args.empty())
+        return usageError(edition.id, "--list-ports", "takes no arguments");
+    const auto startup = batchStartupLanguage(edition, programPath());
+    if (!startup)
+        return kExitFileError;
+    // Each port shows its driver and whether it delivers with low latency; a
+    // port the user may not open says so beneath it, with the way to fix it.
+    const Language language = startup->language;
     const auto refusal = [language](const std::string& device) {
         const std::string problem = accessProblem(device, language);
         return problem.empty() ? std::string() : "    " + problem + '\n';
     };
     for (const std::string& name : comPortNames()) {
         const std::string device = resolvePortName(name, &programIniFile());
-        std::cout << name << "  " << device << '\n' << refusal(device);
+        std::cout << name << "  " << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     }
     for (const std::string& device : listSerialAdapters())
-        std::cout << device << '\n' << refusal(device);
+        std::cout << device << "  (" << portFacts(device) << ")\n" << refusal(device);
     for (const NamedPort& named : namedPorts())
         std::cout << named.name << "  " << named.description << '\n';
     return kExitDone;

@@ -75,6 +75,25 @@ std::vector<std::string> listSerialAdapters()
     return found;
 }
 
+std::string serialDriverOf(const std::string& device)
+{
+    std::error_code ec;
+    const fs::path real = fs::canonical(device, ec);
+    if (ec)
+        return {};
+    fs::path node = fs::path("/sys/class/tty") / real.filename() / "device";
+    // Newer kernels put a generic port and controller layer between the line
+    // and the driver that runs it: look past them.
+    for (int depth = 0; depth < 4 && fs::exists(node, ec); ++depth, node /= "..") {
+        const fs::path driver = fs::read_symlink(node / "driver", ec);
+        if (ec)
+            return {};
+        if (driver.string().find("/serial-base/") == std::string::npos)
+            return driver.filename().string();
+    }
+    return {};
+}
+
 const CIniFile& programIniFile()
 {
     static const CIniFile ini = [] {

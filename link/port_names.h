@@ -34,6 +34,10 @@ const std::vector<std::string>& comPortNames();
 // Serial adapters the system has (USB and other non-legacy lines), as device paths.
 std::vector<std::string> listSerialAdapters();
 
+// The kernel driver behind a serial device ("ftdi_sio", "cdc_acm", "serial8250"),
+// through any symlink to it; empty when it has none (a pseudo-terminal).
+std::string serialDriverOf(const std::string& device);
+
 // The program's own ini file (its directory, its base name, ".ini"), read once
 // if it exists; it is never created here.
 const CIniFile& programIniFile();

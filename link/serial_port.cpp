@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -55,7 +56,42 @@ bool configureLine(int fd)
     return tcsetattr(fd, TCSANOW, &t) == 0;
 }
 
+LowLatency latencyOfFlags(int flags)
+{
+    return (flags & ASYNC_LOW_LATENCY) ? LowLatency::On : LowLatency::Off;
+}
+
+LowLatency queryLowLatency(int fd)
+{
+    serial_struct info{};
+    if (ioctl(fd, TIOCGSERIAL, &info) != 0)
+        return LowLatency::NotOffered;
+    return latencyOfFlags(info.flags);
+}
+
 } // namespace
+
+std::optional<int> lowLatencyOnOpen(int flags)
+{
+    if (flags & ASYNC_LOW_LATENCY)
+        return std::nullopt;
+    return flags | static_cast<int>(ASYNC_LOW_LATENCY);
+}
+
+int lowLatencyOnClose(int flags)
+{
+    return flags & ~static_cast<int>(ASYNC_LOW_LATENCY);
+}
+
+LowLatency lowLatencyOf(const std::string& device)
+{
+    const int fd = ::open(device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return LowLatency::Unknown;
+    const LowLatency state = isatty(fd) ? queryLowLatency(fd) : LowLatency::NotOffered;
+    ::close(fd);
+    return state;
+}
 
 std::string describeOpenError(const std::string& device, int error, Language language)
 {
@@ -103,14 +139,44 @@ PortOpenResult SerialPort::open(const std::string& device, const TimeoutProfile&
     // Programs that do not lock still see the line as taken.
     ioctl(fd, TIOCEXCL);
     tcflush(fd, TCIOFLUSH);
-    result.port.reset(new SerialPort(fd, profile));
+    auto* port = new SerialPort(fd, profile);
+    result.port.reset(port);
+    port->requestLowLatency();
     return result;
 }
 
 SerialPort::~SerialPort()
 {
+    restoreLatency();
     ioctl(fd_, TIOCNXCL);
     ::close(fd_);
+}
+
+// The results are not examined beyond what they tell: a line that refuses
+// the flag is used as it is.
+void SerialPort::requestLowLatency()
+{
+    serial_struct info{};
+    if (ioctl(fd_, TIOCGSERIAL, &info) != 0)
+        return;  // no such driver service (a pseudo-terminal)
+    lowLatency_ = latencyOfFlags(info.flags);
+    const std::optional<int> wanted = lowLatencyOnOpen(info.flags);
+    if (!wanted)
+        return;
+    info.flags = *wanted;
+    if (ioctl(fd_, TIOCSSERIAL, &info) != 0)
+        return;
+    restoreLatency_ = true;
+    lowLatency_ = queryLowLatency(fd_);
+}
+
+void SerialPort::restoreLatency()
+{
+    serial_struct info{};
+    if (!restoreLatency_ || ioctl(fd_, TIOCGSERIAL, &info) != 0)
+        return;
+    info.flags = lowLatencyOnClose(info.flags);
+    ioctl(fd_, TIOCSSERIAL, &info);
 }
 
 void SerialPort::purge(int)

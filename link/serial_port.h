@@ -4,9 +4,28 @@
 #include "link/port.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 namespace tolvan {
+
+// Low-latency delivery. Many USB serial adapters hold received bytes for a
+// latency timer (16 ms on some chips) before passing them on, which would add
+// that much to every reply of the radio; the driver's low-latency flag cuts
+// the timer to 1 ms. A line that does not offer the flag (a pseudo-terminal)
+// is used as it is.
+enum class LowLatency { Unknown, NotOffered, Off, On };
+
+// The driver flags to set on open: low latency on, every other flag as the
+// driver reported it. Nothing when it is on already; then the close leaves it.
+std::optional<int> lowLatencyOnOpen(int flags);
+// The flags to set on close: low latency off again, every other flag as the
+// driver reports it by then.
+int lowLatencyOnClose(int flags);
+
+// Whether the line at `device` delivers with low latency, asked without taking
+// the port; Unknown when it cannot be opened.
+LowLatency lowLatencyOf(const std::string& device);
 
 // A serial line (or pseudo-terminal) over termios: 9600 baud, 8 data bits, no
 // parity, one stop bit, raw binary. The open is exclusive even for root: an
@@ -27,11 +46,18 @@ public:
     bool write(std::span<const std::uint8_t> bytes) override;
     ReadResult read(std::span<std::uint8_t> buffer) override;
 
+    // The line's low-latency state while this connection holds it.
+    LowLatency lowLatency() const { return lowLatency_; }
+
 private:
     SerialPort(int fd, const TimeoutProfile& profile) : fd_(fd), profile_(profile) {}
+    void requestLowLatency();
+    void restoreLatency();
 
     int fd_;
     TimeoutProfile profile_;
+    LowLatency lowLatency_ = LowLatency::NotOffered;
+    bool restoreLatency_ = false;  // this open turned low latency on
 };
 
 // Why an open of `device` failed, from the system's error number, in words a

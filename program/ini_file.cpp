@@ -1,8 +1,12 @@
 #include "program/ini_file.h"
 
+#include "codeplug/safe_file.h"
 #include "codeplug/text_util.h"
 
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tolvan {
 
@@ -37,44 +41,86 @@ bool CIniFile::load(const std::filesystem::path& path, bool compareWithoutCase, 
     clear();
     compareWithoutCase_ = compareWithoutCase;
 
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        if (!createIfMissing)
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT || !createIfMissing)
             return false;
-        std::ofstream create(path);
-        if (!create)
+        // O_EXCL: never through a link that points nowhere.
+        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (created < 0)
             return false;
+        ::close(created);
     }
-    std::ifstream in(path);
-    if (!in)
+    FileResult opened;
+    const int fd = openRegularFile(path, opened);
+    if (fd < 0)
         return false;
     path_ = path;
 
+    // Lines longer than kMaxIniLine are skipped whole, so a hostile file costs
+    // no more memory than one long line's bound.
     std::string line;
-    while (std::getline(in, line)) {
-        const std::string text = trim(line);
-        if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
-            openSection(text.substr(1, text.size() - 2));
+    bool skipping = false;
+    char buffer[65536];
+    bool readError = false;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
             continue;
+        if (n <= 0) {
+            readError = n < 0;
+            break;
         }
-        std::string key;
-        std::string value;
-        const std::size_t eq = text.find('=');
-        if (eq == std::string::npos) {
-            key = text;
-        } else {
-            key = trim(text.substr(0, eq));
-            value = trim(text.substr(eq + 1));
+        std::string_view chunk(buffer, static_cast<std::size_t>(n));
+        while (!chunk.empty()) {
+            const std::size_t end = chunk.find('\n');
+            const std::string_view piece = chunk.substr(0, end);
+            if (!skipping) {
+                if (line.size() + piece.size() > kMaxIniLine) {
+                    skipping = true;
+                    line.clear();
+                } else {
+                    line.append(piece);
+                }
+            }
+            if (end == std::string_view::npos)
+                break;
+            if (!skipping)
+                addLine(line);
+            line.clear();
+            skipping = false;
+            chunk.remove_prefix(end + 1);
         }
-        if (key.empty())
-            continue;
-        const char first = key.front();
-        if (first == ';' || first == '/' || first == '\\' || first == '*')
-            continue;
-        keys_[static_cast<std::size_t>(current_)].push_back(std::move(key));
-        values_[static_cast<std::size_t>(current_)].push_back(std::move(value));
     }
-    return !in.bad();
+    if (!readError && !skipping && !line.empty())
+        addLine(line);
+    ::close(fd);
+    return !readError;
+}
+
+void CIniFile::addLine(std::string_view line)
+{
+    const std::string text = trim(line);
+    if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+        openSection(text.substr(1, text.size() - 2));
+        return;
+    }
+    std::string key;
+    std::string value;
+    const std::size_t eq = text.find('=');
+    if (eq == std::string::npos) {
+        key = text;
+    } else {
+        key = trim(text.substr(0, eq));
+        value = trim(text.substr(eq + 1));
+    }
+    if (key.empty())
+        return;
+    const char first = key.front();
+    if (first == ';' || first == '/' || first == '\\' || first == '*')
+        return;
+    keys_[static_cast<std::size_t>(current_)].push_back(std::move(key));
+    values_[static_cast<std::size_t>(current_)].push_back(std::move(value));
 }
 
 bool CIniFile::namesEqual(std::string_view a, std::string_view b) const

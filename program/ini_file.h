@@ -13,12 +13,16 @@ namespace tolvan {
 // the last of equal keys. Comments are cut from values only when they are read.
 class CIniFile {
 public:
+    // Longer lines are skipped whole (the file may be hostile; real lines are short).
+    static constexpr std::size_t kMaxIniLine = 64 * 1024;
+
     explicit CIniFile(int growthStep = 4);
 
     // Loads `path`, forgetting what was loaded before. A missing file is created
-    // empty when `createIfMissing`, and the load then succeeds with no keys.
-    // Returns false when the file can be neither read nor created; what was read
-    // before a read error stays in the store.
+    // empty when `createIfMissing` (never through a link that points nowhere),
+    // and the load then succeeds with no keys. Only a regular file is read; a
+    // pipe or device is refused without waiting. Returns false when the file can
+    // be neither read nor created; what was read before a read error stays.
     bool load(const std::filesystem::path& path, bool compareWithoutCase, bool createIfMissing = true);
 
     // The value with trailing comments cut ("//...", then a tab followed by ";...",
@@ -33,6 +37,7 @@ public:
 
 private:
     void clear();
+    void addLine(std::string_view line);
     void openSection(std::string name);
     bool namesEqual(std::string_view a, std::string_view b) const;
 

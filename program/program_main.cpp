@@ -1,8 +1,10 @@
 #include "program/program_main.h"
 
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "codeplug/sin_file.h"
 
+#include <csignal>
 #include <iostream>
 
 namespace tolvan {
@@ -28,8 +30,11 @@ WindowMain& windowMain()
 
 int newDocument(const Edition& edition, const std::vector<std::string>& args)
 {
+    const CommandArgs a = parseCommandArgs(args, 1, 1);
+    if (!a.ok())
+        return usageError(edition.id, "--new", a.error);
     std::string detail;
-    const std::filesystem::path out = args.at(0);
+    const std::filesystem::path out = a.names[0];
     if (saveSin(out, newDocumentImage(edition), &detail) != SinStatus::Ok) {
         std::cerr << describeSinStatus(SinStatus::CannotWrite, out, edition.imageSize, detail) << '\n';
         return kExitFileError;
@@ -89,7 +94,9 @@ const std::string& programPath()
     return programPathStore();
 }
 
-int runProgram(const Edition& edition, int argc, char** argv)
+namespace {
+
+int dispatch(const Edition& edition, int argc, char** argv)
 {
     programPathStore() = argc > 0 && argv[0] ? argv[0] : "";
     registerBuiltins();
@@ -120,6 +127,18 @@ int runProgram(const Edition& edition, int argc, char** argv)
     std::cerr << edition.id << ": the program window is not part of this build; use an option.\n\n";
     printHelp(edition, std::cerr);
     return kExitUsage;
+}
+
+} // namespace
+
+int runProgram(const Edition& edition, int argc, char** argv)
+{
+    // A reader of our stderr that goes away must not end a transfer half done
+    // (the exit status tells what happened to the radio and the file), and a
+    // file size limit must show as a failed save, not kill the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+    return boundedExitStatus(dispatch(edition, argc, argv));
 }
 
 } // namespace tolvan

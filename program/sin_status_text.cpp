@@ -12,8 +12,20 @@ std::string chineseReason(const std::string& detail)
 {
     if (detail.empty())
         return {};
-    if (detail == "it is a folder")
-        return "这是一个文件夹";
+    const std::pair<const char*, const char*> ours[] = {
+        {"it is a folder", "这是一个文件夹"},
+        {"it is a folder, not a regular file", "这是一个文件夹，不是普通文件"},
+        {"it is a pipe, not a regular file", "这是一个管道，不是普通文件"},
+        {"it is a socket, not a regular file", "这是一个套接字，不是普通文件"},
+        {"it is a device, not a regular file", "这是一个设备，不是普通文件"},
+        {"it is not a regular file", "这不是普通文件"},
+        {"it is read-only", "文件是只读的"},
+    };
+    for (const auto& [english, chinese] : ours)
+        if (detail == english)
+            return chinese;
+    if (detail.starts_with("it is a link to ") && detail.ends_with("which does not exist"))
+        return "这是一个指向不存在文件的链接";
     const std::pair<int, const char*> reasons[] = {
         {ENOENT, "文件或文件夹不存在"}, {EACCES, "没有访问权限"},     {EPERM, "不允许此操作"},
         {EISDIR, "这是一个文件夹"},     {ENOTDIR, "路径中有一项不是文件夹"}, {ENOSPC, "磁盘空间不足"},

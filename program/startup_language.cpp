@@ -4,6 +4,12 @@
 #include "program/language.h"
 
 #include <cstdlib>
+#include <iostream>
+#include <sys/stat.h>
+
+#ifndef TOLVAN_DATA_DIR
+#define TOLVAN_DATA_DIR "/usr/local/share/tolvan"
+#endif
 
 namespace tolvan {
 
@@ -59,6 +65,48 @@ bool systemLanguageIsChinese()
 std::string translationFileName(std::string_view languageName)
 {
     return std::string(languageName) + ".qm";
+}
+
+std::vector<std::filesystem::path> translationDirectories()
+{
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    std::vector<std::filesystem::path> dirs;
+    if (!ec) {
+        dirs.push_back(self.parent_path());
+        dirs.push_back((self.parent_path() / ".." / "share" / "tolvan").lexically_normal());
+    }
+    dirs.emplace_back(TOLVAN_DATA_DIR);
+    return dirs;
+}
+
+std::filesystem::path findTranslation(std::string_view languageName, const std::vector<std::filesystem::path>& dirs)
+{
+    const std::string file = translationFileName(languageName);
+    if (languageName.empty() || file.find('/') != std::string::npos)
+        return {};
+    for (const std::filesystem::path& dir : dirs) {
+        const std::filesystem::path path = dir / file;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            return path;
+    }
+    return {};
+}
+
+bool isBuiltInTranslation(const StartupLanguage& language)
+{
+    return language.languageName == language.baseName + "_EN" || language.languageName == language.baseName + "_CH";
+}
+
+std::optional<StartupLanguage> batchStartupLanguage(const Edition& edition, std::string_view programPath)
+{
+    StartupLanguage language = decideStartupLanguage(edition, programPath, systemLanguageIsChinese());
+    if (!isBuiltInTranslation(language) && findTranslation(language.languageName, translationDirectories()).empty()) {
+        std::cerr << kLanguageLoadFailure << '\n';
+        return std::nullopt;
+    }
+    return language;
 }
 
 } // namespace tolvan

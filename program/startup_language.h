@@ -3,6 +3,8 @@
 #include "editions/edition.h"
 
 #include <filesystem>
+#include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -32,5 +34,26 @@ bool systemLanguageIsChinese();
 
 // The translation file of a language name: "<name>.qm".
 std::string translationFileName(std::string_view languageName);
+
+// Where translations are looked for, as the window looks: beside the running
+// program, in ../share/tolvan from it, then the configured data folder.
+std::vector<std::filesystem::path> translationDirectories();
+
+// The translation file that a language name selects, or an empty path when the
+// name selects none: empty, not a plain file name (it comes from the ini file),
+// or no such regular file in `dirs`. The window then shows
+// kLanguageLoadFailure and ends; the batch commands refuse the same way.
+std::filesystem::path findTranslation(std::string_view languageName, const std::vector<std::filesystem::path>& dirs);
+
+// The program's own two translations (base name + "_EN" / "_CH") are built into
+// it; only other names are looked up as files.
+bool isBuiltInTranslation(const StartupLanguage& language);
+
+inline constexpr const char* kLanguageLoadFailure = "Load Resource DLL english.dll Fail";
+
+// Start-up as the batch commands that show the program's texts do it: the
+// language decided as for the window, refused as the window refuses it (the
+// message on stderr). Empty when refused; the command ends with a file error.
+std::optional<StartupLanguage> batchStartupLanguage(const Edition& edition, std::string_view programPath);
 
 } // namespace tolvan

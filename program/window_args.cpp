@@ -1,22 +1,20 @@
 #include "program/window_args.h"
 
+#include "program/command_args.h"
+
 namespace tolvan {
 
 WindowArgs parseWindowArgs(const std::vector<std::string>& args)
 {
+    const CommandArgs parsed = parseCommandArgs(args, 0, 1, {{"--port", "PORT"}, {"--screenshot", "OUT.png"}});
     WindowArgs a;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--port" && hasValue)
-            a.port = args[++i];
-        else if (arg == "--screenshot" && hasValue)
-            a.screenshot = args[++i];
-        else if (arg.rfind("--", 0) == 0 || !a.file.empty())
-            a.ok = false;
-        else
-            a.file = arg;
-    }
+    a.ok = parsed.ok() && !(parsed.has("--screenshot") && parsed.value("--screenshot").empty());
+    a.error = parsed.ok() ? (a.ok ? "" : "--screenshot needs OUT.png") : parsed.error;
+    if (parsed.has("--port"))
+        a.port = parsed.value("--port");
+    a.screenshot = parsed.value("--screenshot");
+    if (!parsed.names.empty())
+        a.file = parsed.names[0];
     return a;
 }
 

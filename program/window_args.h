@@ -10,7 +10,8 @@ struct WindowArgs {
     std::string port = "COM1";  // every start begins at COM1 unless told otherwise
     std::string file;
     std::string screenshot;
-    bool ok = true;  // false: an unknown option, a missing value or a second file
+    bool ok = true;  // false: an unknown option, a missing value, a repeated option or a second file
+    std::string error;  // what was wrong, when not ok
 };
 
 WindowArgs parseWindowArgs(const std::vector<std::string>& args);

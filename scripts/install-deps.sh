@@ -2,6 +2,7 @@
 # Installs the Debian packages the build, the tests, the screenshots and the
 # Debian package need (icons, manual pages, desktop-file and AppStream checks,
 # library dependencies), and nothing that is already there. Safe to run again.
+# With --fuzz, also what the fuzz targets need.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,10 @@ packages=(
   xvfb xauth poppler-utils imagemagick
   librsvg2-bin help2man desktop-file-utils appstream shared-mime-info file dpkg-dev
 )
+# --fuzz: also clang and its sanitizer and libFuzzer runtime, for scripts/fuzz.sh.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

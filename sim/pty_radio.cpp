@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -35,14 +36,26 @@ void makeRaw(int fd)
 }
 
 struct Timed {
-    std::int64_t due;
+    std::int64_t due;      // when the byte has crossed the cable
     std::uint8_t byte;
+    std::int64_t deliver;  // when it reaches the other end's reader
 };
 
 } // namespace
 
-PtyRadio::PtyRadio(std::unique_ptr<VirtualRadio> radio, bool byteTimeModel)
-    : radio_(std::move(radio)), byteMicroseconds_(byteTimeModel ? kByteMicroseconds9600 : 0)
+std::int64_t PtyRadio::deliveredAt(std::int64_t crossed, std::int64_t origin, std::int64_t period)
+{
+    if (period <= 0 || crossed <= origin)
+        return crossed;
+    const std::int64_t ticks = (crossed - origin + period - 1) / period;
+    return origin + ticks * period;
+}
+
+PtyRadio::PtyRadio(std::unique_ptr<VirtualRadio> radio, bool byteTimeModel, int latencyTimerMilliseconds)
+    : radio_(std::move(radio)),
+      byteMicroseconds_(byteTimeModel ? kByteMicroseconds9600 : 0),
+      latencyTimerMicroseconds_(std::int64_t{latencyTimerMilliseconds} * 1000),
+      timerOrigin_(nowMicroseconds())
 {
     master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
@@ -76,6 +89,9 @@ PtyRadio::~PtyRadio()
 
 void PtyRadio::serve()
 {
+    // The modelled line keeps its own time to the microsecond, not to the
+    // 50 us a thread's sleeps may otherwise overrun by.
+    prctl(PR_SET_TIMERSLACK, 1UL);
     std::deque<Timed> inbound;   // bytes from the PC, due when fully on the line
     std::deque<Timed> outbound;  // bytes to the PC, due when they have crossed it
     std::int64_t lastInDue = 0;
@@ -96,11 +112,12 @@ void PtyRadio::serve()
                 if (out.gapBefore)
                     start += kGapMilliseconds * 1000;
                 lastOutDue = start + byteMicroseconds_;
-                outbound.push_back({lastOutDue, out.byte});
+                outbound.push_back(
+                    {lastOutDue, out.byte, deliveredAt(lastOutDue, timerOrigin_, latencyTimerMicroseconds_)});
             }
         }
         now = nowMicroseconds();
-        while (!outbound.empty() && outbound.front().due <= now) {
+        while (!outbound.empty() && outbound.front().deliver <= now) {
             const Timed out = outbound.front();
             if (::write(master_, &out.byte, 1) != 1)
                 break;  // the line is full: try again after the next wait
@@ -113,8 +130,8 @@ void PtyRadio::serve()
         std::int64_t next = -1;
         if (!inbound.empty())
             next = inbound.front().due;
-        if (!outbound.empty() && (next < 0 || outbound.front().due < next))
-            next = outbound.front().due;
+        if (!outbound.empty() && (next < 0 || outbound.front().deliver < next))
+            next = outbound.front().deliver;
         pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         timespec ts{};
         timespec* timeout = nullptr;
@@ -130,7 +147,7 @@ void PtyRadio::serve()
             const std::int64_t arrived = nowMicroseconds();
             for (ssize_t i = 0; i < n; ++i) {
                 lastInDue = std::max(arrived, lastInDue) + byteMicroseconds_;
-                inbound.push_back({lastInDue, buffer[i]});
+                inbound.push_back({lastInDue, buffer[i], lastInDue});
             }
         }
     }

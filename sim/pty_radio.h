@@ -14,13 +14,18 @@ namespace tolvan {
 // the real serial port can talk to it by the terminal's device path. With the
 // byte-time model every byte takes 10 bit times at 9600 baud in each direction,
 // as on the cable; without it the radio answers as fast as it can.
+//
+// A latency timer models a USB adapter between the cable and the PC: bytes
+// from the radio wait in the adapter until its timer next runs out (every 16 ms
+// on some chips, every 1 ms with the driver's low-latency flag), then go on
+// together.
 class PtyRadio {
 public:
     static constexpr std::int64_t kByteMicroseconds9600 = 1042;  // 10 bits at 9600 baud
     static constexpr int kGapMilliseconds = 100;                  // longer than any inter-byte time-out
 
     // Throws std::runtime_error when no pseudo-terminal can be had.
-    PtyRadio(std::unique_ptr<VirtualRadio> radio, bool byteTimeModel);
+    PtyRadio(std::unique_ptr<VirtualRadio> radio, bool byteTimeModel, int latencyTimerMilliseconds = 0);
     ~PtyRadio();
     PtyRadio(const PtyRadio&) = delete;
     PtyRadio& operator=(const PtyRadio&) = delete;
@@ -35,11 +40,18 @@ public:
         return f(*radio_);
     }
 
+    // When a byte that has crossed the cable at `crossed` reaches the PC through
+    // an adapter whose timer runs out every `period` from `origin` (all in
+    // microseconds; a period of 0 is no adapter).
+    static std::int64_t deliveredAt(std::int64_t crossed, std::int64_t origin, std::int64_t period);
+
 private:
     void serve();
 
     std::unique_ptr<VirtualRadio> radio_;
     std::int64_t byteMicroseconds_;
+    std::int64_t latencyTimerMicroseconds_;
+    std::int64_t timerOrigin_;
     int master_ = -1;
     int heldSlave_ = -1;  // keeps the line up between connections
     int wake_[2] = {-1, -1};

@@ -1,5 +1,6 @@
 #include "app/qt/main_frame.h"
 
+#include "program/qt/local_path.h"
 #include "app/qt/help_window.h"
 #include "app/qt/program_window.h"
 #include "app/qt/tool_icons.h"
@@ -495,20 +496,25 @@ bool CMainFrame::fileOpen()
     if (!maybeSave())
         return false;
     const QString path = dialogs_.openFileName(this, tr("Channel Data (*.sin)"));
-    return !path.isEmpty() && loadFile(path);
+    return !path.isEmpty() && loadFile(localPath(path));
 }
 
 bool CMainFrame::openFile(const QString& path)
 {
+    return openFile(localPath(path));
+}
+
+bool CMainFrame::openFile(const std::filesystem::path& path)
+{
     return maybeSave() && loadFile(path);
 }
 
-bool CMainFrame::loadFile(const QString& path)
+bool CMainFrame::loadFile(const std::filesystem::path& path)
 {
-    const SinLoadResult result = doc_.OnOpenDocument(path.toStdString());
+    const SinLoadResult result = doc_.OnOpenDocument(path);
     if (result.status != SinStatus::Ok) {
         // The document keeps its image and name; a missing recent file leaves the list.
-        fileMessage(result.status, path.toStdString(), result.detail);
+        fileMessage(result.status, path, result.detail);
         return false;
     }
     addRecentFile(path);
@@ -526,25 +532,25 @@ bool CMainFrame::fileSave()
         fileMessage(status, doc_.path(), detail);
         return false;
     }
-    addRecentFile(q(doc_.path().string()));
+    addRecentFile(doc_.path());
     return true;
 }
 
 bool CMainFrame::fileSaveAs()
 {
-    const QString suggested = doc_.path().empty() ? tr("Write Data") + ".sin" : q(doc_.path().string());
+    const QString suggested = doc_.path().empty() ? tr("Write Data") + ".sin" : displayPath(doc_.path());
     QString path = dialogs_.saveFileName(this, suggested, tr("Channel Data (*.sin)"));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += ".sin";
     std::string detail;
-    const SinStatus status = doc_.OnSaveDocument(path.toStdString(), &detail);
+    const SinStatus status = doc_.OnSaveDocument(localPath(path), &detail);
     if (status != SinStatus::Ok) {
-        fileMessage(status, path.toStdString(), detail);
+        fileMessage(status, localPath(path), detail);
         return false;
     }
-    addRecentFile(path);
+    addRecentFile(localPath(path));
     return true;
 }
 
@@ -560,10 +566,10 @@ QStringList CMainFrame::recentFiles() const
     return out;
 }
 
-void CMainFrame::addRecentFile(const QString& path)
+void CMainFrame::addRecentFile(const std::filesystem::path& path)
 {
     QStringList files = recentFiles();
-    const QString full = QFileInfo(path).absoluteFilePath();
+    const QString full = QFileInfo(displayPath(path)).absoluteFilePath();
     files.removeAll(full);
     files.prepend(full);
     QSettings s(kOrganisation, q(language_.baseName));

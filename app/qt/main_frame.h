@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "program/startup_language.h"
 #include "program/tol_doc.h"
 #include "editions/menu_outline.h"
@@ -66,6 +68,7 @@ public:
     bool fileNew();
     bool fileOpen();
     bool openFile(const QString& path);
+    bool openFile(const std::filesystem::path& path);  // the system's bytes, as given
     bool fileSave();
     bool fileSaveAs();
     // Save / Discard / Cancel when the document holds unsaved changes;
@@ -86,7 +89,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    bool loadFile(const QString& path);  // without asking about unsaved changes
+    bool loadFile(const std::filesystem::path& path);  // without asking about unsaved changes
     QAction* addCommand(int id, std::function<void()> run);
     void createActions();
     void buildMenus();
@@ -94,7 +97,7 @@ private:
     void createStatusBar();
     void refreshPortChecks();
     void refreshAdapters();
-    void addRecentFile(const QString& path);
+    void addRecentFile(const std::filesystem::path& path);
     void refreshRecentFiles();
     void setTransferRunning(bool running);
     void showAbout();

@@ -1,8 +1,10 @@
 #include "app/qt/program_window.h"
 
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/window_args.h"
+#include "program/qt/local_path.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/window_connections.h"
 #include "app/qt/user_dialogs.h"
@@ -11,7 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
+#include <QImageWriter>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -30,18 +33,17 @@ namespace {
 // comes from the ini file). Gives the path loaded, empty when there is none.
 QString loadTranslation(QTranslator& translator, const StartupLanguage& language, const QStringList& dirs)
 {
-    const std::string& name = language.languageName;
-    for (const auto& [suffix, builtIn] : {std::pair{"_EN", ":/translations/tolvan_en.qm"},
-                                          std::pair{"_CH", ":/translations/tolvan_zh.qm"}})
-        if (name == language.baseName + suffix)
-            return translator.load(QString::fromLatin1(builtIn)) ? QString::fromLatin1(builtIn) : QString();
-    const QString qm = QString::fromStdString(translationFileName(name));
-    if (name.empty() || QFileInfo(qm).fileName() != qm)
-        return {};
+    if (isBuiltInTranslation(language)) {
+        const QString builtIn = language.languageName == language.baseName + "_EN"
+                                    ? QStringLiteral(":/translations/tolvan_en.qm")
+                                    : QStringLiteral(":/translations/tolvan_zh.qm");
+        return translator.load(builtIn) ? builtIn : QString();
+    }
     for (const QString& dir : dirs) {
-        const QString path = QDir(dir).filePath(qm);
-        if (QFileInfo(path).isFile() && translator.load(path))
-            return path;
+        // The language name comes from the ini file: the batch commands apply the same rule.
+        const std::filesystem::path file = findTranslation(language.languageName, {localPath(dir)});
+        if (!file.empty() && translator.load(displayPath(file)))
+            return displayPath(file);
     }
     return {};
 }
@@ -66,7 +68,7 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
     w->translator_ = std::make_unique<QTranslator>();
     w->translationFile_ = loadTranslation(*w->translator_, w->language_, translationDirs);
     if (w->translationFile_.isEmpty()) {
-        dialogs.ask(nullptr, QMessageBox::Warning, QString(), QStringLiteral("Load Resource DLL english.dll Fail"),
+        dialogs.ask(nullptr, QMessageBox::Warning, QString(), QString::fromUtf8(kLanguageLoadFailure),
                     QMessageBox::Ok);
         return nullptr;
     }
@@ -99,13 +101,41 @@ QStringList dataDirectories()
 
 namespace {
 
+// The picture format a name asks for by its ending, if Qt can write it.
+QByteArray pictureFormat(const std::filesystem::path& path)
+{
+    QByteArray suffix = QByteArray::fromStdString(path.extension().string()).mid(1).toLower();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+int savePicture(const QImage& image, const std::filesystem::path& path, const OutputRules& rules)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, pictureFormat(path));
+    if (!writer.write(image)) {
+        std::cerr << "Cannot write \"" << path.string() << "\": " << writer.errorString().toStdString() << ".\n";
+        return kExitFileError;
+    }
+    const FileResult written
+        = writeFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), rules);
+    return written.ok() ? kExitDone : outputFault(written, path);
+}
+
 int windowMain(const Edition& edition, int argc, char** argv)
 {
     const WindowArgs args = parseWindowArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (!args.ok) {
-        std::cerr << edition.id << ": usage: " << edition.id << " [--port PORT] [--screenshot OUT.png] [FILE]\n";
+        std::cerr << edition.id << ": " << args.error << "\n"
+                  << edition.id << ": usage: " << edition.id << " [--port PORT] [--screenshot OUT.png] [FILE]\n";
         return kExitUsage;
     }
+    // A picture is an export: a swapped or mistyped name must not replace the file it shows.
+    const OutputRules pictureRules{.input = args.file, .isExport = true};
+    if (!args.screenshot.empty())
+        if (const FileResult target = checkOutputFile(args.screenshot, pictureRules); !target.ok())
+            return outputFault(target, args.screenshot);
     // A picture needs no display.
     if (!args.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -118,17 +148,16 @@ int windowMain(const Edition& edition, int argc, char** argv)
     CMainFrame& frame = window->frame();
     connectWindowCommands(frame);
     frame.choosePort(args.port);
-    if (!args.file.empty() && !frame.openFile(QString::fromLocal8Bit(args.file.c_str())))
+    if (!args.screenshot.empty() && pictureFormat(args.screenshot).isEmpty())
+        return usageError(edition.id, "--screenshot",
+                          "the name " + args.screenshot + " ends in no picture format (.png, .jpg, ...)");
+    if (!args.file.empty() && !frame.openFile(std::filesystem::path(args.file)))
         return kExitFileError;
     if (!args.screenshot.empty()) {
         frame.resize(1024, 768);
         frame.show();
         QApplication::processEvents();
-        if (!frame.grab().save(QString::fromLocal8Bit(args.screenshot.c_str()))) {
-            std::cerr << edition.id << ": cannot write " << args.screenshot << '\n';
-            return kExitFileError;
-        }
-        return kExitDone;
+        return savePicture(frame.grab().toImage(), args.screenshot, pictureRules);
     }
     frame.show();
     if (QScreen* screen = frame.screen()) {

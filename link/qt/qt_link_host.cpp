@@ -16,11 +16,13 @@ void QtLinkHost::pause(int milliseconds)
 {
     if (pauses_)
         QThread::msleep(static_cast<unsigned long>(milliseconds));
+    pacer_.waited();
 }
 
 bool QtLinkHost::pump()
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (pacer_.passAsks(PumpPacer::Clock::now()))
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
     return dialog_.cancelRequested();
 }
 
@@ -46,7 +48,9 @@ Answer QtLinkHost::askWithDetail(const std::string& message, const std::string& 
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    const int answer = box.exec();
+    pacer_.waited();
+    switch (answer) {
     case QMessageBox::Ok:
         return Answer::Ok;
     case QMessageBox::Retry:

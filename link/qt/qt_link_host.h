@@ -1,13 +1,15 @@
 #pragma once
 
 #include "link/link_host.h"
+#include "link/pump_pacer.h"
 
 namespace tolvan {
 
 class CProgressDlg;
 
-// The window's host: pumps Qt events, shows the exchange's questions as
-// message boxes over the progress window, and mirrors progress and busy into it.
+// The window's host: pumps Qt events (paced: see PumpPacer), shows the
+// exchange's questions as message boxes over the progress window, and mirrors
+// progress and busy into it.
 class QtLinkHost : public LinkHost {
 public:
     // `pauses` false makes every pause return at once (widget tests).
@@ -25,6 +27,7 @@ public:
 private:
     CProgressDlg& dialog_;
     bool pauses_;
+    PumpPacer pacer_;
 };
 
 } // namespace tolvan

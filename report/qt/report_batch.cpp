@@ -1,14 +1,15 @@
 #include "report/report_commands.h"
 
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
+#include "program/startup_language.h"
 #include "codeplug/sin_file.h"
 #include "editor/channel_table.h"
 #include "report/form_list_texts.h"
 #include "report/qt/report_print.h"
 
 #include <QGuiApplication>
-#include <QLocale>
 
 #include <iostream>
 #include <memory>
@@ -18,15 +19,18 @@ namespace {
 
 int printPdf(const Edition& edition, const std::vector<std::string>& args)
 {
-    if (args.size() != 2) {
-        std::cerr << edition.id << ": --print-pdf needs IN.sin OUT.pdf\n";
-        return kExitUsage;
-    }
+    const CommandArgs a = parseCommandArgs(args, 2, 2);
+    if (!a.ok())
+        return usageError(edition.id, "--print-pdf", a.error + " (IN.sin OUT.pdf)");
     if (reportPageCount(edition) == 0) {
         std::cerr << edition.id << ": this program has no printed report\n";
         return kExitUsage;
     }
-    const std::filesystem::path in = args[0];
+    const std::filesystem::path in = a.names[0];
+    const std::filesystem::path out = a.names[1];
+    const OutputRules rules{.input = in, .isExport = true};
+    if (const FileResult target = checkOutputFile(out, rules); !target.ok())
+        return outputFault(target, out);
     const SinLoadResult loaded = loadSin(in, edition.imageSize);
     if (loaded.status != SinStatus::Ok) {
         std::cerr << describeSinStatus(loaded.status, in, edition.imageSize, loaded.detail) << '\n';
@@ -45,16 +49,20 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
 
-    const Language language = QLocale::system().language() == QLocale::Chinese ? Language::Chinese : Language::English;
+    const auto startup = batchStartupLanguage(edition, programPath());
+    if (!startup)
+        return kExitFileError;
+    const Language language = startup->language;
     const MemoryImage& image = *loaded.image;
     ChannelTable table(edition, language);
     table.loadFromImage(image);
     const ReportInput input(edition, language, table, formListTextsFromImage(edition, language, image), image);
 
     QString error;
-    if (!writeReportPdf(QString::fromStdString(args[1]), input, &error, false)) {
-        std::cerr << edition.id << ": could not write " << args[1] << ": " << error.toStdString() << '\n';
-        return kExitFileError;
+    FileFault fault = FileFault::None;
+    if (!writeReportPdf(out, input, &error, false, rules, &fault)) {
+        std::cerr << error.toStdString() << '\n';
+        return isUsageFault(fault) ? kExitUsage : kExitFileError;
     }
     return kExitDone;
 }

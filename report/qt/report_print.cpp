@@ -1,9 +1,10 @@
 #include "report/qt/report_print.h"
 
 #include "report/qt/report_painter.h"
+#include "program/qt/local_path.h"
 
+#include <QBuffer>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -12,7 +13,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace tolvan {
 namespace {
@@ -58,7 +58,7 @@ int paintReport(QPagedPaintDevice& device, const ReportInput& input, int from, i
     return last - first + 1;
 }
 
-bool writeReportPdf(const QString& path, const ReportInput& input, QString* error, bool layoutFromPrinter)
+bool renderReportPdf(QByteArray& bytes, const ReportInput& input, QString* error, bool layoutFromPrinter)
 {
     auto fail = [&](const QString& why) {
         if (error)
@@ -67,24 +67,44 @@ bool writeReportPdf(const QString& path, const ReportInput& input, QString* erro
     };
     if (reportPageCount(*input.edition) == 0)
         return fail(QStringLiteral("This program has no printed report."));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(documentTitle(*input.edition));
-        pdf.setCreator(documentTitle(*input.edition));
-        if (layoutFromPrinter)
-            pdf.setPageLayout(reportPrinter().pageLayout());
-        else
-            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
-                                          QPageLayout::Millimeter));
-        if (paintReport(pdf, input) <= 0)
-            return fail(QStringLiteral("The PDF could not be drawn."));
-    }
-    if (!file.commit())
-        return fail(file.errorString());
+    bytes.clear();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(documentTitle(*input.edition));
+    pdf.setCreator(documentTitle(*input.edition));
+    if (layoutFromPrinter)
+        pdf.setPageLayout(reportPrinter().pageLayout());
+    else
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
+                                      QPageLayout::Millimeter));
+    if (paintReport(pdf, input) <= 0)
+        return fail(QStringLiteral("The PDF could not be drawn."));
     return true;
+}
+
+bool writeReportPdf(const std::filesystem::path& path, const ReportInput& input, QString* error,
+                    bool layoutFromPrinter, const OutputRules& rules, FileFault* fault)
+{
+    if (fault)
+        *fault = FileFault::None;
+    // Refused names are refused before any page is drawn.
+    FileResult result = checkOutputFile(path, rules);
+    QByteArray pdf;
+    if (result.ok() && !renderReportPdf(pdf, input, error, layoutFromPrinter)) {
+        if (fault)
+            *fault = FileFault::SystemError;
+        return false;
+    }
+    if (result.ok())
+        result = writeFileSafely(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), rules);
+    if (result.ok())
+        return true;
+    if (fault)
+        *fault = result.fault;
+    if (error)
+        *error = QString::fromStdString(describeWriteFault(result, path));
+    return false;
 }
 
 void printReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
@@ -131,10 +151,9 @@ bool exportReportPdf(QWidget* parent, const Edition& edition, Language language,
     if (path.isEmpty())
         return false;
     QString error;
-    if (writeReportPdf(path, inputOf(edition, language, table, lists, image), &error))
+    if (writeReportPdf(localPath(path), inputOf(edition, language, table, lists, image), &error))
         return true;
-    QMessageBox::warning(parent, documentTitle(edition),
-                         QStringLiteral("Could not write %1: %2").arg(QFileInfo(path).fileName(), error));
+    QMessageBox::warning(parent, documentTitle(edition), error);
     return false;
 }
 

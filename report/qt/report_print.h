@@ -1,8 +1,12 @@
 #pragma once
 
+#include "codeplug/safe_file.h"
 #include "report/report_layout.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <filesystem>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -29,9 +33,15 @@ QPrinter& reportPrinter();
 // returns the number of pages painted.
 int paintReport(QPagedPaintDevice& device, const ReportInput& input, int from = 0, int to = 0);
 
-// Writes the whole report as a PDF with the page layout of `reportPrinter()` (or
-// A4 when `layoutFromPrinter` is false). The previous file is replaced only
-// when the new one is complete. On failure returns false and sets `error`.
-bool writeReportPdf(const QString& path, const ReportInput& input, QString* error, bool layoutFromPrinter = true);
+// The whole report as PDF bytes, with the page layout of `reportPrinter()` (or
+// A4 when `layoutFromPrinter` is false). On failure returns false and sets `error`.
+bool renderReportPdf(QByteArray& pdf, const ReportInput& input, QString* error, bool layoutFromPrinter = true);
+
+// Renders the PDF, then writes it as every export is written (never over a
+// channel data file, never in place). On failure returns false and sets `error`
+// to a sentence naming the file; `fault` tells a refused name from a failed write.
+bool writeReportPdf(const std::filesystem::path& path, const ReportInput& input, QString* error,
+                    bool layoutFromPrinter = true, const OutputRules& rules = {.input = {}, .isExport = true},
+                    FileFault* fault = nullptr);
 
 } // namespace tolvan

@@ -7,7 +7,9 @@
 #include "link/serial_port.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -185,6 +187,80 @@ TEST(SerialPort, OpenFailuresSayWhy)
         const PortOpenResult r = SerialPort::open(c.path, kQuick);
         EXPECT_FALSE(r.port);
         EXPECT_NE(r.detail.find(c.says), std::string::npos) << r.detail;
+    }
+}
+
+TEST(SerialPort, LowLatencyIsAskedForAndGivenBackAlone)
+{
+    constexpr int kLow = ASYNC_LOW_LATENCY;
+    constexpr int kOther = ASYNC_SKIP_TEST | ASYNC_SPD_HI;  // flags the driver keeps
+    struct Case {
+        int before;
+        std::optional<int> onOpen;
+        int driverNow, onClose;  // what the driver reports at close, and what goes back
+    } cases[] = {
+        {0, kLow, kLow, 0},
+        {kOther, kOther | kLow, kOther | kLow, kOther},
+        // The driver changed another flag meanwhile: that one stays.
+        {kOther, kOther | kLow, ASYNC_SKIP_TEST | kLow, ASYNC_SKIP_TEST},
+        // On already: nothing asked, and the close must leave it on.
+        {kLow, std::nullopt, kLow, kLow},
+        {kLow | kOther, std::nullopt, kLow | kOther, kLow | kOther},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        EXPECT_EQ(lowLatencyOnOpen(c.before), c.onOpen);
+        // The close restores only what the open changed.
+        const int closing = c.onOpen ? lowLatencyOnClose(c.driverNow) : c.driverNow;
+        EXPECT_EQ(closing, c.onClose);
+    }
+}
+
+TEST(SerialPort, APseudoTerminalOpensWithoutLowLatency)
+{
+    PtyPair pty;
+    PortOpenResult r = SerialPort::open(pty.path, kQuick);
+    ASSERT_TRUE(r.port) << r.detail;
+    EXPECT_EQ(static_cast<SerialPort&>(*r.port).lowLatency(), LowLatency::NotOffered);
+    // The port works as ever.
+    ASSERT_TRUE(r.port->write(std::vector<std::uint8_t>{0x06}));
+    EXPECT_EQ(pty.receive(1), std::vector<std::uint8_t>{0x06});
+    r.port.reset();
+
+    EXPECT_EQ(lowLatencyOf(pty.path), LowLatency::NotOffered);
+    EXPECT_EQ(lowLatencyOf("/dev/null"), LowLatency::NotOffered);
+    EXPECT_EQ(lowLatencyOf("/dev/tolvan-no-such-port"), LowLatency::Unknown);
+}
+
+// Needs a real line that offers the flag and may be opened (root, or the
+// dialout group); TOLVAN_TEST_SERIAL names another than /dev/ttyS0.
+TEST(SerialPort, ARealLineHasLowLatencyWhileOpenAndGetsItsSettingBack)
+{
+    const char* chosen = std::getenv("TOLVAN_TEST_SERIAL");
+    const std::string device = chosen ? chosen : "/dev/ttyS0";
+    if (lowLatencyOf(device) != LowLatency::Off)
+        GTEST_SKIP() << device << " does not offer low latency, has it on already, or cannot be opened";
+    PortOpenResult r = SerialPort::open(device, kQuick);
+    if (!r.port)
+        GTEST_SKIP() << r.detail;
+    EXPECT_EQ(static_cast<SerialPort&>(*r.port).lowLatency(), LowLatency::On);
+    EXPECT_EQ(lowLatencyOf(device), LowLatency::On);
+    r.port.reset();
+    EXPECT_EQ(lowLatencyOf(device), LowLatency::Off);
+}
+
+TEST(PortNames, TheDriverIsTheOneThatRunsTheLine)
+{
+    PtyPair pty;
+    EXPECT_EQ(serialDriverOf(pty.path), "");
+    EXPECT_EQ(serialDriverOf("/dev/tolvan-no-such-port"), "");
+    // Where the machine has a legacy line, its driver is named, not the
+    // generic port layer in front of it.
+    if (std::filesystem::exists("/sys/class/tty/ttyS0/device/driver")) {
+        const std::string driver = serialDriverOf("/dev/ttyS0");
+        EXPECT_FALSE(driver.empty());
+        EXPECT_NE(driver, "port");
+        EXPECT_NE(driver, "ctrl");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tolvan;
@@ -91,11 +92,51 @@ TEST_F(IniFileTest, SlotsGrowByTheStep)
     EXPECT_EQ(ini.getValue("s8", "K", "d"), "8");
 }
 
-TEST_F(IniFileTest, LongLinesHaveNoLimit)
+TEST_F(IniFileTest, LinesAreBoundedAndLongerOnesSkippedWhole)
 {
-    const std::string longValue(100000, 'x');
-    const CIniFile ini = loaded("[MAIN]\nTITLE=" + longValue + "\n");
-    EXPECT_EQ(ini.getValue("MAIN", "TITLE", ""), longValue);
+    const std::size_t limit = CIniFile::kMaxIniLine;
+    const std::string fits = "TITLE=" + std::string(limit - 6, 'x');
+    const std::string tooLong = "TITLE=" + std::string(limit - 5, 'y') + "=[B]";
+    struct Case {
+        std::string text;
+        const char* title;
+        const char* after;
+    } cases[] = {
+        {"[MAIN]\n" + fits + "\nAFTER=1\n", "x", "1"},
+        {"[MAIN]\nTITLE=short\n" + tooLong + "\nAFTER=1\n", "short", "1"},
+        {"[MAIN]\nTITLE=short\n" + tooLong, "short", ""},  // the last line, without a line end
+        {"[MAIN]\n" + std::string(3 * limit, '[') + "\nAFTER=2", "", "2"},
+    };
+    for (const Case& c : cases) {
+        const CIniFile ini = loaded(c.text);
+        const std::string title = ini.getValue("MAIN", "TITLE", "");
+        EXPECT_TRUE(title.starts_with(c.title)) << title.substr(0, 10);
+        EXPECT_EQ(title.empty(), *c.title == 0);
+        EXPECT_LE(title.size(), limit);
+        EXPECT_EQ(ini.getValue("MAIN", "AFTER", ""), c.after);
+        EXPECT_EQ(ini.sectionCount(), 2);
+    }
+    EXPECT_EQ(loaded("[MAIN]\n" + fits + "\n").getValue("MAIN", "TITLE", ""), fits.substr(6));
+}
+
+TEST_F(IniFileTest, OnlyARegularFileIsReadAndNothingIsCreatedThroughADanglingLink)
+{
+    mkfifo((dir_ / "pipe.ini").c_str(), 0644);  // no writer: reading would hang
+    fs::create_directory(dir_ / "folder.ini");
+    fs::create_symlink("target.ini", dir_ / "dangling.ini");
+    std::ofstream(dir_ / "real.ini") << "[MAIN]\nK=1\n";
+    fs::create_symlink("real.ini", dir_ / "link.ini");
+    const struct {
+        const char* name;
+        bool loads;
+    } cases[] = {{"pipe.ini", false}, {"folder.ini", false}, {"dangling.ini", false}, {"link.ini", true}};
+    for (const auto& c : cases) {
+        CIniFile ini;
+        EXPECT_EQ(ini.load(dir_ / c.name, true, true), c.loads) << c.name;
+        EXPECT_EQ(ini.getValue("MAIN", "K", "-"), c.loads ? "1" : "-") << c.name;
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "target.ini"));
+    EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ini"));
 }
 
 TEST_F(IniFileTest, MissingFileIsCreatedEmptyOrLeftAlone)

@@ -3,6 +3,7 @@
 #include "app/qt/help_window.h"
 #include "app/qt/window_connections.h"
 #include "program/read_backup.h"
+#include "codeplug/sin_file.h"
 #include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
 
@@ -18,6 +19,9 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+
+#include <filesystem>
+#include <sys/stat.h>
 
 using namespace tolvan;
 
@@ -244,6 +248,64 @@ TEST_F(WindowTest, AChineseWindowSpeaksChineseAboutABadFile)
     }
     auto english = start("cps-twotone");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "OK");
+}
+
+TEST_F(WindowTest, ASaveThatIsRefusedKeepsTheDocumentAndTheFile)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = dir.path().toStdString();
+    mkfifo((folder / "pipe.sin").c_str(), 0644);
+    fs::create_symlink("nowhere.sin", folder / "dangling.sin");
+    const struct {
+        const char* name;
+        const char* says;
+    } targets[] = {
+        {"ro.sin", "it is read-only"},
+        {"pipe.sin", "it is a pipe, not a regular file"},
+        {"dangling.sin", "which does not exist"},
+    };
+    for (const Edition* e : allEditions()) {
+        auto w = start(e->id.c_str());
+        CMainFrame& frame = w->frame();
+        const MemoryImage old = newDocumentImage(*e);
+        writeFile("ro.sin", old);
+        fs::permissions(folder / "ro.sin", fs::perms::owner_read);
+        writeFile("mine.sin", old);
+        ASSERT_TRUE(frame.openFile(path("mine.sin")));
+        for (const auto& t : targets) {
+            SCOPED_TRACE(e->id + " " + t.name);
+            w->document().setModified();
+            dialogs.shown.clear();
+            dialogs.saveNames = {path(t.name)};
+            EXPECT_FALSE(frame.fileSaveAs());
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_TRUE(dialogs.shown[0].text.contains(t.says)) << dialogs.shown[0].text.toStdString();
+            EXPECT_EQ(w->document().path(), folder / "mine.sin");
+            EXPECT_TRUE(w->document().isModified());
+        }
+        std::ifstream in(folder / "ro.sin", std::ios::binary);
+        EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), old.raw());
+        EXPECT_TRUE(fs::is_fifo(folder / "pipe.sin"));
+        EXPECT_FALSE(fs::exists(folder / "nowhere.sin"));
+        fs::remove(folder / "ro.sin");
+    }
+}
+
+TEST_F(WindowTest, ANameThatIsNotUtf8OpensAndSavesUnderItself)
+{
+    namespace fs = std::filesystem;
+    const fs::path name = fs::path(dir.path().toStdString()) / "radio\xe9\xff.sin";
+    for (const Edition* e : allEditions()) {
+        SCOPED_TRACE(e->id);
+        auto w = start(e->id.c_str());
+        ASSERT_EQ(saveSin(name, newDocumentImage(*e)), SinStatus::Ok);
+        ASSERT_TRUE(w->frame().openFile(name));
+        EXPECT_EQ(w->document().path(), name);
+        fs::remove(name);
+        ASSERT_TRUE(w->frame().fileSave());
+        EXPECT_EQ(fs::file_size(name), e->imageSize);
+        fs::remove(name);
+    }
 }
 
 TEST_F(WindowTest, ReadingReplacesTheTableThroughTheTransfer)

@@ -3,9 +3,11 @@
 
 #include "link/qt/clone_with_progress.h"
 #include "link/qt/progress_dlg.h"
+#include "link/qt/qt_link_host.h"
 #include "sim/radio_port.h"
 #include "sim/sample_codeplug.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -211,6 +213,30 @@ TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)
     EXPECT_TRUE(dialog.cancelRequested());
     EXPECT_EQ(shown, QString::fromUtf8("通讯已被中断,请重新开始"));
     EXPECT_TRUE(dialog.isVisible());  // the transfer closes it when it notices
+}
+
+// The passes after a block run back to back; the event loop is asked once,
+// not 201 times, and a cancel is still seen by the very next pass.
+TEST(ProgressWindow, ABurstOfPassesAsksTheEventLoopOnce)
+{
+    const LinkTexts& texts = findEdition("cps16")->texts(Language::English).link;
+    CProgressDlg dialog(nullptr, texts, texts.writeTitle, 123);
+    dialog.show();
+    QtLinkHost host(dialog, true);
+    int asked = 0;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, &dialog,
+                     [&asked] { ++asked; });
+    host.pause(1);
+    for (int i = 0; i < 201; ++i)
+        EXPECT_FALSE(host.pump());
+    // A machine that stalls the burst may look once a millisecond in between.
+    EXPECT_GE(asked, 1);
+    EXPECT_LT(asked, 20);
+
+    host.pause(1);
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
+    EXPECT_TRUE(host.pump());
+    EXPECT_TRUE(host.pump());
 }
 
 // Writes docs/progress-window.png when TOLVAN_SCREENSHOT_DIR names a folder: the

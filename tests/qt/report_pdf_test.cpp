@@ -1,5 +1,6 @@
 #include "report/qt/report_painter.h"
 #include "report/qt/report_print.h"
+#include "program/qt/local_path.h"
 
 #include <QFile>
 #include <QImage>
@@ -46,7 +47,7 @@ TEST_P(ReportPdf, WritesOnePdfPagePerReportPage)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QString error;
-    ASSERT_TRUE(writeReportPdf(path, ReportInput(edition, c.language, table, formListTextsFromImage(edition, c.language, image), image),
+    ASSERT_TRUE(writeReportPdf(localPath(path), ReportInput(edition, c.language, table, formListTextsFromImage(edition, c.language, image), image),
                                &error, false))
         << error.toStdString();
     EXPECT_EQ(pdfPageCount(path), c.pages);
@@ -66,7 +67,7 @@ TEST(ReportPdf, AFailedExportKeepsThePreviousFile)
 
     QTemporaryDir dir;
     QString error;
-    EXPECT_FALSE(writeReportPdf(dir.filePath(QStringLiteral("missing/report.pdf")), input, &error, false));
+    EXPECT_FALSE(writeReportPdf(localPath(dir.filePath(QStringLiteral("missing/report.pdf"))), input, &error, false));
     EXPECT_FALSE(error.isEmpty());
 
     // An edition without a report writes nothing, not an empty PDF.
@@ -80,7 +81,7 @@ TEST(ReportPdf, AFailedExportKeepsThePreviousFile)
     keys.report.pages.clear();
     const MemoryImage keysImage = newDocumentImage(keys);
     const ChannelTable keysTable(keys, Language::English);
-    EXPECT_FALSE(writeReportPdf(path, ReportInput(keys, Language::English, keysTable, {}, keysImage), &error, false));
+    EXPECT_FALSE(writeReportPdf(localPath(path), ReportInput(keys, Language::English, keysTable, {}, keysImage), &error, false));
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("previous"));

@@ -160,5 +160,31 @@ TEST(PtyRadio, ByteTimeModelPacesEveryByte)
     EXPECT_EQ(transcript[7].microseconds - transcript[0].microseconds, 7 * PtyRadio::kByteMicroseconds9600);
 }
 
+// Bytes from the radio wait in a USB adapter until its timer next runs out.
+TEST(PtyRadio, AnAdaptersTimerHoldsBytesUntilItRunsOut)
+{
+    struct Case {
+        std::int64_t crossed, period, delivered;  // microseconds; the timer started at 500
+    } cases[] = {
+        {1000, 0, 1000},        // no adapter: at once
+        {1000, 16000, 16500},   // the default timer of some chips
+        {16500, 16000, 16500},  // crossed as the timer runs out
+        {16501, 16000, 32500},
+        {40700, 1000, 41500},   // low latency: within a millisecond
+        {400, 16000, 400},      // before the adapter was there
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PtyRadio::deliveredAt(c.crossed, 500, c.period), c.delivered) << c.crossed << " " << c.period;
+
+    // The exchange runs through it as through the bare line.
+    PtyRadio pty(std::make_unique<VirtualRadio>(*findEdition("cps16")), true, 16);
+    PortOpenResult opened = SerialPort::open(pty.devicePath(), TimeoutProfile::clone());
+    ASSERT_TRUE(opened.port) << opened.detail;
+    ASSERT_TRUE(opened.port->write(Bytes{0x02, 'P', 'R', 'O', 'G', 'R', 'A'}));
+    std::uint8_t ack = 0;
+    ASSERT_EQ(opened.port->read(std::span(&ack, 1)).received, 1u);
+    EXPECT_EQ(ack, 0x06);
+}
+
 } // namespace
 } // namespace tolvan
