@@ -3,6 +3,7 @@
 #include "codeplug/frequency_codec.h"
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
+#include "editions/menu_outline.h"
 #include "editions/settings_layout.h"
 #include "editions/report_plan.h"
 
@@ -163,6 +164,9 @@ struct FormStamp {
 struct WindowTexts {
     std::string title = "Tolvan Programing Software";
     std::string aboutProgram = "Tolvan Programing Software Version 2.0";
+    // The caption of the window's message boxes; empty: the title. A Chinese
+    // window whose title is English gives its boxes a Chinese caption.
+    std::string messageCaption;
 };
 // The main window's size at creation, in pixels. A screen too small for it
 // gets the largest size of the same proportions that fits.
@@ -177,6 +181,7 @@ struct WindowSize {
 
 struct Edition {
     std::string id;  // the deliverable: "cps-twotone", ...
+    std::string radio;  // the radio it serves, in a few words (its --help names it)
     Family family = Family::TwoTone;
     LanguageChoice languages = LanguageChoice::EnglishOnly;
 
@@ -235,6 +240,8 @@ struct Edition {
     // The caption and About box come from the ini file beside the program instead.
     bool brandedFromIni = false;
     WindowSize windowSize;
+    // The menu bar, in both resource languages.
+    MenuOutline menus;
     const WindowTexts& window(Language decided) const
     {
         return uiLanguage(decided) == Language::English ? englishWindow : chineseWindow;

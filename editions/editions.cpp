@@ -4,6 +4,7 @@
 #include "editions/edition.h"
 #include "editions/edition_texts.h"
 #include "editions/family_a_record.h"
+#include "editions/menu_outline.h"
 #include "editions/small_radio_record.h"
 
 #include <algorithm>
@@ -277,10 +278,13 @@ std::vector<FormList> sixteenChannelForm(int warningSetIndex)
 const std::vector<FormStamp> kStampsAt810 = {{0x811, 0xA8}};
 // --- end of the form ------------------------------------------------------------
 
+const char* const kChineseMessageCaption = "写频软件";
+
 Edition twoTone()
 {
     Edition e;
     e.id = "cps-twotone";
+    e.radio = "full family-A radio with two-tone signalling";
     e.family = Family::TwoTone;
     e.languages = LanguageChoice::AtStartUp;
     e.imageSize = 4096;
@@ -298,6 +302,8 @@ Edition twoTone()
               .typeCheckOffset = 0x81B};
     e.createsIniFile = true;
     e.hasTwoTone = true;
+    e.menus = twoToneMenus();
+    e.chineseWindow.messageCaption = kChineseMessageCaption;
     // 0x81B, which the radio-type check compares, is not among the defaults: it stays 0xFF.
     e.newDocument = {
         {0x80A, {0xF0, 0x38}},
@@ -329,6 +335,7 @@ Edition ccir()
 {
     Edition e;
     e.id = "cps-ccir";
+    e.radio = "family-A radio with MSK/DTMF/CCIR signalling";
     e.family = Family::FamilyA;
     e.languages = LanguageChoice::AtStartUp;
     e.imageSize = 3168;
@@ -346,6 +353,8 @@ Edition ccir()
     e.createsIniFile = true;
     e.newDocument = familyASettings(0x38, 0x01, 0xFF);
     // The same dialog without the hidden key lists.
+    e.menus = familyAMenus();
+    e.chineseWindow.messageCaption = kChineseMessageCaption;
     e.optionalFeatures = OptionalFeaturesLayout{};
     e.optionalFeatures->pf1.reset();
     e.optionalFeatures->pf2.reset();
@@ -363,6 +372,7 @@ Edition brand()
 {
     Edition e = ccir();
     e.id = "cps-brand";
+    e.radio = "family-A radio with DTMF/FleetSync signalling";
     e.languages = LanguageChoice::EnglishOnly;
     e.signallingValues = {0, 2, 4};  // "None", "DTMF", "FleetSync"
     e.optionalFeatures.reset();      // the signalling edition has a dialog of its own
@@ -380,6 +390,7 @@ Edition fleet()
 {
     Edition e = brand();
     e.id = "cps-fleet";
+    e.radio = "smaller family-A radio with DTMF/FleetSync signalling";
     e.imageSize = 2048;
     e.channelCount = 118;
     e.recordBase = 0x010;  // channel n at 16 * n
@@ -419,6 +430,7 @@ Edition cn2()
 {
     Edition e = brand();
     e.id = "cps-cn2";
+    e.radio = "family-A radio with DTMF/FleetSync signalling, Chinese texts";
     e.languages = LanguageChoice::ChineseOnly;
     e.frequencyRule = kTwoSteps;
     e.bands = kFieldBands;
@@ -446,6 +458,7 @@ Edition cn10()
 {
     Edition e = fleet();
     e.id = "cps-cn10";
+    e.radio = "smaller family-A radio with DTMF/FleetSync signalling, Chinese texts";
     e.languages = LanguageChoice::ChineseOnly;
     e.link.typeCheckOffset.reset();
     e.link.readAckPauseMs = 15;
@@ -461,6 +474,7 @@ Edition keys()
 {
     Edition e;
     e.id = "cps-keys";
+    e.radio = "16-channel radio with two programmable side keys";
     e.family = Family::KeyAssignment;
     e.languages = LanguageChoice::EnglishOnly;
     e.imageSize = 1024;
@@ -492,6 +506,8 @@ Edition keys()
     e.formLists = {smallRadioType(kKeyAssignmentTypes), smallRadioField(10, kFieldItems, chineseBands)};
     e.englishWindow = {"Tolvan Radio Programming Software", "Tolvan Communication Software-4.0"};
     e.chineseWindow = e.englishWindow;
+    e.chineseWindow.messageCaption = kChineseMessageCaption;
+    e.menus = keyAssignmentMenus();
     e.report = keyAssignmentReportPlan();
     return e;
 }
@@ -500,6 +516,7 @@ Edition keysChinese()
 {
     Edition e = keys();
     e.id = "cps-keys-cn";
+    e.radio = "16-channel radio with two programmable side keys, Chinese texts";
     e.languages = LanguageChoice::ChineseOnly;
     EditionTexts t = keyAssignmentEnglishTexts();
     t.headers = {"频道", "接收频率(MHz)", "发射频率(MHz)", "接收信令", "发射信令", "繁忙锁定", "发射功率", "宽/窄", "扫描添加"};
@@ -535,6 +552,7 @@ Edition sixteen()
 {
     Edition e = keys();
     e.id = "cps16";
+    e.radio = "16-channel series radio, settings on the main form";
     e.family = Family::SixteenChannel;
     e.columns = kSixteenColumns;
     e.newChannel = {.busy = small_radio::kBusyNo};
@@ -556,6 +574,7 @@ Edition sixteen()
     e.formLists = sixteenChannelForm(1);  // bit 0 set shows "Disable"
     e.englishWindow = {"Tolvan Serials Radio Programing Software", "Tolvan Communication Software-1.5"};
     e.chineseWindow = {"TL系列专业手持对讲机写频软件", "Tolvan Communication Software-1.5"};
+    e.menus = sixteenChannelMenus();
     e.report = sixteenChannelReportPlan();
     return e;
 }
@@ -564,6 +583,7 @@ Edition sixteenChinese()
 {
     Edition e = sixteen();
     e.id = "cps16-cn";
+    e.radio = "16-channel series radio, settings on the main form, Chinese texts";
     e.languages = LanguageChoice::ChineseOnly;
     e.link.writePumpPasses = 11;
     e.testModeBaseMHz.reset();

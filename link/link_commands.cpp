@@ -54,7 +54,8 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
     }
     std::vector<OptionSpec> specs = {{"--port", "PORT"}, {"--retries", "N"}};
     if (command == "--write") {
-        specs.push_back({"--accept-type-mismatch", ""});
+        if (edition.link.typeCheckOffset)
+            specs.push_back({"--accept-type-mismatch", ""});
         specs.push_back({"--verify", ""});
     }
     if (command == "--read" && edition.link.passwordCheck)
@@ -223,14 +224,19 @@ int listPortsCommand(const Edition& edition, const std::vector<std::string>& arg
 
 void registerLinkCommands()
 {
-    registerBatchCommand({"--read", "OUT.sin", "read the radio into OUT.sin (--port PORT [--retries N] [--password DIGITS])",
-                          readCommand});
-    registerBatchCommand(
-        {"--write", "IN.sin", "write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
-         "                              [--retries N] [--accept-type-mismatch]); --verify reads the\n"
-         "                              written range back and compares it; several --port write to\n"
-         "                              all of them at once, one result line each",
-         writeCommand});
+    // Only radios with a password or a radio-type check take the options for them.
+    registerBatchCommand({"--read", "OUT.sin", "", readCommand, [](const Edition& e) {
+                              return std::string("read the radio into OUT.sin (--port PORT [--retries N]")
+                                     + (e.link.passwordCheck ? " [--password DIGITS])" : ")");
+                          }});
+    registerBatchCommand({"--write", "IN.sin", "", writeCommand, [](const Edition& e) {
+                              return std::string("write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
+                                                 "                              [--retries N]")
+                                     + (e.link.typeCheckOffset ? " [--accept-type-mismatch]" : "")
+                                     + "); --verify reads the written range back and\n"
+                                       "                              compares it; several --port write to all of them\n"
+                                       "                              at once, one result line each";
+                          }});
     registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
 }
 

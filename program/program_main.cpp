@@ -47,6 +47,8 @@ void printHelp(const Edition& edition, std::ostream& out)
     out << "Usage: " << edition.id << " [--port PORT] [FILE.sin]\n"
         << "  or:  " << edition.id << " --screenshot OUT.png [FILE.sin]\n"
         << "  or:  " << edition.id << " OPTION ...\n\n"
+        << edition.id << " is for the " << edition.radio << " (" << edition.channelCount
+        << " channels, .sin files of " << edition.imageSize << " bytes).\n\n"
         << "Without an option the program window opens (with FILE.sin, if given); --port\n"
         << "preselects the port (COM1..COM4, a device path, or virtual for the built-in\n"
         << "virtual radio). --screenshot saves a picture of the window and exits.\n\n"
@@ -59,7 +61,7 @@ void printHelp(const Edition& edition, std::ostream& out)
             head.resize(28, ' ');
         else
             head += "\n" + std::string(30, ' ');
-        out << "  " << head << c.help << '\n';
+        out << "  " << head << (c.helpFor ? c.helpFor(edition) : c.help) << '\n';
     }
     out << "  --help                      show this help\n\n"
         << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled,\n"

@@ -15,6 +15,8 @@ struct BatchCommand {
     std::string argument;  // "OUT.sin"; empty when it takes none
     std::string help;
     std::function<int(const Edition&, const std::vector<std::string>& args)> run;
+    // When set, the help line for an edition (options only some radios take).
+    std::function<std::string(const Edition&)> helpFor;
 };
 
 void registerBatchCommand(BatchCommand command);

@@ -50,6 +50,7 @@ StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view p
         break;
     }
     out.language = edition.uiLanguage(languageOf(out.languageName, out.baseName));
+    out.resources = out.language;
     return out;
 }
 
@@ -95,10 +96,15 @@ std::filesystem::path findTranslation(std::string_view languageName, const std::
     return {};
 }
 
+bool isBuiltInTranslation(const StartupLanguage& language)
+{
+    return language.languageName == language.baseName + "_EN" || language.languageName == language.baseName + "_CH";
+}
+
 std::optional<StartupLanguage> batchStartupLanguage(const Edition& edition, std::string_view programPath)
 {
     StartupLanguage language = decideStartupLanguage(edition, programPath, systemLanguageIsChinese());
-    if (findTranslation(language.languageName, translationDirectories()).empty()) {
+    if (!isBuiltInTranslation(language) && findTranslation(language.languageName, translationDirectories()).empty()) {
         std::cerr << kLanguageLoadFailure << '\n';
         return std::nullopt;
     }

@@ -17,6 +17,9 @@ struct StartupLanguage {
     std::string baseName;        // "cps-twotone"
     std::string languageName;    // "cps-twotone_EN"; names the translation file
     Language language = Language::English;  // of messages and cell words
+    // Of the menus and the window's own texts: the language of the translation
+    // that the language name gave (a translation of another name may differ).
+    Language resources = Language::English;
     std::filesystem::path iniPath;
     bool iniLoaded = false;
     // The window's caption and About texts, for the edition that takes them from its ini file.
@@ -45,6 +48,10 @@ std::vector<std::filesystem::path> translationDirectories();
 // or no such regular file in `dirs`. The window then shows
 // kLanguageLoadFailure and ends; the batch commands refuse the same way.
 std::filesystem::path findTranslation(std::string_view languageName, const std::vector<std::filesystem::path>& dirs);
+
+// The program's own two translations (base name + "_EN" / "_CH") are built into
+// it; only other names are looked up as files.
+bool isBuiltInTranslation(const StartupLanguage& language);
 
 inline constexpr const char* kLanguageLoadFailure = "Load Resource DLL english.dll Fail";
 

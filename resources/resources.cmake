@@ -1,13 +1,15 @@
 # Translations and help pages of the program window.
 #
-# Each program loads "<program>_EN.qm" or "<program>_CH.qm" from its own
-# directory (or the installed data directory). The texts are the same for every
-# deliverable, so the two sources are compiled once and copied under each name.
+# The translations are built into every program (Qt resources under
+# ":/translations"), so a program copied alone into an empty folder still
+# starts in its languages. The texts are the same for every deliverable; the
+# Chinese one comes with Qt's own Chinese texts for the standard buttons and
+# the file dialogs.
 set(TOLVAN_TS_EN ${CMAKE_SOURCE_DIR}/resources/translations/tolvan_en.ts)
 set(TOLVAN_TS_ZH ${CMAKE_SOURCE_DIR}/resources/translations/tolvan_zh.ts)
 set(tolvan_qm_dir ${CMAKE_BINARY_DIR}/translations)
 
-set(tolvan_window_data)
+set(tolvan_embedded_qm)
 foreach(lang EN ZH)
   string(TOLOWER ${lang} lower)
   set(qm ${tolvan_qm_dir}/tolvan_${lower}.qm)
@@ -16,21 +18,28 @@ foreach(lang EN ZH)
     COMMAND Qt6::lrelease -silent ${TOLVAN_TS_${lang}} -qm ${qm}
     DEPENDS ${TOLVAN_TS_${lang}}
     COMMENT "Compiling the ${lang} translation")
-  set(tolvan_qm_${lang} ${qm})
+  set_source_files_properties(${qm} PROPERTIES QT_RESOURCE_ALIAS tolvan_${lower}.qm GENERATED TRUE)
+  list(APPEND tolvan_embedded_qm ${qm})
 endforeach()
 
-foreach(name IN LISTS TOLVAN_DELIVERABLES)
-  foreach(pair "EN;EN" "CH;ZH")
-    list(GET pair 0 suffix)
-    list(GET pair 1 lang)
-    set(out ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name}_${suffix}.qm)
-    add_custom_command(OUTPUT ${out}
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${tolvan_qm_${lang}} ${out}
-      DEPENDS ${tolvan_qm_${lang}})
-    list(APPEND tolvan_window_data ${out})
-  endforeach()
-endforeach()
+# Debian ships Qt's translations in qt6-translations-l10n (scripts/install-deps.sh).
+find_file(TOLVAN_QTBASE_ZH qtbase_zh_CN.qm
+  PATHS ${QT6_INSTALL_PREFIX}/share/qt6/translations ${QT6_INSTALL_PREFIX}/translations
+        /usr/share/qt6/translations
+  NO_DEFAULT_PATH)
+if(TOLVAN_QTBASE_ZH)
+  set_source_files_properties(${TOLVAN_QTBASE_ZH} PROPERTIES QT_RESOURCE_ALIAS qtbase_zh_CN.qm)
+  list(APPEND tolvan_embedded_qm ${TOLVAN_QTBASE_ZH})
+else()
+  message(WARNING "qtbase_zh_CN.qm not found (package qt6-translations-l10n): "
+                  "Chinese programs will show Qt's standard buttons in English")
+endif()
 
+if(qt_sources)
+  qt_add_resources(tolvan_qt tolvan_translations PREFIX /translations FILES ${tolvan_embedded_qm})
+endif()
+
+set(tolvan_window_data)
 foreach(page Tolvan_V_EN.html Tolvan_V_CH.html)
   set(out ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${page})
   add_custom_command(OUTPUT ${out}

@@ -9,6 +9,7 @@ packages=(
   cmake ninja-build g++ make pkg-config ccache
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-translations-l10n
   libgl-dev fonts-wqy-microhei fonts-liberation
   xvfb xauth poppler-utils imagemagick
   librsvg2-bin help2man desktop-file-utils appstream shared-mime-info file dpkg-dev

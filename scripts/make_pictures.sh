@@ -24,3 +24,6 @@ TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt"
 for program in cps-keys cps-keys-cn; do
     env -u LC_ALL -u LC_MESSAGES LANG=C "$build/bin/$program" --screenshot "docs/window-$program.png" docs/example-keys.sin
 done
+# Each program's menus, open, in each of its languages (docs/menus-<program>-en.png / -zh.png).
+TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
+    --gtest_filter='WindowTest.PicturesOfTheOpenMenus' >/dev/null

@@ -14,34 +14,7 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 
 TEXTS = {
     "tolvan::CMainFrame": [
-        ("&File", "文件(&F)"),
-        ("&New\tCtrl+N", "新建(&N)\tCtrl+N"),
-        ("&Open...\tCtrl+O", "打开(&O)...\tCtrl+O"),
-        ("&Save\tCtrl+S", "保存(&S)\tCtrl+S"),
-        ("Save &As...", "另存为(&A)..."),
-        ("&Print...\tCtrl+P", "打印(&P)...\tCtrl+P"),
-        ("Print Pre&view", "打印预览(&V)"),
-        ("P&rint Setup...", "打印设置(&R)..."),
-        ("E&xit", "退出(&X)"),
-        ("&Program", "编程(&P)"),
-        ("&Read From Radio\tCtrl+R", "读频(&R)\tCtrl+R"),
-        ("&Write To Radio\tCtrl+W", "写频(&W)\tCtrl+W"),
-        ("&Test Mode\tCtrl+T", "在线调试(&T)\tCtrl+T"),
-        ("&Optional Features\tCtrl+O", "可选功能(&O)\tCtrl+O"),
-        ("Two Tone\tCtrl+Y", "两音信令\tCtrl+Y"),
-        ("P&ort", "端口(&O)"),
-        ("COM1(&P)\tCtrl+C", "COM1(&P)\tCtrl+C"),
-        ("COM2(&Q)\tCtrl+D", "COM2(&Q)\tCtrl+D"),
-        ("COM3(&S)\tCtrl+E", "COM3(&S)\tCtrl+E"),
-        ("COM4(&T)\tCtrl+F", "COM4(&T)\tCtrl+F"),
-        ("Virtual Radio", "虚拟对讲机"),
         ("Talk to the built-in virtual radio instead of a cable", "不接写频线，与内置的虚拟对讲机通讯"),
-        ("&View", "查看(&V)"),
-        ("&Toolbar", "工具栏(&T)"),
-        ("&Status Bar", "状态栏(&S)"),
-        ("&Help", "帮助(&H)"),
-        ("&Help Topics", "帮助主题(&H)"),
-        ("&About Tolvan-2.0...", "关于 Tolvan-2.0(&A)..."),
         ("Help", "帮助"),
         ("Read Data From Radio\nRead", "从对讲机读取数据\n读频"),
         ("Write Data to Radio \nWrite", "将数据写入对讲机\n写频"),
@@ -51,6 +24,7 @@ TEXTS = {
         ("Choose Communication Port four \nCom4", "选择通讯端口四\nCom4"),
         ("Debug TX Power,Squelch Level,Low Power Alert\nDebug on line", "调试发射功率、静噪等级、低电报警\n在线调试"),
         ("Set the rest  functional features for the interphone", "设置对讲机的其它功能"),
+        ("Assign functions to the side buttons\nKey Assignment", "设置侧键的功能\n侧键功能"),
         ("Create a new document\nNew", "新建一个文档\n新建"),
         ("Open an existing document\nOpen", "打开一个已有的文档\n打开"),
         ("Save the active document\nSave", "保存当前文档\n保存"),
@@ -88,6 +62,7 @@ TEXTS = {
         ("Manul Setting", "手动设置"),
         ("Scan Function(16th)", "第16信道扫描"),
         ("Function Setting", "功能设置"),
+        ("Data Password", "数据密码"),
         ("Warning", "报警音提示"),
         ("TX Power", "发射功率"),
         ("Vox", "声控发射"),
@@ -112,10 +87,9 @@ def source_texts():
             found.add(c_unescape(m.group(1)))
         for m in re.finditer(r'translate\("([\w:]+)",\s*"((?:[^"\\]|\\.)*)"\)', text):
             found.add(c_unescape(m.group(2)))
-        # texts handed to tr() through a table
-        for m in re.finditer(r'\{cmd::Com\d, "((?:[^"\\]|\\.)*)", "COM\d", "((?:[^"\\]|\\.)*)"\}', text):
+        # prompts handed to tr() through a table
+        for m in re.finditer(r'\{cmd::Com\d, "COM\d", "((?:[^"\\]|\\.)*)"\}', text):
             found.add(c_unescape(m.group(1)))
-            found.add(c_unescape(m.group(2)))
     return found
 
 

@@ -6,6 +6,7 @@
 #include "app/qt/tool_icons.h"
 #include "app/qt/user_dialogs.h"
 #include "program/read_backup.h"
+#include "program/sin_status_text.h"
 #include "editor/qt/tol_view.h"
 
 #include <QAction>
@@ -43,16 +44,15 @@ const char* const kOrganisation = "Local AppWizard-Generated Applications";
 
 struct PortItem {
     int id;
-    const char* caption;
     const char* name;
     const char* prompt;
 };
 
 const PortItem kComPorts[] = {
-    {cmd::Com1, "COM1(&P)\tCtrl+C", "COM1", "Choose Communication Port one \nCom1"},
-    {cmd::Com2, "COM2(&Q)\tCtrl+D", "COM2", "Choose Communication Port two \nCom2"},
-    {cmd::Com3, "COM3(&S)\tCtrl+E", "COM3", "Choose Communication Port three \nCom3"},
-    {cmd::Com4, "COM4(&T)\tCtrl+F", "COM4", "Choose Communication Port four \nCom4"},
+    {cmd::Com1, "COM1", "Choose Communication Port one \nCom1"},
+    {cmd::Com2, "COM2", "Choose Communication Port two \nCom2"},
+    {cmd::Com3, "COM3", "Choose Communication Port three \nCom3"},
+    {cmd::Com4, "COM4", "Choose Communication Port four \nCom4"},
 };
 
 // A prompt is "status text\ntool tip".
@@ -84,12 +84,13 @@ CMainFrame::CMainFrame(CTolDoc& doc, const StartupLanguage& language, UserDialog
     };
     view_->notify = [this](const Notice& notice) {
         dialogs_.ask(this, notice.information ? QMessageBox::Information : QMessageBox::Warning,
-                     notice.caption.empty() ? windowTitle() : q(notice.caption), q(notice.text), QMessageBox::Ok);
+                     notice.caption.empty() ? messageCaption() : q(notice.caption), q(notice.text), QMessageBox::Ok);
     };
     setCentralWidget(view_);
 
-    createMenus();
-    createToolBar();
+    createActions();
+    buildMenus();
+    buildToolBar();
     createStatusBar();
     connect(view_, &CTolView::hint, this, [this](const QString& text) {
         if (auto* pane = statusBar()->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
@@ -112,104 +113,92 @@ QAction* CMainFrame::action(int id) const
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QAction* CMainFrame::addCommand(QMenu* menu, int id, const QString& caption, std::function<void()> run)
+int CMainFrame::commandId(const QAction* a) const
 {
-    auto* a = new QAction(caption, this);
+    for (const auto& [id, candidate] : actions_)
+        if (candidate == a)
+            return id;
+    return 0;
+}
+
+QAction* CMainFrame::addCommand(int id, std::function<void()> run)
+{
+    auto* a = new QAction(this);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
-    if (menu)
-        menu->addAction(a);
-    else
-        addAction(a);
     actions_[id] = a;
     return a;
 }
 
-void CMainFrame::createMenus()
+// Every command of the window exists once; the menus and the tool bar show
+// those that this program has.
+void CMainFrame::createActions()
 {
-    QMenu* file = fileMenu_ = menuBar()->addMenu(tr("&File"));
-    addCommand(file, cmd::New, tr("&New\tCtrl+N"), [this] { fileNew(); });
-    addCommand(file, cmd::Open, tr("&Open...\tCtrl+O"), [this] { fileOpen(); });
-    addCommand(file, cmd::Save, tr("&Save\tCtrl+S"), [this] { fileSave(); });
-    addCommand(file, cmd::SaveAs, tr("Save &As..."), [this] { fileSaveAs(); });
-    file->addSeparator();
+    addCommand(cmd::New, [this] { fileNew(); });
+    addCommand(cmd::Open, [this] { fileOpen(); });
+    addCommand(cmd::Save, [this] { fileSave(); });
+    addCommand(cmd::SaveAs, [this] { fileSaveAs(); });
     // What is printed includes an entry still open in a cell editor.
-    addCommand(file, cmd::Print, tr("&Print...\tCtrl+P"), [this] {
+    addCommand(cmd::Print, [this] {
         view_->commitCellEdit();
         if (hooks_.print)
             hooks_.print(*view_);
     });
-    addCommand(file, cmd::PrintPreview, tr("Print Pre&view"), [this] {
+    addCommand(cmd::PrintPreview, [this] {
         view_->commitCellEdit();
         if (hooks_.printPreview)
             hooks_.printPreview(*view_);
     });
-    addCommand(file, cmd::PrintSetup, tr("P&rint Setup..."), [this] {
+    addCommand(cmd::PrintSetup, [this] {
         if (hooks_.printSetup)
             hooks_.printSetup(*view_);
     });
-    recentSeparator_ = file->addSeparator();
     for (int i = 0; i < kRecentFiles; ++i) {
-        QAction* a = addCommand(file, cmd::RecentFile1 + i, QString(), [this, i] {
+        QAction* a = addCommand(cmd::RecentFile1 + i, [this, i] {
             const QStringList files = recentFiles();
             if (i < files.size())
                 openFile(files[i]);
         });
         recentActions_.push_back(a);
     }
-    file->addSeparator();
-    addCommand(file, cmd::Exit, tr("E&xit"), [this] { close(); });
+    recentSeparator_ = new QAction(this);
+    recentSeparator_->setSeparator(true);
+    addCommand(cmd::Exit, [this] { close(); });
 
-    QMenu* program = menuBar()->addMenu(tr("&Program"));
-    addCommand(program, cmd::ReadFromRadio, tr("&Read From Radio\tCtrl+R"), [this] { view_->readFromRadio(); });
-    program->addSeparator();
-    addCommand(program, cmd::WriteToRadio, tr("&Write To Radio\tCtrl+W"), [this] { view_->writeToRadio(); });
-    program->addSeparator();
-    addCommand(program, cmd::TestMode, tr("&Test Mode\tCtrl+T"), [this] {
+    addCommand(cmd::ReadFromRadio, [this] { view_->readFromRadio(); });
+    addCommand(cmd::WriteToRadio, [this] { view_->writeToRadio(); });
+    addCommand(cmd::TestMode, [this] {
         if (hooks_.testMode)
             hooks_.testMode(*view_);
     });
-    program->addSeparator();
-    addCommand(program, cmd::OptionalFeatures, tr("&Optional Features\tCtrl+O"),
-               [this] { runDialogHook(hooks_.optionalFeatures); });
-    if (doc_.edition().keyAssignment) {
-        program->addSeparator();
-        addCommand(program, cmd::KeyAssignment, tr("&Key Assignment\tCtrl+K"),
-                   [this] { runDialogHook(hooks_.keyAssignment); });
-    }
-    if (doc_.edition().hasTwoTone) {
-        program->addSeparator();
-        addCommand(program, cmd::TwoTone, tr("Two Tone\tCtrl+Y"), [this] { runDialogHook(hooks_.twoTone); });
-    }
+    addCommand(cmd::OptionalFeatures, [this] { runDialogHook(hooks_.optionalFeatures); });
+    addCommand(cmd::EditOptionalFeatures, [this] { runDialogHook(hooks_.optionalFeatures); });
+    addCommand(cmd::KeyAssignment, [this] { runDialogHook(hooks_.keyAssignment); });
+    addCommand(cmd::TwoTone, [this] { runDialogHook(hooks_.twoTone); });
 
-    portMenu_ = menuBar()->addMenu(tr("P&ort"));
     portGroup_ = new QActionGroup(this);
     portGroup_->setExclusive(true);
     for (const PortItem& p : kComPorts) {
         const std::string name = p.name;
-        QAction* a = addCommand(portMenu_, p.id, tr(p.caption), [this, name] { choosePort(name); });
+        QAction* a = addCommand(p.id, [this, name] { choosePort(name); });
         a->setData(QString::fromLatin1(p.name));
         portActions_.push_back(a);
     }
     // Serial adapters are looked up each time the menu opens: a cable plugged
     // in after start-up shows, and start-up does not pay for the scan.
-    adapterSeparator_ = portMenu_->addSeparator();
+    adapterSeparator_ = new QAction(this);
+    adapterSeparator_->setSeparator(true);
     adapterSeparator_->setVisible(false);
-    connect(portMenu_, &QMenu::aboutToShow, this, &CMainFrame::refreshAdapters);
-    virtualSeparator_ = portMenu_->addSeparator();
-    auto* virtualRadio = new QAction(tr("Virtual Radio"), this);
+    QAction* virtualRadio = addCommand(cmd::VirtualRadio, [this] { choosePort("virtual"); });
     virtualRadio->setData(QStringLiteral("virtual"));
     virtualRadio->setStatusTip(tr("Talk to the built-in virtual radio instead of a cable"));
-    connect(virtualRadio, &QAction::triggered, this, [this] { choosePort("virtual"); });
-    portMenu_->addAction(virtualRadio);
     portActions_.push_back(virtualRadio);
     for (QAction* a : portActions_) {
         a->setCheckable(true);
         portGroup_->addAction(a);
     }
 
-    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
-    QAction* toolbar = addCommand(viewMenu, cmd::Toolbar, tr("&Toolbar"), [] {});
-    QAction* status = addCommand(viewMenu, cmd::StatusBar, tr("&Status Bar"), [] {});
+    QAction* toolbar = addCommand(cmd::Toolbar, [] {});
+    QAction* status = addCommand(cmd::StatusBar, [] {});
     for (QAction* a : {toolbar, status}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -217,29 +206,34 @@ void CMainFrame::createMenus()
     connect(toolbar, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
     connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    addCommand(help, cmd::HelpTopics, tr("&Help Topics"), [this] { openHelp(); });
-    help->addSeparator();
-    addCommand(help, cmd::About, tr("&About Tolvan-2.0..."), [this] { showAbout(); });
+    addCommand(cmd::HelpTopics, [this] { openHelp(); });
+    addCommand(cmd::About, [this] { showAbout(); });
 
     // Keys beyond the menus: F1 is bound to nothing on purpose, Shift+F1 opens
     // the help's contents, F6 moves between panes.
-    addCommand(nullptr, cmd::ContextHelp, tr("Help"), [this] { openHelp(); })->setShortcut(Qt::SHIFT | Qt::Key_F1);
-    addCommand(nullptr, cmd::Help, QString(), [] {})->setShortcut(Qt::Key_F1);
-    addCommand(nullptr, cmd::NextPane, QString(), [this] { focusNextChild(); })->setShortcut(Qt::Key_F6);
-    addCommand(nullptr, cmd::PreviousPane, QString(), [this] { focusPreviousChild(); })
-        ->setShortcut(Qt::SHIFT | Qt::Key_F6);
-
-    const std::pair<int, QKeySequence> keys[] = {
-        {cmd::New, QKeySequence(Qt::CTRL | Qt::Key_N)},          {cmd::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {cmd::Print, QKeySequence(Qt::CTRL | Qt::Key_P)},        {cmd::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {cmd::ReadFromRadio, QKeySequence(Qt::CTRL | Qt::Key_R)}, {cmd::WriteToRadio, QKeySequence(Qt::CTRL | Qt::Key_W)},
-        {cmd::TestMode, QKeySequence(Qt::CTRL | Qt::Key_T)},     {cmd::TwoTone, QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        {cmd::KeyAssignment, QKeySequence(Qt::CTRL | Qt::Key_K)},
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {addCommand(cmd::ContextHelp, [this] { openHelp(); }), QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+        {addCommand(cmd::Help, [] {}), QKeySequence(Qt::Key_F1)},
+        {addCommand(cmd::NextPane, [this] { focusNextChild(); }), QKeySequence(Qt::Key_F6)},
+        {addCommand(cmd::PreviousPane, [this] { focusPreviousChild(); }), QKeySequence(Qt::SHIFT | Qt::Key_F6)},
     };
-    for (const auto& [id, key] : keys)
-        if (QAction* a = action(id))
-            a->setShortcut(key);
+    for (const auto& [a, key] : keys) {
+        a->setShortcut(key);
+        addAction(a);
+    }
+    action(cmd::ContextHelp)->setText(tr("Help"));
+
+    // Captions and bound keys come from the program's menu outline.
+    for (const Menu& menu : doc_.edition().menus)
+        for (const MenuItem& item : menu.items) {
+            QAction* a = action(item.command);
+            if (!a || item.command == cmd::RecentFile1 || item.isSeparator())
+                continue;
+            a->setText(q(item.caption.in(language_.resources)));
+            const std::string& shown = item.caption.english;
+            if (const auto tab = shown.find('\t'); item.bindsKey && tab != std::string::npos)
+                a->setShortcut(QKeySequence(q(shown.substr(tab + 1)), QKeySequence::PortableText));
+        }
 
     setPrompt(action(cmd::ReadFromRadio), tr("Read Data From Radio\nRead"));
     setPrompt(action(cmd::WriteToRadio), tr("Write Data to Radio \nWrite"));
@@ -247,6 +241,8 @@ void CMainFrame::createMenus()
         setPrompt(action(p.id), tr(p.prompt));
     setPrompt(action(cmd::TestMode), tr("Debug TX Power,Squelch Level,Low Power Alert\nDebug on line"));
     setPrompt(action(cmd::OptionalFeatures), tr("Set the rest  functional features for the interphone"));
+    setPrompt(action(cmd::EditOptionalFeatures), tr("Set the rest  functional features for the interphone"));
+    setPrompt(action(cmd::KeyAssignment), tr("Assign functions to the side buttons\nKey Assignment"));
     setPrompt(action(cmd::New), tr("Create a new document\nNew"));
     setPrompt(action(cmd::Open), tr("Open an existing document\nOpen"));
     setPrompt(action(cmd::Save), tr("Save the active document\nSave"));
@@ -262,26 +258,113 @@ void CMainFrame::createMenus()
     setPrompt(action(cmd::ContextHelp), tr("Display help for clicked on buttons, menus and windows\nHelp"));
     for (QAction* a : recentActions_)
         setPrompt(a, tr("Open this document"));
-    if (QAction* a = action(cmd::TwoTone))
-        setPrompt(a, tr("Edit the two-tone signalling tables\nTwo Tone"));
+    setPrompt(action(cmd::TwoTone), tr("Edit the two-tone signalling tables\nTwo Tone"));
 }
 
-void CMainFrame::createToolBar()
+bool CMainFrame::hasCommand(int id) const
 {
-    toolBar_ = addToolBar(tr("Standard"));
-    toolBar_->setMovable(true);
-    toolBar_->setIconSize(QSize(18, 18));
+    switch (id) {
+    case cmd::OptionalFeatures:
+    case cmd::EditOptionalFeatures:
+        return bool(hooks_.optionalFeatures);
+    case cmd::KeyAssignment:
+        return bool(hooks_.keyAssignment);
+    case cmd::TwoTone:
+        return bool(hooks_.twoTone);
+    case cmd::TestMode:
+        return bool(hooks_.testMode);
+    case cmd::Print:
+        return bool(hooks_.print);
+    case cmd::PrintPreview:
+        return bool(hooks_.printPreview);
+    case cmd::PrintSetup:
+        return bool(hooks_.printSetup);
+    case cmd::SerialAdapters:
+        return true;
+    default:
+        return action(id) != nullptr;
+    }
+}
+
+void CMainFrame::setHooks(FrameHooks hooks)
+{
+    hooks_ = std::move(hooks);
+    buildMenus();
+    buildToolBar();
+}
+
+// The menu bar of the outline, with the commands this program has; a separator
+// stands only between two items that are shown.
+void CMainFrame::buildMenus()
+{
+    menuBar()->clear();
+    for (QMenu* m : menus_)
+        delete m;
+    menus_.clear();
+    portMenu_ = nullptr;
+    for (const Menu& outline : doc_.edition().menus) {
+        QMenu* menu = menuBar()->addMenu(q(outline.caption.in(language_.resources)));
+        menus_.push_back(menu);
+        bool separatorDue = false;
+        for (const MenuItem& item : outline.items) {
+            if (item.isSeparator()) {
+                separatorDue = !menu->actions().isEmpty();
+                continue;
+            }
+            if (!hasCommand(item.command))
+                continue;
+            if (separatorDue)
+                menu->addSeparator();
+            separatorDue = false;
+            if (item.command == cmd::RecentFile1) {
+                for (QAction* a : recentActions_)
+                    menu->addAction(a);
+                menu->addAction(recentSeparator_);
+            } else if (item.command == cmd::SerialAdapters) {
+                menu->addAction(adapterSeparator_);
+                for (QAction* a : adapterActions_)
+                    menu->addAction(a);
+                portMenu_ = menu;
+            } else {
+                menu->addAction(action(item.command));
+                if (item.command == cmd::Com1)
+                    portMenu_ = menu;
+            }
+        }
+        if (menu->actions().isEmpty()) {  // a menu of absent commands is absent too
+            menus_.pop_back();
+            delete menu;
+        }
+    }
+    if (portMenu_)
+        connect(portMenu_, &QMenu::aboutToShow, this, &CMainFrame::refreshAdapters);
+}
+
+void CMainFrame::buildToolBar()
+{
+    if (!toolBar_) {
+        toolBar_ = addToolBar(tr("Standard"));
+        toolBar_->setMovable(true);
+        toolBar_->setIconSize(QSize(18, 18));
+    }
+    toolBar_->clear();
     const std::pair<int, ToolIcon> buttons[] = {
         {cmd::New, ToolIcon::New},     {cmd::Open, ToolIcon::Open},   {cmd::Save, ToolIcon::Save},
         {0, ToolIcon::New},            {cmd::ReadFromRadio, ToolIcon::Read}, {cmd::WriteToRadio, ToolIcon::Write},
         {cmd::TestMode, ToolIcon::TestMode}, {0, ToolIcon::New},      {cmd::Print, ToolIcon::Print},
         {cmd::ContextHelp, ToolIcon::ContextHelp}, {cmd::About, ToolIcon::About},
     };
+    bool separatorDue = false;
     for (const auto& [id, icon] : buttons) {
         if (id == 0) {
-            toolBar_->addSeparator();
+            separatorDue = !toolBar_->actions().isEmpty();
             continue;
         }
+        if (!hasCommand(id))
+            continue;
+        if (separatorDue)
+            toolBar_->addSeparator();
+        separatorDue = false;
         QAction* a = action(id);
         a->setIcon(toolIcon(icon));
         toolBar_->addAction(a);
@@ -319,11 +402,17 @@ void CMainFrame::choosePort(const std::string& port)
 
 void CMainFrame::refreshAdapters()
 {
+    if (!portMenu_)
+        return;
     for (QAction* a : adapterActions_) {
         portActions_.erase(std::find(portActions_.begin(), portActions_.end(), a));
         delete a;
     }
     adapterActions_.clear();
+    // The adapters follow their separator.
+    const QList<QAction*> items = portMenu_->actions();
+    const qsizetype at = items.indexOf(adapterSeparator_);
+    QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const QString path = info.systemLocation();
         QString caption = path;
@@ -334,7 +423,7 @@ void CMainFrame::refreshAdapters()
         a->setCheckable(true);
         a->setEnabled(!view_->transferRunning());
         connect(a, &QAction::triggered, this, [this, path] { choosePort(path.toStdString()); });
-        portMenu_->insertAction(virtualSeparator_, a);
+        portMenu_->insertAction(before, a);
         portGroup_->addAction(a);
         portActions_.push_back(a);
         adapterActions_.push_back(a);
@@ -365,9 +454,20 @@ void CMainFrame::runDialogHook(const std::function<bool(CTolView&)>& hook)
         doc_.setModified();
 }
 
+void CMainFrame::fileMessage(SinStatus status, const std::filesystem::path& path, const std::string& detail)
+{
+    message(q(sinStatusText(status, path, doc_.edition().imageSize, detail, language_.language)));
+}
+
+QString CMainFrame::messageCaption() const
+{
+    const std::string& caption = doc_.edition().window(language_.language).messageCaption;
+    return caption.empty() ? windowTitle() : q(caption);
+}
+
 void CMainFrame::message(const QString& text)
 {
-    dialogs_.ask(this, QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok);
+    dialogs_.ask(this, QMessageBox::Warning, messageCaption(), text, QMessageBox::Ok);
 }
 
 bool CMainFrame::maybeSave()
@@ -376,7 +476,7 @@ bool CMainFrame::maybeSave()
     if (!doc_.isModified())
         return true;
     const auto answer = dialogs_.ask(
-        this, QMessageBox::Question, windowTitle(),
+        this, QMessageBox::Question, messageCaption(),
         tr("The channel data has changed.\nDo you want to save the changes?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
@@ -416,7 +516,7 @@ bool CMainFrame::loadFile(const std::filesystem::path& path)
     const SinLoadResult result = doc_.OnOpenDocument(path);
     if (result.status != SinStatus::Ok) {
         // The document keeps its image and name; a missing recent file leaves the list.
-        message(q(describeSinStatus(result.status, path, doc_.edition().imageSize, result.detail)));
+        fileMessage(result.status, path, result.detail);
         return false;
     }
     addRecentFile(path);
@@ -431,7 +531,7 @@ bool CMainFrame::fileSave()
     std::string detail;
     const SinStatus status = doc_.OnSaveDocument(doc_.path(), &detail);
     if (status != SinStatus::Ok) {
-        message(q(describeSinStatus(status, doc_.path(), doc_.edition().imageSize, detail)));
+        fileMessage(status, doc_.path(), detail);
         return false;
     }
     addRecentFile(doc_.path());
@@ -449,7 +549,7 @@ bool CMainFrame::fileSaveAs()
     std::string detail;
     const SinStatus status = doc_.OnSaveDocument(localPath(path), &detail);
     if (status != SinStatus::Ok) {
-        message(q(describeSinStatus(status, localPath(path), doc_.edition().imageSize, detail)));
+        fileMessage(status, localPath(path), detail);
         return false;
     }
     addRecentFile(localPath(path));

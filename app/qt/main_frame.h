@@ -4,6 +4,7 @@
 
 #include "program/startup_language.h"
 #include "program/tol_doc.h"
+#include "editions/menu_outline.h"
 
 #include <QMainWindow>
 
@@ -22,23 +23,12 @@ class CTolView;
 class HelpWindow;
 class UserDialogs;
 
-// Command ids, kept from the resource set the menus were first described in;
-// tests and hooks name commands by them.
-namespace cmd {
-enum : int {
-    New = 57600, Open = 57601, Save = 57603, SaveAs = 57604, PrintSetup = 57606, Print = 57607,
-    PrintPreview = 57609, RecentFile1 = 57616, About = 57664, Exit = 57665, HelpTopics = 57667,
-    ContextHelp = 57669, Help = 57670, NextPane = 57680, PreviousPane = 57681,
-    ReadFromRadio = 32771, WriteToRadio = 32772, Com1 = 32773, Com2 = 32775, Com3 = 32776, Com4 = 32777,
-    TestMode = 32778, KeyAssignment = 32782, OptionalFeatures = 32784, TwoTone = 32786, Toolbar = 59392, StatusBar = 59393,
-};
-}
-
 // The dialogs and printing that other parts of the program provide. A dialog
 // hook returns whether the user changed the image (OK), which marks the
-// document changed.
+// document changed. A command whose hook is empty is not in this program: its
+// menu item and tool button are left out.
 struct FrameHooks {
-    std::function<bool(CTolView&)> optionalFeatures;
+    std::function<bool(CTolView&)> optionalFeatures;  // cmd::OptionalFeatures and cmd::EditOptionalFeatures
     std::function<bool(CTolView&)> keyAssignment;
     std::function<bool(CTolView&)> twoTone;
     std::function<void(CTolView&)> testMode;
@@ -60,10 +50,15 @@ public:
     CTolView& view() { return *view_; }
     CTolDoc& document() { return doc_; }
     QAction* action(int id) const;
+    int commandId(const QAction* action) const;  // 0 for an action that is no command
     QMenu* portMenu() const { return portMenu_; }
     QString statusText() const;
+    QString messageCaption() const;  // of the window's message boxes
     HelpWindow* helpWindow() const { return help_; }
-    void setHooks(FrameHooks hooks) { hooks_ = std::move(hooks); }
+    // Sets the hooks and shows the menus and tool bar of the commands they give.
+    void setHooks(FrameHooks hooks);
+    // Whether this program has the command (its menu item is shown).
+    bool hasCommand(int id) const;
 
     // Port choice: "COM1".."COM4", an adapter's device path, or "virtual".
     void choosePort(const std::string& port);
@@ -95,9 +90,10 @@ protected:
 
 private:
     bool loadFile(const std::filesystem::path& path);  // without asking about unsaved changes
-    QAction* addCommand(QMenu* menu, int id, const QString& caption, std::function<void()> run);
-    void createMenus();
-    void createToolBar();
+    QAction* addCommand(int id, std::function<void()> run);
+    void createActions();
+    void buildMenus();
+    void buildToolBar();
     void createStatusBar();
     void refreshPortChecks();
     void refreshAdapters();
@@ -106,6 +102,7 @@ private:
     void setTransferRunning(bool running);
     void showAbout();
     void message(const QString& text);
+    void fileMessage(SinStatus status, const std::filesystem::path& path, const std::string& detail);
     void runDialogHook(const std::function<bool(CTolView&)>& hook);
 
     CTolDoc& doc_;
@@ -115,13 +112,12 @@ private:
     FrameHooks hooks_;
     std::map<int, QAction*> actions_;
     QMenu* portMenu_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
+    std::vector<QMenu*> menus_;
     QAction* recentSeparator_ = nullptr;
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> portActions_;  // COM1..COM4, Virtual Radio, adapters
     QActionGroup* portGroup_ = nullptr;
     QAction* adapterSeparator_ = nullptr;
-    QAction* virtualSeparator_ = nullptr;
     std::vector<QAction*> adapterActions_;
     QToolBar* toolBar_ = nullptr;
     HelpWindow* help_ = nullptr;

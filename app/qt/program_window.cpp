@@ -27,6 +27,29 @@
 #endif
 
 namespace tolvan {
+namespace {
+
+// The program's own two translations are built in; any other language name is
+// looked up as "<name>.qm" in `dirs` (only a plain file name counts: the name
+// comes from the ini file). Gives the path loaded, empty when there is none.
+QString loadTranslation(QTranslator& translator, const StartupLanguage& language, const QStringList& dirs)
+{
+    if (isBuiltInTranslation(language)) {
+        const QString builtIn = language.languageName == language.baseName + "_EN"
+                                    ? QStringLiteral(":/translations/tolvan_en.qm")
+                                    : QStringLiteral(":/translations/tolvan_zh.qm");
+        return translator.load(builtIn) ? builtIn : QString();
+    }
+    for (const QString& dir : dirs) {
+        // The language name comes from the ini file: the batch commands apply the same rule.
+        const std::filesystem::path file = findTranslation(language.languageName, {localPath(dir)});
+        if (!file.empty() && translator.load(displayPath(file)))
+            return displayPath(file);
+    }
+    return {};
+}
+
+} // namespace
 
 ProgramWindow::~ProgramWindow()
 {
@@ -44,26 +67,22 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
     std::unique_ptr<ProgramWindow> w(new ProgramWindow);
     w->language_ = decideStartupLanguage(edition, programPath, systemIsChinese);
     w->translator_ = std::make_unique<QTranslator>();
-    bool loaded = false;
-    for (const QString& dir : translationDirs) {
-        // The language name comes from the ini file: the batch commands apply the same rule.
-        const std::filesystem::path file = findTranslation(w->language_.languageName, {localPath(dir)});
-        if (!file.empty() && w->translator_->load(displayPath(file))) {
-            w->translationFile_ = displayPath(file);
-            loaded = true;
-            break;
-        }
-    }
-    if (!loaded) {
+    w->translationFile_ = loadTranslation(*w->translator_, w->language_, translationDirs);
+    if (w->translationFile_.isEmpty()) {
         dialogs.ask(nullptr, QMessageBox::Warning, QString(), QString::fromUtf8(kLanguageLoadFailure),
                     QMessageBox::Ok);
         return nullptr;
     }
+    // The menus follow the translation, the messages the language test: a
+    // translation of another name can give English menus and Chinese messages.
+    w->language_.resources = w->translator_->language().startsWith(QLatin1String("zh")) ? Language::Chinese
+                                                                                          : Language::English;
     QCoreApplication::installTranslator(w->translator_.get());
     if (w->language_.language == Language::Chinese) {
         w->standardTexts_ = std::make_unique<QTranslator>();
-        if (w->standardTexts_->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
-                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (w->standardTexts_->load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))
+            || w->standardTexts_->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(w->standardTexts_.get());
     }
     ToneList::instance();

@@ -25,10 +25,11 @@ public:
     const StartupLanguage& language() const { return language_; }
     QString translationFile() const { return translationFile_; }
 
-    // Start-up: ini file and language, the translation "<language name>.qm"
-    // (searched in `translationDirs`), the tone list, the document, the frame.
-    // A missing translation shows "Load Resource DLL english.dll Fail" and
-    // gives nothing.
+    // Start-up: ini file and language, the translation of the language name
+    // (the program's own two are built in; another name is "<name>.qm" in
+    // `translationDirs`), the tone list, the document, the frame. A language
+    // name without a translation shows "Load Resource DLL english.dll Fail"
+    // and gives nothing.
     static std::unique_ptr<ProgramWindow> start(const Edition& edition, const std::string& programPath,
                                                 bool systemIsChinese, const QStringList& translationDirs,
                                                 UserDialogs& dialogs);

@@ -14,6 +14,8 @@
 
 #include <QComboBox>
 
+#include <memory>
+
 namespace tolvan {
 namespace {
 
@@ -31,14 +33,14 @@ MemoryImage imageForReport(CTolView& view)
     return image;
 }
 
-// `Source` is what the dialog is built from: the edition, or its layout.
-template <typename Dialog, typename Source>
-bool runImageDialog(CMainFrame& frame, CTolView& view, const Source& source)
+// The dialog that `make` builds over a copy of the image; OK puts the copy
+// into the document.
+template <typename MakeDialog>
+bool runImageDialog(CTolView& view, MakeDialog make)
 {
-    // The dialog edits a copy; OK puts it into the document.
     MemoryImage image = view.document().image();
-    Dialog dialog(image, source, view.language(), &frame);
-    if (dialog.exec() != QDialog::Accepted || image == view.document().image())
+    const auto dialog = make(image);
+    if (dialog->exec() != QDialog::Accepted || image == view.document().image())
         return false;
     view.document().image() = std::move(image);
     return true;
@@ -66,18 +68,38 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
         return runCloneWithProgress(&frame, edition, language, direction, port, image, options);
     });
     FrameHooks hooks;
-    if (edition.optionalFeatures)
-        hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<COptionalFeaturesDlg>(frame, v); };
+    // A dialog is attached only where the edition has what it edits.
+    if (const auto& layout = edition.optionalFeatures)
+        hooks.optionalFeatures = [&frame, &layout = *layout](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<COptionalFeaturesDlg>(image, layout, v.document().edition(), v.language(),
+                                                              &frame);
+            });
+        };
     if (const auto& layout = edition.signallingFeatures)
-        hooks.optionalFeatures = [&frame, &layout](CTolView& v) {
-            return runImageDialog<CSignallingFeaturesDlg>(frame, v, *layout);
+        hooks.optionalFeatures = [&frame, &layout = *layout](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<CSignallingFeaturesDlg>(image, layout, v.language(), &frame);
+            });
         };
     if (edition.settingsLists)
-        hooks.optionalFeatures = [&frame](CTolView& v) { return runImageDialog<CSettingsListsDlg>(frame, v); };
+        hooks.optionalFeatures = [&frame](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<CSettingsListsDlg>(image, v.document().edition(), v.language(), &frame);
+            });
+        };
     if (edition.keyAssignment)
-        hooks.keyAssignment = [&frame](CTolView& v) { return runImageDialog<CKeyAssignmentDlg>(frame, v); };
+        hooks.keyAssignment = [&frame](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<CKeyAssignmentDlg>(image, v.document().edition(), v.language(), &frame);
+            });
+        };
     if (edition.hasTwoTone)
-        hooks.twoTone = [&frame](CTolView& v) { return runImageDialog<CTwoToneDlg>(frame, v); };
+        hooks.twoTone = [&frame](CTolView& v) {
+            return runImageDialog(v, [&](MemoryImage& image) {
+                return std::make_unique<CTwoToneDlg>(image, v.document().edition(), v.language(), &frame);
+            });
+        };
     hooks.testMode = [&frame](CTolView& v) {
         SystemPortOpener opener(v.document().edition(), &programIniFile(), v.language());
         CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field, opener,

@@ -68,9 +68,9 @@ int index(const QComboBox* box)
 
 } // namespace
 
-COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, const Edition& edition, Language language,
-                                           QWidget* parent)
-    : QDialog(parent), image_(image), model_(edition.optionalFeatures.value())
+COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, const OptionalFeaturesLayout& layout,
+                                           const Edition& edition, Language language, QWidget* parent)
+    : QDialog(parent), image_(image), model_(layout)
 {
     const OptionalFeaturesTexts t = optionalFeaturesTexts(edition.uiLanguage(language));
     setWindowTitle(qs(t.caption));

@@ -16,11 +16,13 @@ class TextSpinBox;
 
 // The radio-wide settings of the settings block. Reads the image when it
 // opens; OK writes the values back in place, Cancel leaves the image alone.
-// For editions that describe this dialog's layout (Edition::optionalFeatures).
+// It takes the layout itself, so only an edition that has one can open it
+// (Edition::optionalFeatures).
 class COptionalFeaturesDlg : public QDialog {
     Q_OBJECT
 public:
-    COptionalFeaturesDlg(MemoryImage& image, const Edition& edition, Language language, QWidget* parent = nullptr);
+    COptionalFeaturesDlg(MemoryImage& image, const OptionalFeaturesLayout& layout, const Edition& edition,
+                         Language language, QWidget* parent = nullptr);
 
     // Whether OK changed any byte of the image (for the unsaved-changes prompt).
     bool imageChanged() const { return changed_; }

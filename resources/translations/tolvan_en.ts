@@ -4,120 +4,8 @@
 <context>
     <name>tolvan::CMainFrame</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;New	Ctrl+N</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>&amp;Open...	Ctrl+O</translation>
-    </message>
-    <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Save	Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Save &amp;As...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Print...	Ctrl+P</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>Print Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>P&amp;rint Setup...</source>
-        <translation>P&amp;rint Setup...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Program</translation>
-    </message>
-    <message>
-        <source>&amp;Read From Radio	Ctrl+R</source>
-        <translation>&amp;Read From Radio	Ctrl+R</translation>
-    </message>
-    <message>
-        <source>&amp;Write To Radio	Ctrl+W</source>
-        <translation>&amp;Write To Radio	Ctrl+W</translation>
-    </message>
-    <message>
-        <source>&amp;Test Mode	Ctrl+T</source>
-        <translation>&amp;Test Mode	Ctrl+T</translation>
-    </message>
-    <message>
-        <source>&amp;Optional Features	Ctrl+O</source>
-        <translation>&amp;Optional Features	Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Two Tone	Ctrl+Y</source>
-        <translation>Two Tone	Ctrl+Y</translation>
-    </message>
-    <message>
-        <source>&amp;Key Assignment	Ctrl+K</source>
-        <translation>&amp;Key Assignment	Ctrl+K</translation>
-    </message>
-    <message>
-        <source>P&amp;ort</source>
-        <translation>P&amp;ort</translation>
-    </message>
-    <message>
-        <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation>COM1(&amp;P)	Ctrl+C</translation>
-    </message>
-    <message>
-        <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation>COM2(&amp;Q)	Ctrl+D</translation>
-    </message>
-    <message>
-        <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation>COM3(&amp;S)	Ctrl+E</translation>
-    </message>
-    <message>
-        <source>COM4(&amp;T)	Ctrl+F</source>
-        <translation>COM4(&amp;T)	Ctrl+F</translation>
-    </message>
-    <message>
-        <source>Virtual Radio</source>
-        <translation>Virtual Radio</translation>
-    </message>
-    <message>
         <source>Talk to the built-in virtual radio instead of a cable</source>
         <translation>Talk to the built-in virtual radio instead of a cable</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Toolbar</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>&amp;Status Bar</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Help Topics</translation>
-    </message>
-    <message>
-        <source>&amp;About Tolvan-2.0...</source>
-        <translation>&amp;About Tolvan-2.0...</translation>
     </message>
     <message>
         <source>Help</source>
@@ -168,6 +56,12 @@ Debug on line</translation>
     <message>
         <source>Set the rest  functional features for the interphone</source>
         <translation>Set the rest  functional features for the interphone</translation>
+    </message>
+    <message>
+        <source>Assign functions to the side buttons
+Key Assignment</source>
+        <translation>Assign functions to the side buttons
+Key Assignment</translation>
     </message>
     <message>
         <source>Create a new document
@@ -335,16 +229,16 @@ Do you want to save the changes?</translation>
         <translation>Manul Setting</translation>
     </message>
     <message>
-        <source>Data Password</source>
-        <translation>Data Password</translation>
-    </message>
-    <message>
         <source>Scan Function(16th)</source>
         <translation>Scan Function(16th)</translation>
     </message>
     <message>
         <source>Function Setting</source>
         <translation>Function Setting</translation>
+    </message>
+    <message>
+        <source>Data Password</source>
+        <translation>Data Password</translation>
     </message>
     <message>
         <source>Warning</source>

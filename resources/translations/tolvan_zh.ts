@@ -4,120 +4,8 @@
 <context>
     <name>tolvan::CMainFrame</name>
     <message>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>新建(&amp;N)	Ctrl+N</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>打开(&amp;O)...	Ctrl+O</translation>
-    </message>
-    <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>保存(&amp;S)	Ctrl+S</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>另存为(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>打印(&amp;P)...	Ctrl+P</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view</source>
-        <translation>打印预览(&amp;V)</translation>
-    </message>
-    <message>
-        <source>P&amp;rint Setup...</source>
-        <translation>打印设置(&amp;R)...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>退出(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Program</source>
-        <translation>编程(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Read From Radio	Ctrl+R</source>
-        <translation>读频(&amp;R)	Ctrl+R</translation>
-    </message>
-    <message>
-        <source>&amp;Write To Radio	Ctrl+W</source>
-        <translation>写频(&amp;W)	Ctrl+W</translation>
-    </message>
-    <message>
-        <source>&amp;Test Mode	Ctrl+T</source>
-        <translation>在线调试(&amp;T)	Ctrl+T</translation>
-    </message>
-    <message>
-        <source>&amp;Optional Features	Ctrl+O</source>
-        <translation>可选功能(&amp;O)	Ctrl+O</translation>
-    </message>
-    <message>
-        <source>Two Tone	Ctrl+Y</source>
-        <translation>两音信令	Ctrl+Y</translation>
-    </message>
-    <message>
-        <source>&amp;Key Assignment	Ctrl+K</source>
-        <translation>侧键功能	Ctrl+K</translation>
-    </message>
-    <message>
-        <source>P&amp;ort</source>
-        <translation>端口(&amp;O)</translation>
-    </message>
-    <message>
-        <source>COM1(&amp;P)	Ctrl+C</source>
-        <translation>COM1(&amp;P)	Ctrl+C</translation>
-    </message>
-    <message>
-        <source>COM2(&amp;Q)	Ctrl+D</source>
-        <translation>COM2(&amp;Q)	Ctrl+D</translation>
-    </message>
-    <message>
-        <source>COM3(&amp;S)	Ctrl+E</source>
-        <translation>COM3(&amp;S)	Ctrl+E</translation>
-    </message>
-    <message>
-        <source>COM4(&amp;T)	Ctrl+F</source>
-        <translation>COM4(&amp;T)	Ctrl+F</translation>
-    </message>
-    <message>
-        <source>Virtual Radio</source>
-        <translation>虚拟对讲机</translation>
-    </message>
-    <message>
         <source>Talk to the built-in virtual radio instead of a cable</source>
         <translation>不接写频线，与内置的虚拟对讲机通讯</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>查看(&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>工具栏(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>状态栏(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Help Topics</source>
-        <translation>帮助主题(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;About Tolvan-2.0...</source>
-        <translation>关于 Tolvan-2.0(&amp;A)...</translation>
     </message>
     <message>
         <source>Help</source>
@@ -168,6 +56,12 @@ Debug on line</source>
     <message>
         <source>Set the rest  functional features for the interphone</source>
         <translation>设置对讲机的其它功能</translation>
+    </message>
+    <message>
+        <source>Assign functions to the side buttons
+Key Assignment</source>
+        <translation>设置侧键的功能
+侧键功能</translation>
     </message>
     <message>
         <source>Create a new document
@@ -335,16 +229,16 @@ Do you want to save the changes?</source>
         <translation>手动设置</translation>
     </message>
     <message>
-        <source>Data Password</source>
-        <translation>数据密码</translation>
-    </message>
-    <message>
         <source>Scan Function(16th)</source>
         <translation>第16信道扫描</translation>
     </message>
     <message>
         <source>Function Setting</source>
         <translation>功能设置</translation>
+    </message>
+    <message>
+        <source>Data Password</source>
+        <translation>数据密码</translation>
     </message>
     <message>
         <source>Warning</source>

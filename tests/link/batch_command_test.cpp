@@ -101,6 +101,8 @@ TEST(BatchLink, FailuresLeaveTheOutputAsItWas)
         {"cps-twotone", "--read " + fresh.string(), 1, "needs --port"},
         {"cps-twotone", "--read " + fresh.string() + " --port virtual --bogus", 1, "unexpected --bogus"},
         {"cps16", "--read " + fresh.string() + " --port virtual --password 1", 1, "unexpected --password"},
+        {"cps-ccir", "--write " + existing.string() + " --port virtual --accept-type-mismatch", 1,
+         "unexpected --accept-type-mismatch"},
         {"cps-keys", "--write " + (dir.path / "missing.sin").string() + " --port virtual", 2, "missing.sin"},
         {"cps-keys", "--write " + existing.string() + " --port virtual", 2, "keep.sin"},
     };
@@ -284,6 +286,28 @@ TEST(BatchLink, ListsTheComPortsAndTheVirtualRadio)
         EXPECT_TRUE(std::regex_search(text.substr(at + head.size()), facts, std::regex_constants::match_continuous))
             << text;
     }
+}
+
+// --help names the radio and offers only the options this program takes.
+TEST(BatchLink, HelpListsWhatEachProgramAccepts)
+{
+    const fs::path out = fs::temp_directory_path() / ("tolvan-help-" + std::to_string(getpid()));
+    for (const Edition* e : allEditions()) {
+        SCOPED_TRACE(e->id);
+        const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + e->id + " --help >" + out.string();
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::ifstream in(out);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(text.find("\n" + e->id + " is for the " + e->radio + " (" + std::to_string(e->channelCount)
+                            + " channels, .sin files of " + std::to_string(e->imageSize) + " bytes).\n"),
+                  std::string::npos)
+            << text;
+        EXPECT_EQ(text.find("--password") != std::string::npos, e->link.passwordCheck);
+        EXPECT_EQ(text.find("--accept-type-mismatch") != std::string::npos, e->link.typeCheckOffset.has_value());
+        for (const char* option : {"--new", "--read", "--write", "--list-ports", "--print-pdf", "--export-csv"})
+            EXPECT_NE(text.find(option), std::string::npos) << option;
+    }
+    fs::remove(out);
 }
 
 } // namespace

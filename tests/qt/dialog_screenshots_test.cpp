@@ -39,7 +39,7 @@ TEST(DialogScreenshots, OfAllThreeDialogsInBothLanguages)
         MemoryImage image = newDocumentImage(edition);
         image.write(0xE00, std::array<std::uint8_t, 8>{0x27, 0x10, 0x3A, 0x98, 0x0B, 0x45, 0x79, 0x54});
         {
-            COptionalFeaturesDlg dlg(image, edition, language);
+            COptionalFeaturesDlg dlg(image, *edition.optionalFeatures, edition, language);
             save(dlg, "optional_features" + suffix);
         }
         {

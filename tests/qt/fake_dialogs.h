@@ -13,12 +13,13 @@ public:
     struct Shown {
         QString text;
         QMessageBox::StandardButtons buttons;
+        QString title;
     };
 
-    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
+    QMessageBox::StandardButton ask(QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons) override
     {
-        shown.push_back({text, buttons});
+        shown.push_back({text, buttons, title});
         if (answers.empty())
             return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel;
         const auto a = answers.front();

@@ -1,12 +1,14 @@
 #include "window_fixture.h"
 
 #include "app/qt/help_window.h"
+#include "app/qt/window_connections.h"
 #include "program/read_backup.h"
 #include "codeplug/sin_file.h"
 #include "editor/qt/grid_editing.h"
 #include "editor/qt/ms_flex_grid.h"
 
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -24,20 +26,6 @@
 using namespace tolvan;
 
 namespace {
-
-// "Title: item | item | - | item" for every menu, as the user sees it.
-QStringList menuOutline(CMainFrame& frame)
-{
-    QStringList out;
-    for (QAction* top : frame.menuBar()->actions()) {
-        QStringList items;
-        for (QAction* a : top->menu()->actions())
-            if (a->isVisible())
-                items << (a->isSeparator() ? "-" : a->text());
-        out << top->text() + ": " + items.join(" | ");
-    }
-    return out;
-}
 
 QStringList checkedPorts(CMainFrame& frame)
 {
@@ -58,26 +46,11 @@ MemoryImage imageWithChannel(int channel, std::uint8_t mhzBcd)
 
 } // namespace
 
-TEST_F(WindowTest, MenusAsTheUserSeesThem)
+TEST_F(WindowTest, ToolBarAndPromptsAsTheUserSeesThem)
 {
     auto w = start("cps-twotone");
     ASSERT_TRUE(w);
-    const QStringList outline = menuOutline(w->frame());
-    ASSERT_EQ(outline.size(), 5);
-    EXPECT_EQ(outline[0], "&File: &New\tCtrl+N | &Open...\tCtrl+O | &Save\tCtrl+S | Save &As... | - | "
-                          "&Print...\tCtrl+P | Print Pre&view | P&rint Setup... | - | E&xit");
-    EXPECT_EQ(outline[1], "&Program: &Read From Radio\tCtrl+R | - | &Write To Radio\tCtrl+W | - | "
-                          "&Test Mode\tCtrl+T | - | &Optional Features\tCtrl+O | - | Two Tone\tCtrl+Y");
-    EXPECT_TRUE(outline[2].startsWith("P&ort: COM1(&P)\tCtrl+C | COM2(&Q)\tCtrl+D | COM3(&S)\tCtrl+E | "
-                                      "COM4(&T)\tCtrl+F | -"));
-    EXPECT_TRUE(outline[2].endsWith("| - | Virtual Radio"));
-    EXPECT_EQ(outline[3], "&View: &Toolbar | &Status Bar");
-    EXPECT_EQ(outline[4], "&Help: &Help Topics | - | &About Tolvan-2.0...");
-
-    // Editions without the two-tone tables have no Two Tone item.
-    auto fleet = start("cps-fleet");
-    EXPECT_FALSE(menuOutline(fleet->frame())[1].contains("Two Tone"));
-
+    connectWindowCommands(w->frame());
     QStringList tools;
     for (QAction* a : w->frame().findChild<QToolBar*>()->actions())
         tools << (a->isSeparator() ? "-" : a->toolTip());
@@ -242,6 +215,39 @@ TEST_F(WindowTest, AFileThatFailsToOpenKeepsTheDocument)
         EXPECT_EQ(frame.view().grid()->textMatrix(1, 1), "445.00000");
         EXPECT_EQ(frame.windowTitle(), "Tolvan Programing Software");
     }
+}
+
+TEST_F(WindowTest, AChineseWindowSpeaksChineseAboutABadFile)
+{
+    const std::pair<const char*, bool> programs[] = {{"cps-twotone", true}, {"cps-ccir", true}, {"cps-cn2", false},
+                                                     {"cps-cn10", false}, {"cps-keys-cn", false}, {"cps16-cn", false}};
+    QDir(dir.path()).mkdir("folder.sin");
+    const QRegularExpression latin("[A-Za-z]");
+    for (const auto& [id, byChoice] : programs) {
+        auto w = start(id, nullptr, byChoice);
+        ASSERT_EQ(w->language().language, Language::Chinese) << id;
+        writeFile("short.sin", newDocumentImage(w->document().edition()), 100);
+        writeFile("empty.sin", newDocumentImage(w->document().edition()), 0);
+        QFile(path("empty.sin")).resize(0);
+        for (const char* bad : {"short.sin", "empty.sin", "missing.sin", "folder.sin"}) {
+            dialogs.shown.clear();
+            EXPECT_FALSE(w->frame().openFile(path(bad)));
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            QString text = dialogs.shown[0].text;
+            EXPECT_TRUE(text.contains(path(bad))) << id << " " << text.toStdString();
+            text.remove(path(bad));
+            EXPECT_FALSE(text.contains(latin)) << id << " " << text.toStdString();
+            // "TL" is the series' name in the Chinese title itself.
+            EXPECT_FALSE(QString(dialogs.shown[0].title).remove("TL系列").contains(latin))
+                << id << " " << dialogs.shown[0].title.toStdString();
+        }
+        // Qt's own buttons and file dialogs speak Chinese too.
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "确定") << id;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消") << id;
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Retry"), "重试") << id;
+    }
+    auto english = start("cps-twotone");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "OK");
 }
 
 TEST_F(WindowTest, ASaveThatIsRefusedKeepsTheDocumentAndTheFile)

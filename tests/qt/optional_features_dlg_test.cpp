@@ -16,7 +16,7 @@ const Edition& twoTone() { return *findEdition("cps-twotone"); }
 TEST(COptionalFeaturesDlg, OpensANewDocumentAsTheRadioDefaults)
 {
     MemoryImage image = newDocumentImage(twoTone());
-    COptionalFeaturesDlg dlg(image, twoTone(), Language::English);
+    COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::English);
     EXPECT_EQ(dlg.windowTitle(), "Optional Features");
     EXPECT_EQ(dlg.squelchBox()->currentText(), "5");
     EXPECT_EQ(dlg.timeOutBox()->text(), "OFF");
@@ -34,13 +34,13 @@ TEST(COptionalFeaturesDlg, OkWritesAndReportsTheChangeCancelDoesNot)
     const MemoryImage fresh = newDocumentImage(twoTone());
     {
         MemoryImage image = fresh;
-        COptionalFeaturesDlg dlg(image, twoTone(), Language::English);
+        COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::English);
         dlg.reject();
         EXPECT_EQ(image, fresh);
         EXPECT_FALSE(dlg.imageChanged());
     }
     MemoryImage image = fresh;
-    COptionalFeaturesDlg dlg(image, twoTone(), Language::English);
+    COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::English);
     dlg.timeOutBox()->stepBy(41);
     EXPECT_EQ(dlg.timeOutBox()->text(), "600") << "the spin stops at 40 steps";
     dlg.languageBox()->setCurrentIndex(1);
@@ -57,7 +57,7 @@ TEST(COptionalFeaturesDlg, OkWritesAndReportsTheChangeCancelDoesNot)
 TEST(COptionalFeaturesDlg, TheIdBoxTakesOnlyDigitsLettersAndBackspace)
 {
     MemoryImage image = newDocumentImage(twoTone());
-    COptionalFeaturesDlg dlg(image, twoTone(), Language::English);
+    COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::English);
     QLineEdit* id = dlg.idBox();
     QTest::keyClicks(id, "ab1");
     EXPECT_EQ(id->text(), "AB1") << "the box shows upper case";
@@ -81,7 +81,7 @@ TEST(COptionalFeaturesDlg, TheIdBoxTakesOnlyDigitsLettersAndBackspace)
 TEST(COptionalFeaturesDlg, ChineseWindowSpeaksChinese)
 {
     MemoryImage image = newDocumentImage(twoTone());
-    COptionalFeaturesDlg dlg(image, twoTone(), Language::Chinese);
+    COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::Chinese);
     EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("可选功能"));
     EXPECT_EQ(dlg.languageBox()->itemText(1), QString::fromUtf8("英文"));
 }

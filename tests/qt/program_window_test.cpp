@@ -25,27 +25,27 @@ TEST_F(WindowTest, StartsInTheDecidedLanguage)
         const char* id;
         const char* ini;
         bool chineseSystem;
-        const char* qm;
+        const char* qm;  // the built-in translation
         const char* fileMenu;
         const char* header;  // cell words follow the language test
     };
     const Case cases[] = {
-        {"cps-twotone", nullptr, false, "cps-twotone_EN.qm", "&File", "CH"},
-        {"cps-twotone", nullptr, true, "cps-twotone_CH.qm", "文件(&F)", "频道"},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n", false, "cps-twotone_CH.qm", "文件(&F)",
+        {"cps-twotone", nullptr, false, "tolvan_en.qm", "&File", "CH"},
+        {"cps-twotone", nullptr, true, "tolvan_zh.qm", "文件(&F)", "频道"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n", false, "tolvan_zh.qm", "文件(&F)",
          "频道"},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_EN\n", true, "cps-twotone_EN.qm", "&File",
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_EN\n", true, "tolvan_en.qm", "&File",
          "CH"},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps-twotone_CH\n", false, "cps-twotone_EN.qm", "&File",
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps-twotone_CH\n", false, "tolvan_en.qm", "&File",
          "CH"},
-        {"cps-ccir", "[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps-ccir_CH\n", false, "cps-ccir_CH.qm", "文件(&F)", "频道"},
-        {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n", true, "cps-fleet_EN.qm", "&File", "CH"},
-        {"cps-cn10", nullptr, false, "cps-cn10_CH.qm", "文件(&F)", "频道"},
+        {"cps-ccir", "[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps-ccir_CH\n", false, "tolvan_zh.qm", "文件(&F)", "频道"},
+        {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n", true, "tolvan_en.qm", "&File", "CH"},
+        {"cps-cn10", nullptr, false, "tolvan_zh.qm", "文件(&F)", "频道"},
     };
     for (const Case& c : cases) {
         auto w = start(c.id, c.ini, c.chineseSystem);
         ASSERT_TRUE(w) << c.id;
-        EXPECT_EQ(QFileInfo(w->translationFile()).fileName(), c.qm) << c.id;
+        EXPECT_EQ(w->translationFile(), QString(":/translations/") + c.qm) << c.id;
         EXPECT_EQ(firstMenuTitle(w->frame()), QString::fromUtf8(c.fileMenu)) << c.id;
         EXPECT_EQ(w->frame().view().grid()->textMatrix(0, 0), QString::fromUtf8(c.header)) << c.id;
         EXPECT_EQ(w->frame().windowTitle(), "Tolvan Programing Software");
@@ -56,9 +56,10 @@ TEST_F(WindowTest, StartsInTheDecidedLanguage)
 
 TEST_F(WindowTest, ALibraryOfAnotherNameGivesItsMenusButChineseMessages)
 {
-    ASSERT_TRUE(QFile::copy(QString(TOLVAN_BIN_DIR) + "/cps-twotone_EN.qm", path("english.qm")));
+    ASSERT_TRUE(QFile::copy(":/translations/tolvan_en.qm", path("english.qm")));
     auto w = start("cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n", false, {dir.path()});
     ASSERT_TRUE(w);
+    EXPECT_EQ(w->translationFile(), path("english.qm"));
     EXPECT_EQ(firstMenuTitle(w->frame()), "&File");
     EXPECT_EQ(w->language().language, Language::Chinese);
     EXPECT_EQ(w->frame().view().grid()->textMatrix(0, 0), "频道");
@@ -67,7 +68,8 @@ TEST_F(WindowTest, ALibraryOfAnotherNameGivesItsMenusButChineseMessages)
 TEST_F(WindowTest, AMissingTranslationEndsStartUp)
 {
     const std::pair<const char*, QStringList> cases[] = {
-        {nullptr, {dir.path()}},  // no translation files at all
+        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n", {dir.path()}},  // no such file beside the program
+        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-ccir_EN\n", {dir.path()}},  // another program's own name
         {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=\n", {TOLVAN_BIN_DIR}},
         {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=nothing\n", {TOLVAN_BIN_DIR}},
         {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=../bin/cps-twotone_EN\n", {TOLVAN_BIN_DIR}},
@@ -113,4 +115,28 @@ TEST_F(WindowTest, ScreenshotsNeedNoUser)
     // A file that fails is reported on stderr instead of waiting for a click.
     EXPECT_EQ(run(path("x.png") + " " + path("short.sin")), 2);
     EXPECT_FALSE(QFileInfo::exists(path("x.png")));
+}
+
+TEST_F(WindowTest, AProgramCopiedAloneIntoAnEmptyFolderStarts)
+{
+    // The translations are built in: nothing but the program itself is needed.
+    // Every program carries the same resources; one of each language choice.
+    for (const char* id : {"cps-twotone", "cps-keys", "cps16-cn"}) {
+        const Edition* e = findEdition(id);
+        QTemporaryDir alone;
+        const QString program = QDir(alone.path()).filePath(QString::fromStdString(e->id));
+        ASSERT_TRUE(QFile::copy(QString(TOLVAN_BIN_DIR) + "/" + QString::fromStdString(e->id), program));
+        std::vector<const char*> languages = {"C"};
+        if (e->languages == LanguageChoice::AtStartUp)
+            languages.push_back("zh_CN.UTF-8");
+        for (const char* lang : languages) {
+            const QString picture = QDir(alone.path()).filePath("w.png");
+            const QString cmd = QString("cd '%1' && env -u LC_ALL -u LC_MESSAGES LANG=%2 timeout 60 ./%3 "
+                                        "--screenshot w.png >/dev/null 2>&1")
+                                    .arg(alone.path(), lang, QString::fromStdString(e->id));
+            EXPECT_EQ(WEXITSTATUS(std::system(cmd.toLocal8Bit().constData())), 0) << e->id << " " << lang;
+            EXPECT_EQ(QImage(picture).size(), QSize(1024, 768)) << e->id << " " << lang;
+            QFile::remove(picture);
+        }
+    }
 }

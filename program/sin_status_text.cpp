@@ -1,0 +1,76 @@
+#include "program/sin_status_text.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+namespace tolvan {
+namespace {
+
+// The reasons loadSin and saveSin give (the system's own words, or ours).
+std::string chineseReason(const std::string& detail)
+{
+    if (detail.empty())
+        return {};
+    const std::pair<const char*, const char*> ours[] = {
+        {"it is a folder", "这是一个文件夹"},
+        {"it is a folder, not a regular file", "这是一个文件夹，不是普通文件"},
+        {"it is a pipe, not a regular file", "这是一个管道，不是普通文件"},
+        {"it is a socket, not a regular file", "这是一个套接字，不是普通文件"},
+        {"it is a device, not a regular file", "这是一个设备，不是普通文件"},
+        {"it is not a regular file", "这不是普通文件"},
+        {"it is read-only", "文件是只读的"},
+    };
+    for (const auto& [english, chinese] : ours)
+        if (detail == english)
+            return chinese;
+    if (detail.starts_with("it is a link to ") && detail.ends_with("which does not exist"))
+        return "这是一个指向不存在文件的链接";
+    const std::pair<int, const char*> reasons[] = {
+        {ENOENT, "文件或文件夹不存在"}, {EACCES, "没有访问权限"},     {EPERM, "不允许此操作"},
+        {EISDIR, "这是一个文件夹"},     {ENOTDIR, "路径中有一项不是文件夹"}, {ENOSPC, "磁盘空间不足"},
+        {EROFS, "文件系统是只读的"},   {ENAMETOOLONG, "文件名太长"},   {EIO, "输入输出错误"},
+        {ELOOP, "符号链接层数太多"},   {EDQUOT, "超出磁盘配额"},      {EBUSY, "设备或资源忙"},
+    };
+    for (const auto& [code, text] : reasons)
+        if (detail == std::strerror(code))
+            return text;
+    return "系统错误";
+}
+
+// "1000 bytes" → "1000".
+std::string leadingNumber(const std::string& text)
+{
+    std::size_t n = 0;
+    while (n < text.size() && std::isdigit(static_cast<unsigned char>(text[n])))
+        ++n;
+    return text.substr(0, n);
+}
+
+} // namespace
+
+std::string sinStatusText(SinStatus status, const std::filesystem::path& path, std::size_t imageSize,
+                          const std::string& detail, Language language)
+{
+    if (language == Language::English)
+        return describeSinStatus(status, path, imageSize, detail);
+    const std::string name = "“" + path.string() + "”";
+    const std::string reason = chineseReason(detail);
+    const std::string because = reason.empty() ? std::string() : "（" + reason + "）";
+    switch (status) {
+    case SinStatus::Ok:
+        return {};
+    case SinStatus::CannotOpen:
+        return "无法打开文件" + name + because + "。";
+    case SinStatus::Empty:
+        return "文件" + name + "是空的，没有写频数据。";
+    case SinStatus::TooShort:
+        return "文件" + name + "不是本程序的写频数据文件：它只有 " + leadingNumber(detail) + " 字节，应为 "
+               + std::to_string(imageSize) + " 字节。";
+    case SinStatus::CannotWrite:
+        return "无法保存文件" + name + because + "。原来的文件没有改变。";
+    }
+    return {};
+}
+
+} // namespace tolvan

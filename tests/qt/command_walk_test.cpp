@@ -1,0 +1,180 @@
+// A net under every command: in each of the ten programs, every action of the
+// menu bar and the tool bar is triggered twice, its windows closed with
+// Cancel the first time and OK the second, and the window must still stand
+// with its document. Transfers run against the in-process virtual radio.
+#include "window_fixture.h"
+
+#include "app/qt/help_window.h"
+#include "app/qt/window_connections.h"
+#include "editor/qt/ms_flex_grid.h"
+#include "link/qt/progress_dlg.h"
+#include "sim/radio_port.h"
+#include "sim/sample_codeplug.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+#include <set>
+
+using namespace tolvan;
+
+namespace {
+
+// Closes each window a command opens while it runs: Cancel (reject) or OK
+// (accept); the progress window is started on OK. A print dialog is never
+// accepted: that would send the report to the system's printer.
+class WindowCloser {
+public:
+    explicit WindowCloser(bool ok) : ok_(ok)
+    {
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { closeOne(); });
+        timer_.start();
+    }
+
+    QStringList closed;
+
+private:
+    void closeOne()
+    {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            closed << modal->metaObject()->className();
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!dialog)
+                modal->close();
+            else if (ok_ && !qobject_cast<QPrintDialog*>(dialog))
+                dialog->accept();
+            else
+                dialog->reject();
+            return;
+        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<CProgressDlg*>(w);
+                progress && progress->isVisible() && !progress->wasStarted()) {
+                closed << "CProgressDlg";
+                timer_.stop();  // the transfer opens nothing more; spare its pump passes the look
+                if (ok_)
+                    progress->startButton()->click();
+                else
+                    progress->reject();
+                return;
+            }
+    }
+
+    bool ok_;
+    QTimer timer_;
+};
+
+// Every command the user can reach: the menu bar's items, then the tool bar's
+// buttons that are not in a menu.
+std::vector<QAction*> reachableCommands(CMainFrame& frame)
+{
+    std::vector<QAction*> out;
+    std::set<QAction*> seen;
+    auto add = [&](QAction* a) {
+        if (!a->isSeparator() && !a->menu() && a->isVisible() && seen.insert(a).second)
+            out.push_back(a);
+    };
+    for (QAction* top : frame.menuBar()->actions())
+        for (QAction* a : top->menu()->actions())
+            add(a);
+    for (QAction* a : frame.findChild<QToolBar*>()->actions())
+        add(a);
+    return out;
+}
+
+// Commands that may replace or edit the image; every other command only shows
+// something or talks to the radio, and leaves the image alone.
+bool mayChangeImage(int id)
+{
+    static const std::set<int> ids = {cmd::New, cmd::Open, cmd::ReadFromRadio, cmd::OptionalFeatures,
+                                      cmd::EditOptionalFeatures, cmd::KeyAssignment, cmd::TwoTone};
+    return ids.count(id) || (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + 4);
+}
+
+} // namespace
+
+TEST_F(WindowTest, EveryCommandOfEveryProgramLeavesTheWindowStanding)
+{
+    for (const Edition* edition : allEditions()) {
+        std::vector<bool> systems = {false};
+        if (edition->languages == LanguageChoice::AtStartUp)
+            systems.push_back(true);
+        const QString sample = path(QString::fromStdString(edition->id) + ".sin");
+        writeFile(QString::fromStdString(edition->id) + ".sin", sampleCodeplug(*edition));
+        for (bool chinese : systems) {
+            SCOPED_TRACE(edition->id + (chinese ? " (Chinese)" : ""));
+            auto w = start(edition->id.c_str(), nullptr, chinese);
+            ASSERT_TRUE(w);
+            CMainFrame& frame = w->frame();
+            CTolDoc& doc = w->document();
+            VirtualRadio radio(newDocumentImage(*edition));
+            RadioPortOpener opener(radio);
+            connectWindowCommands(frame, {.opener = &opener, .pauses = false});
+            frame.choosePort("virtual");
+            frame.show();
+            // The sample as the program saves it: saving stores the table, which
+            // writes some bytes in its own way.
+            ASSERT_TRUE(frame.openFile(sample));
+            ASSERT_TRUE(frame.fileSave());
+            ASSERT_TRUE(frame.openFile(sample));
+            const MemoryImage original = doc.image();
+
+            std::map<int, QAction*> ids;
+            for (QAction* a : reachableCommands(frame))
+                ids[frame.commandId(a)] = a;
+            EXPECT_FALSE(ids.count(0)) << "every reachable action is a command of the frame";
+            for (int id : {cmd::New, cmd::Open, cmd::Save, cmd::ReadFromRadio, cmd::WriteToRadio, cmd::TestMode,
+                           cmd::Com1, cmd::About, cmd::HelpTopics, cmd::Print})
+                EXPECT_TRUE(ids.count(id)) << id;
+
+            for (const auto& [id, action] : ids) {
+                bool opensAWindow = true;
+                for (bool ok : {false, true}) {
+                    if (ok && !opensAWindow)
+                        break;  // nothing to answer OK to: the second pass would repeat the first
+                    SCOPED_TRACE(action->text().toStdString() + (ok ? " / OK" : " / Cancel"));
+                    // Each command starts from the sample document, saved and unchanged.
+                    if (doc.isModified() || doc.image() != original || doc.path() != sample.toStdString()) {
+                        doc.setModified(false);
+                        ASSERT_TRUE(frame.openFile(sample));
+                    }
+                    // A read brings the sample back; a write must put it over a blank radio.
+                    radio.memory() = id == cmd::WriteToRadio ? newDocumentImage(*edition) : original;
+                    {
+                        WindowCloser closer(ok);
+                        action->trigger();
+                        QApplication::processEvents();
+                        opensAWindow = !closer.closed.isEmpty();
+                    }
+                    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+                    if (id == cmd::Exit) {
+                        EXPECT_FALSE(frame.isVisible()) << "Exit closes an unchanged document's window";
+                        frame.show();
+                    }
+                    if (frame.helpWindow())
+                        frame.helpWindow()->close();
+                    EXPECT_TRUE(frame.isVisible());
+                    EXPECT_EQ(frame.centralWidget(), &frame.view());
+                    EXPECT_EQ(frame.view().grid()->rows(), edition->channelCount + 1);
+                    if (!mayChangeImage(id) || (!ok && id != cmd::New)) {
+                        EXPECT_TRUE(doc.image() == original);
+                    }
+                    if (id == cmd::WriteToRadio && ok) {
+                        const std::size_t sent = 8 * static_cast<std::size_t>(edition->link.writeBlocks);
+                        EXPECT_TRUE(std::equal(original.raw().begin(), original.raw().begin() + sent,
+                                               radio.memory().raw().begin()))
+                            << "the write reached the radio";
+                    }
+                }
+            }
+            doc.setModified(false);
+            frame.close();
+        }
+    }
+}
