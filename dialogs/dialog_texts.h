@@ -140,10 +140,6 @@ struct TestModeTexts {
 OptionalFeaturesTexts optionalFeaturesTexts(Language language);
 // The two radios word the time-out label and the language list's last item apart.
 SignallingFeaturesTexts signallingFeaturesTexts(Language language, const SignallingFeaturesLayout& layout);
-    std::string ok;
-    std::string cancel;
-};
-
 KeyAssignmentTexts keyAssignmentTexts(Language language);
 TwoToneTexts twoToneTexts(Language language);
 TestModeTexts testModeTexts(Language language);
