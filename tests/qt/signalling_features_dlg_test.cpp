@@ -272,7 +272,7 @@ TEST(DialogScreenshots, OptionalFeaturesOfTheFamilyAVariants)
         if (e.signallingFeatures)
             dlg = std::make_unique<CSignallingFeaturesDlg>(image, *e.signallingFeatures, language);
         else
-            dlg = std::make_unique<COptionalFeaturesDlg>(image, e, language);
+            dlg = std::make_unique<COptionalFeaturesDlg>(image, *e.optionalFeatures, e, language);
         dlg->show();
         QApplication::processEvents();
         ASSERT_TRUE(dlg->grab().save(QDir(dir).filePath(QString("optional_features_%1.png").arg(v.id))));

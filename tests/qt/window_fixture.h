@@ -5,6 +5,7 @@
 #include "editor/qt/tol_view.h"
 #include "fake_dialogs.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,14 @@ namespace tolvan {
 // finding its translations in the build's program directory.
 class WindowTest : public ::testing::Test {
 protected:
+    // Each test starts with no recent files: the list lives in the settings
+    // that all tests of this run share.
+    void SetUp() override
+    {
+        for (const Edition* e : allEditions())
+            QSettings("Local AppWizard-Generated Applications", QString::fromStdString(e->id)).remove("Recent File List");
+    }
+
     std::unique_ptr<ProgramWindow> start(const char* id, const char* ini = nullptr, bool chineseSystem = false,
                                          QStringList translationDirs = {TOLVAN_BIN_DIR})
     {
