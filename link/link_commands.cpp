@@ -52,15 +52,15 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
         }
         rest.push_back(args[i]);
     }
-    std::vector<OptionSpec> specs = {{"--port", "PORT"}, {"--retries", "N"}};
+    std::vector<OptionSpec> accepted = {{"--port", "PORT"}, {"--retries", "N"}};
     if (command == "--write") {
         if (edition.link.typeCheckOffset)
-            specs.push_back({"--accept-type-mismatch", ""});
-        specs.push_back({"--verify", ""});
+            accepted.push_back({"--accept-type-mismatch", ""});
+        accepted.push_back({"--verify", ""});
     }
     if (command == "--read" && edition.link.passwordCheck)
-        specs.push_back({"--password", "DIGITS"});
-    const CommandArgs a = parseCommandArgs(rest, 1, 1, specs);
+        accepted.push_back({"--password", "DIGITS"});
+    const CommandArgs a = parseCommandArgs(rest, 1, 1, accepted);
     if (!a.ok()) {
         usageError(edition.id, command, a.error);
         return std::nullopt;

@@ -30,18 +30,18 @@ CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t m
             optionsEnded = true;
             continue;
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* known = nullptr;
         for (const OptionSpec& o : options)
             if (o.name == a)
-                spec = &o;
-        if (!spec)
+                known = &o;
+        if (!known)
             out.error = "unexpected " + a;
         else if (out.has(a))
             out.error = a + " is given twice";
-        else if (spec->valueName.empty())
+        else if (known->valueName.empty())
             out.options[a] = {};
         else if (i + 1 == args.size())
-            out.error = a + " needs " + spec->valueName;
+            out.error = a + " needs " + known->valueName;
         else
             out.options[a] = args[++i];
     }
