@@ -5,10 +5,10 @@
 
 namespace tolvan {
 
-LineWait nextLineWait(std::size_t missing, bool flowing, LineClock::time_point now, LineClock::time_point deadline,
+LineWait nextLineWait(std::size_t missing, LastLook last, LineClock::time_point now, LineClock::time_point deadline,
                       LineClock::duration byteTime)
 {
-    if (!flowing || missing == 0)
+    if (last != LastLook::Bytes || missing == 0)
         return {false, deadline};
     const LineClock::time_point rest = now + byteTime * static_cast<LineClock::rep>(missing);
     return {true, std::min(rest, deadline)};

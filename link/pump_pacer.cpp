@@ -11,9 +11,9 @@ bool PumpPacer::passAsks(Clock::time_point now)
     return true;
 }
 
-bool StepPacer::shows(Clock::time_point now)
+bool StepPacer::shows(Clock::time_point now, bool inPause)
 {
-    if (!pending_ || (shownBefore_ && now - lastShown_ < frame_))
+    if (!pending_ || (shownBefore_ && now - lastShown_ < (inPause ? frame_ : 2 * frame_)))
         return false;
     pending_ = false;
     shownBefore_ = true;

@@ -28,12 +28,13 @@ private:
 };
 
 // When the progress window shows the exchange's latest step. Each step shown
-// repaints the bar and the count (about a quarter of a millisecond of the
-// processor, on the path between two blocks), and the quickest editions step
-// seventy times a second where nobody could tell twenty-five from more. A step
-// shows at once when a frame has gone by since the last one shown; else it
-// waits for the first pass after that, or for the exchange to stop (a message,
-// the end), which shows it whatever the time.
+// repaints the bar and the count (about a third of a millisecond of the
+// processor), and the quickest editions step seventy times a second where
+// nobody could tell twenty-five from more. A step shows in the first pause of
+// the exchange once a frame has gone by since the last one shown, as the
+// exchange waits then anyway; in a pump pass, which lies between a reply and
+// the next command, only once two frames have gone by (an exchange without
+// pauses). When the exchange stops (a message, the end) it shows at once.
 class StepPacer {
 public:
     using Clock = std::chrono::steady_clock;
@@ -43,8 +44,9 @@ public:
 
     // The exchange has a new step (a count, a bar position or a phase text).
     void stepped() { pending_ = true; }
-    // Whether a step is waiting to be shown at `now`; the pacer notes it shown.
-    bool shows(Clock::time_point now);
+    // Whether a step is waiting to be shown at `now`, in a pause of the
+    // exchange or else in a pump pass; the pacer notes it shown.
+    bool shows(Clock::time_point now, bool inPause);
     // Whether a step is waiting at all, frame or not (the exchange stops); the
     // pacer notes it shown.
     bool showsNow();

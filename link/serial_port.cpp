@@ -220,7 +220,8 @@ ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
     // A read mostly starts just after a command went out, when nothing can have
     // come yet: it waits for the line before it looks, and looks after each wait.
     bool look = false;
-    bool flowing = false;
+    bool slept = false;
+    LastLook last = LastLook::Nothing;
     bool hungUp = false;  // the line reported a failure along with bytes
     while (result.received < buffer.size()) {
         auto now = start;
@@ -235,8 +236,8 @@ ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
                 return result;
             }
             now = Clock::now();
-            flowing = r > 0;
-            if (flowing) {
+            last = r <= 0 ? LastLook::Nothing : slept ? LastLook::BytesAfterSleep : LastLook::Bytes;
+            if (r > 0) {
                 result.received += static_cast<std::size_t>(r);
                 lastByte = now;
                 if (result.received == buffer.size())
@@ -246,8 +247,9 @@ ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
         auto deadline = total;
         if (result.received > 0 && lastByte + interval < deadline)
             deadline = lastByte + interval;
-        const LineWait wait = nextLineWait(buffer.size() - result.received, flowing, now, deadline);
+        const LineWait wait = nextLineWait(buffer.size() - result.received, last, now, deadline);
         look = true;
+        slept = wait.sleeps;
         if (wait.sleeps) {
             sleepUntil(wait.until);
             continue;

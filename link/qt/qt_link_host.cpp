@@ -15,17 +15,27 @@ QtLinkHost::QtLinkHost(CProgressDlg& dialog, bool pauses)
 {
 }
 
+// The window's own work (a step to show, events to handle) is done at the
+// start of a pause, in time the exchange waits anyway, rather than between a
+// reply and the next command. A cancel it brings is noticed at the next pass.
 void QtLinkHost::pause(int milliseconds)
 {
-    if (pauses_)
-        sleepFor(std::chrono::milliseconds(milliseconds));
+    if (pauses_) {
+        const auto now = PumpPacer::Clock::now();
+        const bool shown = stepPacer_.shows(now, true);
+        if (shown)
+            showStep();
+        if (pacer_.passAsks(now) || shown)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        sleepUntil(now + std::chrono::milliseconds(milliseconds));
+    }
     pacer_.waited();
 }
 
 bool QtLinkHost::pump()
 {
     const auto now = PumpPacer::Clock::now();
-    if (stepPacer_.shows(now))
+    if (stepPacer_.shows(now, false))
         showStep();
     if (pacer_.passAsks(now))
         QCoreApplication::processEvents(QEventLoop::AllEvents);

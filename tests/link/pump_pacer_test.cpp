@@ -41,39 +41,44 @@ TEST(PumpPacer, APassAsksAfterAWaitOrOnceAMillisecondHasGone)
     }
 }
 
-TEST(StepPacer, AStepShowsOnceAFrameOrWhenTheExchangeStops)
+TEST(StepPacer, AStepShowsInAPauseOnceAFrameOrWhenTheExchangeStops)
 {
-    enum Event { Step, Pass, Stop };
+    enum Event { Step, Pause, Pass, Stop };
     struct Row {
         Event event;
         int atMilliseconds;
-        bool shows;  // for a pass or a stop
+        bool shows;  // for a pause, a pass or a stop
     } rows[] = {
-        {Pass, 0, false},   // nothing to show yet
+        {Pass, 0, false},    // nothing to show yet
         {Step, 1, false},
-        {Pass, 1, true},    // the first step shows at its pass
+        {Pass, 1, true},     // the first step shows at once
         {Step, 15, false},
-        {Pass, 15, false},  // the next block's step waits for the frame
+        {Pause, 15, false},  // the next block's step waits for the frame
         {Step, 30, false},
-        {Pass, 40, false},
-        {Pass, 41, true},   // a frame since the last shown: the latest step
-        {Pass, 90, false},  // shown already
-        {Step, 95, false},
-        {Stop, 96, true},   // a message or the end shows it whatever the time
-        {Stop, 97, false},
-        {Step, 100, false},
-        {Pass, 130, true},  // a stop does not hold the next frame back
+        {Pass, 41, false},   // a pass leaves it to a pause ...
+        {Pause, 41, true},   // ... which shows the latest step once a frame has gone
+        {Step, 50, false},
+        {Pass, 80, false},
+        {Pass, 121, true},   // no pause for two frames: a pass shows it
+        {Pause, 170, false}, // shown already
+        {Step, 175, false},
+        {Stop, 176, true},   // a message or the end shows it whatever the time
+        {Stop, 177, false},
+        {Step, 180, false},
+        {Pause, 200, true},  // a stop does not hold the next frame back
     };
     StepPacer pacer;
     const auto origin = StepPacer::Clock::now();
     for (const Row& r : rows) {
         SCOPED_TRACE(r.atMilliseconds);
+        const auto at = origin + std::chrono::milliseconds(r.atMilliseconds);
         switch (r.event) {
         case Step:
             pacer.stepped();
             break;
+        case Pause:
         case Pass:
-            EXPECT_EQ(pacer.shows(origin + std::chrono::milliseconds(r.atMilliseconds)), r.shows);
+            EXPECT_EQ(pacer.shows(at, r.event == Pause), r.shows);
             break;
         case Stop:
             EXPECT_EQ(pacer.showsNow(), r.shows);
@@ -85,7 +90,7 @@ TEST(StepPacer, AStepShowsOnceAFrameOrWhenTheExchangeStops)
     StepPacer every(StepPacer::Clock::duration::zero());
     for (int i = 0; i < 3; ++i) {
         every.stepped();
-        EXPECT_TRUE(every.shows(origin));
+        EXPECT_TRUE(every.shows(origin, false));
     }
 }
 
