@@ -15,18 +15,17 @@ QtLinkHost::QtLinkHost(CProgressDlg& dialog, bool pauses)
 {
 }
 
-// The window's own work (a step to show, events to handle) is done at the
-// start of a pause, in time the exchange waits anyway, rather than between a
-// reply and the next command. A cancel it brings is noticed at the next pass.
+// A step is shown and painted at the start of a pause, in time the exchange
+// waits anyway, rather than between a reply and the next command. A cancel the
+// events bring is noticed at the next pass.
 void QtLinkHost::pause(int milliseconds)
 {
     if (pauses_) {
         const auto now = PumpPacer::Clock::now();
-        const bool shown = stepPacer_.shows(now, true);
-        if (shown)
+        if (stepPacer_.shows(now, true)) {
             showStep();
-        if (pacer_.passAsks(now) || shown)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
         sleepUntil(now + std::chrono::milliseconds(milliseconds));
     }
     pacer_.waited();
