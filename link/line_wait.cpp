@@ -1,7 +1,8 @@
 #include "link/line_wait.h"
 
+#include <cerrno>
+#include <ctime>
 #include <sys/prctl.h>
-#include <thread>
 
 namespace tolvan {
 
@@ -14,11 +15,18 @@ LineWait nextLineWait(std::size_t missing, LastLook last, LineClock::time_point 
     return {true, std::min(rest, deadline)};
 }
 
+// The steady clock is the monotonic one: the sleep ends at `when` itself, not
+// at a span from a moment already past.
 void sleepUntil(LineClock::time_point when)
 {
     thread_local const bool fine = prctl(PR_SET_TIMERSLACK, 1UL) == 0;
     (void)fine;
-    std::this_thread::sleep_until(when);
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
+    if (ns <= 0)
+        return;
+    const timespec at{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr) == EINTR) {
+    }
 }
 
 void sleepFor(LineClock::duration span)
