@@ -29,8 +29,8 @@ private:
 
 // When the progress window shows the exchange's latest step. Each step shown
 // repaints the bar and the count (about a third of a millisecond of the
-// processor), and the quickest editions step seventy times a second where
-// nobody could tell twenty-five from more. A step shows in the first pause of
+// processor), and the quickest editions step seventy times a second where ten
+// a second tell a user as much. A step shows in the first pause of
 // the exchange once a frame has gone by since the last one shown, as the
 // exchange waits then anyway; in a pump pass, which lies between a reply and
 // the next command, only once two frames have gone by (an exchange without
@@ -38,7 +38,7 @@ private:
 class StepPacer {
 public:
     using Clock = std::chrono::steady_clock;
-    static constexpr Clock::duration kFrame = std::chrono::milliseconds(40);
+    static constexpr Clock::duration kFrame = std::chrono::milliseconds(100);
 
     explicit StepPacer(Clock::duration frame = kFrame) : frame_(frame) {}
 

@@ -67,7 +67,7 @@ TEST(StepPacer, AStepShowsInAPauseOnceAFrameOrWhenTheExchangeStops)
         {Step, 180, false},
         {Pause, 200, true},  // a stop does not hold the next frame back
     };
-    StepPacer pacer;
+    StepPacer pacer(std::chrono::milliseconds(40));
     const auto origin = StepPacer::Clock::now();
     for (const Row& r : rows) {
         SCOPED_TRACE(r.atMilliseconds);
