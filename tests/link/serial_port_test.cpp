@@ -65,19 +65,22 @@ struct PtyPair {
 
 const TimeoutProfile kQuick{30, 10, 50, 50, 50};
 
-std::unique_ptr<Port> openOrFail(const std::string& path, const TimeoutProfile& profile = kQuick)
-{
-    PortOpenResult r = SerialPort::open(path, profile);
-    EXPECT_TRUE(r.port) << r.detail;
-    return std::move(r.port);
-}
+// A port on a fresh pseudo-terminal, opened with the given time-outs.
+struct SerialPortOnPty : ::testing::Test {
+    std::unique_ptr<Port> open(const TimeoutProfile& profile = kQuick)
+    {
+        PortOpenResult r = SerialPort::open(pty.path, profile);
+        EXPECT_TRUE(r.port) << r.detail;
+        return std::move(r.port);
+    }
+    PtyPair pty;
+};
 
 // Raw bytes both ways: no translation, no flow control; a time-out is a short
 // success that leaves the rest of the buffer as it was.
-TEST(SerialPort, WritesArriveAndReadsReturnWhatCame)
+TEST_F(SerialPortOnPty, WritesArriveAndReadsReturnWhatCame)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path);
+    auto port = open();
     const std::vector<std::uint8_t> out = {0x02, 'P', 0x00, 0xFF, 0x0A, 0x0D, 0x11, 0x13};
     ASSERT_TRUE(port->write(out));
     EXPECT_EQ(pty.receive(out.size()), out);
@@ -90,10 +93,9 @@ TEST(SerialPort, WritesArriveAndReadsReturnWhatCame)
     EXPECT_EQ(in, (std::vector<std::uint8_t>{0x06, 0x0D, 0x0A, 0x11, 0xEE, 0xEE}));
 }
 
-TEST(SerialPort, NothingArrivesAfterTheTotalTimeOut)
+TEST_F(SerialPortOnPty, NothingArrivesAfterTheTotalTimeOut)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path, TimeoutProfile::clone());
+    auto port = open(TimeoutProfile::clone());
     std::uint8_t b = 0x55;
     const auto start = Clock::now();
     const ReadResult r = port->read(std::span(&b, 1));
@@ -103,10 +105,9 @@ TEST(SerialPort, NothingArrivesAfterTheTotalTimeOut)
     EXPECT_EQ(b, 0x55);
 }
 
-TEST(SerialPort, AGapLongerThanTheIntervalEndsTheRead)
+TEST_F(SerialPortOnPty, AGapLongerThanTheIntervalEndsTheRead)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path, {30, 500, 2000, 50, 50});
+    auto port = open({30, 500, 2000, 50, 50});
     pty.send({1, 2});
     std::thread late([&] {
         std::this_thread::sleep_for(milliseconds(300));
@@ -122,10 +123,9 @@ TEST(SerialPort, AGapLongerThanTheIntervalEndsTheRead)
     EXPECT_EQ(next, 3);
 }
 
-TEST(SerialPort, PurgeDropsUnreadInputOnly)
+TEST_F(SerialPortOnPty, PurgeDropsUnreadInputOnly)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path);
+    auto port = open();
     pty.send({9, 9, 9});
     std::this_thread::sleep_for(milliseconds(20));
     port->purge(kPurgeQueues);
@@ -136,10 +136,9 @@ TEST(SerialPort, PurgeDropsUnreadInputOnly)
     EXPECT_EQ(port->read(std::span(&b, 1)).received, 0u);
 }
 
-TEST(SerialPort, OpenIsExclusiveThroughAnyPath)
+TEST_F(SerialPortOnPty, OpenIsExclusiveThroughAnyPath)
 {
-    PtyPair pty;
-    auto first = openOrFail(pty.path);
+    auto first = open();
     const auto link = std::filesystem::temp_directory_path() / ("tolvan-port-link-" + std::to_string(getpid()));
     std::filesystem::remove(link);
     std::filesystem::create_symlink(pty.path, link);
@@ -153,10 +152,9 @@ TEST(SerialPort, OpenIsExclusiveThroughAnyPath)
     std::filesystem::remove(link);
 }
 
-TEST(SerialPort, HangUpIsADeviceFailure)
+TEST_F(SerialPortOnPty, HangUpIsADeviceFailure)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path);
+    auto port = open();
     close(pty.master);
     pty.master = -1;
     std::uint8_t b = 0;
@@ -200,9 +198,8 @@ TEST(SerialPort, LowLatencyIsAskedForAndGivenBackAlone)
 }
 
 // A pseudo-terminal has no driver of its own and no low latency to offer.
-TEST(SerialPort, APseudoTerminalOpensWithoutLowLatency)
+TEST_F(SerialPortOnPty, OpensWithoutLowLatency)
 {
-    PtyPair pty;
     PortOpenResult r = SerialPort::open(pty.path, kQuick);
     ASSERT_TRUE(r.port) << r.detail;
     EXPECT_EQ(static_cast<SerialPort&>(*r.port).lowLatency(), LowLatency::NotOffered);

@@ -61,12 +61,16 @@ std::string shown(const Edition& e, const char* english, const char* chinese)
 
 class WriteVerify : public ::testing::TestWithParam<const Edition*> {};
 
+// Bytes the write never sends are not compared.
 TEST_P(WriteVerify, AGoodRadioIsVerified)
 {
-    VerifyRig rig(*GetParam());
+    const Edition& e = *GetParam();
+    VerifyRig rig(e);
+    for (std::size_t a = writtenBytes(e); a < e.imageSize; ++a)
+        rig.radio.memory().set(a, static_cast<std::uint8_t>(rig.sent.at(a) ^ 0x5A));
     const VerifyOutcome v = rig.writeAndVerify();
     EXPECT_TRUE(v.verified) << v.message;
-    EXPECT_EQ(v.message, shown(*GetParam(), "Verified: the radio holds what was written.",
+    EXPECT_EQ(v.message, shown(e, "Verified: the radio holds what was written.",
                                "校验通过：对讲机中的数据与写入的一致。"));
     EXPECT_EQ(rig.radio.blocksRead(), rig.edition.link.readBlocks);
 }
@@ -119,15 +123,6 @@ TEST_P(WriteVerify, AnUnnamedByteIsShownByAddress)
     EXPECT_EQ(v.difference.otherBytes, std::vector<std::size_t>{*address});
     EXPECT_NE(v.message.find(shown(e, "Other bytes: ", "其他字节：") + addressText(*address)), std::string::npos)
         << v.message;
-}
-
-TEST_P(WriteVerify, BytesTheWriteNeverSendsAreNotCompared)
-{
-    const Edition& e = *GetParam();
-    VerifyRig rig(e);
-    for (std::size_t a = writtenBytes(e); a < e.imageSize; ++a)
-        rig.radio.memory().set(a, static_cast<std::uint8_t>(rig.sent.at(a) ^ 0x5A));
-    EXPECT_TRUE(rig.writeAndVerify().verified);
 }
 
 TEST_P(WriteVerify, AReadBackThatBreaksOffIsAFailure)
