@@ -163,11 +163,10 @@ TEST_F(SerialPortOnPty, HangUpIsADeviceFailure)
 
 // A reply paced at the line's rate is taken whole, woken for once it starts
 // and once when the rest has had time to come.
-TEST(SerialPort, APacedReplyIsReadWhole)
+TEST_F(SerialPortOnPty, APacedReplyIsReadWhole)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path, TimeoutProfile::clone());
-    std::thread radio([&pty] {
+    auto port = open(TimeoutProfile::clone());
+    std::thread radio([this] {
         for (std::uint8_t i = 0; i < 12; ++i) {
             std::this_thread::sleep_for(std::chrono::microseconds(1042));
             pty.send({static_cast<std::uint8_t>(0xA0 + i)});
@@ -184,11 +183,10 @@ TEST(SerialPort, APacedReplyIsReadWhole)
 
 // A line that hangs up while bytes flow may still report bytes to read; the
 // look that finds none ends the read as a failure, not at its time-out.
-TEST(SerialPort, AHangUpWhileBytesFlowEndsTheReadAtOnce)
+TEST_F(SerialPortOnPty, AHangUpWhileBytesFlowEndsTheReadAtOnce)
 {
-    PtyPair pty;
-    auto port = openOrFail(pty.path, TimeoutProfile::clone());
-    std::thread radio([&pty] {
+    auto port = open(TimeoutProfile::clone());
+    std::thread radio([this] {
         pty.send({1, 2, 3});
         std::this_thread::sleep_for(milliseconds(20));
         close(pty.master);
