@@ -1,17 +1,6 @@
 // Pictures of the settings dialogs for docs/: written only when
 // TOLVAN_SCREENSHOT_DIR names a directory, so ordinary test runs stay quiet.
-#include "dialogs/qt/debug_mode_dlg.h"
-#include "dialogs/qt/key_assignment_dlg.h"
-#include "dialogs/qt/optional_features_dlg.h"
-#include "dialogs/qt/settings_lists_dlg.h"
-#include "dialogs/qt/two_tone_dlg.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QPixmap>
-#include <QTreeWidget>
-
-#include <gtest/gtest.h>
+#include "window_fixture.h"
 
 namespace tolvan {
 namespace {

@@ -2,14 +2,6 @@
 // names a directory, so ordinary test runs stay quiet.
 #include "editing_fixture.h"
 
-#include "dialogs/qt/text_spin_box.h"
-#include "editor/qt/channel_edit_dlg.h"
-
-#include <QAbstractItemView>
-#include <QDir>
-#include <QPainter>
-#include <QTimer>
-
 using namespace tolvan;
 
 namespace {

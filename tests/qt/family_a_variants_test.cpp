@@ -2,16 +2,6 @@
 // branding, and the two Chinese programs speaking Chinese to the end.
 #include "window_fixture.h"
 
-#include "app/qt/window_connections.h"
-#include "dialogs/qt/signalling_features_dlg.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QPainter>
-#include <QTimer>
-
 using namespace tolvan;
 
 namespace {
@@ -97,37 +87,6 @@ TEST_F(WindowTest, TheChineseProgramsSpeakChinese)
         });
         frame.action(cmd::TestMode)->trigger();
         EXPECT_EQ(testModeTitle, QString::fromUtf8("TolvanKestrel在线调试"));
-    }
-}
-
-// A file saved by an English program opens in its Chinese twin with the same settings.
-TEST_F(WindowTest, TwinsShowTheSameSettingsOfOneFile)
-{
-    for (auto [english, chinese] : {std::pair{"cps-brand", "cps-cn2"}, {"cps-fleet", "cps-cn10"}}) {
-        SCOPED_TRACE(chinese);
-        auto en = start(english);
-        const Edition& e = en->document().edition();
-        MemoryImage& image = en->document().image();
-        {
-            CSignallingFeaturesDlg dlg(image, *e.signallingFeatures, Language::English);
-            dlg.squelchBox()->setCurrentIndex(8);
-            dlg.voxDelayBox()->setCurrentIndex(1);
-            dlg.pf2Box()->setCurrentIndex(5);
-            dlg.scramblerBox()->setChecked(true);
-            dlg.accept();
-        }
-        const QString file = path(QString(english) + ".sin");
-        dialogs.saveNames.push_back(file);
-        ASSERT_TRUE(en->frame().fileSaveAs());
-
-        auto zh = start(chinese);
-        ASSERT_TRUE(zh->frame().openFile(file));
-        const Edition& c = zh->document().edition();
-        CSignallingFeaturesDlg dlg(zh->document().image(), *c.signallingFeatures, Language::Chinese);
-        EXPECT_EQ(dlg.squelchBox()->currentIndex(), 8);
-        EXPECT_EQ(dlg.voxDelayBox()->currentText(), "0.5");
-        EXPECT_EQ(dlg.pf2Box()->currentText(), QString::fromUtf8("扰频器"));
-        EXPECT_TRUE(dlg.scramblerBox()->isChecked());
     }
 }
 

@@ -1,33 +1,9 @@
-#include "dialogs/qt/optional_features_dlg.h"
-#include "dialogs/qt/text_spin_box.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "window_fixture.h"
 
 namespace tolvan {
 namespace {
 
 const Edition& twoTone() { return *findEdition("cps-twotone"); }
-
-TEST(COptionalFeaturesDlg, OpensANewDocumentAsTheRadioDefaults)
-{
-    MemoryImage image = newDocumentImage(twoTone());
-    COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::English);
-    EXPECT_EQ(dlg.windowTitle(), "Optional Features");
-    EXPECT_EQ(dlg.squelchBox()->currentText(), "5");
-    EXPECT_EQ(dlg.timeOutBox()->text(), "OFF");
-    EXPECT_EQ(dlg.priorityBox()->currentText(), "1");
-    EXPECT_EQ(dlg.priorityBox()->count(), 128);
-    EXPECT_EQ(dlg.languageBox()->currentIndex(), -1);
-    EXPECT_TRUE(dlg.beepBox()->isChecked());
-    ASSERT_NE(dlg.pf1Box(), nullptr);
-    EXPECT_TRUE(dlg.pf1Box()->isHidden());
-    EXPECT_EQ(dlg.pf1Box()->count(), 6);
-}
 
 TEST(COptionalFeaturesDlg, OkWritesAndReportsTheChangeCancelDoesNot)
 {
@@ -41,6 +17,8 @@ TEST(COptionalFeaturesDlg, OkWritesAndReportsTheChangeCancelDoesNot)
     }
     MemoryImage image = fresh;
     COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::English);
+    EXPECT_EQ(dlg.windowTitle(), "Optional Features");
+    EXPECT_TRUE(dlg.pf1Box()->isHidden()) << "an edition without the key lists hides them";
     dlg.timeOutBox()->stepBy(41);
     EXPECT_EQ(dlg.timeOutBox()->text(), "600") << "the spin stops at 40 steps";
     dlg.languageBox()->setCurrentIndex(1);
@@ -76,14 +54,6 @@ TEST(COptionalFeaturesDlg, TheIdBoxTakesOnlyDigitsLettersAndBackspace)
     dlg.accept();
     EXPECT_EQ(image.at(0x830), 0x41);
     EXPECT_EQ(image.at(0x839), 0x30);
-}
-
-TEST(COptionalFeaturesDlg, ChineseWindowSpeaksChinese)
-{
-    MemoryImage image = newDocumentImage(twoTone());
-    COptionalFeaturesDlg dlg(image, *twoTone().optionalFeatures, twoTone(), Language::Chinese);
-    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("可选功能"));
-    EXPECT_EQ(dlg.languageBox()->itemText(1), QString::fromUtf8("英文"));
 }
 
 } // namespace
