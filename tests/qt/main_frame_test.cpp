@@ -67,8 +67,10 @@ TEST_F(WindowTest, HelpAndAboutInTheWindowsLanguage)
         EXPECT_GE(frame.helpWindow()->topics().size(), 8);
         EXPECT_TRUE(dialogs.shown.empty());
     }
+    auto w = start("cps-twotone");
+    const auto about = w->frame().aboutDialog();
     QStringList texts;
-    for (QLabel* l : start("cps-twotone")->frame().aboutDialog()->findChildren<QLabel*>())
+    for (QLabel* l : about->findChildren<QLabel*>())
         texts << l->text();
     EXPECT_TRUE(texts.contains("Tolvan Programing Software Version 2.0"));
     EXPECT_TRUE(texts.join('\n').contains(QString::fromStdString(readBackupDirectory().string())))

@@ -91,32 +91,40 @@ TEST(ProgressWindow, ThePortsReasonIsShownInTheWindowsLanguage)
     }
 }
 
-// Cancel before Start opens no port; during the transfer it ends it, without a message.
-TEST(ProgressWindow, CancelBeforeOrDuringTheTransfer)
+TEST(ProgressWindow, CancelBeforeStartSendsNothing)
 {
     const Edition& e = *findEdition("cps-fleet");
-    for (bool started : {false, true}) {
-        VirtualRadio radio(e);
-        RadioPortOpener opener(radio);
-        CloneOutcome outcome;
-        Seen seen;
-        pressWhenShown(seen, started);
-        // Queued behind Start: clicked during the transfer's first pump passes.
+    VirtualRadio radio(e);
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    Seen seen;
+    pressWhenShown(seen, false);
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", newDocumentImage(e),
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
+    EXPECT_EQ(opener.opens, 0);
+    EXPECT_EQ(progressWindow(), nullptr);
+}
+
+TEST(ProgressWindow, CancelWhileRunningEndsTheTransferWithoutAMessage)
+{
+    const Edition& e = *findEdition("cps-twotone");
+    VirtualRadio radio(e);
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    Seen seen;
+    pressWhenShown(seen, true);
+    // Queued behind Start: clicked during the transfer's first pump passes.
+    QTimer::singleShot(0, [] {
         QTimer::singleShot(0, [] {
-            QTimer::singleShot(0, [] {
-                if (CProgressDlg* d = progressWindow())
-                    QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
-            });
+            if (CProgressDlg* d = progressWindow())
+                QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
         });
-        EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Write, "COM1",
-                                          newDocumentImage(e), {.opener = &opener, .pauses = false, .outcome = &outcome}));
-        EXPECT_EQ(outcome.result, CloneResult::Cancelled) << started;
-        EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
-        if (!started) {
-            EXPECT_EQ(opener.opens, 0);
-        }
-        EXPECT_EQ(progressWindow(), nullptr);
-    }
+    });
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Write, "COM1", newDocumentImage(e),
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
+    EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
 }
 
 TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)
