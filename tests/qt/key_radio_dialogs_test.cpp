@@ -56,17 +56,13 @@ TEST(CSettingsListsDlg, TheEightListsOfBothBuilds)
     struct Case {
         const char* id;
         const char* caption;
-        const char* labels[8];
-        const char* shown[8];  // a new document
+        const char* voiceLabel;  // the build's own words for the lists
+        const char* shown[8];    // a new document
     };
     const Case cases[] = {
-        {"cps-keys", "Optional Features",
-         {"Time-out Timer", "TX Power Rank", "Squelch Level", "Beep", "Voice Annunciation", "Scrambler",
-          "VOX Gain Level", "Battery Save"},
+        {"cps-keys", "Optional Features", "Voice Annunciation",
          {"Off", "9", "5", "Disable", "English", "Off", "Off", "Enable"}},
-        {"cps-keys-cn", "可选功能",
-         {"发射限时(秒)", "发射功率(POWER)", "静噪等级(SQ)", "报警音提示", "报号选择", "扰频器激活", "VOX增益电平",
-          "电池省电"},
+        {"cps-keys-cn", "可选功能", "报号选择",
          {"off", "9", "5", "关", "英文", "关", "无", "开"}},
     };
     for (const Case& c : cases) {
@@ -85,10 +81,9 @@ TEST(CSettingsListsDlg, TheEightListsOfBothBuilds)
         QStringList labels;
         for (const QLabel* l : dlg.findChildren<QLabel*>())
             labels << l->text();
-        for (int i = 0; i < 8; ++i) {
-            EXPECT_TRUE(labels.contains(u(c.labels[i]))) << c.labels[i];
+        EXPECT_TRUE(labels.contains(u(c.voiceLabel)));
+        for (int i = 0; i < 8; ++i)
             EXPECT_EQ(dlg.listBox(i)->currentText(), u(c.shown[i])) << i;
-        }
         EXPECT_EQ(dlg.listBox(kTimeOut)->count(), 11);
         EXPECT_EQ(dlg.listBox(kTimeOut)->itemText(10), "300s");
         // Only the Chinese build's first four lists take typing (their values snap back).
