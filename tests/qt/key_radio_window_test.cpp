@@ -1,5 +1,5 @@
-// The key-assignment radios' window: the data password on the form, reading a
-// protected radio, and the two settings dialogs from the menu.
+// The key-assignment radios' window: the data password on the form, and
+// reading a protected radio.
 #include "window_fixture.h"
 
 using namespace tolvan;
@@ -52,12 +52,6 @@ TEST_F(WindowTest, TheDataPasswordSitsBesideTypeAndField)
         ASSERT_NE(password, nullptr);
         EXPECT_EQ(password->maxLength(), 6);
         EXPECT_EQ(password->text(), "");
-        EXPECT_EQ(password->parentWidget(), view.formList(1)->parentWidget()) << "in the form's group";
-        QStringList labels;
-        for (const QLabel* l : password->parentWidget()->findChildren<QLabel*>())
-            labels << l->text();
-        EXPECT_EQ(labels.size(), 3);
-        EXPECT_EQ(labels.last(), id == std::string("cps-keys") ? "Data Password" : "数据密码");
 
         ASSERT_TRUE(w->frame().openFile(path("protected.sin")));
         EXPECT_EQ(password->text(), "246");
@@ -112,42 +106,3 @@ TEST_F(WindowTest, AProtectedRadioIsReadOnlyWithItsPassword)
         EXPECT_EQ(radio.blocksRead(), 2 + 2 + 128);
     }
 }
-
-// Each dialog from the menu, its choice taken with OK into the document.
-TEST_F(WindowTest, KeyAssignmentAndOptionalFeaturesFromTheMenu)
-{
-    for (const char* id : kKeyPrograms) {
-        SCOPED_TRACE(id);
-        auto w = start(id);
-        CMainFrame& frame = w->frame();
-        connectWindowCommands(frame);
-        onModalDialog([](QDialog& d) {
-            dynamic_cast<CKeyAssignmentDlg&>(d).longPressBox(1)->setCurrentIndex(5);
-            d.accept();
-        });
-        frame.action(cmd::KeyAssignment)->trigger();
-        EXPECT_EQ(w->document().image().at(0x3C6), 0x75);
-        EXPECT_TRUE(w->document().isModified());
-        w->document().setModified(false);
-        onModalDialog([](QDialog& d) {
-            dynamic_cast<CSettingsListsDlg&>(d).listBox(2)->setCurrentIndex(7);
-            d.accept();
-        });
-        frame.action(cmd::OptionalFeatures)->trigger();
-        EXPECT_EQ(w->document().image().at(0x3C1), 7);
-        EXPECT_TRUE(w->document().isModified());
-    }
-}
-
-TEST_F(WindowTest, TheChineseKeyRadioKeepsItsTestModeInEnglish)
-{
-    for (const char* id : kKeyPrograms) {
-        auto w = start(id);
-        const Edition& e = w->document().edition();
-        VirtualRadio radio(e);
-        RadioPortOpener opener(radio);
-        CDebugModeDlg dlg(e, w->frame().view().language(), "COM1", "136 - 174MHz", opener);
-        EXPECT_EQ(dlg.windowTitle(), QString::fromStdString(testModeTexts(Language::English).caption)) << id;
-    }
-}
-

@@ -1,20 +1,11 @@
-// The main window's own paths: bars and ports, help, unsaved changes, files
-// that fail to open or save, and transfers seen from the window.
+// The main window's own paths: unsaved changes, files that fail to open or
+// save, and transfers seen from the window.
 #include "window_fixture.h"
 
 using namespace tolvan;
 namespace fs = std::filesystem;
 
 namespace {
-
-QStringList checkedPorts(CMainFrame& frame)
-{
-    QStringList out;
-    for (QAction* a : frame.portMenu()->actions())
-        if (a->isChecked())
-            out << a->text();
-    return out;
-}
 
 MemoryImage imageWithChannel(int channel, std::uint8_t mhzBcd)
 {
@@ -25,57 +16,6 @@ MemoryImage imageWithChannel(int channel, std::uint8_t mhzBcd)
 }
 
 } // namespace
-
-TEST_F(WindowTest, IconsPromptsAndPortsAsTheUserSeesThem)
-{
-    auto w = start("cps-twotone");
-    CMainFrame& frame = w->frame();
-    connectWindowCommands(frame);
-    for (QAction* a : frame.findChild<QToolBar*>()->actions())
-        EXPECT_TRUE(a->isSeparator() || !a->icon().pixmap(18, 18).isNull()) << a->toolTip().toStdString();
-    EXPECT_EQ(frame.action(cmd::WriteToRadio)->statusTip(), "Write Data to Radio ");
-    EXPECT_EQ(frame.action(cmd::OptionalFeatures)->statusTip(), "Set the rest  functional features for the interphone");
-    EXPECT_EQ(frame.statusText(), "For Help，Please Press F1");
-
-    // Exactly one port carries the check mark; a typed path or another case names none.
-    EXPECT_EQ(checkedPorts(frame), QStringList{"COM1(&P)\tCtrl+C"});
-    frame.action(cmd::Com3)->trigger();
-    EXPECT_EQ(frame.view().portName(), "COM3");
-    EXPECT_EQ(checkedPorts(frame), QStringList{"COM3(&S)\tCtrl+E"});
-    frame.choosePort("virtual");
-    EXPECT_EQ(checkedPorts(frame), QStringList{"Virtual Radio"});
-    for (const char* typed : {"/dev/pts/7", "com2"}) {
-        frame.choosePort(typed);
-        EXPECT_TRUE(checkedPorts(frame).isEmpty()) << typed;
-    }
-    EXPECT_EQ(start("cps-twotone")->frame().view().portName(), "COM1") << "a restart begins at COM1";
-}
-
-TEST_F(WindowTest, HelpAndAboutInTheWindowsLanguage)
-{
-    for (bool chinese : {false, true}) {
-        auto w = start("cps-twotone", nullptr, chinese);
-        CMainFrame& frame = w->frame();
-        frame.show();
-        QApplication::setActiveWindow(&frame);  // shortcuts need the active window
-        QTest::keyClick(&frame, Qt::Key_F1);
-        EXPECT_EQ(frame.helpWindow(), nullptr) << "F1 does nothing";
-        QTest::keyClick(&frame, Qt::Key_F1, Qt::ShiftModifier);
-        ASSERT_NE(frame.helpWindow(), nullptr);
-        EXPECT_EQ(QFileInfo(frame.helpWindow()->currentFile()).fileName(),
-                  chinese ? "Tolvan_V_CH.html" : "Tolvan_V_EN.html");
-        EXPECT_GE(frame.helpWindow()->topics().size(), 8);
-        EXPECT_TRUE(dialogs.shown.empty());
-    }
-    auto w = start("cps-twotone");
-    const auto about = w->frame().aboutDialog();
-    QStringList texts;
-    for (QLabel* l : about->findChildren<QLabel*>())
-        texts << l->text();
-    EXPECT_TRUE(texts.contains("Tolvan Programing Software Version 2.0"));
-    EXPECT_TRUE(texts.join('\n').contains(QString::fromStdString(readBackupDirectory().string())))
-        << "About tells where reads are kept";
-}
 
 TEST_F(WindowTest, UnsavedChangesAreAskedAboutBeforeTheyAreReplaced)
 {

@@ -114,10 +114,6 @@ TEST_F(WindowTest, ACommandTheProgramLacksIsAbsentNeverBroken)
     EXPECT_EQ(menuOutline(ccir->frame())[1], "&Program: &Read From Radio\tCtrl+R | - | &Write To Radio\tCtrl+W | - | "
                                              "&Test Mode\tCtrl+T");
     EXPECT_FALSE(menuOutline(ccir->frame())[0].contains("&Print")) << "no print items";
-    QStringList tools;
-    for (QAction* a : ccir->frame().findChild<QToolBar*>()->actions())
-        tools << (a->isSeparator() ? "-" : a->toolTip());
-    EXPECT_EQ(tools, (QStringList{"New", "Open", "Save", "-", "Read", "Write", "Debug on line", "-", "Help", "About"}));
 
     // The program as started: a dialog is attached only where the edition has it.
     for (const Edition* e : allEditions()) {

@@ -70,18 +70,6 @@ inline std::vector<ProgramRun> everyProgramAndLanguage()
     return out;
 }
 
-// Runs `act` on the modal dialog that the next command opens; a test that
-// expected one fails when none comes.
-inline void onModalDialog(std::function<void(QDialog&)> act)
-{
-    QTimer::singleShot(0, [act = std::move(act)] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            act(*d);
-        else
-            ADD_FAILURE() << "no modal dialog";
-    });
-}
-
 // Presses Start on the progress window the next transfer shows.
 inline void pressStartWhenShown()
 {
