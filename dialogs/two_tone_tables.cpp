@@ -3,6 +3,7 @@
 #include "codeplug/decimal.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvan {
 namespace {
@@ -132,6 +133,15 @@ const TimeSpin& TwoToneTables::encodeLongSpin()
 {
     static const TimeSpin spin{0, 100, 0};
     return spin;
+}
+
+std::string MillisecondSpin::rangeMessage(std::string_view pattern) const
+{
+    std::string out(pattern);
+    for (const auto& [mark, value] : {std::pair{"%1", minimum}, std::pair{"%2", maximum}})
+        if (const auto at = out.find(mark); at != std::string::npos)
+            out.replace(at, 2, std::to_string(value));
+    return out;
 }
 
 const MillisecondSpin& TwoToneTables::intervalSpin()

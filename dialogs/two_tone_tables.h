@@ -50,6 +50,8 @@ struct MillisecondSpin {
 
     int step(int value, bool up) const;
     bool accepts(std::int64_t value) const { return value >= minimum && value <= maximum; }
+    // What a refused box tells the user: `pattern` with %1 and %2 made the limits.
+    std::string rangeMessage(std::string_view pattern) const;
 };
 
 struct EncodePageValues {

@@ -151,7 +151,7 @@ void CEncodePage::checkMilliseconds(TextSpinBox* box, const MillisecondSpin& spi
         return;
     }
     box->setText(QString::number(accepted));
-    showMessage(qs(texts_.rangeMessage).arg(spin.minimum).arg(spin.maximum));
+    showMessage(qs(spin.rangeMessage(texts_.rangeMessage)));
 }
 
 GridCell CEncodePage::currentCell() const

@@ -1,3 +1,4 @@
+#include "dialogs/dialog_texts.h"
 #include "dialogs/two_tone_tables.h"
 #include "editions/edition.h"
 
@@ -266,6 +267,28 @@ TEST(TwoToneTables, TimeAndMillisecondArrows)
                                            {rise, 1000, true, 100},
                                            {rise, 200, false, 150}})
         EXPECT_EQ(c.spin.step(c.from, c.up), c.to) << c.from;
+}
+
+// The message a refused millisecond box shows names its own limits, in the
+// dialog's language.
+TEST(TwoToneTables, ARefusedMillisecondBoxNamesItsLimits)
+{
+    const struct {
+        const MillisecondSpin& spin;
+        Language language;
+        const char* message;
+    } cases[] = {
+        {TwoToneTables::intervalSpin(), Language::English, "Please enter an integer between 0 and 2000."},
+        {TwoToneTables::txRiseSpin(), Language::English, "Please enter an integer between 100 and 1000."},
+        {TwoToneTables::intervalSpin(), Language::Chinese, "请输入 0 到 2000 之间的整数。"},
+        {TwoToneTables::txRiseSpin(), Language::Chinese, "请输入 100 到 1000 之间的整数。"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.spin.rangeMessage(twoToneTexts(c.language).rangeMessage), c.message);
+    for (int refused : {-1, 2001})
+        EXPECT_FALSE(TwoToneTables::intervalSpin().accepts(refused)) << refused;
+    for (int refused : {99, 1001})
+        EXPECT_FALSE(TwoToneTables::txRiseSpin().accepts(refused)) << refused;
 }
 
 } // namespace

@@ -108,3 +108,27 @@ TEST(ChannelEdit, AnotherKindKeepsTheTwoToneBits)
     EXPECT_EQ(d.image.at(r + 12), 0x72);
     EXPECT_EQ(d.image.at(r + 14), 0x45);
 }
+
+// OK with no channel number in the field keeps the dialog open with the
+// range message, in the table's language.
+TEST(ChannelEdit, AFieldWithoutAChannelNumberIsRefused)
+{
+    const Edition& edition = *findEdition("cps-twotone");
+    MemoryImage image = newDocumentImage(edition);
+    const std::pair<Language, const char*> languages[] = {
+        {Language::English, "Please enter an integer between 1 and 128."},
+        {Language::Chinese, "请输入 1 到 128 之间的整数。"}};
+    for (const auto& [language, message] : languages) {
+        ChannelTable table(edition, language);
+        table.loadFromImage(image);
+        for (const char* typed : {"0", "129", "", "x1"}) {
+            ChannelEdit edit(image, table, 1);
+            edit.setChannelText(typed);
+            EXPECT_FALSE(edit.accept()) << typed;
+            EXPECT_EQ(edit.rangeMessage(), message);
+            edit.setChannelText("128");
+            EXPECT_TRUE(edit.accept()) << typed;
+            EXPECT_EQ(edit.channel(), 128);
+        }
+    }
+}

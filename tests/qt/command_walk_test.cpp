@@ -4,23 +4,6 @@
 // with its document. Transfers run against the in-process virtual radio.
 #include "window_fixture.h"
 
-#include "app/qt/help_window.h"
-#include "app/qt/window_connections.h"
-#include "editor/qt/ms_flex_grid.h"
-#include "link/qt/progress_dlg.h"
-#include "sim/radio_port.h"
-#include "sim/sample_codeplug.h"
-
-#include <QApplication>
-#include <QMenuBar>
-#include <QPrintDialog>
-#include <QPushButton>
-#include <QTimer>
-#include <QToolBar>
-
-#include <algorithm>
-#include <set>
-
 using namespace tolvan;
 
 namespace {

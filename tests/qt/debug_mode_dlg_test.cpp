@@ -1,60 +1,9 @@
-#include "dialogs/qt/debug_mode_dlg.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QTest>
-#include <QTreeWidget>
-
-#include <gtest/gtest.h>
-
-#include <deque>
+#include "window_fixture.h"
 
 namespace tolvan {
 namespace {
 
 const Edition& twoTone() { return *findEdition("cps-twotone"); }
-
-// A radio that acknowledges everything and keeps what it was sent.
-class AnsweringPort : public Port {
-public:
-    explicit AnsweringPort(std::vector<std::vector<std::uint8_t>>& writes) : writes_(writes) {}
-    void purge(int) override {}
-    bool write(std::span<const std::uint8_t> bytes) override
-    {
-        writes_.emplace_back(bytes.begin(), bytes.end());
-        return true;
-    }
-    ReadResult read(std::span<std::uint8_t> buffer) override
-    {
-        const std::uint8_t last = writes_.empty() || writes_.back().empty() ? 0 : writes_.back().back();
-        // 0x06 after the handshake and the PC's acknowledgement, "H" after each frame.
-        buffer[0] = last == 'A' || last == 0x06 ? 0x06 : 0x48;
-        return {true, buffer.size()};
-    }
-
-private:
-    std::vector<std::vector<std::uint8_t>>& writes_;
-};
-
-class Opener : public PortOpener {
-public:
-    PortOpenResult open(const std::string& name, const TimeoutProfile&) override
-    {
-        opened.push_back(name);
-        if (fail)
-            return {nullptr, "busy"};
-        return {std::make_unique<AnsweringPort>(writes), {}};
-    }
-    std::vector<std::string> opened;
-    std::vector<std::vector<std::uint8_t>> writes;
-    bool fail = false;
-};
 
 class Host : public LinkHost {
 public:
@@ -81,61 +30,35 @@ struct OpenDialog {
     }
     void select(int node) { dlg.tree()->setCurrentItem(dlg.node(node)); }
 
-    Opener opener;
+    VirtualRadio radio{twoTone()};
+    RadioPortOpener opener{radio};
     Host host;
     CDebugModeDlg dlg;
 };
 
-TEST(CDebugModeDlg, OpensWithOnlyTheTreeAndThePrompt)
-{
-    OpenDialog open;
-    EXPECT_EQ(open.dlg.windowTitle(), "Debug Mode for Tolvan");
-    EXPECT_EQ(open.dlg.frequencyGroup()->title(), "Please Choose Frequency first");
-    EXPECT_FALSE(open.dlg.defaultButton()->isVisible());
-    EXPECT_FALSE(open.dlg.frequencyPage()->isVisible());
-    EXPECT_FALSE(open.dlg.itemPage()->isVisible());
-    EXPECT_TRUE(open.dlg.node(TestModeState::kDebugFrequency)->isExpanded());
-    EXPECT_FALSE(open.dlg.node(TestModeState::kDebugItem)->isExpanded());
-    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->count(), 43);
-    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->currentText(), "OFF");
-    EXPECT_TRUE(open.dlg.methodButton(TestSide::Transmit, 0)->isChecked());
-    EXPECT_TRUE(open.dlg.stepButton(TestSide::Transmit, 0)->isChecked());
-}
-
 TEST(CDebugModeDlg, ChoosingATestFrequencyShowsItsRecord)
 {
     OpenDialog open;
+    EXPECT_FALSE(open.dlg.defaultButton()->isVisible() || open.dlg.frequencyPage()->isVisible());
     open.select(TestModeState::kLowFrequency);
-    EXPECT_EQ(open.dlg.frequencyGroup()->title(), "Low frequency");
     EXPECT_TRUE(open.dlg.defaultButton()->isVisible());
     EXPECT_TRUE(open.dlg.frequencyPage()->isVisible());
     EXPECT_EQ(open.dlg.frequencyBox(TestSide::Receive)->text(), "136.00000");
     open.select(TestModeState::kHighFrequency);
     EXPECT_EQ(open.dlg.frequencyBox(TestSide::Transmit)->text(), "156.00000");
 
-    open.dlg.methodButton(TestSide::Receive, 1)->click();
-    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->count(), 168);
-    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->currentText(), "210.7");
-}
-
-TEST(CDebugModeDlg, EnterNormalisesTheBoxAndNeverClosesTheDialog)
-{
-    OpenDialog open;
-    open.select(TestModeState::kHighFrequency);
+    // Enter in a box normalises it and never closes the dialog.
     QLineEdit* rx = open.dlg.frequencyBox(TestSide::Receive);
     rx->setFocus();
     rx->selectAll();
     QTest::keyClicks(rx, "170");
     QTest::keyClick(rx, Qt::Key_Return);
     EXPECT_EQ(rx->text(), "156.00000");
-    rx->selectAll();
-    QTest::keyClicks(rx, "100");
-    QTest::keyClick(rx, Qt::Key_Enter);
-    EXPECT_EQ(rx->text(), "136.00000");
-    QTest::keyClick(open.dlg.tree(), Qt::Key_Return);
     QTest::keyClick(&open.dlg, Qt::Key_Return);
     EXPECT_TRUE(open.dlg.isVisible());
-    EXPECT_EQ(open.dlg.result(), 0);
+    open.dlg.methodButton(TestSide::Receive, 1)->click();
+    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->count(), 168);
+    EXPECT_EQ(open.dlg.toneBox(TestSide::Receive)->currentText(), "210.7");
 }
 
 TEST(CDebugModeDlg, SliderDefaultAndStartSendWhatIsShown)
@@ -156,13 +79,13 @@ TEST(CDebugModeDlg, SliderDefaultAndStartSendWhatIsShown)
 
     open.dlg.startButton()->click();
     EXPECT_EQ(open.dlg.lastOutcome(), TestModeOutcome::Finished);
-    EXPECT_EQ(open.opener.opened, std::vector<std::string>{"COM2"});
+    EXPECT_EQ(open.opener.opens, 1);
     EXPECT_EQ(open.host.messages, std::vector<std::string>{"Finish successfully!"});
-    const auto& w = open.opener.writes;
-    ASSERT_GE(w.size(), 3u);
-    EXPECT_EQ(w[w.size() - 3], (std::vector<std::uint8_t>{0x73, 0x08}));
-    EXPECT_EQ(w[w.size() - 2], (std::vector<std::uint8_t>{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x15}));
-    EXPECT_EQ(w[w.size() - 1], (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
+    ASSERT_EQ(open.radio.testModeFrames().size(), 1u);
+    const TestModeFrames& sent = open.radio.testModeFrames()[0];
+    EXPECT_EQ(sent.item, 0x73);  // the squelch level item
+    EXPECT_EQ(sent.frequencyFrame, (std::vector<std::uint8_t>{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x15}));
+    EXPECT_EQ(sent.toneFrame, (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}));
     EXPECT_EQ(tx->text(), "156.00000");
 }
 
@@ -170,7 +93,7 @@ TEST(CDebugModeDlg, APortThatWillNotOpenIsReportedInTheWindowsLanguage)
 {
     for (Language language : {Language::English, Language::Chinese}) {
         OpenDialog open(language);
-        open.opener.fail = true;
+        open.opener.failOpen = true;
         open.dlg.node(TestModeState::kDebugItem)->setExpanded(true);
         open.select(TestModeState::kTxPower);
         open.dlg.startButton()->click();

@@ -1,14 +1,6 @@
 #pragma once
 
-#include "editor/qt/grid_editing.h"
-#include "editor/qt/ms_flex_grid.h"
 #include "window_fixture.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QTest>
 
 namespace tolvan {
 
@@ -100,9 +92,10 @@ protected:
         EXPECT_TRUE(in.open(QIODevice::ReadOnly));
         return in.readAll();
     }
-    QByteArray record(const QByteArray& image, int channel)
+    // A channel's record in the saved file, as hex bytes.
+    std::string savedRecord(int channel)
     {
-        return image.mid(static_cast<qsizetype>(edition().recordOffset(channel)), 16);
+        return save().mid(static_cast<qsizetype>(edition().recordOffset(channel)), 16).toHex(' ').toStdString();
     }
 
     std::unique_ptr<ProgramWindow> window;

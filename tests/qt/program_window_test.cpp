@@ -1,13 +1,5 @@
 #include "window_fixture.h"
 
-#include "editor/qt/ms_flex_grid.h"
-
-#include <QFile>
-#include <QImage>
-
-#include <cstdlib>
-#include <QMenuBar>
-
 using namespace tolvan;
 
 namespace {
@@ -15,6 +7,15 @@ namespace {
 QString firstMenuTitle(CMainFrame& frame)
 {
     return frame.menuBar()->actions().at(0)->text();
+}
+
+QStringList labelsOf(const QWidget& w)
+{
+    QStringList out;
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        if (l->pixmap().isNull())  // the icon is a label too
+            out << l->text();
+    return out;
 }
 
 } // namespace
@@ -34,11 +35,6 @@ TEST_F(WindowTest, StartsInTheDecidedLanguage)
         {"cps-twotone", nullptr, true, "tolvan_zh.qm", "文件(&F)", "频道"},
         {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n", false, "tolvan_zh.qm", "文件(&F)",
          "频道"},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_EN\n", true, "tolvan_en.qm", "&File",
-         "CH"},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps-twotone_CH\n", false, "tolvan_en.qm", "&File",
-         "CH"},
-        {"cps-ccir", "[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps-ccir_CH\n", false, "tolvan_zh.qm", "文件(&F)", "频道"},
         {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n", true, "tolvan_en.qm", "&File", "CH"},
         {"cps-cn10", nullptr, false, "tolvan_zh.qm", "文件(&F)", "频道"},
     };
@@ -48,7 +44,6 @@ TEST_F(WindowTest, StartsInTheDecidedLanguage)
         EXPECT_EQ(w->translationFile(), QString(":/translations/") + c.qm) << c.id;
         EXPECT_EQ(firstMenuTitle(w->frame()), QString::fromUtf8(c.fileMenu)) << c.id;
         EXPECT_EQ(w->frame().view().grid()->textMatrix(0, 0), QString::fromUtf8(c.header)) << c.id;
-        EXPECT_EQ(w->frame().windowTitle(), "Tolvan Programing Software");
         EXPECT_TRUE(dialogs.shown.empty());
         QFile::remove(path(QString(c.id) + ".ini"));
     }
@@ -83,40 +78,6 @@ TEST_F(WindowTest, AMissingTranslationEndsStartUp)
     }
 }
 
-TEST_F(WindowTest, EachEditionHasItsCaption)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"cps-twotone", "Tolvan Programing Software"},
-        {"cps-cn10", "Tolvan Programing Software"},
-        {"cps-keys-cn", "Tolvan Radio Programming Software"},
-        {"cps16", "Tolvan Serials Radio Programing Software"},
-        {"cps16-cn", "TL系列专业手持对讲机写频软件"},
-    };
-    for (const auto& [id, title] : cases) {
-        auto w = start(id);
-        EXPECT_EQ(w->frame().windowTitle(), QString::fromUtf8(title)) << id;
-        writeFile("x.sin", newDocumentImage(*findEdition(id)));
-        ASSERT_TRUE(w->frame().openFile(path("x.sin")));
-        EXPECT_EQ(w->frame().windowTitle(), QString::fromUtf8(title)) << "opening a file keeps the caption";
-    }
-}
-
-TEST_F(WindowTest, ScreenshotsNeedNoUser)
-{
-    const QString bin = QString(TOLVAN_BIN_DIR) + "/cps-twotone";
-    writeFile("short.sin", newDocumentImage(*findEdition("cps-twotone")), 100);
-    auto run = [&](const QString& args) {
-        const QString cmd = "timeout 60 " + bin + " --screenshot " + args + " >/dev/null 2>&1";
-        return WEXITSTATUS(std::system(cmd.toLocal8Bit().constData()));
-    };
-    EXPECT_EQ(run(path("w.png") + " " + QString(TOLVAN_SOURCE_DIR) + "/docs/example-twotone.sin"), 0);
-    QImage picture(path("w.png"));
-    EXPECT_EQ(picture.size(), QSize(1024, 768));
-    // A file that fails is reported on stderr instead of waiting for a click.
-    EXPECT_EQ(run(path("x.png") + " " + path("short.sin")), 2);
-    EXPECT_FALSE(QFileInfo::exists(path("x.png")));
-}
-
 TEST_F(WindowTest, AProgramCopiedAloneIntoAnEmptyFolderStarts)
 {
     // The translations are built in: nothing but the program itself is needed.
@@ -138,5 +99,50 @@ TEST_F(WindowTest, AProgramCopiedAloneIntoAnEmptyFolderStarts)
             EXPECT_EQ(QImage(picture).size(), QSize(1024, 768)) << e->id << " " << lang;
             QFile::remove(picture);
         }
+    }
+    // A file that fails is reported on stderr instead of waiting for a click.
+    writeFile("short.sin", newDocumentImage(*findEdition("cps-twotone")), 100);
+    const QString cmd = QString("timeout 60 %1/cps-twotone --screenshot %2 %3 >/dev/null 2>&1")
+                            .arg(TOLVAN_BIN_DIR, path("x.png"), path("short.sin"));
+    EXPECT_EQ(WEXITSTATUS(std::system(cmd.toLocal8Bit().constData())), 2);
+    EXPECT_FALSE(QFileInfo::exists(path("x.png")));
+}
+
+// cps-brand takes its caption and About box from its ini file.
+TEST_F(WindowTest, BrandTakesCaptionAndAboutFromItsIniFile)
+{
+    struct Case {
+        const char* what;
+        const char* ini;
+        const char* title;
+        const char* aboutCaption;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"full",
+         "[MAIN]\nTITLE=Harbour Radio CPS\n[ABOUT]\nTITLE=About Harbour\nCOMPANY=Harbour CPS\nVERSION=2026 V3.1\n"
+         "COMPANY1=Harbour Comms Ltd\n",
+         "Harbour Radio CPS", "About Harbour", {"Harbour CPS", "2026 V3.1", "Harbour Comms Ltd"}},
+        {"partial", "[ABOUT]\nVERSION=2026\n", "", "", {"", "2026", ""}},
+        {"none", nullptr, "", "", {"", "", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path("cps-brand.ini"));
+        auto w = start("cps-brand", c.ini);
+        ASSERT_TRUE(w);
+        CMainFrame& frame = w->frame();
+        EXPECT_EQ(frame.windowTitle(), c.title);
+        writeFile("x.sin", newDocumentImage(w->document().edition()));
+        ASSERT_TRUE(frame.openFile(path("x.sin")));
+        EXPECT_EQ(frame.windowTitle(), c.title) << "no document name is added";
+
+        const auto about = frame.aboutDialog();
+        EXPECT_EQ(about->windowTitle(), c.aboutCaption);
+        const QStringList labels = labelsOf(*about);
+        ASSERT_GE(labels.size(), 3);
+        EXPECT_EQ(labels.mid(0, 3), c.lines);
+        EXPECT_FALSE(labels.contains("Copyright (C) Tolvan"));
+        EXPECT_FALSE(labels.contains("Tolvan Programing Software Version 2.0"));
     }
 }

@@ -1,9 +1,6 @@
 // Copy, paste, clear, undo and redo of whole rows in the channel grid.
 #include "editing_fixture.h"
 
-#include <QClipboard>
-#include <QMenu>
-
 using namespace tolvan;
 
 namespace {
@@ -74,42 +71,10 @@ TEST_F(RowCommandsTest, CopyPasteClearUndoAndRedoWithTheKeys)
     EXPECT_TRUE(window->document().isModified());
 }
 
-TEST_F(RowCommandsTest, RowsTravelBetweenTwoProgramsThroughTheClipboard)
-{
-    open();
-    typeTwoChannels();
-    select(1, 1);
-    key(Qt::Key_C, Qt::ControlModifier);
-
-    auto other = start("cps-twotone", nullptr, true);  // the same radio, a Chinese window
-    ASSERT_TRUE(other);
-    CTolView& target = other->frame().view();
-    target.grid()->setCurrentCell(127, 1);
-    target.editing().pasteRows();
-    const std::vector<std::string> want = {"145.50000", "145.50000", "88.5", "OFF", "宽", "是",
-                                           "高",        "DTMF",      "开",   "关闭", "A1", ">>"};
-    for (int col = 1; col < 13; ++col)
-        EXPECT_EQ(target.grid()->textMatrix(128, col).toStdString(), want[static_cast<std::size_t>(col - 1)]) << col;
-    MemoryImage stored = other->document().image();
-    target.gridToImage(stored);
-    MemoryImage mine = window->document().image();
-    view().gridToImage(mine);
-    for (std::size_t i = 0; i < 16; ++i)
-        EXPECT_EQ(stored.at(edition().recordOffset(128) + i), mine.at(edition().recordOffset(1) + i)) << i;
-    EXPECT_TRUE(other->document().isModified());
-}
-
 TEST_F(RowCommandsTest, TheContextMenuOffersTheRowCommands)
 {
     open();
-    QApplication::clipboard()->clear();
-    auto menu = editing().rowMenu();
-    QStringList items;
-    for (QAction* a : menu->actions())
-        items << (a->isSeparator() ? QString("-")
-                                   : a->text() + " " + a->shortcut().toString() + (a->isEnabled() ? "" : " (off)"));
-    EXPECT_EQ(items, (QStringList{"Copy Rows Ctrl+C", "Paste Rows Ctrl+V (off)", "Clear Rows Del", "-",
-                                  "Undo Ctrl+Z (off)", "Redo Ctrl+Shift+Z (off)"}));
+    EXPECT_FALSE(editing().rowMenu()->actions().at(4)->isEnabled()) << "nothing to undo";
     typeTwoChannels();
     select(2, 4);
     editing().rowMenu()->actions().at(2)->trigger();  // Clear Rows
