@@ -80,13 +80,16 @@ void ChannelTable::setCell(int row, Column column, std::string text)
 std::string ChannelTable::textFor(Column column, const ChannelFields& f, bool inUse) const
 {
     const EditionTexts& t = texts();
-    auto word = [&](const WordList& list, bool on) { return inUse && !list.items.empty() ? list.word(on) : kEmpty; };
-    auto item = [&](const std::vector<std::string>& items, int index) {
+    // References, not copies: a table load asks this for every cell.
+    auto word = [&](const WordList& list, bool on) -> const std::string& {
+        return inUse && !list.items.empty() ? list.word(on) : kEmpty;
+    };
+    auto item = [&](const std::vector<std::string>& items, int index) -> const std::string& {
         return inUse && index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
                                                                              : kEmpty;
     };
     const bool showTones = inUse || edition_->unusedChannelsShowTones;
-    const std::string offTone = inUse ? t.offTone : std::string();
+    const std::string& offTone = inUse ? t.offTone : kEmpty;
     switch (column) {
     case Column::Channel:
         return kEmpty;
