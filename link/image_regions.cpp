@@ -142,6 +142,7 @@ ImageDifference differenceOf(const Edition& edition, const std::vector<NamedSett
             owners.push_back({bits.offset, i, bits.mask});
     std::sort(owners.begin(), owners.end(), [](const Owner& x, const Owner& y) { return x.offset < y.offset; });
     std::vector<bool> channelDiffers(static_cast<std::size_t>(std::max(edition.channelCount, 0)) + 1, false);
+    auto owner = owners.begin();
     for (std::size_t offset = 0; offset < end; ++offset) {
         const auto changed = static_cast<std::uint8_t>(a.at(offset) ^ b.at(offset));
         if (changed == 0)
@@ -150,12 +151,13 @@ ImageDifference differenceOf(const Edition& edition, const std::vector<NamedSett
         if (channel)
             channelDiffers[static_cast<std::size_t>(channel)] = true;
         std::uint8_t covered = 0;
-        auto owner = std::lower_bound(owners.begin(), owners.end(), offset,
-                                      [](const Owner& o, std::size_t at) { return o.offset < at; });
-        for (; owner != owners.end() && owner->offset == offset; ++owner) {
-            covered |= owner->mask;
-            if ((owner->mask & changed) != 0)
-                settingDiffers[owner->setting] = true;
+        // Offsets only grow, so the owners are walked once.
+        while (owner != owners.end() && owner->offset < offset)
+            ++owner;
+        for (auto o = owner; o != owners.end() && o->offset == offset; ++o) {
+            covered |= o->mask;
+            if ((o->mask & changed) != 0)
+                settingDiffers[o->setting] = true;
         }
         // Bits no setting names (an unused bit of a flag byte) are shown by address.
         if (!channel && (changed & ~covered) != 0)

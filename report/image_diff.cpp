@@ -13,6 +13,7 @@
 #include "report/settings_values.h"
 
 #include <algorithm>
+#include <array>
 #include <iostream>
 
 namespace tolvan {
@@ -47,15 +48,23 @@ std::string listText(const FormList& list, const FormSettings& form, int i, Lang
                                                                  : std::string();
 }
 
-// The bytes that hold channel `n`: its record and its name.
-std::vector<std::size_t> channelBytes(const Edition& edition, int n)
+// The bytes that hold channel `n`: its record and its name. A fixed array, as
+// every channel of both images is walked through it.
+struct ChannelBytes {
+    std::array<std::size_t, 24> offsets{};
+    std::size_t count = 0;
+    const std::size_t* begin() const { return offsets.data(); }
+    const std::size_t* end() const { return offsets.data() + count; }
+};
+
+ChannelBytes channelBytes(const Edition& edition, int n)
 {
-    std::vector<std::size_t> bytes;
+    ChannelBytes bytes;
     for (std::size_t i = 0; i < 16; ++i)
-        bytes.push_back(edition.recordOffset(n) + i);
+        bytes.offsets[bytes.count++] = edition.recordOffset(n) + i;
     if (edition.nameBase)
         for (std::size_t i = 0; i < 8; ++i)
-            bytes.push_back(*edition.nameBase + 8 * static_cast<std::size_t>(n - 1) + i);
+            bytes.offsets[bytes.count++] = *edition.nameBase + 8 * static_cast<std::size_t>(n - 1) + i;
     return bytes;
 }
 
