@@ -1,5 +1,6 @@
 #include "codeplug/decimal.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -23,24 +24,22 @@ Decimal parseLeadingDecimal(std::string_view text)
         d.negative = text[i] == '-';
         ++i;
     }
-    std::string mantissa;
-    int fractionDigits = 0;
-    bool anyDigit = false;
-    while (i < text.size() && isDigit(text[i])) {
-        mantissa += text[i++];
-        anyDigit = true;
-    }
+    // The digits are read in place (the whole part, then the fraction), not
+    // copied one by one: every frequency cell of a table store comes here.
+    const std::size_t wholeStart = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    const std::string_view whole = text.substr(wholeStart, i - wholeStart);
+    std::string_view fraction;
     if (i < text.size() && text[i] == '.') {
         std::size_t j = i + 1;
-        while (j < text.size() && isDigit(text[j])) {
-            mantissa += text[j++];
-            ++fractionDigits;
-            anyDigit = true;
-        }
-        if (anyDigit)
+        while (j < text.size() && isDigit(text[j]))
+            ++j;
+        fraction = text.substr(i + 1, j - i - 1);
+        if (!whole.empty() || !fraction.empty())
             i = j;
     }
-    if (!anyDigit)
+    if (whole.empty() && fraction.empty())
         return {};
 
     long long exp10 = 0;
@@ -62,16 +61,26 @@ Decimal parseLeadingDecimal(std::string_view text)
         }
     }
 
-    std::size_t firstNonZero = mantissa.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
+    // Leading zeros carry no value, nor do trailing ones; dropping the trailing
+    // ones keeps the digit count honest.
+    const std::size_t n = whole.size() + fraction.size();
+    auto digit = [&](std::size_t k) { return k < whole.size() ? whole[k] : fraction[k - whole.size()]; };
+    std::size_t first = 0;
+    while (first < n && digit(first) == '0')
+        ++first;
+    if (first == n)
         return {};
-    d.digits = mantissa.substr(firstNonZero);
-    d.exponent = static_cast<int>(exp10 - fractionDigits);
-    // Trailing zeros carry no value; dropping them keeps the digit count honest.
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
-        ++d.exponent;
+    std::size_t last = n;
+    while (digit(last - 1) == '0')
+        --last;
+    d.digits.reserve(last - first);
+    if (first < whole.size())
+        d.digits.append(whole.substr(first, std::min(last, whole.size()) - first));
+    if (last > whole.size()) {
+        const std::size_t from = std::max(first, whole.size()) - whole.size();
+        d.digits.append(fraction.substr(from, last - whole.size() - from));
     }
+    d.exponent = static_cast<int>(exp10 - static_cast<long long>(fraction.size()) + static_cast<long long>(n - last));
     return d;
 }
 

@@ -3,7 +3,6 @@
 #include "codeplug/bcd.h"
 #include "codeplug/decimal.h"
 
-#include <cstdio>
 
 namespace tolvan {
 namespace {
@@ -43,10 +42,18 @@ void frequencyToBytes(TenHz n, std::span<std::uint8_t> four)
 
 std::string formatMHz(TenHz n)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%u.%05u", static_cast<unsigned>(n / kTenHzPerMHz),
-                  static_cast<unsigned>(n % kTenHzPerMHz));
-    return buf;
+    // "%u.%05u" by hand: every cell of a table load goes through here.
+    char buf[16];
+    char* p = buf + sizeof buf;
+    unsigned fraction = n % kTenHzPerMHz;
+    for (int i = 0; i < 5; ++i, fraction /= 10)
+        *--p = static_cast<char>('0' + fraction % 10);
+    *--p = '.';
+    unsigned whole = n / kTenHzPerMHz;
+    do
+        *--p = static_cast<char>('0' + whole % 10);
+    while ((whole /= 10) != 0);
+    return std::string(p, buf + sizeof buf);
 }
 
 std::string frequencyText(TenHz n)

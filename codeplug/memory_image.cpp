@@ -8,24 +8,10 @@ namespace tolvan {
 
 MemoryImage::MemoryImage(std::size_t size, std::uint8_t fill) : bytes_(size, fill) {}
 
-void MemoryImage::check(std::size_t offset, std::size_t length) const
+void MemoryImage::outOfRange(std::size_t offset, std::size_t length) const
 {
-    if (offset > bytes_.size() || length > bytes_.size() - offset)
-        throw std::out_of_range("memory image: offset " + std::to_string(offset) + " length "
-                                + std::to_string(length) + " outside " + std::to_string(bytes_.size())
-                                + " bytes");
-}
-
-std::uint8_t MemoryImage::at(std::size_t offset) const
-{
-    check(offset, 1);
-    return bytes_[offset];
-}
-
-void MemoryImage::set(std::size_t offset, std::uint8_t value)
-{
-    check(offset, 1);
-    bytes_[offset] = value;
+    throw std::out_of_range("memory image: offset " + std::to_string(offset) + " length " + std::to_string(length)
+                            + " outside " + std::to_string(bytes_.size()) + " bytes");
 }
 
 bool MemoryImage::bit(std::size_t offset, int bitNo) const

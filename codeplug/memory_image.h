@@ -18,8 +18,19 @@ public:
 
     std::size_t size() const { return bytes_.size(); }
 
-    std::uint8_t at(std::size_t offset) const;
-    void set(std::size_t offset, std::uint8_t value);
+    // Inline: the table and the comparison touch every byte of an image this way.
+    std::uint8_t at(std::size_t offset) const
+    {
+        if (offset >= bytes_.size())
+            outOfRange(offset, 1);
+        return bytes_[offset];
+    }
+    void set(std::size_t offset, std::uint8_t value)
+    {
+        if (offset >= bytes_.size())
+            outOfRange(offset, 1);
+        bytes_[offset] = value;
+    }
 
     // Bit helpers for flag bytes: only the named bit changes.
     bool bit(std::size_t offset, int bitNo) const;
@@ -35,7 +46,12 @@ public:
     bool operator==(const MemoryImage&) const = default;
 
 private:
-    void check(std::size_t offset, std::size_t length) const;
+    void check(std::size_t offset, std::size_t length) const
+    {
+        if (offset > bytes_.size() || length > bytes_.size() - offset)
+            outOfRange(offset, length);
+    }
+    [[noreturn]] void outOfRange(std::size_t offset, std::size_t length) const;
 
     std::vector<std::uint8_t> bytes_;
 };

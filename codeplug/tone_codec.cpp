@@ -3,6 +3,8 @@
 #include "codeplug/bcd.h"
 #include "codeplug/decimal.h"
 
+#include <charconv>
+
 namespace tolvan {
 
 ToneCode toneFromBytes(std::span<const std::uint8_t> two)
@@ -22,14 +24,25 @@ std::string toneText(ToneCode tone, std::string_view offText)
         return std::string(offText);
     const int h = tone.high;
     const int low = bcdValue(tone.low);
+    // Written into one buffer: every tone cell of a table load comes here.
+    char buf[32];
+    char* p = buf;
+    char* const end = buf + sizeof buf;
     if (h >= 0x80) {
         const bool inverted = h >= 0xC0;
         const int hundreds = h - (inverted ? 0xC0 : 0x80);
-        const std::string prefix = hundreds == 0 ? "D0" : "D";
-        return prefix + std::to_string(hundreds * 100 + low) + (inverted ? "I" : "N");
+        *p++ = 'D';
+        if (hundreds == 0)
+            *p++ = '0';
+        p = std::to_chars(p, end, hundreds * 100 + low).ptr;
+        *p++ = inverted ? 'I' : 'N';
+        return std::string(buf, p);
     }
     const int tenths = bcdValue(tone.high) * 100 + low;
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    p = std::to_chars(p, end, tenths / 10).ptr;
+    *p++ = '.';
+    p = std::to_chars(p, end, tenths % 10).ptr;
+    return std::string(buf, p);
 }
 
 ToneCode toneFromText(std::string_view text)

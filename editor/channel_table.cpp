@@ -36,14 +36,14 @@ int wordIndexInEither(const std::vector<std::string>& a, const std::vector<std::
 } // namespace
 
 ChannelTable::ChannelTable(const Edition& edition, Language language)
-    : edition_(&edition), language_(language),
-      cells_(static_cast<std::size_t>(edition.channelCount + 1), std::vector<std::string>(edition.columns.size()))
+    : edition_(&edition), language_(language), rows_(edition.channelCount + 1),
+      cells_(static_cast<std::size_t>(rows_) * edition.columns.size())
 {
     const auto& headers = texts().headers;
     for (int col = 0; col < columnCount(); ++col)
-        cells_[0][static_cast<std::size_t>(col)] = headers.at(static_cast<std::size_t>(col));
+        setCell(0, col, headers.at(static_cast<std::size_t>(col)));
     for (int row = 1; row < rowCount(); ++row)
-        cells_[static_cast<std::size_t>(row)][0] = std::to_string(row);
+        setCell(row, 0, std::to_string(row));
     columnIndex_.fill(-1);
     for (int col = columnCount() - 1; col >= 0; --col)
         columnIndex_[static_cast<std::size_t>(columnAt(col))] = col;
@@ -54,14 +54,21 @@ int ChannelTable::columnOf(Column column) const
     return columnIndex_.at(static_cast<std::size_t>(column));
 }
 
+std::size_t ChannelTable::indexOf(int row, int col) const
+{
+    if (row < 0 || row >= rows_ || col < 0 || col >= columnCount())
+        throw std::out_of_range("channel table: no cell " + std::to_string(row) + "," + std::to_string(col));
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount()) + static_cast<std::size_t>(col);
+}
+
 const std::string& ChannelTable::cell(int row, int col) const
 {
-    return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col));
+    return cells_[indexOf(row, col)];
 }
 
 void ChannelTable::setCell(int row, int col, std::string text)
 {
-    cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)) = std::move(text);
+    cells_[indexOf(row, col)] = std::move(text);
 }
 
 const std::string& ChannelTable::cell(int row, Column column) const
@@ -80,13 +87,16 @@ void ChannelTable::setCell(int row, Column column, std::string text)
 std::string ChannelTable::textFor(Column column, const ChannelFields& f, bool inUse) const
 {
     const EditionTexts& t = texts();
-    auto word = [&](const WordList& list, bool on) { return inUse && !list.items.empty() ? list.word(on) : kEmpty; };
-    auto item = [&](const std::vector<std::string>& items, int index) {
+    // References, not copies: a table load asks this for every cell.
+    auto word = [&](const WordList& list, bool on) -> const std::string& {
+        return inUse && !list.items.empty() ? list.word(on) : kEmpty;
+    };
+    auto item = [&](const std::vector<std::string>& items, int index) -> const std::string& {
         return inUse && index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
                                                                              : kEmpty;
     };
     const bool showTones = inUse || edition_->unusedChannelsShowTones;
-    const std::string offTone = inUse ? t.offTone : std::string();
+    const std::string& offTone = inUse ? t.offTone : kEmpty;
     switch (column) {
     case Column::Channel:
         return kEmpty;

@@ -21,7 +21,7 @@ public:
     Language language() const { return language_; }
     const EditionTexts& texts() const { return edition_->texts(language_); }
 
-    int rowCount() const { return static_cast<int>(cells_.size()); }
+    int rowCount() const { return rows_; }
     int columnCount() const { return static_cast<int>(edition_->columns.size()); }
     // The table column showing `column`, or -1 when the edition has no such column.
     int columnOf(Column column) const;
@@ -48,9 +48,13 @@ public:
     ChannelFields channelOfRow(int row) const;
 
 private:
+    std::size_t indexOf(int row, int col) const;  // throws std::out_of_range outside the table
+
     const Edition* edition_;
     Language language_;
-    std::vector<std::vector<std::string>> cells_;
+    int rows_;
+    // Row by row in one block: a table is built for every file opened, compared or fuzzed.
+    std::vector<std::string> cells_;
     // columnOf for every Column, looked up once: every cell access by column uses it.
     std::array<int, static_cast<std::size_t>(Column::More) + 1> columnIndex_;
 };

@@ -277,8 +277,11 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
             return fail(row.line, static_cast<int>(std::min(row.fields.size(), columnOfField.size())) + 1, t.fieldCount);
         const std::string number = trim(row.fields[channelAt]);
         int channel = 0;
+        // A number gone wrong stays wrong: a digit after it must not grow it
+        // (a long run of digits would overflow).
         for (char c : number)
-            channel = c >= '0' && c <= '9' && channel <= edition.channelCount ? channel * 10 + (c - '0') : -1;
+            channel = c >= '0' && c <= '9' && channel >= 0 && channel <= edition.channelCount ? channel * 10 + (c - '0')
+                                                                                             : -1;
         if (number.empty() || channel < 1 || channel > edition.channelCount)
             return fail(row.line, static_cast<int>(channelAt) + 1, t.badChannel);
         if (seen[static_cast<std::size_t>(channel)])

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <utility>
 
 using namespace tolvan;
 
@@ -18,7 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryImage image(in.edition->imageSize);
     for (std::size_t i = 0; i < in.edition->imageSize && i < in.size; ++i)
         image.set(i, in.data[i]);
-    ChannelTable table(*in.edition, in.language);
+    // One table per edition and language, kept: a load rewrites every channel
+    // row, so only the headers and numbers (built once) outlive an input.
+    static std::map<std::pair<const Edition*, Language>, ChannelTable> tables;
+    ChannelTable& table = tables.try_emplace({in.edition, in.language}, *in.edition, in.language).first->second;
     auto pass = [&](const MemoryImage& from) {
         table.loadFromImage(from);
         MemoryImage out = from;

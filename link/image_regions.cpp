@@ -3,7 +3,6 @@
 #include "codeplug/text_util.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace tolvan {
 namespace {
@@ -64,9 +63,18 @@ std::string settingName(std::string_view label)
 
 std::string addressText(std::size_t offset)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%04zX", offset);
-    return text;
+    // "0x%04zX" by hand: a comparison of two unlike images prints thousands.
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    char text[2 + 2 * sizeof offset];
+    char* p = text + sizeof text;
+    int digits = 0;
+    do {
+        *--p = kHex[offset & 0xF];
+        offset >>= 4;
+    } while (++digits < 4 || offset != 0);
+    *--p = 'x';
+    *--p = '0';
+    return std::string(p, text + sizeof text);
 }
 
 std::vector<NamedSetting> namedSettings(const Edition& edition, Language language)
@@ -121,28 +129,43 @@ ImageDifference differenceOf(const Edition& edition, const std::vector<NamedSett
     ImageDifference d;
     end = std::min({end, a.size(), b.size()});
     std::vector<bool> settingDiffers(settings.size(), false);
+    // The settings' bits by address, so a differing byte finds its settings
+    // without walking them all (two unlike images differ in nearly every byte).
+    struct Owner {
+        std::size_t offset;
+        std::size_t setting;
+        std::uint8_t mask;
+    };
+    std::vector<Owner> owners;
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        for (const NamedSetting::Bits& bits : settings[i].bits)
+            owners.push_back({bits.offset, i, bits.mask});
+    std::sort(owners.begin(), owners.end(), [](const Owner& x, const Owner& y) { return x.offset < y.offset; });
+    std::vector<bool> channelDiffers(static_cast<std::size_t>(std::max(edition.channelCount, 0)) + 1, false);
+    auto owner = owners.begin();
     for (std::size_t offset = 0; offset < end; ++offset) {
         const auto changed = static_cast<std::uint8_t>(a.at(offset) ^ b.at(offset));
         if (changed == 0)
             continue;
         const int channel = channelAt(edition, offset);
-        if (channel && std::find(d.channels.begin(), d.channels.end(), channel) == d.channels.end())
-            d.channels.push_back(channel);
+        if (channel)
+            channelDiffers[static_cast<std::size_t>(channel)] = true;
         std::uint8_t covered = 0;
-        for (std::size_t i = 0; i < settings.size(); ++i) {
-            for (const NamedSetting::Bits& bits : settings[i].bits) {
-                if (bits.offset != offset)
-                    continue;
-                covered |= bits.mask;
-                if ((bits.mask & changed) != 0)
-                    settingDiffers[i] = true;
-            }
+        // Offsets only grow, so the owners are walked once.
+        while (owner != owners.end() && owner->offset < offset)
+            ++owner;
+        for (auto o = owner; o != owners.end() && o->offset == offset; ++o) {
+            covered |= o->mask;
+            if ((o->mask & changed) != 0)
+                settingDiffers[o->setting] = true;
         }
         // Bits no setting names (an unused bit of a flag byte) are shown by address.
         if (!channel && (changed & ~covered) != 0)
             d.otherBytes.push_back(offset);
     }
-    std::sort(d.channels.begin(), d.channels.end());
+    for (std::size_t n = 1; n < channelDiffers.size(); ++n)
+        if (channelDiffers[n])
+            d.channels.push_back(static_cast<int>(n));
     for (std::size_t i = 0; i < settings.size(); ++i)
         if (settingDiffers[i])
             d.settings.push_back(&settings[i]);

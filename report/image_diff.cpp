@@ -13,7 +13,7 @@
 #include "report/settings_values.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <array>
 #include <iostream>
 
 namespace tolvan {
@@ -36,9 +36,8 @@ const DiffTexts& diffTexts(const Edition& edition, Language language)
 
 std::string hexByte(std::uint8_t b)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X", b);
-    return text;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return {kHex[b >> 4], kHex[b & 0xF]};
 }
 
 std::string listText(const FormList& list, const FormSettings& form, int i, Language language)
@@ -49,15 +48,23 @@ std::string listText(const FormList& list, const FormSettings& form, int i, Lang
                                                                  : std::string();
 }
 
-// The bytes that hold channel `n`: its record and its name.
-std::vector<std::size_t> channelBytes(const Edition& edition, int n)
+// The bytes that hold channel `n`: its record and its name. A fixed array, as
+// every channel of both images is walked through it.
+struct ChannelBytes {
+    std::array<std::size_t, 24> offsets{};
+    std::size_t count = 0;
+    const std::size_t* begin() const { return offsets.data(); }
+    const std::size_t* end() const { return offsets.data() + count; }
+};
+
+ChannelBytes channelBytes(const Edition& edition, int n)
 {
-    std::vector<std::size_t> bytes;
+    ChannelBytes bytes;
     for (std::size_t i = 0; i < 16; ++i)
-        bytes.push_back(edition.recordOffset(n) + i);
+        bytes.offsets[bytes.count++] = edition.recordOffset(n) + i;
     if (edition.nameBase)
         for (std::size_t i = 0; i < 8; ++i)
-            bytes.push_back(*edition.nameBase + 8 * static_cast<std::size_t>(n - 1) + i);
+            bytes.offsets[bytes.count++] = *edition.nameBase + 8 * static_cast<std::size_t>(n - 1) + i;
     return bytes;
 }
 
@@ -71,6 +78,9 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
     tb.loadFromImage(b);
     const RecordCodec& codec = edition.records();
     std::vector<std::size_t> unexplained;
+    // One copy of A serves every channel: a channel's record is written into it
+    // and put back afterwards, instead of copying the whole image per channel.
+    MemoryImage explained = a;
     for (int n = 1; n <= edition.channelCount; ++n) {
         ImageComparison::Channel channel{n, {}};
         for (int col = 1; col < ta.columnCount(); ++col) {
@@ -79,12 +89,13 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
             channel.cells.push_back({trim(ta.cell(0, col)), ta.cell(n, col), tb.cell(n, col)});
         }
         // What the shown columns account for: A with B's channel written into it.
-        MemoryImage explained = a;
         if (!channel.cells.empty())
             codec.write(edition, explained, n, tb.channelOfRow(n));
         for (std::size_t offset : channelBytes(edition, n))
             if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
                 unexplained.push_back(offset);
+        if (!channel.cells.empty())
+            explained = a;  // same size: the bytes are copied, nothing allocated
         if (!channel.cells.empty())
             out.channels.push_back(std::move(channel));
     }
@@ -150,8 +161,16 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
     }
     if (!c.bytes.empty()) {
         out += t.otherBytes + "\n";
-        for (const auto& b : c.bytes)
-            out += "  " + addressText(b.offset) + ": " + hexByte(b.before) + " -> " + hexByte(b.after) + "\n";
+        // Appended piece by piece: two unlike images differ in thousands of bytes.
+        for (const auto& b : c.bytes) {
+            out += "  ";
+            out += addressText(b.offset);
+            out += ": ";
+            out += hexByte(b.before);
+            out += " -> ";
+            out += hexByte(b.after);
+            out += '\n';
+        }
     }
     return out;
 }

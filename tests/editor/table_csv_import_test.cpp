@@ -266,5 +266,23 @@ TEST(CsvImportParse, QuotesLineBreaksAndBlankLines)
     EXPECT_EQ(rows[1].fields, (std::vector<std::string>{" x\ny", "2"}));
 }
 
+TEST(CsvImportChannelNumber, DigitsAfterAWrongCharacterKeepItWrong)
+{
+    // Found by fuzzing: the digits went on multiplying a number already known
+    // to be wrong, past the int range.
+    const Edition& e = *findEdition("cps-twotone");
+    for (const char* number : {"5x" "2222222222222222222222222222", "-1" "9999999999999999999", "1 2"}) {
+        SCOPED_TRACE(number);
+        MemoryImage image = sampleCodeplug(e);
+        const std::string csv = std::string("CH,Name\r\n") + number + ",A\r\n";
+        const CsvImportResult r = importChannelCsv(e, Language::English, csv, image);
+        ASSERT_TRUE(r.error);
+        EXPECT_EQ(r.error->line, 2);
+        EXPECT_EQ(r.error->column, 1);
+        EXPECT_EQ(r.error->message, "not a channel of this radio");
+        EXPECT_EQ(image, sampleCodeplug(e));
+    }
+}
+
 } // namespace
 } // namespace tolvan
