@@ -9,12 +9,10 @@
 #include "program/exit_status.h"
 #include "report/image_diff.h"
 #include "sim/sample_codeplug.h"
+#include "temp_dir.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace tolvan {
 namespace {
@@ -112,39 +110,12 @@ TEST(ImageDiffText, ReadsAsATechnicianReadsIt)
     EXPECT_EQ(comparisonText(e, Language::English, {}), "The files are identical.\n");
 }
 
-struct TempDir {
-    TempDir() : path(fs::temp_directory_path() / ("tolvan-diff-" + std::to_string(getpid()))) { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
-
 int run(const std::string& program, const std::string& args)
 {
     const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >/dev/null 2>&1";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
-
-TEST(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
-{
-    TempDir dir;
-    for (const Edition* e : allEditions()) {
-        SCOPED_TRACE(e->id);
-        const fs::path a = dir.path / "a.sin", b = dir.path / "b.sin";
-        ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
-        ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir.path / "missing.sin").string()), kExitFileError);
-        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
-    }
-}
-
-} // namespace
-} // namespace tolvan
-
-namespace tolvan {
-namespace {
 
 TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
 {
@@ -163,6 +134,22 @@ TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
     const ImageComparison c = compareImages(e, Language::English, a, b);
     ASSERT_EQ(c.settings.size(), 1u);
     EXPECT_EQ(c.settings[0].after, addressText(offset) + "=EE");
+}
+
+class ImageDiffCommand : public TempDirTest {};
+
+TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
+{
+    for (const Edition* e : allEditions()) {
+        SCOPED_TRACE(e->id);
+        const fs::path a = dir_ / "a.sin", b = dir_ / "b.sin";
+        ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
+        ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir_ / "missing.sin").string()), kExitFileError);
+        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
+    }
 }
 
 } // namespace
