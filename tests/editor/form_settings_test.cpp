@@ -249,21 +249,20 @@ TEST(SixteenChannelForm, EachListReadsItsByte)
     };
     const Case cases[] = {
         // TX power: the byte div 3, at most 9.
-        {"cps16", "TX Power", kPowerRank, 0, 0},     {"cps16", "TX Power", kPowerRank, 2, 0},
-        {"cps16", "TX Power", kPowerRank, 3, 1},     {"cps16", "TX Power", kPowerRank, 26, 8},
-        {"cps16", "TX Power", kPowerRank, 27, 9},    {"cps16", "TX Power", kPowerRank, 30, 9},
+        {"cps16", "TX Power", kPowerRank, 0, 0}, {"cps16", "TX Power", kPowerRank, 2, 0},
+        {"cps16", "TX Power", kPowerRank, 3, 1}, {"cps16", "TX Power", kPowerRank, 26, 8},
+        {"cps16", "TX Power", kPowerRank, 27, 9}, {"cps16", "TX Power", kPowerRank, 30, 9},
         {"cps16-cn", "TX Power", kPowerRank, 0xFF, 9},
         // Time-out timer 0..10 and squelch 0..9, anything else index 0.
-        {"cps16", "Time-out Timer", 0x3C3, 10, 10},  {"cps16", "Time-out Timer", 0x3C3, 11, 0},
+        {"cps16", "Time-out Timer", 0x3C3, 10, 10}, {"cps16", "Time-out Timer", 0x3C3, 11, 0},
         {"cps16-cn", "Time-out Timer", 0x3C3, 0xFF, 0}, {"cps16", "Squelch Level", 0x3C1, 9, 9},
-        {"cps16", "Squelch Level", 0x3C1, 10, 0},    {"cps16-cn", "Squelch Level", 0x3C1, 0, 0},
+        {"cps16", "Squelch Level", 0x3C1, 10, 0}, {"cps16-cn", "Squelch Level", 0x3C1, 0, 0},
         // Bits of 0x3C0: VOX (bit 3 set = OFF), scan on the 16th channel (bit 2 set = OFF).
-        {"cps16", "Vox", kFlags, 0x08, 1},           {"cps16-cn", "Vox", kFlags, 0xF7, 0},
+        {"cps16", "Vox", kFlags, 0x08, 1}, {"cps16-cn", "Vox", kFlags, 0xF7, 0},
         {"cps16", "Scan Function(16th)", kFlags, 0x04, 0}, {"cps16-cn", "Scan Function(16th)", kFlags, 0xFB, 1},
-        // The warning bit reads oppositely in the two builds: index 1 is
-        // "Disable" and "关闭".
-        {"cps16", "Warning", kFlags, 0x01, 1},       {"cps16", "Warning", kFlags, 0xFE, 0},
-        {"cps16-cn", "Warning", kFlags, 0x01, 0},    {"cps16-cn", "Warning", kFlags, 0xFE, 1},
+        // The warning bit reads oppositely in the two builds: index 1 is "Disable" and "关闭".
+        {"cps16", "Warning", kFlags, 0x01, 1}, {"cps16", "Warning", kFlags, 0xFE, 0},
+        {"cps16-cn", "Warning", kFlags, 0x01, 0}, {"cps16-cn", "Warning", kFlags, 0xFE, 1},
         // The side button's code table.
         {"cps16", "Side Button", kSideButton, 3, 0}, {"cps16", "Side Button", kSideButton, 2, 1},
         {"cps16", "Side Button", kSideButton, 5, 2}, {"cps16", "Side Button", kSideButton, 6, 3},
@@ -334,27 +333,6 @@ TEST(SixteenChannelForm, UnknownSideButtonCodeKeepsThePreviousChoice)
             form.storeToImage(image);
             EXPECT_EQ(image.at(kSideButton), 5) << id << ": saving stores the code of the choice";
         }
-    }
-}
-
-TEST(SixteenChannelForm, TheSameFileShowsOppositeWarnings)
-{
-    for (std::uint8_t flags : {0xF7, 0xF6, 0x01, 0x00}) {
-        MemoryImage file = newDocumentImage(edition("cps16"));
-        file.set(kFlags, flags);
-        FormSettings english(edition("cps16"));
-        FormSettings chinese(edition("cps16-cn"));
-        english.loadFromImage(file);
-        chinese.loadFromImage(file);
-        const bool set = flags & 1;
-        EXPECT_EQ(shown(english, "Warning"), set ? "Disable" : "Enable") << int(flags);
-        EXPECT_EQ(shown(chinese, "Warning"), set ? "打开" : "关闭") << int(flags);
-        // Each build writes back the bit it read.
-        MemoryImage en = file, zh = file;
-        english.storeToImage(en);
-        chinese.storeToImage(zh);
-        EXPECT_EQ(en.bit(kFlags, 0), set);
-        EXPECT_EQ(zh.bit(kFlags, 0), set);
     }
 }
 
