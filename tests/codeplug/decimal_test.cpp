@@ -27,7 +27,9 @@ TEST(Decimal, ScalesExactly)
 
 TEST(Decimal, LeadingIntegers)
 {
-    for (const auto& [text, value] : {std::pair<const char*, int>{" 01", 1}, {"1 ", 1}, {"-3x", -3}, {"yes", 0}, {"", 0}})
+    const std::pair<const char*, int> integers[] = {
+        {" 01", 1}, {"1 ", 1}, {"-3x", -3}, {"yes", 0}, {"", 0}, {"\t\n\v\f\r 9", 9}};
+    for (const auto& [text, value] : integers)
         EXPECT_EQ(parseLeadingInteger(text), value) << text;
     EXPECT_EQ(parseLeadingDigits("023N"), 23);
     EXPECT_EQ(parseLeadingDigits("99999999999999999999999"), INT64_MAX);

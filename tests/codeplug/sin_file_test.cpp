@@ -49,6 +49,11 @@ TEST_F(SinFileTest, AFolderThatTakesNoNewFileLeavesThePreviousFile)
     EXPECT_EQ(saveSin(target, MemoryImage(1024, 0x00), &detail), SinStatus::CannotWrite);
     EXPECT_FALSE(detail.empty());
     EXPECT_EQ(*loadSin(p, 1024).image, patterned(1024));
+    // The message says whether a previous file is there to be kept.
+    const std::string unchanged = describeSinStatus(SinStatus::CannotWrite, p, 1024, "Permission denied");
+    EXPECT_EQ(unchanged, "Cannot save \"" + p.string() + "\" (Permission denied). The previous file is unchanged.");
+    const fs::path none = dir_ / "none.sin";
+    EXPECT_EQ(describeSinStatus(SinStatus::CannotWrite, none, 1024), "Cannot save \"" + none.string() + "\".");
 }
 
 TEST_F(SinFileTest, ShortEmptyLongAndMissingFiles)

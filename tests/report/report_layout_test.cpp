@@ -266,6 +266,7 @@ TEST(ReportSettings, CodeAreasKeepDigitsAndAToD)
     Report report("cps-twotone");
     report.image.write(0x7B0, std::vector<std::uint8_t>{0x31, 0x41, 0xFF, 0x32});
     report.image.write(0x7C8, std::vector<std::uint8_t>{'D', 'E', 'a', '0', 0x00, '9', 'C', 'B'});  // 16 bytes long
+    report.image.set(0x7D0, '8');  // the byte after the code is not part of it
     EXPECT_TRUE(hasText(report.page(1), "Begin of Tx:1A2"));
     EXPECT_TRUE(hasText(report.page(1), "End of Tx:  D09CB"));
 }
