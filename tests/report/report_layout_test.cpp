@@ -82,7 +82,11 @@ TEST(ReportGeometry, UnitsAndFontsFollowThePrintableRectangle)
     // A page too narrow for the fixed allowance prints at its left edge, and a
     // device without a resolution gives nothing to divide by.
     EXPECT_EQ(reportGeometry({100, 6300, 600, 600}).u, 0);
-    EXPECT_EQ(reportGeometry({4800, 6300, 0, 0}).u, 0);
+    for (const ReportDevice& d : {ReportDevice{4800, 6300, 0, 0}, {4800, 6300, 600, 0}, {4800, 6300, 0, 600}})
+        EXPECT_EQ(reportGeometry(d).u, 0);
+    // One dot per inch still divides: (80 * 1440 - 900) / 80 and 45 / 45 * 1440.
+    EXPECT_EQ(reportGeometry({80, 45, 1, 1}).u, 1428);
+    EXPECT_EQ(reportGeometry({80, 45, 1, 1}).h, 1440);
 }
 
 TEST(ReportPages, TitlesAndChannelRangesOfEveryEdition)
