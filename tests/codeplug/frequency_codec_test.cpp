@@ -10,9 +10,10 @@ namespace {
 
 std::array<std::uint8_t, 4> bytesOf(TenHz n)
 {
-    std::array<std::uint8_t, 4> b{};
-    frequencyToBytes(n, b);
-    return b;
+    std::array<std::uint8_t, 5> b{};  // the fifth byte is not the frequency's
+    frequencyToBytes(n, std::span(b).first<4>());
+    EXPECT_EQ(b[4], 0x00) << n;
+    return {b[0], b[1], b[2], b[3]};
 }
 
 const FrequencyRule kThreeSteps{6700000, 52100000, {625, 500, 250}, false};
@@ -109,6 +110,7 @@ TEST(FrequencyEntryCheck, RangeThenStepThenBand)
         const FrequencyEntry e = c.band ? checkFrequencyEntry(c.text, *c.rule, *c.band) : checkFrequencyEntry(c.text, *c.rule);
         EXPECT_EQ(e.verdict, c.verdict) << c.text;
         EXPECT_EQ(e.text, c.cellText) << c.text;
+        EXPECT_EQ(e.value, frequencyFromText(c.cellText)) << c.text;
     }
 }
 

@@ -140,11 +140,16 @@ TEST(CellEditing, EmptyingFrequenciesEmptiesTheRowStepByStep)
 {
     Editing e("cps-twotone");
     e.type(1, Column::Receive, "446");
+    // A channel in use keeps its transmit frequency and lists when its receive frequency changes.
+    e.table.setCell(1, Column::Power, "Low");
+    e.type(1, Column::Receive, "446.5");
+    EXPECT_EQ(e.cell(1, Column::Transmit), "446.00000");
+    EXPECT_EQ(e.cell(1, Column::Power), "Low");
     e.table.setCell(1, Column::Name, "A1");
     e.type(1, Column::Receive, "", false);
     EXPECT_EQ(e.cell(1, Column::RxTone), "");
     EXPECT_EQ(e.cell(1, Column::TxTone), "OFF");
-    EXPECT_EQ(e.cell(1, Column::Power), "High");
+    EXPECT_EQ(e.cell(1, Column::Power), "Low");
     e.type(1, Column::Transmit, "", false);
     for (int col = 1; col < e.table.columnCount(); ++col)
         EXPECT_EQ(e.table.cell(1, col), "") << col;

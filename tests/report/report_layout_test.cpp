@@ -87,6 +87,7 @@ TEST(ReportGeometry, UnitsAndFontsFollowThePrintableRectangle)
     // One dot per inch still divides: (80 * 1440 - 900) / 80 and 45 / 45 * 1440.
     EXPECT_EQ(reportGeometry({80, 45, 1, 1}).u, 1428);
     EXPECT_EQ(reportGeometry({80, 45, 1, 1}).h, 1440);
+    EXPECT_EQ(reportGeometry({4800, 44, 600, 600}).h, 0);
 }
 
 TEST(ReportPages, TitlesAndChannelRangesOfEveryEdition)
@@ -387,6 +388,10 @@ TEST(ReportChannels, PositionsInUnitsOfUAndTheRoomUpToEachNeighbour)
         EXPECT_FALSE(hasText(page, "111 "));  // name
         EXPECT_FALSE(hasText(page, "112 "));  // ">>"
     }
+    // On a page too narrow for the allowance every text starts at the edge: no room before a neighbour.
+    const ReportPage narrow = layoutReportPage(Report("cps-twotone").input(), {100, 6300, 600, 600}, fakeLineHeight, 1);
+    EXPECT_EQ(narrow.ops[2].room, 0);
+    EXPECT_EQ(narrow.ops[3].room, 100 * 1440 / 600);
     EXPECT_TRUE(hasText(Report("cps-twotone").page(2), "CH   Rx(MHz)   Tx(MHz)    Rx Tone  Tx Tone  W/N    Scan Add   "
                                                        "Tx Power   Opt Signal   PTTID   Busy"));
     EXPECT_TRUE(hasText(Report("cps-twotone", Language::Chinese).page(2),
