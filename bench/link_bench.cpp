@@ -44,7 +44,8 @@ using Clock = std::chrono::steady_clock;
 // PC queue up on their way to the radio while the PC goes on; a reply starts
 // when the last byte it answers has arrived.
 struct Floor {
-    static constexpr double kByteSeconds = 10.0 / 9600.0;
+    // The modelled line's byte time (10 bits at 9600 baud, to the microsecond).
+    static constexpr double kByteSeconds = PtyRadio::kByteMicroseconds9600 / 1e6;
     double pc = 0;        // the PC's own time
     double lineFree = 0;  // when the last byte sent has reached the radio
 

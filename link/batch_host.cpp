@@ -1,10 +1,10 @@
 #include "link/batch_host.h"
 
+#include "link/line_wait.h"
 #include "program/exit_status.h"
 
 #include <chrono>
 #include <csignal>
-#include <thread>
 
 namespace tolvan {
 namespace {
@@ -54,7 +54,7 @@ BatchLinkHost::~BatchLinkHost()
 
 void BatchLinkHost::pause(int milliseconds)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    sleepFor(std::chrono::milliseconds(milliseconds));
 }
 
 Answer BatchLinkHost::ask(const std::string& message, Buttons buttons)

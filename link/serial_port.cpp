@@ -1,5 +1,6 @@
 #include "link/serial_port.h"
 
+#include "link/line_wait.h"
 #include "link/port_permission.h"
 
 #include <cerrno>
@@ -216,27 +217,51 @@ ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
                                                          profile_.readConstant);
     const auto interval = std::chrono::milliseconds(profile_.readInterval);
     Clock::time_point lastByte{};
+    // A read mostly starts just after a command went out, when nothing can have
+    // come yet: it waits for the line before it looks, and looks after each wait.
+    bool look = false;
+    bool slept = false;
+    LastLook last = LastLook::Nothing;
+    bool hungUp = false;  // the line reported a failure along with bytes
     while (result.received < buffer.size()) {
+        auto now = start;
+        if (look) {
+            // With VMIN and VTIME 0 an empty line reads as 0 bytes; a hang-up
+            // shows in poll.
+            const ssize_t r = ::read(fd_, buffer.data() + result.received, buffer.size() - result.received);
+            if (r < 0 && errno == EINTR)
+                continue;
+            if ((r < 0 && errno != EAGAIN) || (r <= 0 && hungUp)) {
+                result.ok = false;  // the device failed or went away
+                return result;
+            }
+            now = Clock::now();
+            last = r <= 0 ? LastLook::Nothing : slept ? LastLook::BytesAfterSleep : LastLook::Bytes;
+            if (r > 0) {
+                result.received += static_cast<std::size_t>(r);
+                lastByte = now;
+                if (result.received == buffer.size())
+                    break;
+            }
+        }
         auto deadline = total;
         if (result.received > 0 && lastByte + interval < deadline)
             deadline = lastByte + interval;
-        // With VMIN and VTIME 0 an empty line reads as 0 bytes; a hang-up shows
-        // in poll.
-        const ssize_t r = ::read(fd_, buffer.data() + result.received, buffer.size() - result.received);
-        if (r > 0) {
-            result.received += static_cast<std::size_t>(r);
-            lastByte = Clock::now();
+        const LineWait wait = nextLineWait(buffer.size() - result.received, last, now, deadline);
+        look = true;
+        slept = wait.sleeps;
+        if (wait.sleeps) {
+            sleepUntil(wait.until);
             continue;
         }
-        if (r < 0 && errno != EAGAIN && errno != EINTR) {
-            result.ok = false;
-            return result;
-        }
-        const int ev = waitFor(fd_, POLLIN, deadline);
+        const int ev = waitFor(fd_, POLLIN, wait.until);
         if (ev == 0)
             return result;  // time-out: a short success
-        if (ev < 0 || (ev & (POLLERR | POLLHUP | POLLNVAL))) {
-            result.ok = false;  // the device failed or went away
+        // A line may report bytes along with a hang-up: they are looked for
+        // once, and a look that finds none ends the read.
+        hungUp = ev < 0 || (ev & (POLLERR | POLLHUP | POLLNVAL));
+        if (ev < 0 || (hungUp && !(ev & POLLIN))) {
+            result.ok = false;
             return result;
         }
     }

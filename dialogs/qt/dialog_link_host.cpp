@@ -1,15 +1,16 @@
 #include "dialogs/qt/dialog_link_host.h"
 
+#include "link/line_wait.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QThread>
 
 namespace tolvan {
 
 void DialogLinkHost::pause(int milliseconds)
 {
     pump();
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    sleepFor(std::chrono::milliseconds(milliseconds));
 }
 
 // Only painting and other non-input events: the user cannot start anything

@@ -1,27 +1,42 @@
 #include "link/qt/qt_link_host.h"
 
+#include "link/line_wait.h"
 #include "link/qt/progress_dlg.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QThread>
 
 namespace tolvan {
 
-QtLinkHost::QtLinkHost(CProgressDlg& dialog, bool pauses) : dialog_(dialog), pauses_(pauses) {}
+QtLinkHost::QtLinkHost(CProgressDlg& dialog, bool pauses)
+    : dialog_(dialog), pauses_(pauses), stepPacer_(pauses ? StepPacer::kFrame : StepPacer::Clock::duration::zero())
+{
+}
 
+// A step is shown and painted at the start of a pause, in time the exchange
+// waits anyway, rather than between a reply and the next command. A cancel the
+// events bring is noticed at the next pass.
 void QtLinkHost::pause(int milliseconds)
 {
-    if (pauses_)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
+    if (pauses_) {
+        const auto now = PumpPacer::Clock::now();
+        if (stepPacer_.shows(now, true)) {
+            showStep();
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        sleepUntil(now + std::chrono::milliseconds(milliseconds));
+    }
     pacer_.waited();
 }
 
 bool QtLinkHost::pump()
 {
-    if (pacer_.passAsks(PumpPacer::Clock::now()))
+    const auto now = PumpPacer::Clock::now();
+    if (stepPacer_.shows(now, false))
+        showStep();
+    if (pacer_.passAsks(now))
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     return dialog_.cancelRequested();
 }
@@ -33,6 +48,8 @@ Answer QtLinkHost::ask(const std::string& message, Buttons buttons)
 
 Answer QtLinkHost::askWithDetail(const std::string& message, const std::string& detail, Buttons buttons)
 {
+    if (stepPacer_.showsNow())
+        showStep();
     QMessageBox box(QMessageBox::Warning, dialog_.windowTitle(), QString::fromStdString(message),
                     QMessageBox::NoButton, &dialog_);
     if (!detail.empty())
@@ -67,17 +84,31 @@ void QtLinkHost::progressRange(int maximum)
 
 void QtLinkHost::progress(int position)
 {
-    dialog_.progressBar()->setValue(position);
+    position_ = position;
+    stepPacer_.stepped();
 }
 
 void QtLinkHost::status(const std::string& text)
 {
-    dialog_.statusLabel()->setText(QString::fromStdString(text));
+    status_ = text;
+    stepPacer_.stepped();
 }
 
 void QtLinkHost::setBusy(bool busy)
 {
+    if (!busy && stepPacer_.showsNow())
+        showStep();
     dialog_.setBusy(busy);
+}
+
+void QtLinkHost::showStep()
+{
+    if (position_)
+        dialog_.progressBar()->setValue(*position_);
+    if (status_)
+        dialog_.statusLabel()->setText(QString::fromStdString(*status_));
+    position_.reset();
+    status_.reset();
 }
 
 } // namespace tolvan

@@ -3,16 +3,20 @@
 #include "link/link_host.h"
 #include "link/pump_pacer.h"
 
+#include <optional>
+#include <string>
+
 namespace tolvan {
 
 class CProgressDlg;
 
 // The window's host: pumps Qt events (paced: see PumpPacer), shows the
 // exchange's questions as message boxes over the progress window, and mirrors
-// progress and busy into it.
+// progress (paced: see StepPacer) and busy into it.
 class QtLinkHost : public LinkHost {
 public:
-    // `pauses` false makes every pause return at once (widget tests).
+    // `pauses` false makes every pause return at once and every step show at
+    // once (widget tests, which run an exchange faster than frames go by).
     QtLinkHost(CProgressDlg& dialog, bool pauses);
 
     void pause(int milliseconds) override;
@@ -25,9 +29,15 @@ public:
     void setBusy(bool busy) override;
 
 private:
+    void showStep();
+
     CProgressDlg& dialog_;
     bool pauses_;
     PumpPacer pacer_;
+    StepPacer stepPacer_;
+    // The latest step not shown yet.
+    std::optional<int> position_;
+    std::optional<std::string> status_;
 };
 
 } // namespace tolvan

@@ -174,6 +174,47 @@ TEST(SerialPort, HangUpIsADeviceFailure)
     EXPECT_FALSE(port->read(std::span(&b, 1)).ok);
 }
 
+// A reply paced at the line's rate is taken whole, woken for once it starts
+// and once when the rest has had time to come.
+TEST(SerialPort, APacedReplyIsReadWhole)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path, TimeoutProfile::clone());
+    std::thread radio([&pty] {
+        for (std::uint8_t i = 0; i < 12; ++i) {
+            std::this_thread::sleep_for(std::chrono::microseconds(1042));
+            pty.send({static_cast<std::uint8_t>(0xA0 + i)});
+        }
+    });
+    std::uint8_t buffer[12] = {};
+    const ReadResult r = port->read(buffer);
+    radio.join();
+    EXPECT_TRUE(r.ok);
+    ASSERT_EQ(r.received, 12u);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(buffer[i], 0xA0 + i);
+}
+
+// A line that hangs up while bytes flow may still report bytes to read; the
+// look that finds none ends the read as a failure, not at its time-out.
+TEST(SerialPort, AHangUpWhileBytesFlowEndsTheReadAtOnce)
+{
+    PtyPair pty;
+    auto port = openOrFail(pty.path, TimeoutProfile::clone());
+    std::thread radio([&pty] {
+        pty.send({1, 2, 3});
+        std::this_thread::sleep_for(milliseconds(20));
+        close(pty.master);
+        pty.master = -1;
+    });
+    std::uint8_t buffer[12] = {};
+    const auto start = Clock::now();
+    const ReadResult r = port->read(buffer);
+    radio.join();
+    EXPECT_FALSE(r.ok);
+    EXPECT_LT(Clock::now() - start, milliseconds(1000));  // the read's own time-out is 6 s
+}
+
 TEST(SerialPort, OpenFailuresSayWhy)
 {
     struct Case {

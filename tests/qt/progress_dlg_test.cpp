@@ -239,6 +239,36 @@ TEST(ProgressWindow, ABurstOfPassesAsksTheEventLoopOnce)
     EXPECT_TRUE(host.pump());
 }
 
+// Blocks step faster than anyone could follow: the window shows the first
+// step, then the latest once a frame has gone, in a pause, and whatever is
+// left when the exchange stops.
+TEST(ProgressWindow, StepsShowOnceAFrameAndAllWhenTheExchangeStops)
+{
+    const LinkTexts& texts = findEdition("cps16")->texts(Language::English).link;
+    CProgressDlg dialog(nullptr, texts, texts.readTitle, 123);
+    dialog.show();
+    QtLinkHost host(dialog, true);
+    const auto shown = [&dialog] {
+        return std::make_pair(dialog.progressBar()->value(), dialog.statusLabel()->text().toStdString());
+    };
+    host.progress(1);
+    host.status("1");
+    host.pump();
+    EXPECT_EQ(shown(), std::make_pair(1, std::string("1")));
+    host.progress(2);
+    host.status("2");
+    host.pump();
+    host.pause(1);
+    EXPECT_EQ(shown().first, 1);  // within the frame
+    host.pause(static_cast<int>(StepPacer::kFrame / std::chrono::milliseconds(1)));
+    host.pause(1);
+    EXPECT_EQ(shown(), std::make_pair(2, std::string("2")));
+    host.progress(3);
+    host.status("3");
+    host.setBusy(false);
+    EXPECT_EQ(shown(), std::make_pair(3, std::string("3")));
+}
+
 // Writes docs/progress-window.png when TOLVAN_SCREENSHOT_DIR names a folder: the
 // window as a user sees it halfway through a read.
 TEST(ProgressWindow, PictureMidTransfer)
