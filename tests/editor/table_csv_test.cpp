@@ -1,6 +1,7 @@
 #include "editor/table_csv.h"
 
 #include "editor/table_csv_import.h"
+#include "golden.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -82,13 +83,8 @@ TEST_F(TableCsvCommand, CommandLineExportsTheWindowsTable)
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::stringstream csv;
     csv << std::ifstream(out, std::ios::binary).rdbuf();
-    const auto rows = rowsOf(csv.str());
-    ASSERT_EQ(rows.size(), 129u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", " W/N ",
-                                                 "Scan", "Tx Power", " Opt Signal", "PTTID", "BusyLock", "Name",
-                                                 "More"}));
-    EXPECT_EQ(rows[3], (std::vector<std::string>{"3", "145.12500", "145.12500", "67.0", "D023N", "Wide", "Yes",
-                                                 "High", "DTMF", "ON", "Close", "", ">>"}));
+    ASSERT_EQ(rowsOf(csv.str()).size(), 129u);
+    expectGolden("editor", "twotone_channel3_export.csv", csv.str());
     const std::string missing = bin + " --export-csv " + (dir_ / "missing.sin").string() + " " + out.string();
     EXPECT_NE(std::system((missing + " 2>/dev/null").c_str()), 0);
 }
