@@ -199,26 +199,5 @@ TEST(SignallingFeatures, TwinsReadTheSameSettingsFromTheSameFile)
     }
 }
 
-TEST(SignallingFeatures, EachRadioWordsItsDialogInItsLanguage)
-{
-    struct Case {
-        const char* id;
-        std::vector<std::string> texts;  // caption, time-out, PTT ID, then the language items
-    };
-    const Case cases[] = {
-        {"cps-brand", {"Optional Features", "Time-out Timer", "PTT ID", "Chinese", "English", "Off"}},
-        {"cps-fleet", {"Optional Features", "Time-out Timer", "PTT ID", "Chinese", "English", "OFF"}},
-        {"cps-cn2", {"可选功能", "发射限时(秒)", "本机命名", "中文", "英文", "关闭"}},
-        {"cps-cn10", {"可选功能", "超时定时器", "本机命名", "中文", "英文", "关闭"}},
-    };
-    for (const Case& c : cases) {
-        const Edition& e = *findEdition(c.id);
-        const SignallingFeaturesTexts t = signallingFeaturesTexts(e.uiLanguage(Language::English), *e.signallingFeatures);
-        std::vector<std::string> got = {t.caption, t.timeOut, t.pttId};
-        got.insert(got.end(), t.languageItems.begin(), t.languageItems.end());
-        EXPECT_EQ(got, c.texts) << c.id;
-    }
-}
-
 } // namespace
 } // namespace tolvan

@@ -89,16 +89,6 @@ TEST(TestModeState, TypedFrequenciesAreClampedOrRoundedToTheStepAndNotStored)
     EXPECT_EQ(s.boxText(TestSide::Receive), "156.00000");
 }
 
-TEST(TestModeState, ToneListsSplitAtEntry43)
-{
-    const auto qt = S::toneItems(0);
-    const auto dqt = S::toneItems(1);
-    ASSERT_EQ(qt.size(), 43u);
-    ASSERT_EQ(dqt.size(), 168u);
-    EXPECT_EQ((std::vector<std::string>{qt.front(), qt.back(), dqt.front(), dqt[7], dqt[8], dqt.back()}),
-              (std::vector<std::string>{"OFF", "206.5", "210.7", "254.1", "D023N", "D325I"}));
-}
-
 TEST(TestModeState, FramesOfTheExamplesAndOfStart)
 {
     EXPECT_EQ(testFrequencyFrame("136.01250", "145.12500"), (Frame{0x50, 0x12, 0x60, 0x13, 0x00, 0x25, 0x51, 0x14}));
