@@ -10,7 +10,8 @@
 namespace tolvan {
 namespace {
 
-using testing::RecordingHost;
+using testing::pattern;
+using testing::Rig;
 using Bytes = std::vector<std::uint8_t>;
 
 const Bytes kHandshakeOut = {0x02, 'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02, 0x06};
@@ -22,14 +23,6 @@ Bytes side(const VirtualRadio& radio, bool fromRadio)
         if (e.fromRadio == fromRadio)
             out.push_back(e.byte);
     return out;
-}
-
-MemoryImage pattern(std::size_t size, int seed)
-{
-    MemoryImage image(size);
-    for (std::size_t i = 0; i < size; ++i)
-        image.set(i, static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) & 0xFF));
-    return image;
 }
 
 // The radio's side before the first block: 0x06, the identification, 0x06.
@@ -44,25 +37,17 @@ Bytes radioUpToTheBlocks(VirtualRadio& radio)
 
 class EveryEdition : public ::testing::TestWithParam<const Edition*> {};
 
-INSTANTIATE_TEST_SUITE_P(Link, EveryEdition, ::testing::ValuesIn(allEditions()),
-                         [](const auto& info) {
-                             std::string name = info.param->id;
-                             std::erase(name, '-');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Link, EveryEdition, ::testing::ValuesIn(allEditions()), testing::editionName);
 
 TEST_P(EveryEdition, ReadTranscriptPacingAndStagedImage)
 {
     const Edition& e = *GetParam();
     const LinkFigures& f = e.link;
-    VirtualRadio radio(pattern(e.imageSize, 3));
+    Rig rig(e, pattern(e.imageSize, 3));
+    auto [radio, host] = std::tie(rig.radio, rig.host);
     radio.setPassword(e, "");  // no digits: matches an empty password field
-    RadioPortOpener opener(radio);
-    RecordingHost host;
-    CloneSession session(e, Language::English, host);
-    const MemoryImage before(e.imageSize, 0xA5);
 
-    const CloneOutcome out = session.run(opener, "COM1", {Direction::Read, before, ""});
+    const CloneOutcome out = rig.run(Direction::Read, MemoryImage(e.imageSize, 0xA5));
 
     ASSERT_EQ(out.result, CloneResult::Completed) << out.message;
     ASSERT_TRUE(out.image);
@@ -116,14 +101,11 @@ TEST_P(EveryEdition, WriteTranscriptPacingAndRadioMemory)
 {
     const Edition& e = *GetParam();
     const LinkFigures& f = e.link;
-    const MemoryImage radioBefore = pattern(e.imageSize, 11);
-    VirtualRadio radio(radioBefore);
-    RadioPortOpener opener(radio);
-    RecordingHost host;
-    CloneSession session(e, Language::English, host);
-    const MemoryImage image = pattern(e.imageSize, 200);
+    const MemoryImage radioBefore = pattern(e.imageSize, 11), image = pattern(e.imageSize, 200);
+    Rig rig(e, radioBefore);
+    auto [radio, host] = std::tie(rig.radio, rig.host);
 
-    const CloneOutcome out = session.run(opener, "COM1", {Direction::Write, image, ""});
+    const CloneOutcome out = rig.run(Direction::Write, image);
 
     ASSERT_EQ(out.result, CloneResult::Completed) << out.message;
     EXPECT_FALSE(out.image);
@@ -158,21 +140,16 @@ TEST_P(EveryEdition, WriteTranscriptPacingAndRadioMemory)
 TEST_P(EveryEdition, ReadThenWriteLeavesTheRadioAsItWas)
 {
     const Edition& e = *GetParam();
-    VirtualRadio radio(pattern(e.imageSize, 77));
-    radio.setPassword(e, "");
-    const MemoryImage original = radio.memory();
-    RadioPortOpener opener(radio);
-    RecordingHost host;
-    CloneSession session(e, Language::English, host);
+    Rig rig(e, pattern(e.imageSize, 77));
+    rig.radio.setPassword(e, "");
+    const MemoryImage original = rig.radio.memory();
 
-    const CloneOutcome read = session.run(opener, "COM1", {Direction::Read, newDocumentImage(e), ""});
+    const CloneOutcome read = rig.run(Direction::Read, newDocumentImage(e));
     ASSERT_EQ(read.result, CloneResult::Completed);
-    radio.memory().fill(0, e.imageSize, 0x00);
-    const CloneOutcome written = session.run(opener, "COM1", {Direction::Write, *read.image, ""});
-    ASSERT_EQ(written.result, CloneResult::Completed);
-    const std::size_t sent = 8 * static_cast<std::size_t>(e.link.writeBlocks);
-    for (std::size_t i = 0; i < sent; ++i)
-        ASSERT_EQ(radio.memory().at(i), original.at(i)) << "byte " << i;
+    rig.radio.memory().fill(0, e.imageSize, 0x00);
+    ASSERT_EQ(rig.run(Direction::Write, *read.image).result, CloneResult::Completed);
+    for (std::size_t i = 0; i < 8 * static_cast<std::size_t>(e.link.writeBlocks); ++i)
+        ASSERT_EQ(rig.radio.memory().at(i), original.at(i)) << "byte " << i;
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "link/clone_session.h"
 #include "link/link_host.h"
+#include "sim/radio_port.h"
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
@@ -17,7 +21,11 @@ struct RecordingHost : LinkHost {
         std::string detail;
     };
 
-    void pause(int ms) override { ++pauses[ms]; }
+    void pause(int ms) override
+    {
+        ++pauses[ms];
+        note("pause " + std::to_string(ms));
+    }
     bool pump() override
     {
         ++pumps;
@@ -28,6 +36,7 @@ struct RecordingHost : LinkHost {
     Answer ask(const std::string& message, Buttons buttons) override { return askWithDetail(message, {}, buttons); }
     Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override
     {
+        note("ask " + message);
         questions.push_back({message, buttons, detail});
         busyWhenAsked.push_back(busy);
         if (!answers.empty()) {
@@ -42,6 +51,13 @@ struct RecordingHost : LinkHost {
     void status(const std::string& text) override { statuses.push_back(text); }
     void setBusy(bool b) override { busy = b; }
 
+    void note(std::string line)
+    {
+        if (log)
+            log->push_back(std::move(line));
+    }
+
+    std::vector<std::string>* log = nullptr;  // pauses and questions in order, when set
     std::map<int, int> pauses;  // milliseconds -> how often
     int pumps = 0;
     int cancelAtPump = 0;  // from this pump on, cancel is requested
@@ -53,5 +69,37 @@ struct RecordingHost : LinkHost {
     std::vector<std::string> statuses;
     bool busy = false;
 };
+
+// An edition's virtual radio on the in-process line, and a host that records.
+struct Rig {
+    Rig(const Edition& e, MemoryImage memory) : edition(e), radio(std::move(memory)), opener(radio) {}
+    CloneOutcome run(Direction d, MemoryImage image, std::string password = {}, Language language = Language::English)
+    {
+        return CloneSession(edition, language, host).run(opener, "COM1", {d, std::move(image), std::move(password)});
+    }
+    const LinkTexts& texts() const { return edition.texts(Language::English).link; }
+
+    const Edition& edition;
+    VirtualRadio radio;
+    RadioPortOpener opener;
+    RecordingHost host;
+};
+
+// A memory of distinct bytes, so a byte from the wrong address shows.
+inline MemoryImage pattern(std::size_t size, int seed)
+{
+    MemoryImage image(size);
+    for (std::size_t i = 0; i < size; ++i)
+        image.set(i, static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) & 0xFF));
+    return image;
+}
+
+// Names a test run once per edition after the program.
+inline std::string editionName(const ::testing::TestParamInfo<const Edition*>& info)
+{
+    std::string name = info.param->id;
+    std::erase(name, '-');
+    return name;
+}
 
 } // namespace tolvan::testing

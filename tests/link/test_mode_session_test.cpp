@@ -1,67 +1,56 @@
+// The Test Mode exchange call by call against a scripted port: the whole
+// transcript, the one forgiven stray byte, and every failed read.
+
 #include "link/test_mode_session.h"
+#include "recording_host.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <deque>
 #include <optional>
-#include <vector>
 
 namespace tolvan {
 namespace {
 
 using Log = std::vector<std::string>;
+using Reply = std::optional<std::vector<std::uint8_t>>;  // shorter than asked: a time-out; nullopt: a failure
 
-std::string hex(std::span<const std::uint8_t> bytes)
-{
-    std::string s;
-    char buf[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(buf, sizeof buf, s.empty() ? "%02X" : " %02X", b);
-        s += buf;
-    }
-    return s;
-}
+// An opener whose ports log every call into the log the host shares, and answer
+// each read with the next scripted reply.
+struct ScriptedOpener : PortOpener {
+    struct ScriptedPort : Port {
+        explicit ScriptedPort(ScriptedOpener& o) : o(o) {}
+        ~ScriptedPort() override
+        {
+            o.closed = true;
+            o.log.push_back("close");
+        }
+        void purge(int mask) override { o.log.push_back(mask == kPurgeAll ? "purge" : "purge?"); }
+        bool write(std::span<const std::uint8_t> bytes) override
+        {
+            std::string line = "write";
+            char hex[4];
+            for (std::uint8_t b : bytes)
+                line += (std::snprintf(hex, sizeof hex, " %02X", b), hex);
+            o.log.push_back(line);
+            return true;
+        }
+        ReadResult read(std::span<std::uint8_t> buffer) override
+        {
+            o.log.push_back("read " + std::to_string(buffer.size()));
+            if (o.replies.empty())
+                return {true, 0};
+            const Reply reply = o.replies.front();
+            o.replies.pop_front();
+            if (!reply)
+                return {false, 0};
+            const std::size_t n = std::min(reply->size(), buffer.size());
+            std::copy_n(reply->begin(), n, buffer.begin());
+            return {true, n};
+        }
+        ScriptedOpener& o;
+    };
 
-// A port that logs every call and answers each read with the next scripted
-// reply (shorter than asked for is a time-out; nullopt is a device failure).
-class ScriptedPort : public Port {
-public:
-    ScriptedPort(Log& log, std::deque<std::optional<std::vector<std::uint8_t>>>& replies, bool& closed)
-        : log_(log), replies_(replies), closed_(closed) {}
-    ~ScriptedPort() override
-    {
-        closed_ = true;
-        log_.push_back("close");
-    }
-    void purge(int mask) override { log_.push_back(mask == kPurgeAll ? "purge" : "purge?"); }
-    bool write(std::span<const std::uint8_t> bytes) override
-    {
-        log_.push_back("write " + hex(bytes));
-        return true;
-    }
-    ReadResult read(std::span<std::uint8_t> buffer) override
-    {
-        log_.push_back("read " + std::to_string(buffer.size()));
-        if (replies_.empty())
-            return {true, 0};
-        const auto reply = replies_.front();
-        replies_.pop_front();
-        if (!reply)
-            return {false, 0};
-        const std::size_t n = std::min(reply->size(), buffer.size());
-        std::copy_n(reply->begin(), n, buffer.begin());
-        return {true, n};
-    }
-
-private:
-    Log& log_;
-    std::deque<std::optional<std::vector<std::uint8_t>>>& replies_;
-    bool& closed_;
-};
-
-class ScriptedOpener : public PortOpener {
-public:
     PortOpenResult open(const std::string& name, const TimeoutProfile& profile) override
     {
         log.push_back("open " + name);
@@ -69,58 +58,30 @@ public:
         EXPECT_EQ(profile.readConstant, TimeoutProfile::test().readConstant);
         if (fail)
             return {nullptr, "busy"};
-        return {std::make_unique<ScriptedPort>(log, replies, closed), {}};
+        return {std::make_unique<ScriptedPort>(*this), {}};
     }
+    TestModeOutcome run(testing::RecordingHost& host, const std::vector<Reply>& script)
+    {
+        replies.assign(script.begin(), script.end());
+        host.log = &log;
+        const TestModeRequest request{
+            0x73, {0x50, 0x12, 0x60, 0x13, 0x50, 0x12, 0x60, 0x13}, {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}};
+        return TestModeSession(*this, host, kMessages).run("COM2", request);
+    }
+
+    static inline const TestModeMessages kMessages{"cannot open", "Finish successfully!",
+                                                   " Error had happen ,need try again"};
     Log log;
-    std::deque<std::optional<std::vector<std::uint8_t>>> replies;
+    std::deque<Reply> replies;
     bool fail = false;
     bool closed = false;
 };
 
-class ScriptedHost : public LinkHost {
-public:
-    explicit ScriptedHost(Log& log) : log_(log) {}
-    void pause(int ms) override { log_.push_back("pause " + std::to_string(ms)); }
-    bool pump() override { return false; }
-    Answer ask(const std::string& message, Buttons buttons) override
-    {
-        log_.push_back("ask " + message);
-        asked.push_back({message, buttons});
-        if (buttons != Buttons::RetryCancel || answers.empty())
-            return Answer::Ok;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override
-    {
-        details.push_back(detail);
-        return ask(message, buttons);
-    }
-    void progressRange(int) override {}
-    void progress(int) override {}
-    void status(const std::string&) override {}
-    void setBusy(bool) override {}
-
-    std::deque<Answer> answers;
-    std::vector<std::pair<std::string, Buttons>> asked;
-    std::vector<std::string> details;
-
-private:
-    Log& log_;
-};
-
-const TestModeMessages kMessages{"cannot open", "Finish successfully!", " Error had happen ,need try again"};
-
-TestModeRequest squelchRequest()
-{
-    return {0x73, {0x50, 0x12, 0x60, 0x13, 0x50, 0x12, 0x60, 0x13}, {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}};
-}
-
-using Reply = std::optional<std::vector<std::uint8_t>>;
 const Reply kAck = std::vector<std::uint8_t>{0x06};
 const Reply kReady = std::vector<std::uint8_t>{0x48};
 const Reply kIdent = std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8};
+const Reply kNothing = std::vector<std::uint8_t>{};
+const std::vector<Reply> kGood = {kAck, kIdent, kAck, kReady, kReady, kReady};
 
 // One attempt on the wire, for a radio that answers every read at once.
 Log attemptTranscript(bool strayByte = false)
@@ -141,52 +102,33 @@ Log attemptTranscript(bool strayByte = false)
     return t;
 }
 
-std::vector<Reply> goodReplies() { return {kAck, kIdent, kAck, kReady, kReady, kReady}; }
-
-TEST(TestModeSession, ASuccessfulExchangeByteForByte)
+// One stray byte before the handshake's acknowledgement is forgiven, no more.
+TEST(TestModeSession, ByteForByteWithOrWithoutAStrayByte)
 {
-    ScriptedOpener opener;
-    ScriptedHost host(opener.log);
-    for (const Reply& r : goodReplies())
-        opener.replies.push_back(r);
-    const TestModeOutcome outcome = TestModeSession(opener, host, kMessages).run("COM2", squelchRequest());
-    EXPECT_EQ(outcome, TestModeOutcome::Finished);
-    Log expected = {"open COM2"};
-    const Log attempt = attemptTranscript();
-    expected.insert(expected.end(), attempt.begin(), attempt.end());
-    expected.insert(expected.end(), {"close", "ask Finish successfully!"});
-    EXPECT_EQ(opener.log, expected);
-}
-
-TEST(TestModeSession, OneStrayByteBeforeTheAcknowledgementIsForgiven)
-{
-    struct Case {
+    const struct {
         const char* what;
         std::vector<Reply> step3;
         bool passes;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
+        {"0x06 at once", {kAck}, true},
         {"stray byte then 0x06", {std::vector<std::uint8_t>{0x55}, kAck}, true},
-        {"silence then 0x06", {std::vector<std::uint8_t>{}, kAck}, true},
+        {"silence then 0x06", {kNothing, kAck}, true},
         {"stray byte then another", {std::vector<std::uint8_t>{0x55}, std::vector<std::uint8_t>{0x15}}, false},
-        {"stray byte then silence", {std::vector<std::uint8_t>{0x55}, std::vector<std::uint8_t>{}}, false},
+        {"stray byte then silence", {std::vector<std::uint8_t>{0x55}, kNothing}, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         ScriptedOpener opener;
-        ScriptedHost host(opener.log);
+        testing::RecordingHost host;
         host.answers = {Answer::Cancel};
-        for (const Reply& r : c.step3)
-            opener.replies.push_back(r);
-        const std::vector<Reply> rest = goodReplies();
-        opener.replies.insert(opener.replies.end(), rest.begin() + 1, rest.end());
-        const TestModeOutcome outcome = TestModeSession(opener, host, kMessages).run("COM1", squelchRequest());
-        EXPECT_EQ(outcome, c.passes ? TestModeOutcome::Finished : TestModeOutcome::Cancelled) << c.what;
+        std::vector<Reply> script = c.step3;
+        script.insert(script.end(), kGood.begin() + 1, kGood.end());
+        EXPECT_EQ(opener.run(host, script), c.passes ? TestModeOutcome::Finished : TestModeOutcome::Cancelled);
         if (c.passes) {
-            Log expected = {"open COM1"};
-            const Log attempt = attemptTranscript(true);
-            expected.insert(expected.end(), attempt.begin(), attempt.end());
+            Log expected = attemptTranscript(c.step3.size() == 2);
+            expected.insert(expected.begin(), "open COM2");
             expected.insert(expected.end(), {"close", "ask Finish successfully!"});
-            EXPECT_EQ(opener.log, expected) << c.what;
+            EXPECT_EQ(opener.log, expected);
         }
     }
 }
@@ -194,53 +136,48 @@ TEST(TestModeSession, OneStrayByteBeforeTheAcknowledgementIsForgiven)
 TEST(TestModeSession, EveryFailedReadAsksRetryOrCancel)
 {
     // Index into the replies of one attempt (step 3 is answered at its first read).
-    struct Case {
+    const struct {
         const char* what;
         std::size_t index;
         Reply reply;
-    };
-    const std::vector<Case> cases = {
-        {"no acknowledgement of the handshake", 0, std::vector<std::uint8_t>{}},
+    } cases[] = {
+        {"no acknowledgement of the handshake", 0, kNothing},
         {"identification read fails", 1, std::nullopt},
-        {"no acknowledgement after the identification", 2, std::vector<std::uint8_t>{}},
+        {"no acknowledgement after the identification", 2, kNothing},
         {"wrong acknowledgement after the identification", 2, std::vector<std::uint8_t>{0x15}},
-        {"item not taken", 3, std::vector<std::uint8_t>{0x06}},
-        {"frequency frame not taken", 4, std::vector<std::uint8_t>{}},
+        {"item not taken", 3, kAck},
+        {"frequency frame not taken", 4, kNothing},
         {"tone frame not taken", 5, std::nullopt},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         for (Answer answer : {Answer::Cancel, Answer::Retry}) {
+            SCOPED_TRACE(c.what + std::string(answer == Answer::Retry ? ", retried" : ", cancelled"));
             ScriptedOpener opener;
-            ScriptedHost host(opener.log);
+            testing::RecordingHost host;
             host.answers = {answer};
-            std::vector<Reply> first = goodReplies();
-            first[c.index] = c.reply;
+            std::vector<Reply> script(kGood.begin(), kGood.begin() + static_cast<long>(c.index));
+            script.push_back(c.reply);
             if (c.index == 0)  // step 3 reads a second time before it gives up
-                first.insert(first.begin() + 1, std::vector<std::uint8_t>{});
-            first.resize(c.index + (c.index == 0 ? 2 : 1));
-            for (const Reply& r : first)
-                opener.replies.push_back(r);
-            for (const Reply& r : goodReplies())
-                opener.replies.push_back(r);
+                script.push_back(kNothing);
+            script.insert(script.end(), kGood.begin(), kGood.end());
 
-            const TestModeOutcome outcome = TestModeSession(opener, host, kMessages).run("COM3", squelchRequest());
-            ASSERT_FALSE(host.asked.empty()) << c.what;
-            EXPECT_EQ(host.asked[0], (std::pair<std::string, Buttons>{kMessages.failed, Buttons::RetryCancel}))
-                << c.what;
-            EXPECT_TRUE(opener.closed) << c.what;
+            const TestModeOutcome outcome = opener.run(host, script);
+            ASSERT_FALSE(host.questions.empty());
+            EXPECT_EQ(host.questions[0].message, ScriptedOpener::kMessages.failed);
+            EXPECT_EQ(host.questions[0].buttons, Buttons::RetryCancel);
+            EXPECT_TRUE(opener.closed);
             if (answer == Answer::Cancel) {
-                EXPECT_EQ(outcome, TestModeOutcome::Cancelled) << c.what;
-                EXPECT_EQ(host.asked.size(), 1u) << c.what;
-                EXPECT_EQ(opener.log.back(), "close") << c.what;
+                EXPECT_EQ(outcome, TestModeOutcome::Cancelled);
+                EXPECT_EQ(host.questions.size(), 1u);
+                EXPECT_EQ(opener.log.back(), "close");
                 continue;
             }
-            EXPECT_EQ(outcome, TestModeOutcome::Finished) << c.what;
-            EXPECT_EQ(host.asked.back().first, kMessages.finished) << c.what;
+            EXPECT_EQ(outcome, TestModeOutcome::Finished);
+            EXPECT_EQ(host.questions.back().message, ScriptedOpener::kMessages.finished);
             // The retry runs a whole attempt again on the port that stayed open.
-            const auto ask = std::find(opener.log.begin(), opener.log.end(), "ask " + kMessages.failed);
-            const Log retry(ask + 1, opener.log.end() - 2);
-            EXPECT_EQ(retry, attemptTranscript()) << c.what;
-            EXPECT_EQ(std::count(opener.log.begin(), opener.log.end(), "open COM3"), 1) << c.what;
+            const auto ask = std::find(opener.log.begin(), opener.log.end(), "ask " + ScriptedOpener::kMessages.failed);
+            EXPECT_EQ(Log(ask + 1, opener.log.end() - 2), attemptTranscript());
+            EXPECT_EQ(std::count(opener.log.begin(), opener.log.end(), "open COM2"), 1);
         }
     }
 }
@@ -249,12 +186,12 @@ TEST(TestModeSession, APortThatWillNotOpenEndsTheExchange)
 {
     ScriptedOpener opener;
     opener.fail = true;
-    ScriptedHost host(opener.log);
-    EXPECT_EQ(TestModeSession(opener, host, kMessages).run("COM4", squelchRequest()), TestModeOutcome::PortFailed);
-    EXPECT_EQ(opener.log, (Log{"open COM4", "ask cannot open"}));
-    EXPECT_EQ(host.asked[0].second, Buttons::Ok);
+    testing::RecordingHost host;
+    EXPECT_EQ(opener.run(host, {}), TestModeOutcome::PortFailed);
+    EXPECT_EQ(opener.log, (Log{"open COM2", "ask cannot open"}));
+    EXPECT_EQ(host.questions[0].buttons, Buttons::Ok);
     // The system's reason (a refused permission names its fix) goes with it.
-    EXPECT_EQ(host.details, std::vector<std::string>{"busy"});
+    EXPECT_EQ(host.questions[0].detail, "busy");
 }
 
 } // namespace

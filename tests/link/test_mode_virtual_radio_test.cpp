@@ -49,21 +49,3 @@ TEST(TestModeWithTheVirtualRadio, TheRadioReceivesTheFramesOfTheDialog)
     EXPECT_EQ(host.questions[0].message, "Finish successfully!");
     EXPECT_EQ(opener.opens, 1);
 }
-
-TEST(TestModeWithTheVirtualRadio, AFailedStepIsRetriedOnTheSamePort)
-{
-    for (int step : {10, 12, 14}) {
-        VirtualRadio radio(*findEdition("cps-twotone"));
-        radio.faults.testModeFailStep = step;
-        RadioPortOpener opener(radio);
-        RecordingHost host;
-        host.answers = {Answer::Retry, Answer::Cancel};
-        TestModeSession session(opener, host, kMessages);
-        EXPECT_EQ(session.run("virtual", squelchAt160()), TestModeOutcome::Cancelled) << step;
-        ASSERT_EQ(host.questions.size(), 2u) << step;
-        EXPECT_EQ(host.questions[0].message, kMessages.failed);
-        EXPECT_EQ(host.questions[0].buttons, Buttons::RetryCancel);
-        EXPECT_EQ(radio.handshakesSeen(), 2) << step;  // the retry starts at the handshake again
-        EXPECT_EQ(opener.opens, 1) << step;
-    }
-}

@@ -1,52 +1,35 @@
 // The deliverables as a user runs them from a shell.
 
 #include "editions/edition.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "run_program.h"
+#include "temp_dir.h"
 
 using namespace tolvan;
-namespace fs = std::filesystem;
+using namespace tolvan::testing;
 
-namespace {
+using CommandLine = TempDirTest;
 
-int run(const std::string& program, const std::string& args)
+// Each writes its own new document; --help names the radio and offers only the
+// options this program takes.
+TEST_F(CommandLine, EveryDeliverableWritesItsNewDocumentAndHelps)
 {
-    const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::vector<std::uint8_t> readFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
-
-TEST(CommandLine, EveryDeliverableWritesItsNewDocument)
-{
-    const fs::path dir = fs::temp_directory_path() / ("cli_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     for (const Edition* e : allEditions()) {
-        const fs::path out = dir / (e->id + ".sin");
-        ASSERT_EQ(run(e->id, "--new " + out.string()), 0) << e->id;
-        EXPECT_EQ(readFile(out), newDocumentImage(*e).raw()) << e->id;
-        EXPECT_EQ(run(e->id, "--help"), 0) << e->id;
-    }
-    fs::remove_all(dir);
-}
+        SCOPED_TRACE(e->id);
+        const auto out = dir_ / (e->id + ".sin");
+        ASSERT_EQ(run(e->id, {"--new", out.string()}).status, 0);
+        const MemoryImage image = newDocumentImage(*e);
+        EXPECT_EQ(contents(out), std::string(image.raw().begin(), image.raw().end()));
 
-TEST(CommandLine, ExitStatusTellsWhatWentWrong)
-{
-    EXPECT_EQ(run("cps-twotone", "--no-such-option"), 1);
-    EXPECT_EQ(run("cps-twotone", "--new"), 1);
-    EXPECT_EQ(run("cps-twotone", "--new /no/such/dir/x.sin"), 2);
+        ASSERT_EQ(run(e->id, {"--help"}, {.stdoutFile = dir_ / "help"}).status, 0);
+        const std::string text = contents(dir_ / "help");
+        EXPECT_NE(text.find("\n" + e->id + " is for the " + e->radio + " (" + std::to_string(e->channelCount)
+                            + " channels, .sin files of " + std::to_string(e->imageSize) + " bytes).\n"),
+                  std::string::npos)
+            << text;
+        EXPECT_EQ(text.find("--password") != std::string::npos, e->link.passwordCheck);
+        EXPECT_EQ(text.find("--accept-type-mismatch") != std::string::npos, e->link.typeCheckOffset.has_value());
+        for (const char* option : {"--new", "--read", "--write", "--list-ports", "--print-pdf", "--export-csv"})
+            EXPECT_NE(text.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(run("cps-twotone", {"--new", "/no/such/dir/x.sin"}).status, 2);
 }

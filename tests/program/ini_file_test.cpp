@@ -139,32 +139,24 @@ TEST_F(IniFileTest, OnlyARegularFileIsReadAndNothingIsCreatedThroughADanglingLin
     EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ini"));
 }
 
-TEST_F(IniFileTest, MissingFileIsCreatedEmptyOrLeftAlone)
-{
-    CIniFile ini;
-    const fs::path created = dir_ / "new.ini";
-    EXPECT_TRUE(ini.load(created, true));
-    EXPECT_TRUE(fs::exists(created));
-    EXPECT_EQ(fs::file_size(created), 0u);
-    EXPECT_EQ(ini.getValue("MAIN", "LANGUAGE", "x"), "x");
-
-    const fs::path notCreated = dir_ / "other.ini";
-    EXPECT_FALSE(ini.load(notCreated, true, false));
-    EXPECT_FALSE(fs::exists(notCreated));
-
-    EXPECT_FALSE(ini.load(dir_ / "no" / "such" / "dir.ini", true));
-    EXPECT_EQ(ini.getValue("MAIN", "LANGUAGE", "x"), "x");
-}
-
-TEST_F(IniFileTest, LoadingAgainForgetsTheFirstFile)
+// A missing file is created empty, or left alone when asked; loading again
+// forgets what the first file held.
+TEST_F(IniFileTest, MissingFilesAndLoadingAgain)
 {
     CIniFile ini = loaded("[A]\nk=1\n");
-    const fs::path second = dir_ / "second.ini";
-    std::ofstream(second) << "[B]\nk=2\n";
-    ASSERT_TRUE(ini.load(second, true));
-    EXPECT_EQ(ini.getValue("A", "k", "gone"), "gone");
+    EXPECT_FALSE(ini.load(dir_ / "other.ini", true, false));
+    EXPECT_FALSE(fs::exists(dir_ / "other.ini"));
+    EXPECT_FALSE(ini.load(dir_ / "no" / "such" / "dir.ini", true));
+
+    EXPECT_TRUE(ini.load(dir_ / "new.ini", true));
+    EXPECT_EQ(fs::file_size(dir_ / "new.ini"), 0u);
+    EXPECT_EQ(ini.getValue("MAIN", "LANGUAGE", "x"), "x");
+
+    std::ofstream(dir_ / "second.ini") << "[B]\nk=2\n";
+    ASSERT_TRUE(ini.load(dir_ / "second.ini", true));
     EXPECT_EQ(ini.getValue("B", "k", ""), "2");
-    EXPECT_EQ(ini.filePath(), second);
+    EXPECT_EQ(ini.getValue("A", "k", "gone"), "gone");
+    EXPECT_EQ(ini.filePath(), dir_ / "second.ini");
 }
 
 TEST(ProgramDirectory, SplitsOnEitherSlash)

@@ -1,0 +1,145 @@
+#pragma once
+
+// Runs a built program as a user would, without a shell: exactly these argument
+// bytes, its error stream collected, a time limit so a hang fails the test.
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <poll.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tolvan::testing {
+
+struct Spawn {
+    std::filesystem::path program = TOLVAN_BIN_DIR;  // folder of the program, or the program itself
+    rlim_t fileLimit = RLIM_INFINITY;               // RLIMIT_FSIZE of the child
+    int stderrFd = -1;                              // instead of the pipe we read
+    std::filesystem::path stdoutFile;               // empty: /dev/null
+};
+
+// A program started in the background; its status is the exit status, 128 +
+// the signal when killed, -1 when it outlived the time limit.
+class Child {
+public:
+    Child(const std::string& name, const std::vector<std::string>& args, const Spawn& how = {})
+    {
+        const auto exe = std::filesystem::is_directory(how.program) ? how.program / name : how.program;
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0)
+            return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            if (how.fileLimit != RLIM_INFINITY) {
+                const rlimit limit{how.fileLimit, how.fileLimit};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            const int devNull = open("/dev/null", O_RDWR);
+            dup2(devNull, 0);
+            dup2(how.stdoutFile.empty() ? devNull : open(how.stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+            dup2(how.stderrFd >= 0 ? how.stderrFd : fds[1], 2);
+            std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+            for (const std::string& a : args)
+                argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            setenv("LANG", "C.UTF-8", 1);
+            execv(exe.c_str(), argv.data());
+            _exit(127);
+        }
+        close(fds[1]);
+        err_ = fds[0];
+    }
+    ~Child()
+    {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (err_ >= 0)
+            close(err_);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    // Reads the error stream until `seen` holds for what came so far; false
+    // when the stream ended or stayed quiet for the time limit first.
+    bool waitFor(const std::function<bool(const std::string&)>& seen, int quietMs = 30000)
+    {
+        while (!seen(err))
+            if (err_ < 0 || !readSome(quietMs))
+                return false;
+        return true;
+    }
+    void interrupt() const { kill(pid_, SIGINT); }
+    int wait(int limitMs = 30000)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+        while (std::chrono::steady_clock::now() < end) {
+            readSome(50);
+            int raw = 0;
+            if (waitpid(pid_, &raw, WNOHANG) == pid_) {
+                pid_ = -1;
+                while (readSome(0)) {
+                }
+                return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+            }
+        }
+        return -1;
+    }
+
+    std::string err;
+
+private:
+    bool readSome(int ms)
+    {
+        pollfd p{err_, POLLIN, 0};
+        char buffer[4096];
+        if (poll(err_ < 0 ? nullptr : &p, err_ < 0 ? 0 : 1, ms) <= 0)
+            return false;
+        const ssize_t n = read(err_, buffer, sizeof buffer);
+        if (n <= 0) {
+            close(err_);
+            err_ = -1;
+            return false;
+        }
+        err.append(buffer, static_cast<std::size_t>(n));
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int err_ = -1;
+};
+
+struct RunResult {
+    int status;
+    std::string err;
+};
+
+inline RunResult run(const std::string& name, const std::vector<std::string>& args, const Spawn& how = {})
+{
+    Child child(name, args, how);
+    const int status = child.wait();
+    return {status, child.err};
+}
+
+inline std::string contents(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void put(const std::filesystem::path& p, const std::string& bytes)
+{
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+} // namespace tolvan::testing
