@@ -47,19 +47,22 @@ bool hasText(const ReportPage& page, const std::string& text)
 }
 
 // Pages as text: "page N", then per printed line its y and each text as
-// x+room font "text" (T for the title font, B for the body, with height/width).
+// x+room "text"; a font (T title, B body, height/width) is written where it changes.
 std::string render(const std::vector<ReportPage>& pages)
 {
     std::ostringstream out;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         out << "page " << p + 1;
         int y = 1;
+        ReportFont font{ReportFontRole::Body, -1, -1};
         for (const DrawOp& op : pages[p].ops) {
             if (op.y != y || y == 1)
                 out << "\ny=" << op.y << ":";
             y = op.y;
-            out << " " << op.x << "+" << op.room << (op.font.role == ReportFontRole::Title ? " T" : " B")
-                << op.font.height << "/" << op.font.width << " \"" << op.text << "\"";
+            if (!(op.font == font))
+                out << (op.font.role == ReportFontRole::Title ? " T" : " B") << op.font.height << "/" << op.font.width;
+            font = op.font;
+            out << " " << op.x << "+" << op.room << " \"" << op.text << "\"";
         }
         out << "\n";
     }
