@@ -10,9 +10,10 @@ namespace {
 
 std::array<std::uint8_t, 4> bytesOf(TenHz n)
 {
-    std::array<std::uint8_t, 4> b{};
-    frequencyToBytes(n, b);
-    return b;
+    std::array<std::uint8_t, 5> b{};  // the fifth byte is not the frequency's
+    frequencyToBytes(n, std::span(b).first<4>());
+    EXPECT_EQ(b[4], 0x00) << n;
+    return {b[0], b[1], b[2], b[3]};
 }
 
 const FrequencyRule kThreeSteps{6700000, 52100000, {625, 500, 250}, false};
@@ -21,14 +22,11 @@ const FrequencyRule kSmallRadio{6000000, 60000000, {625, 500}, true};
 
 } // namespace
 
-TEST(FrequencyBytes, EncodesLeastSignificantPairFirst)
+TEST(FrequencyBytes, LeastSignificantPairFirst)
 {
     EXPECT_EQ(bytesOf(14512500), (std::array<std::uint8_t, 4>{0x00, 0x25, 0x51, 0x14}));
     EXPECT_EQ(bytesOf(0), (std::array<std::uint8_t, 4>{0xFF, 0xFF, 0xFF, 0xFF}));
-}
 
-TEST(FrequencyBytes, Decodes)
-{
     struct Case {
         std::array<std::uint8_t, 4> bytes;
         TenHz expected;
@@ -42,10 +40,6 @@ TEST(FrequencyBytes, Decodes)
     };
     for (const Case& c : cases)
         EXPECT_EQ(frequencyFromBytes(c.bytes), c.expected);
-}
-
-TEST(FrequencyText, FormatsFiveDecimals)
-{
     EXPECT_EQ(frequencyText(14512500), "145.12500");
     EXPECT_EQ(frequencyText(6700000), "67.00000");
     EXPECT_EQ(frequencyText(5), "0.00005");
@@ -77,59 +71,47 @@ TEST(FrequencyText, ParsesExactDecimals)
         EXPECT_EQ(frequencyFromText(c.text), c.expected) << c.text;
 }
 
-TEST(FrequencyEntryCheck, RangeThenStep)
+TEST(FrequencyEntryCheck, RangeThenStepThenBand)
 {
+    const Band band{43000000, 45000000};
     struct Case {
         const char* text;
         const FrequencyRule* rule;
         FrequencyVerdict verdict;
         const char* cellText;
+        const Band* band = nullptr;
     };
     const auto ok = FrequencyVerdict::Accepted;
     const auto range = FrequencyVerdict::OutOfRange;
     const auto step = FrequencyVerdict::OffStep;
     const Case cases[] = {
-        {"145.1", &kThreeSteps, ok, "145.10000"},
-        {"446", &kThreeSteps, ok, "446.00000"},
-        {"66.99375", &kThreeSteps, range, ""},
-        {"521.00001", &kThreeSteps, range, ""},
-        {"521", &kThreeSteps, ok, "521.00000"},
-        {"67", &kThreeSteps, ok, "67.00000"},
-        {"145.0025", &kThreeSteps, ok, "145.00250"},
-        {"145.0010", &kThreeSteps, step, ""},
+        {"145.1", &kThreeSteps, ok, "145.10000"},   {"446", &kThreeSteps, ok, "446.00000"},
+        {"66.99375", &kThreeSteps, range, ""},      {"521.00001", &kThreeSteps, range, ""},
+        {"521", &kThreeSteps, ok, "521.00000"},     {"67", &kThreeSteps, ok, "67.00000"},
+        {"145.0025", &kThreeSteps, ok, "145.00250"}, {"145.0010", &kThreeSteps, step, ""},
         {"446.003", &kThreeSteps, step, ""},
-        {"43094.67296", &kThreeSteps, range, ""},    // once wrapped into range
-        {"-145", &kThreeSteps, range, ""},
-        {"abc", &kThreeSteps, range, ""},
+        {"43094.67296", &kThreeSteps, range, ""},  // once wrapped into range
+        {"-145", &kThreeSteps, range, ""},          {"abc", &kThreeSteps, range, ""},
         {"1e400", &kThreeSteps, range, ""},
         {"145.000009", &kThreeSteps, ok, "145.00000"},  // the cell holds what passed
-        {"445.0025", &kTwoSteps, step, ""},
-        {"445.00625", &kTwoSteps, ok, "445.00625"},
-        {"59.99375", &kSmallRadio, range, ""},
-        {"600.00625", &kSmallRadio, range, ""},
-        {"600", &kSmallRadio, ok, "600.00000"},
-        {"445.00625", &kSmallRadio, ok, "445.00625"},
+        {"445.0025", &kTwoSteps, step, ""},         {"445.00625", &kTwoSteps, ok, "445.00625"},
+        {"59.99375", &kSmallRadio, range, ""},      {"600.00625", &kSmallRadio, range, ""},
+        {"600", &kSmallRadio, ok, "600.00000"},     {"445.00625", &kSmallRadio, ok, "445.00625"},
         {"445.0025", &kSmallRadio, step, ""},
-        {"145.000009", &kSmallRadio, step, ""},         // rounded to 145.00001 first
+        {"145.000009", &kSmallRadio, step, ""},  // rounded to 145.00001 first
         {"145.004996", &kSmallRadio, ok, "145.00500"},
+        // The band includes both bounds; range and step come first.
+        {"440.000", &kTwoSteps, ok, "440.00000", &band}, {"430", &kTwoSteps, ok, "430.00000", &band},
+        {"450.000", &kTwoSteps, ok, "450.00000", &band},
+        {"450.00625", &kTwoSteps, FrequencyVerdict::OutOfBand, "", &band},
+        {"600", &kTwoSteps, range, "", &band},      {"449.0025", &kTwoSteps, step, "", &band},
     };
     for (const Case& c : cases) {
-        const FrequencyEntry e = checkFrequencyEntry(c.text, *c.rule);
+        const FrequencyEntry e = c.band ? checkFrequencyEntry(c.text, *c.rule, *c.band) : checkFrequencyEntry(c.text, *c.rule);
         EXPECT_EQ(e.verdict, c.verdict) << c.text;
         EXPECT_EQ(e.text, c.cellText) << c.text;
+        EXPECT_EQ(e.value, frequencyFromText(c.cellText)) << c.text;
     }
-}
-
-TEST(FrequencyEntryCheck, BandIncludesBothBounds)
-{
-    const Band band{43000000, 45000000};
-    EXPECT_EQ(checkFrequencyEntry("440.000", kTwoSteps, band).verdict, FrequencyVerdict::Accepted);
-    EXPECT_EQ(checkFrequencyEntry("430", kTwoSteps, band).verdict, FrequencyVerdict::Accepted);
-    EXPECT_EQ(checkFrequencyEntry("450.000", kTwoSteps, band).verdict, FrequencyVerdict::Accepted);
-    EXPECT_EQ(checkFrequencyEntry("450.00625", kTwoSteps, band).verdict, FrequencyVerdict::OutOfBand);
-    // Range and step come first.
-    EXPECT_EQ(checkFrequencyEntry("600", kTwoSteps, band).verdict, FrequencyVerdict::OutOfRange);
-    EXPECT_EQ(checkFrequencyEntry("449.0025", kTwoSteps, band).verdict, FrequencyVerdict::OffStep);
 }
 
 TEST(FrequencyRoundTrip, EveryStepOfABandSurvivesBytesAndText)

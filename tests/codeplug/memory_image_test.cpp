@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 using namespace tolvan;
 
@@ -15,6 +16,8 @@ TEST(MemoryImage, StartsErasedAndChecksEveryOffset)
     EXPECT_THROW(image.set(16, 0), std::out_of_range);
     EXPECT_THROW(image.bytes(10, 7), std::out_of_range);
     EXPECT_THROW(image.bytes(SIZE_MAX, 2), std::out_of_range);
+    EXPECT_THROW(image.write(15, std::vector<std::uint8_t>{1, 2}), std::out_of_range);
+    EXPECT_THROW(image.fill(15, 2, 0), std::out_of_range);
     EXPECT_NO_THROW(image.bytes(16, 0));
 }
 
@@ -27,5 +30,6 @@ TEST(MemoryImage, BitsChangeOnlyThemselves)
     image.setBit(2, 7, false);
     EXPECT_EQ(image.at(2), 0x01);
     EXPECT_TRUE(image.bit(2, 0));
+    EXPECT_FALSE(image.bit(2, 7));
     EXPECT_EQ(image.at(1), 0x00);
 }

@@ -28,12 +28,10 @@ TEST(NameCodec, Decodes)
         {{38, 0xFE, 100, 1, 0xFF, 2, 3, 4}, "---1"},         // unknown codes show "-"; stops at 0xFF
         {{0xFF, 1, 2, 3, 4, 5, 6, 7}, ""},
         {{10, 11, 12, 13, 14, 15, 16, 17}, "ABCDEFGH"},
+        {{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, "ABCDEFGH"},  // eight bytes at most
+        {{12, 13}, "CD"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(decodeName(c.bytes), c.name);
-}
-
-TEST(NameCodec, LowerCaseLetterEndsTheNameWhenReadBack)
-{
-    EXPECT_EQ(decodeName(encodeName("AbC")), "A");
+    EXPECT_EQ(decodeName(encodeName("AbC")), "A");  // a lower-case letter ends the name when read back
 }

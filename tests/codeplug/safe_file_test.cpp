@@ -82,79 +82,46 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
     const auto keeps = [old](const char* file) {
         return [old, file](const fs::path& dir) { return contents(dir / file) == old; };
     };
+    using P = const fs::path&;
+    const auto ok = FileFault::None;
     const Case cases[] = {
-        {"plain file", [&](const fs::path& d) { put(d / "a.sin", old); return d / "a.sin"; }, {}, FileFault::None, "",
-         [&](const fs::path& d) { return contents(d / "a.sin") == fresh; }},
+        {"plain file", [&](P d) { put(d / "a.sin", old); return d / "a.sin"; }, {}, ok, "",
+         [&](P d) { return contents(d / "a.sin") == fresh; }},
         {"symlink: the target gets the data, the link stays",
-         [&](const fs::path& d) {
-             put(d / "real.sin", old);
-             fs::create_symlink("real.sin", d / "link.sin");
-             return d / "link.sin";
-         },
-         {}, FileFault::None, "",
-         [&](const fs::path& d) { return fs::is_symlink(d / "link.sin") && contents(d / "real.sin") == fresh; }},
-        {"dangling symlink",
-         [&](const fs::path& d) {
-             fs::create_symlink("nowhere.sin", d / "link.sin");
-             return d / "link.sin";
-         },
-         {}, FileFault::DanglingLink, "does not exist",
-         [&](const fs::path& d) { return fs::is_symlink(d / "link.sin") && !fs::exists(d / "nowhere.sin"); }},
-        {"pipe",
-         [&](const fs::path& d) {
-             mkfifo((d / "p.sin").c_str(), 0644);
-             return d / "p.sin";
-         },
-         {}, FileFault::NotRegular, "it is a pipe, not a regular file",
-         [&](const fs::path& d) { return fs::is_fifo(d / "p.sin"); }},
-        {"folder",
-         [&](const fs::path& d) {
-             fs::create_directory(d / "f.sin");
-             return d / "f.sin";
-         },
-         {}, FileFault::NotRegular, "it is a folder", [&](const fs::path& d) { return fs::is_directory(d / "f.sin"); }},
-        {"device", [&](const fs::path&) { return fs::path("/dev/null"); }, {}, FileFault::NotRegular,
-         "it is a device", [&](const fs::path&) { return fs::is_character_file("/dev/null"); }},
+         [&](P d) { put(d / "real.sin", old); fs::create_symlink("real.sin", d / "link.sin"); return d / "link.sin"; },
+         {}, ok, "", [&](P d) { return fs::is_symlink(d / "link.sin") && contents(d / "real.sin") == fresh; }},
+        {"dangling symlink", [&](P d) { fs::create_symlink("nowhere.sin", d / "link.sin"); return d / "link.sin"; }, {},
+         FileFault::DanglingLink, "does not exist",
+         [&](P d) { return fs::is_symlink(d / "link.sin") && !fs::exists(d / "nowhere.sin"); }},
+        {"pipe", [&](P d) { mkfifo((d / "p.sin").c_str(), 0644); return d / "p.sin"; }, {}, FileFault::NotRegular,
+         "it is a pipe, not a regular file", [&](P d) { return fs::is_fifo(d / "p.sin"); }},
+        {"folder", [&](P d) { fs::create_directory(d / "f.sin"); return d / "f.sin"; }, {}, FileFault::NotRegular,
+         "it is a folder", [&](P d) { return fs::is_directory(d / "f.sin"); }},
+        {"device", [&](P) { return fs::path("/dev/null"); }, {}, FileFault::NotRegular, "it is a device",
+         [&](P) { return fs::is_character_file("/dev/null"); }},
         {"read-only file",
-         [&](const fs::path& d) {
+         [&](P d) {
              put(d / "ro.sin", old);
              fs::permissions(d / "ro.sin", fs::perms::owner_read | fs::perms::group_read);
              return d / "ro.sin";
          },
          {}, FileFault::ReadOnly, "read-only", keeps("ro.sin")},
         {"output is the input under a second name",
-         [&](const fs::path& d) {
-             put(d / "in.sin", old);
-             fs::create_hard_link(d / "in.sin", d / "out.csv");
-             return d / "out.csv";
-         },
+         [&](P d) { put(d / "in.sin", old); fs::create_hard_link(d / "in.sin", d / "out.csv"); return d / "out.csv"; },
          {.input = "", .isExport = false}, FileFault::SameAsInput, "it is the input file", keeps("in.sin")},
-        {"export over a channel data file",
-         [&](const fs::path& d) {
-             put(d / "radio.SIN", old);
-             return d / "radio.SIN";
-         },
+        {"export over a channel data file", [&](P d) { put(d / "radio.SIN", old); return d / "radio.SIN"; },
          {.input = "", .isExport = true}, FileFault::ChannelFile, "channel data file", keeps("radio.SIN")},
         {"export through a link to a channel data file",
-         [&](const fs::path& d) {
-             put(d / "radio.sin", old);
-             fs::create_symlink("radio.sin", d / "table.csv");
-             return d / "table.csv";
-         },
+         [&](P d) { put(d / "radio.sin", old); fs::create_symlink("radio.sin", d / "table.csv"); return d / "table.csv"; },
          {.input = "", .isExport = true}, FileFault::ChannelFile, "channel data file", keeps("radio.sin")},
-        {"missing folder", [&](const fs::path& d) { return d / "none" / "a.sin"; }, {}, FileFault::SystemError,
-         "No such file or directory", [&](const fs::path& d) { return !fs::exists(d / "none"); }},
-        {"name of 255 bytes",
-         [&](const fs::path& d) { return d / (std::string(251, 'n') + ".sin"); }, {}, FileFault::None, "",
-         [&](const fs::path& d) { return contents(d / (std::string(251, 'n') + ".sin")) == fresh; }},
-        {"name of 256 bytes", [&](const fs::path& d) { return d / (std::string(252, 'n') + ".sin"); }, {},
-         FileFault::SystemError, "too long", [&](const fs::path&) { return true; }},
-        {"name that is not UTF-8",
-         [&](const fs::path& d) {
-             put(d / "caf\xe9.sin", old);
-             return d / "caf\xe9.sin";
-         },
-         {}, FileFault::None, "", [&](const fs::path& d) { return contents(d / "caf\xe9.sin") == fresh; }},
+        {"missing folder", [&](P d) { return d / "none" / "a.sin"; }, {}, FileFault::SystemError,
+         "No such file or directory", [&](P d) { return !fs::exists(d / "none"); }},
+        {"name of 255 bytes", [&](P d) { return d / (std::string(251, 'n') + ".sin"); }, {}, ok, "",
+         [&](P d) { return contents(d / (std::string(251, 'n') + ".sin")) == fresh; }},
+        {"name of 256 bytes", [&](P d) { return d / (std::string(252, 'n') + ".sin"); }, {}, FileFault::SystemError,
+         "too long", [&](P) { return true; }},
+        {"name that is not UTF-8", [&](P d) { put(d / "caf\xe9.sin", old); return d / "caf\xe9.sin"; }, {}, ok, "",
+         [&](P d) { return contents(d / "caf\xe9.sin") == fresh; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

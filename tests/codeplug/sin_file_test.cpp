@@ -4,35 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tolvan;
 namespace fs = std::filesystem;
 
 namespace {
-
-class SinFileTest : public TempDirTest {
-protected:
-    fs::path file(const std::string& name) const { return dir_ / name; }
-
-    static void writeBytes(const fs::path& p, std::size_t count, std::uint8_t seed)
-    {
-        std::ofstream out(p, std::ios::binary);
-        for (std::size_t i = 0; i < count; ++i)
-            out.put(static_cast<char>(static_cast<std::uint8_t>(i * 7 + seed)));
-    }
-
-    static std::vector<std::uint8_t> readBytes(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-};
 
 MemoryImage patterned(std::size_t size)
 {
@@ -44,11 +22,14 @@ MemoryImage patterned(std::size_t size)
 
 } // namespace
 
+class SinFileTest : public TempDirTest {};
+
+// Saving keeps the old file until the new one is whole: see safe_file_test.
 TEST_F(SinFileTest, EveryImageSizeRoundTripsByteForByte)
 {
     for (std::size_t size : {4096u, 3168u, 2048u, 1024u}) {
         const MemoryImage image = patterned(size);
-        const fs::path p = file("round" + std::to_string(size) + ".sin");
+        const fs::path p = dir_ / ("round" + std::to_string(size) + ".sin");
         ASSERT_EQ(saveSin(p, image), SinStatus::Ok);
         EXPECT_EQ(fs::file_size(p), size);
         const SinLoadResult loaded = loadSin(p, size);
@@ -57,66 +38,47 @@ TEST_F(SinFileTest, EveryImageSizeRoundTripsByteForByte)
     }
 }
 
+TEST_F(SinFileTest, AFolderThatTakesNoNewFileLeavesThePreviousFile)
+{
+    const fs::path p = dir_ / "kept.sin";
+    ASSERT_EQ(saveSin(p, patterned(1024)), SinStatus::Ok);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    // root writes anyway; the missing folder is then the way the save fails
+    const fs::path target = ::geteuid() == 0 ? dir_ / "no-such-dir" / "x.sin" : p;
+    std::string detail;
+    EXPECT_EQ(saveSin(target, MemoryImage(1024, 0x00), &detail), SinStatus::CannotWrite);
+    EXPECT_FALSE(detail.empty());
+    EXPECT_EQ(*loadSin(p, 1024).image, patterned(1024));
+    // The message says whether a previous file is there to be kept.
+    const std::string unchanged = describeSinStatus(SinStatus::CannotWrite, p, 1024, "Permission denied");
+    EXPECT_EQ(unchanged, "Cannot save \"" + p.string() + "\" (Permission denied). The previous file is unchanged.");
+    const fs::path none = dir_ / "none.sin";
+    EXPECT_EQ(describeSinStatus(SinStatus::CannotWrite, none, 1024), "Cannot save \"" + none.string() + "\".");
+}
+
 TEST_F(SinFileTest, ShortEmptyLongAndMissingFiles)
 {
-    writeBytes(file("short.sin"), 4095, 1);
-    writeBytes(file("empty.sin"), 0, 1);
-    writeBytes(file("long.sin"), 5000, 3);
-
-    const SinLoadResult shortFile = loadSin(file("short.sin"), 4096);
-    EXPECT_EQ(shortFile.status, SinStatus::TooShort);
-    EXPECT_FALSE(shortFile.image);
-
-    const SinLoadResult empty = loadSin(file("empty.sin"), 4096);
-    EXPECT_EQ(empty.status, SinStatus::Empty);
-    EXPECT_FALSE(empty.image);
-
-    const SinLoadResult longFile = loadSin(file("long.sin"), 4096);
-    ASSERT_EQ(longFile.status, SinStatus::Ok);
-    const auto raw = readBytes(file("long.sin"));
-    EXPECT_TRUE(std::equal(longFile.image->raw().begin(), longFile.image->raw().end(), raw.begin()));
-
-    EXPECT_EQ(loadSin(file("missing.sin"), 4096).status, SinStatus::CannotOpen);
-    EXPECT_EQ(loadSin(dir_, 4096).status, SinStatus::CannotOpen);
-}
-
-TEST_F(SinFileTest, FailedSaveLeavesThePreviousFile)
-{
-    const fs::path p = file("kept.sin");
-    writeBytes(p, 1024, 9);
-    const auto before = readBytes(p);
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::geteuid() == 0) {
-        // root writes anyway; check the other way the save can fail instead
-        fs::permissions(dir_, fs::perms::owner_all);
-        std::string detail;
-        EXPECT_EQ(saveSin(dir_ / "no-such-dir" / "x.sin", patterned(1024), &detail), SinStatus::CannotWrite);
-        EXPECT_FALSE(detail.empty());
-    } else {
-        std::string detail;
-        EXPECT_EQ(saveSin(p, patterned(1024), &detail), SinStatus::CannotWrite);
-        EXPECT_FALSE(detail.empty());
+    const MemoryImage image = patterned(5000);
+    const struct {
+        const char* name;
+        std::size_t bytes;  // of the pattern written first
+        SinStatus status;
+    } cases[] = {
+        {"short.sin", 4095, SinStatus::TooShort}, {"empty.sin", 0, SinStatus::Empty},
+        {"long.sin", 5000, SinStatus::Ok},        {"missing.sin", 0, SinStatus::CannotOpen},
+    };
+    for (const auto& c : cases) {
+        if (std::string(c.name) != "missing.sin")
+            std::ofstream(dir_ / c.name, std::ios::binary).write(reinterpret_cast<const char*>(image.raw().data()),
+                                                                 static_cast<std::streamsize>(c.bytes));
+        const SinLoadResult loaded = loadSin(dir_ / c.name, 4096);
+        EXPECT_EQ(loaded.status, c.status) << c.name;
+        EXPECT_EQ(loaded.image.has_value(), c.status == SinStatus::Ok) << c.name;
     }
-    EXPECT_EQ(readBytes(p), before);
-}
+    // A longer file gives its first bytes.
+    EXPECT_EQ(*loadSin(dir_ / "long.sin", 4096).image, patterned(4096));
+    EXPECT_EQ(loadSin(dir_, 4096).status, SinStatus::CannotOpen);
 
-TEST_F(SinFileTest, SaveReplacesAndLeavesNoTemporaryFiles)
-{
-    const fs::path p = file("replace.sin");
-    writeBytes(p, 1024, 5);
-    ::chmod(p.c_str(), 0640);
-    ASSERT_EQ(saveSin(p, patterned(1024)), SinStatus::Ok);
-    EXPECT_EQ(readBytes(p), patterned(1024).raw());
-    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_))
-        ++entries;
-    EXPECT_EQ(entries, 1);
-}
-
-TEST(SinFileMessages, NameTheFileAndTheProblem)
-{
     EXPECT_EQ(describeSinStatus(SinStatus::TooShort, "a.sin", 4096, "4095 bytes"),
               "\"a.sin\" is not a channel data file of this program: it holds 4095 bytes, not 4096.");
     EXPECT_EQ(describeSinStatus(SinStatus::Empty, "a.sin", 4096), "\"a.sin\" is empty: it holds no channel data.");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace tolvan;
 
 TEST(ToneText, FromBytes)
@@ -19,6 +21,10 @@ TEST(ToneText, FromBytes)
     for (const Case& c : cases)
         EXPECT_EQ(toneText({c.low, c.high}), c.text) << int(c.low) << " " << int(c.high);
     EXPECT_EQ(toneText({0x00, 0x00}, ""), "");
+    std::array<std::uint8_t, 2> two{};
+    toneToBytes({0x54, 0xC7}, two);
+    EXPECT_EQ(two, (std::array<std::uint8_t, 2>{0x54, 0xC7}));
+    EXPECT_EQ(toneText(toneFromBytes(two)), "D754I");
 }
 
 TEST(ToneText, ToBytes)

@@ -70,12 +70,10 @@ TEST(RecordCodec, TwoToneEmptyRowRewrite)
     MemoryImage image = newDocumentImage(e);
     e.records().write(e, image, 5, ChannelFields{});
     const std::size_t r = e.recordOffset(5);
-    for (std::size_t i = 0; i < 12; ++i)
-        EXPECT_EQ(image.at(r + i), 0xFF);
-    EXPECT_EQ(image.at(r + 12), 0xB7);  // 0xF7 for no signalling, then PTT ID off
-    EXPECT_EQ(image.at(r + 13), 0xC5);  // (0xFF & 0xC1) | 0x04
-    EXPECT_EQ(image.at(r + 14), 0x00);  // two-tone selection untouched
-    EXPECT_EQ(image.at(r + 15), 0x00);
+    // 0xF7 for no signalling, then PTT ID off; (0xFF & 0xC1) | 0x04; the two-tone selection untouched.
+    const std::uint8_t F = 0xFF;
+    const std::vector<std::uint8_t> want = {F, F, F, F, F, F, F, F, F, F, F, F, 0xB7, 0xC5, 0x00, 0x00};
+    EXPECT_EQ(std::vector<std::uint8_t>(image.raw().begin() + r, image.raw().begin() + r + 16), want);
 
     image.set(r + 13, 0x3A);
     e.records().write(e, image, 5, ChannelFields{});
@@ -99,10 +97,9 @@ TEST(RecordCodec, FamilyABusyAndFlags)
         MemoryImage image = newDocumentImage(e);
         image.set(13, c.byte13);
         const ChannelFields f = e.records().read(e, image, 1);
-        EXPECT_EQ(f.busy, c.busy) << int(c.byte13);
-        EXPECT_EQ(f.scan, c.scan) << int(c.byte13);
-        EXPECT_EQ(f.wide, c.wide) << int(c.byte13);
-        EXPECT_EQ(f.highPower, c.high) << int(c.byte13);
+        EXPECT_EQ(std::vector({f.busy, int(f.scan), int(f.wide), int(f.highPower)}),
+                  std::vector({c.busy, int(c.scan), int(c.wide), int(c.high)}))
+            << int(c.byte13);
     }
 }
 
@@ -183,9 +180,7 @@ TEST(RecordCodec, KeyAssignmentFlags)
     const std::size_t r = e.recordOffset(1);
     const ChannelFields f = e.records().read(e, image, 1);  // 0xFB
     EXPECT_EQ(f.busy, small_radio::kBusyNo);
-    EXPECT_TRUE(f.wide);
-    EXPECT_TRUE(f.scan);
-    EXPECT_TRUE(f.highPower);
+    EXPECT_TRUE(f.wide && f.scan && f.highPower);
 
     ChannelFields g;
     g.busy = small_radio::kBusyYes;

@@ -27,18 +27,18 @@ TEST(ChannelEdit, OpeningAndBrowsingWriteNothing)
     ChannelEdit edit(d.image, d.table, 3);
     EXPECT_EQ(edit.signalling(), -1);  // byte 12 = 0: no kind
     EXPECT_FALSE(edit.signallingEnabled());
-    edit.spinChannel(-1);
-    edit.spinChannel(-1);
-    EXPECT_EQ(edit.channel(), 1);
-    edit.spinChannel(-1);
-    EXPECT_EQ(edit.channel(), 128);
-    EXPECT_EQ(edit.channelText(), "128");
-    edit.spinChannel(+1);
-    EXPECT_EQ(edit.channel(), 1);
-    edit.setChannelText("7");
-    EXPECT_EQ(edit.channel(), 7);
-    edit.setChannelText("12x");
-    EXPECT_EQ(edit.channel(), 7);  // half-typed text waits
+    // The spin wraps at both ends; half-typed text waits.
+    std::vector<int> channels;
+    for (int step : {-1, -1, -1, +1}) {
+        edit.spinChannel(step);
+        channels.push_back(edit.channel());
+    }
+    EXPECT_EQ(edit.channelText(), "1");
+    for (const char* text : {"7", "12x"}) {
+        edit.setChannelText(text);
+        channels.push_back(edit.channel());
+    }
+    EXPECT_EQ(channels, (std::vector<int>{2, 1, 128, 1, 7, 7}));
     EXPECT_FALSE(edit.accept());
     edit.setChannelText("3");
     EXPECT_TRUE(edit.accept());
@@ -84,10 +84,8 @@ TEST(ChannelEdit, SpinsStepThroughNo)
         int max;
         const char* next;
     };
-    const Case cases[] = {
-        {"32", +1, 32, "NO"}, {"NO", +1, 32, "1"}, {"1", -1, 32, "NO"}, {"NO", -1, 32, "32"},
-        {"40", -1, 32, "32"}, {"5", +1, 8, "6"},   {"8", +1, 8, "NO"},  {"NO", -1, 8, "8"},
-    };
+    const Case cases[] = {{"32", +1, 32, "NO"}, {"NO", +1, 32, "1"}, {"1", -1, 32, "NO"}, {"NO", -1, 32, "32"},
+                          {"40", -1, 32, "32"}, {"5", +1, 8, "6"},   {"8", +1, 8, "NO"},  {"NO", -1, 8, "8"}};
     for (const Case& c : cases)
         EXPECT_EQ(ChannelEdit::stepThroughNo(c.shown, c.delta, c.max), c.next) << c.shown << " " << c.delta;
 }

@@ -55,14 +55,12 @@ TEST(ChannelTable, FlagByteWords)
     for (const Case& c : cases) {
         ChannelTable table(twoTone(), c.language);
         table.loadFromImage(withChannel1(c.byte13));
-        EXPECT_EQ(table.cell(1, Column::Receive), "145.12500");
-        EXPECT_EQ(table.cell(1, Column::Transmit), "");
-        EXPECT_EQ(table.cell(1, Column::RxTone), "OFF");
-        EXPECT_EQ(table.cell(1, Column::Power), c.power);
-        EXPECT_EQ(table.cell(1, Column::Bandwidth), c.wide);
-        EXPECT_EQ(table.cell(1, Column::Scan), c.scan);
-        EXPECT_EQ(table.cell(1, Column::Busy), c.busy);
-        EXPECT_EQ(table.cell(1, Column::More), ">>");
+        std::vector<std::string> shown;
+        for (Column col : {Column::Receive, Column::Transmit, Column::RxTone, Column::Power, Column::Bandwidth,
+                           Column::Scan, Column::Busy, Column::More})
+            shown.push_back(table.cell(1, col));
+        EXPECT_EQ(shown, (std::vector<std::string>{"145.12500", "", "OFF", c.power, c.wide, c.scan, c.busy, ">>"}))
+            << int(c.byte13);
     }
 }
 
@@ -106,18 +104,6 @@ TEST(ChannelTable, EmptyRowsAreWrittenBackAsNotInUse)
     }
 }
 
-TEST(ChannelTable, NamesAreCutToEightAndLowerCaseEndsThem)
-{
-    ChannelTable table(twoTone(), Language::English);
-    MemoryImage image = newDocumentImage(twoTone());
-    table.setCell(1, Column::Name, "ABCDEFGHIJK");
-    table.setCell(2, Column::Name, "AbC");
-    table.storeToImage(image);
-    table.loadFromImage(image);
-    EXPECT_EQ(table.cell(1, Column::Name), "ABCDEFGH");
-    EXPECT_EQ(table.cell(2, Column::Name), "A");
-}
-
 TEST(ChannelTable, WordsOfEitherLanguageAreUnderstood)
 {
     ChannelTable table(twoTone(), Language::English);
@@ -130,6 +116,14 @@ TEST(ChannelTable, WordsOfEitherLanguageAreUnderstood)
     table.storeToImage(image);
     EXPECT_EQ(image.at(13) & 0x26, 0x22);  // high power, carrier
     EXPECT_EQ(image.at(12), 0x48);          // 2-Tone kind, PTT ID
+
+    // Names are cut to eight and a lower-case letter ends them.
+    table.setCell(1, Column::Name, "ABCDEFGHIJK");
+    table.setCell(2, Column::Name, "AbC");
+    table.storeToImage(image);
+    table.loadFromImage(image);
+    EXPECT_EQ(table.cell(1, Column::Name), "ABCDEFGH");
+    EXPECT_EQ(table.cell(2, Column::Name), "A");
 }
 
 TEST(ChannelTable, EveryEditionRoundTripsThroughItsTexts)

@@ -1,55 +1,36 @@
 #include "editor/table_csv.h"
 
+#include "editor/table_csv_import.h"
+#include "golden.h"
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <unistd.h>
 
 using namespace tolvan;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A strict reader of standard CSV, to check what the export writes.
-std::vector<std::vector<std::string>> parseCsv(const std::string& text)
+// The export's fields, read back by the import's reader; every line ends in CR LF.
+std::vector<std::vector<std::string>> rowsOf(const std::string& text)
 {
-    std::vector<std::vector<std::string>> rows(1);
-    std::string field;
-    bool quoted = false, wasQuoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-                field += text[++i];
-            else if (c == '"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == '"') {
-            EXPECT_TRUE(field.empty()) << "quote inside a field";
-            quoted = wasQuoted = true;
-        } else if (c == ',') {
-            rows.back().push_back(field);
-            field.clear();
-            wasQuoted = false;
-        } else if (c == '\r') {
-            EXPECT_EQ(text.at(i + 1), '\n');
-        } else if (c == '\n') {
-            rows.back().push_back(field);
-            field.clear();
-            rows.emplace_back();
-        } else {
-            field += c;
-        }
-    }
-    EXPECT_FALSE(quoted);
-    EXPECT_TRUE(rows.back().empty() && field.empty()) << "last line not ended";
-    rows.pop_back();
-    return rows;
+    std::optional<CsvImportError> error;
+    const auto rows = parseCsv(text, &error);
+    EXPECT_FALSE(error);
+    std::size_t crlf = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++crlf;
+    EXPECT_EQ(crlf, rows.size());
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    std::vector<std::vector<std::string>> out;
+    for (const auto& row : rows)
+        out.push_back(row.fields);
+    return out;
 }
 
 } // namespace
@@ -74,7 +55,7 @@ TEST(TableCsv, HostileImagesGiveOneWellFormedRowPerChannel)
                 image.set(i, static_cast<std::uint8_t>(random()));
             ChannelTable table(*e, language);
             table.loadFromImage(image);
-            const auto rows = parseCsv(channelTableCsv(table));
+            const auto rows = rowsOf(channelTableCsv(table));
             ASSERT_EQ(static_cast<int>(rows.size()), e->channelCount + 1) << e->id;
             for (int row = 0; row < table.rowCount(); ++row) {
                 ASSERT_EQ(static_cast<int>(rows[row].size()), table.columnCount()) << e->id << " row " << row;
@@ -86,32 +67,24 @@ TEST(TableCsv, HostileImagesGiveOneWellFormedRowPerChannel)
     }
 }
 
-TEST(TableCsv, CommandLineExportsTheWindowsTable)
+class TableCsvCommand : public TempDirTest {};
+
+TEST_F(TableCsvCommand, CommandLineExportsTheWindowsTable)
 {
-    const fs::path dir = fs::temp_directory_path() / ("csv_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     const std::string bin = std::string(TOLVAN_BIN_DIR) + "/cps-twotone";
-    const fs::path in = dir / "in.sin", out = dir / "out.csv";
+    const fs::path in = dir_ / "in.sin", out = dir_ / "out.csv";
     MemoryImage image = newDocumentImage(*findEdition("cps-twotone"));
     const std::uint8_t channel3[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14, 0x70, 0x06, 0x23, 0x80, 0x42, 0x38};
     image.write(32, channel3);
-    { std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(image.raw().data()), 4096); }
+    std::ofstream(in, std::ios::binary).write(reinterpret_cast<const char*>(image.raw().data()), 4096);
 
     const std::string cmd = "env -u LC_ALL -u LC_MESSAGES LANG=C " + bin + " --export-csv " + in.string() + " "
                             + out.string() + " 2>/dev/null";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::stringstream csv;
     csv << std::ifstream(out, std::ios::binary).rdbuf();
-    const auto rows = parseCsv(csv.str());
-    ASSERT_EQ(rows.size(), 129u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"CH", "Receive(MHz)", "Transmit(MHz)", "Rx Tone", "Tx Tone", " W/N ",
-                                                 "Scan", "Tx Power", " Opt Signal", "PTTID", "BusyLock", "Name",
-                                                 "More"}));
-    EXPECT_EQ(rows[3], (std::vector<std::string>{"3", "145.12500", "145.12500", "67.0", "D023N", "Wide", "Yes",
-                                                 "High", "DTMF", "ON", "Close", "", ">>"}));
-
-    EXPECT_NE(std::system((bin + " --export-csv " + (dir / "missing.sin").string() + " " + out.string()
-                           + " 2>/dev/null").c_str()),
-              0);
-    fs::remove_all(dir);
+    ASSERT_EQ(rowsOf(csv.str()).size(), 129u);
+    expectGolden("editor", "twotone_channel3_export.csv", csv.str());
+    const std::string missing = bin + " --export-csv " + (dir_ / "missing.sin").string() + " " + out.string();
+    EXPECT_NE(std::system((missing + " 2>/dev/null").c_str()), 0);
 }

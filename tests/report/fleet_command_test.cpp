@@ -4,12 +4,11 @@
 #include "codeplug/sin_file.h"
 #include "program/exit_status.h"
 #include "sim/sample_codeplug.h"
+#include "temp_dir.h"
 
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace tolvan {
 namespace {
@@ -27,17 +26,13 @@ std::string slurp(const fs::path& p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct FleetCommands : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("tolvan-fleet-" + std::to_string(getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-
+struct FleetCommands : TempDirTest {
     CommandRun run(const std::string& program, const std::string& args)
     {
         const std::string command = "LANG=C " + std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >"
-                                    + (dir / "out").string() + " 2>" + (dir / "err").string();
+                                    + (dir_ / "out").string() + " 2>" + (dir_ / "err").string();
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir_ / "out"), slurp(dir_ / "err")};
     }
 };
 
@@ -45,7 +40,7 @@ TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
 {
     for (const Edition* e : allEditions()) {
         SCOPED_TRACE(e->id);
-        const fs::path sin = dir / "a.sin", csv = dir / "a.csv", out = dir / "b.sin";
+        const fs::path sin = dir_ / "a.sin", csv = dir_ / "a.csv", out = dir_ / "b.sin";
         ASSERT_EQ(saveSin(sin, sampleCodeplug(*e)), SinStatus::Ok);
         ASSERT_EQ(run(e->id, "--export-csv " + sin.string() + " " + csv.string()).status, kExitDone);
         const CommandRun r = run(e->id, "--import-csv " + csv.string() + " " + sin.string() + " " + out.string());
@@ -56,7 +51,7 @@ TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
 
 TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
 {
-    const fs::path sin = dir / "a.sin", csv = dir / "a.csv", out = dir / "b.sin";
+    const fs::path sin = dir_ / "a.sin", csv = dir_ / "a.csv", out = dir_ / "b.sin";
     ASSERT_EQ(saveSin(sin, sampleCodeplug(*findEdition("cps-twotone"))), SinStatus::Ok);
     std::ofstream(csv) << "CH,Receive(MHz)\n1,146.00000\n2,999\n";
     const CommandRun r = run("cps-twotone", "--import-csv " + csv.string() + " " + sin.string() + " " + out.string());
@@ -68,7 +63,7 @@ TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
 
 TEST_F(FleetCommands, WriteWithVerifyAndSeveralPorts)
 {
-    const fs::path sin = dir / "a.sin";
+    const fs::path sin = dir_ / "a.sin";
     ASSERT_EQ(saveSin(sin, sampleCodeplug(*findEdition("cps16"))), SinStatus::Ok);
     // The virtual port's radio keeps 9600-baud byte times; on a loaded machine a
     // reply can miss the 30 ms inter-byte time-out, so a short reply gets one more try.

@@ -9,12 +9,11 @@
 #include "program/exit_status.h"
 #include "report/image_diff.h"
 #include "sim/sample_codeplug.h"
+#include "golden.h"
+#include "temp_dir.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace tolvan {
 namespace {
@@ -43,33 +42,24 @@ MemoryImage changed(const Edition& e)
     return b;
 }
 
-class ImageDiff : public ::testing::TestWithParam<const Edition*> {};
-
-TEST_P(ImageDiff, NamesTheChannelTheSettingAndTheByte)
+// The comparison of the sample with `changed` in every edition and language, as
+// the command prints it: channel 2's receive column, the first setting, the last byte.
+TEST(ImageDiffText, EveryEditionAndLanguageMatchesTheGoldenFile)
 {
-    const Edition& e = *GetParam();
-    const MemoryImage a = sampleCodeplug(e);
-    for (Language language : {Language::English, Language::Chinese}) {
-        const ImageComparison c = compareImages(e, language, a, changed(e));
-        ASSERT_EQ(c.channels.size(), 1u);
-        EXPECT_EQ(c.channels[0].number, 2);
-        ASSERT_EQ(c.channels[0].cells.size(), 1u);
-        const EditionTexts& t = e.texts(language);
-        EXPECT_EQ(c.channels[0].cells[0].column, trim(t.headers.at(1)));
-        EXPECT_EQ(c.channels[0].cells[0].before, "435.00000");
-        EXPECT_EQ(c.channels[0].cells[0].after, "435.01250");
-        ASSERT_EQ(c.settings.size(), 1u);
-        EXPECT_EQ(c.settings[0].name, namedSettings(e, language).front().name);
-        const auto& items = e.formLists.front().items(e.uiLanguage(language));
-        // A list of one item shows nothing for a byte past it.
-        const auto index = static_cast<std::size_t>(changedIndex(e));
-        EXPECT_EQ(c.settings[0].after, index < items.size() ? items[index] : std::string());
-        ASSERT_EQ(c.bytes.size(), 1u);
-        EXPECT_EQ(c.bytes[0].offset, e.imageSize - 1);
-        EXPECT_EQ(c.bytes[0].after, 0x12);
+    std::string out;
+    for (const Edition* e : allEditions()) {
+        const MemoryImage a = sampleCodeplug(*e);
+        EXPECT_TRUE(compareImages(*e, Language::English, a, a).identical()) << e->id;
+        for (Language language : {Language::English, Language::Chinese}) {
+            out += "== " + e->id + (language == Language::English ? " en\n" : " zh\n");
+            out += comparisonText(*e, language, compareImages(*e, language, a, changed(*e)));
+        }
     }
-    EXPECT_TRUE(compareImages(e, Language::English, a, a).identical());
+    expectGolden("report", "image_diff", out);
+    EXPECT_EQ(comparisonText(*findEdition("cps-twotone"), Language::English, {}), "The files are identical.\n");
 }
+
+class ImageDiff : public ::testing::TestWithParam<const Edition*> {};
 
 TEST_P(ImageDiff, BytesNoColumnShowsAreListedByAddress)
 {
@@ -90,61 +80,12 @@ INSTANTIATE_TEST_SUITE_P(Every, ImageDiff, ::testing::ValuesIn(allEditions()), [
     return name;
 });
 
-TEST(ImageDiffText, ReadsAsATechnicianReadsIt)
-{
-    const Edition& e = *findEdition("cps-twotone");
-    const ImageComparison c = compareImages(e, Language::English, sampleCodeplug(e), changed(e));
-    EXPECT_EQ(comparisonText(e, Language::English, c),
-              "Channel 2\n"
-              "  Receive(MHz): 435.00000 -> 435.01250\n"
-              "Settings\n"
-              "  Type: TL - 512 -> TL - 516\n"
-              "Other bytes\n"
-              "  0x0FFF: FF -> 12\n");
-    const Edition& zh = *findEdition("cps16-cn");
-    EXPECT_EQ(comparisonText(zh, Language::Chinese, compareImages(zh, Language::Chinese, sampleCodeplug(zh), changed(zh))),
-              "信道 2\n"
-              "  接收频率: 435.00000 -> 435.01250\n"
-              "设置\n"
-              "  机型: TL - 160 -> TL - 161\n"
-              "其他字节\n"
-              "  0x03FF: FF -> 12\n");
-    EXPECT_EQ(comparisonText(e, Language::English, {}), "The files are identical.\n");
-}
-
-struct TempDir {
-    TempDir() : path(fs::temp_directory_path() / ("tolvan-diff-" + std::to_string(getpid()))) { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
-
 int run(const std::string& program, const std::string& args)
 {
     const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >/dev/null 2>&1";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
-
-TEST(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
-{
-    TempDir dir;
-    for (const Edition* e : allEditions()) {
-        SCOPED_TRACE(e->id);
-        const fs::path a = dir.path / "a.sin", b = dir.path / "b.sin";
-        ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
-        ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir.path / "missing.sin").string()), kExitFileError);
-        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
-    }
-}
-
-} // namespace
-} // namespace tolvan
-
-namespace tolvan {
-namespace {
 
 TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
 {
@@ -163,6 +104,22 @@ TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
     const ImageComparison c = compareImages(e, Language::English, a, b);
     ASSERT_EQ(c.settings.size(), 1u);
     EXPECT_EQ(c.settings[0].after, addressText(offset) + "=EE");
+}
+
+class ImageDiffCommand : public TempDirTest {};
+
+TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
+{
+    for (const Edition* e : allEditions()) {
+        SCOPED_TRACE(e->id);
+        const fs::path a = dir_ / "a.sin", b = dir_ / "b.sin";
+        ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
+        ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
+        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir_ / "missing.sin").string()), kExitFileError);
+        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
+    }
 }
 
 } // namespace

@@ -4,81 +4,61 @@
 #include "program/exit_status.h"
 #include "codeplug/sin_file.h"
 #include "editions/edition.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 
 namespace tolvan {
 namespace {
 
 namespace fs = std::filesystem;
 
-class BatchPdf : public ::testing::Test {
+// Runs a program without a display.
+int run(const std::string& program, const std::string& args)
+{
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + std::string(TOLVAN_BIN_DIR)
+                                + "/" + program + " " + args + " 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int pageCount(const fs::path& pdf)
+{
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+        pages += bytes.compare(at, 12, "/Type /Pages") != 0;
+    return pages;
+}
+
+class BatchPdf : public TempDirTest {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() / ("tolvan-report-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Runs a program without a display.
-    static int run(const std::string& program, const std::string& args)
-    {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
-                                    + std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " 2>/dev/null";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    static int pageCount(const fs::path& pdf)
-    {
-        std::ifstream in(pdf, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        int pages = 0;
-        for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
-             at = bytes.find("/Type /Page", at + 1))
-            pages += bytes.compare(at, 12, "/Type /Pages") != 0;
-        return pages;
-    }
-
-    fs::path sample(const char* edition)
+    std::string sample(const char* edition)
     {
         const fs::path path = dir_ / (std::string(edition) + ".sin");
         EXPECT_EQ(saveSin(path, newDocumentImage(*findEdition(edition))), SinStatus::Ok);
-        return path;
+        return path.string();
     }
-
-    fs::path dir_;
 };
 
-TEST_F(BatchPdf, WritesTheReportOfAFile)
+TEST_F(BatchPdf, WritesTheReportOfAFileAndFailsWithItsExitStatus)
 {
-    for (const auto& [edition, pages] :
-         {std::pair{"cps-twotone", 5}, std::pair{"cps-fleet", 4}, std::pair{"cps16-cn", 1}}) {
+    for (const auto& [edition, pages] : {std::pair{"cps-twotone", 5}, std::pair{"cps-fleet", 4}, std::pair{"cps16-cn", 1}}) {
         const fs::path out = dir_ / (std::string(edition) + ".pdf");
-        ASSERT_EQ(run(edition, "--print-pdf " + sample(edition).string() + " " + out.string()), kExitDone) << edition;
+        ASSERT_EQ(run(edition, "--print-pdf " + sample(edition) + " " + out.string()), kExitDone) << edition;
         EXPECT_EQ(pageCount(out), pages) << edition;
     }
-}
-
-TEST_F(BatchPdf, FailuresHaveTheirExitStatus)
-{
-    const fs::path out = dir_ / "out.pdf";
-    EXPECT_EQ(run("cps-twotone", "--print-pdf " + (dir_ / "missing.sin").string() + " " + out.string()),
-              kExitFileError);
     // A file of another edition is too short for this one.
-    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-fleet").string() + " " + out.string()), kExitFileError);
-    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-twotone").string() + " " + (dir_ / "no/out.pdf").string()),
-              kExitFileError);
-    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-twotone").string()), kExitUsage);
+    const fs::path out = dir_ / "out.pdf";
+    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-fleet") + " " + out.string()), kExitFileError);
+    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-twotone")), kExitUsage);
     EXPECT_FALSE(fs::exists(out));
 }
 

@@ -1,0 +1,22 @@
+#include "codeplug/text_util.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvan;
+
+TEST(TextUtil, TrimsTheBlanksOfTheCLocaleOnly)
+{
+    const std::pair<std::string, std::string> trims[] = {
+        {" \t\n\v\f\rA B\r\f\v\n\t ", "A B"}, {"", ""}, {" \t ", ""}, {"x", "x"}, {"\xA0x\xA0", "\xA0x\xA0"},
+    };
+    for (const auto& [text, trimmed] : trims) {
+        EXPECT_EQ(trim(text), trimmed);
+        EXPECT_EQ(trimRight(text + " \r"), text.substr(0, text.find_last_not_of(" \t\n\v\f\r") + 1));
+    }
+    EXPECT_EQ(trimRight(" a "), " a");
+    EXPECT_TRUE(equalsIgnoringCase("Wide", "wIDE"));
+    EXPECT_TRUE(equalsIgnoringCase("", ""));
+    EXPECT_FALSE(equalsIgnoringCase("Wide", "Wid"));
+    EXPECT_FALSE(equalsIgnoringCase("Wid", "Wide"));
+    EXPECT_FALSE(equalsIgnoringCase("Wide", "Wido"));
+}
