@@ -119,10 +119,12 @@ void PtyRadio::serve()
         now = nowMicroseconds();
         while (!outbound.empty() && outbound.front().deliver <= now) {
             const Timed out = outbound.front();
+            // Written under the lock: whoever has read the byte and then asks
+            // for the transcript finds it there.
+            std::lock_guard lock(mutex_);
             if (::write(master_, &out.byte, 1) != 1)
                 break;  // the line is full: try again after the next wait
             outbound.pop_front();
-            std::lock_guard lock(mutex_);
             stamp_ = out.due;
             radio_->recordSent(out.byte);
         }
