@@ -308,7 +308,13 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
         const ChannelFields fields = importer.table.channelOfRow(ch);
         if (fields == before.channelOfRow(ch))
             continue;
-        edition.records().write(edition, result, ch, fields);
+        // A cell can read differently and still store the same bytes (an
+        // empty cell for a default): only a channel whose bytes change counts.
+        MemoryImage written = result;
+        edition.records().write(edition, written, ch, fields);
+        if (written == result)
+            continue;
+        result = std::move(written);
         ++out.channelsChanged;
     }
     image = std::move(result);

@@ -284,5 +284,21 @@ TEST(CsvImportChannelNumber, DigitsAfterAWrongCharacterKeepItWrong)
     }
 }
 
+// Found by fuzz_csv_import: an empty " Opt Signal" cell reads as a change but
+// stores the bytes the channel has; the count says what the radio gets.
+TEST(CsvImportCount, ACellThatStoresTheSameBytesChangesNoChannel)
+{
+    const Edition& e = *findEdition("cps-ccir");
+    MemoryImage image = sampleCodeplug(e);
+    const CsvImportResult r = importChannelCsv(
+        e, Language::Chinese,
+        "CH,Receive(MHz),Transmit(MHz),Rx Tone,Tx Tone,\" W/N \",Scan,Tx Power,\" Opt Signal\",PTTID,BusyLock\r\n"
+        "1,145.52000,145.52000,OFF,OFF,Wide,Yes,High,,ON,Close\r\n",
+        image);
+    ASSERT_FALSE(r.error);
+    EXPECT_EQ(r.channelsChanged, 0);
+    EXPECT_EQ(image, sampleCodeplug(e));
+}
+
 } // namespace
 } // namespace tolvan
