@@ -1,6 +1,8 @@
 #include "dialogs/dialog_texts.h"
 #include "dialogs/two_tone_tables.h"
+#include "dialog_scenarios.h"
 #include "editions/edition.h"
+#include "golden.h"
 
 #include <gtest/gtest.h>
 
@@ -21,30 +23,70 @@ Bytes bytesAt(const MemoryImage& image, std::size_t offset, std::size_t n)
     return {span.begin(), span.end()};
 }
 
-TEST(TwoToneTables, NewDocumentPagesShowTheirDefaultsAndWritingThemAddsOnlyTheCountForms)
+std::string shownDecoder(const DecoderPageValues& d)
+{
+    std::string out = d.aTone + " / " + d.bTone + " Hz,";
+    for (const std::string& time : d.times)
+        out += " " + time;
+    return out + " s";
+}
+
+// Every byte a page's OK writes, in both forms: the new document's pages as
+// they open, then decoder 4 and the encode times as typed.
+TEST(TwoToneTables, EveryPageWriteMatchesTheGoldenFile)
 {
     const MemoryImage fresh = freshImage();
     MemoryImage image = fresh;
     const EncodePageValues e = T::readEncode(image);
     for (const auto& row : e.tones)
         EXPECT_TRUE(row[0].empty() && row[1].empty());
-    EXPECT_EQ((std::vector<std::string>{e.firstDelay, e.secondDelay, e.longDelay}),
-              (std::vector<std::string>{"0.5", "0.6", "0.7"}));
-    EXPECT_EQ(std::pair(e.interval, e.txRise), std::pair(100, 200));
+    std::string out = "new document: delays " + e.firstDelay + " " + e.secondDelay + " " + e.longDelay + " s, interval "
+                      + std::to_string(e.interval) + " ms, Tx rise " + std::to_string(e.txRise) + " ms, short kill "
+                      + std::to_string(e.shortKill) + "\n";
     T::writeEncode(e, image);
     for (int k = 0; k < kDecoderCount; ++k) {
         const DecoderPageValues d = T::readDecoder(image, k);
-        EXPECT_EQ(d.aTone + " " + d.bTone, "411.2 411.2");
-        EXPECT_EQ(d.times, (std::array<std::string, 4>{"0.8", "0.8", "0.8", "0.8"}));
+        out += "  decoder " + std::to_string(k + 1) + ": " + shownDecoder(d) + "\n";
         T::writeDecoder(d, k, image);
     }
-    EXPECT_EQ(bytesAt(image, 0xE00, 0xC7), bytesAt(fresh, 0xE00, 0xC7)) << "value forms unchanged";
-    EXPECT_EQ(image.at(0xEC7), 0) << "Short kill tone was not ticked";
-    EXPECT_EQ(bytesAt(image, 0xF00, 0x80), Bytes(0x80, 0));
-    // 411.2 Hz: 895658 / 411.2 = 2178.15 -> 2178 = 0x0882; 0.8 s = 16 ticks.
-    for (int k = 0; k < kDecoderCount; ++k)
-        EXPECT_EQ(bytesAt(image, 0xF80 + 8 * k, 8), (Bytes{0x08, 0x82, 0x08, 0x82, 16, 16, 16, 16}));
-    EXPECT_EQ(bytesAt(image, 0xFC0, 8), (Bytes{10, 12, 14, 0x00, 0x02, 0x00, 0x04, 0x00}));
+    out += "  OK:" + changedBytes(fresh, image) + "\n";
+    const DecoderPageValues decoders[] = {
+        {"1000.0", "0", {"0.8", "0.8", "0.8", "0.8"}},
+        {"9999", "6553.5", {"0.5", "0", "0", "0.5"}},  // tones above 6553.5 Hz are held there
+        {"-3", "0.05", {"1.0", "1.0", "1.0", "1.0"}},  // negative and tiny tones are off
+        {"288.5", "3106", {"99.9", "99.9", "99.9", "0"}},  // times are held to their spins
+        {"0", "0", {"0.85", "0.79", "0.25", "1.99"}},  // times truncate each form on its own
+    };
+    for (const DecoderPageValues& d : decoders) {
+        image = fresh;
+        T::writeDecoder(d, 3, image);
+        out += "decoder 4 " + shownDecoder(d) + "\n  OK:" + changedBytes(fresh, image) + "\n";
+    }
+    const struct {
+        const char *first, *longDelay;
+        int interval, txRise;
+        bool shortKill;
+    } encodes[] = {
+        {"0.8", "0.0", 0, 100, false}, {"0.1", "99.9", 2000, 1000, true}, {"10.0", "10", 2050, 99, false},
+        {"0.8", "0.5", 130, 175, true},
+    };
+    for (const auto& c : encodes) {
+        image = fresh;
+        image.set(0xEC7, c.shortKill ? 0 : 1);
+        image.set(0xFC7, c.shortKill ? 0 : 1);
+        const MemoryImage before = image;
+        EncodePageValues v = T::readEncode(image);
+        v.firstDelay = c.first;
+        v.longDelay = c.longDelay;
+        v.interval = c.interval;
+        v.txRise = c.txRise;
+        v.shortKill = c.shortKill;
+        T::writeEncode(v, image);
+        out += "encode " + std::string(c.first) + " / " + c.longDelay + " s, " + std::to_string(c.interval) + " / "
+               + std::to_string(c.txRise) + " ms, short kill " + std::to_string(c.shortKill) + "\n  OK:"
+               + changedBytes(before, image) + "\n";
+    }
+    expectGolden("dialogs", "two_tone_tables", out);
 }
 
 TEST(TwoToneTables, ATypedToneFillsItsRowAndBothFormsAndALoneSecondToneIsErased)
@@ -126,65 +168,9 @@ TEST(TwoToneTables, CursorRulesOfTheEncodeGrid)
     EXPECT_EQ(T::editorStartText('.'), std::nullopt);
 }
 
-TEST(TwoToneTables, DecoderValuesAreHeldToWhatTheirBytesCanCarry)
+// A short-kill byte that is neither 0 nor 1 keeps what the box shows.
+TEST(TwoToneTables, AnUnknownShortKillByteKeepsTheMark)
 {
-    struct Case {
-        const char* what;
-        DecoderPageValues page;
-        Bytes value, count;
-    };
-    const Case cases[] = {
-        {"1000 Hz and 0.8 s", {"1000.0", "0", {"0.8", "0.8", "0.8", "0.8"}},
-         {0x27, 0x10, 0, 0, 8, 8, 8, 8}, {0x03, 0x80, 0, 0, 16, 16, 16, 16}},
-        {"tones above 6553.5 Hz are held there", {"9999", "6553.5", {"0.5", "0", "0", "0.5"}},
-         {0xFF, 0xFF, 0xFF, 0xFF, 5, 0, 0, 5}, {0x00, 0x89, 0x00, 0x89, 10, 0, 0, 10}},
-        {"negative and tiny tones are off", {"-3", "0.05", {"1.0", "1.0", "1.0", "1.0"}},
-         {0, 0, 0, 0, 10, 10, 10, 10}, {0, 0, 0, 0, 20, 20, 20, 20}},
-        {"times are held to their spins", {"288.5", "3106", {"99.9", "99.9", "99.9", "0"}},
-         {0x0B, 0x45, 0x79, 0x54, 100, 100, 20, 5}, {0x0C, 0x21, 0x01, 0x20, 200, 200, 40, 10}},
-        {"times truncate each form on its own", {"0", "0", {"0.85", "0.79", "0.25", "1.99"}},
-         {0, 0, 0, 0, 8, 7, 2, 19}, {0, 0, 0, 0, 17, 15, 5, 39}},
-    };
-    for (const Case& c : cases) {
-        MemoryImage image = freshImage();
-        T::writeDecoder(c.page, 3, image);
-        EXPECT_EQ(bytesAt(image, 0xE98, 8), c.value) << c.what;
-        EXPECT_EQ(bytesAt(image, 0xF98, 8), c.count) << c.what;
-        EXPECT_EQ(bytesAt(image, 0xE90, 8), bytesAt(freshImage(), 0xE90, 8)) << "decoder 2 untouched";
-    }
-}
-
-TEST(TwoToneTables, EncodeTimesAreHeldToTheirSpinsAndShortKillIsWrittenTwice)
-{
-    struct Case {
-        const char *first, *longDelay;
-        int interval, txRise;
-        bool shortKill;
-        Bytes value, count;  // 0xEC0-0xEC7 and its count form
-    };
-    const Case cases[] = {
-        {"0.8", "0.0", 0, 100, false, {8, 6, 0, 0x00, 0x00, 0x00, 0x64, 0}, {16, 12, 0, 0x00, 0x00, 0x00, 0x02, 0}},
-        {"0.1", "99.9", 2000, 1000, true, {5, 6, 100, 0x07, 0xD0, 0x03, 0xE8, 1},
-         {10, 12, 200, 0x00, 0x28, 0x00, 0x14, 1}},
-        {"10.0", "10", 2050, 99, false, {100, 6, 100, 0x07, 0xD0, 0x00, 0x64, 0},
-         {200, 12, 200, 0x00, 0x28, 0x00, 0x02, 0}},
-        {"0.8", "0.5", 130, 175, true, {8, 6, 5, 0x00, 0x82, 0x00, 0xAF, 1}, {16, 12, 10, 0x00, 0x02, 0x00, 0x03, 1}},
-    };
-    for (const Case& c : cases) {
-        MemoryImage image = freshImage();
-        image.set(0xEC7, c.shortKill ? 0 : 1);
-        image.set(0xFC7, c.shortKill ? 0 : 1);
-        EncodePageValues v = T::readEncode(image);
-        v.firstDelay = c.first;
-        v.longDelay = c.longDelay;
-        v.interval = c.interval;
-        v.txRise = c.txRise;
-        v.shortKill = c.shortKill;
-        T::writeEncode(v, image);
-        EXPECT_EQ(bytesAt(image, 0xEC0, 8), c.value) << c.first;
-        EXPECT_EQ(bytesAt(image, 0xFC0, 8), c.count) << c.first;
-    }
-    // A short-kill byte that is neither 0 nor 1 keeps what the box shows.
     MemoryImage image = freshImage();
     image.set(0xEC7, 0x05);
     for (bool shown : {true, false}) {
