@@ -2,7 +2,11 @@
 #include "editions/small_radio_record.h"
 #include "editions/twotone_record.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 using namespace tolvan;
 
@@ -64,43 +68,45 @@ TEST(RecordCodec, EveryEditionRoundTripsItsChannels)
     }
 }
 
-TEST(RecordCodec, TwoToneEmptyRowRewrite)
+std::string hex(const MemoryImage& image, std::size_t offset, std::size_t n)
 {
-    const Edition& e = edition("cps-twotone");
-    MemoryImage image = newDocumentImage(e);
-    e.records().write(e, image, 5, ChannelFields{});
-    const std::size_t r = e.recordOffset(5);
-    // 0xF7 for no signalling, then PTT ID off; (0xFF & 0xC1) | 0x04; the two-tone selection untouched.
-    const std::uint8_t F = 0xFF;
-    const std::vector<std::uint8_t> want = {F, F, F, F, F, F, F, F, F, F, F, F, 0xB7, 0xC5, 0x00, 0x00};
-    EXPECT_EQ(std::vector<std::uint8_t>(image.raw().begin() + r, image.raw().begin() + r + 16), want);
-
-    image.set(r + 13, 0x3A);
-    e.records().write(e, image, 5, ChannelFields{});
-    EXPECT_EQ(image.at(r + 13), (0x3A & 0xC1) | 0x04);
+    std::string out;
+    char cell[4];
+    for (std::uint8_t byte : image.bytes(offset, n)) {
+        std::snprintf(cell, sizeof cell, " %02X", byte);
+        out += cell;
+    }
+    return out;
 }
 
-TEST(RecordCodec, FamilyABusyAndFlags)
+// Flag bytes a file may hold in channel 1's record, in every edition: what the
+// cells show, then the record's last four bytes when the row is written back as
+// read, and the whole record when it is written as an empty row.
+TEST(RecordCodec, StoredFlagBytesOfEveryEditionMatchTheGoldenFile)
 {
-    const Edition& e = edition("cps-twotone");
-    struct Case {
-        std::uint8_t byte13;
-        int busy;
-        bool scan, wide, high;
+    const std::pair<std::size_t, std::uint8_t> probes[] = {
+        {12, 0x00}, {12, 0x01}, {12, 0x02}, {12, 0x03}, {12, 0x04}, {12, 0x07}, {12, 0x09}, {12, 0x48},
+        {12, 0xE2}, {12, 0xFB}, {12, 0xFF}, {13, 0x01}, {13, 0x02}, {13, 0x03}, {13, 0x04}, {13, 0x05},
+        {13, 0x06}, {13, 0x07}, {13, 0x08}, {13, 0x3A}, {13, 0xFF}, {14, 0xF0}, {14, 0xF1},
     };
-    const Case cases[] = {
-        {0xFF, 0, true, true, true},  {0x07, 0, false, false, false}, {0x03, 1, false, false, false},
-        {0x02, 1, false, false, false}, {0x05, 2, false, false, false}, {0x04, 2, false, false, false},
-        {0x08, 0, true, false, false},  {0x01, 0, false, false, false}, {0x06, 0, false, false, false},
-    };
-    for (const Case& c : cases) {
-        MemoryImage image = newDocumentImage(e);
-        image.set(13, c.byte13);
-        const ChannelFields f = e.records().read(e, image, 1);
-        EXPECT_EQ(std::vector({f.busy, int(f.scan), int(f.wide), int(f.highPower)}),
-                  std::vector({c.busy, int(c.scan), int(c.wide), int(c.high)}))
-            << int(c.byte13);
+    std::string out;
+    for (const Edition* e : allEditions()) {
+        const std::size_t r = e->recordOffset(1);
+        for (auto [at, byte] : probes) {
+            MemoryImage image = newDocumentImage(*e);
+            image.set(r + at, byte);
+            const ChannelFields f = e->records().read(*e, image, 1);
+            char line[160];
+            std::snprintf(line, sizeof line, "%s byte %zu = %02X: busy %d scan %d wide %d high %d signalling %d PTT ID %d\n",
+                          e->id.c_str(), at, byte, f.busy, f.scan, f.wide, f.highPower, f.signalling, f.pttId);
+            out += line;
+            MemoryImage emptied = image;
+            e->records().write(*e, image, 1, f);
+            e->records().write(*e, emptied, 1, ChannelFields{});
+            out += "  as read:" + hex(image, r + 12, 4) + "  empty:" + hex(emptied, r, 16) + "\n";
+        }
     }
+    expectGolden("editions", "record_flags", out);
 }
 
 TEST(RecordCodec, TwoToneSignallingBits)
@@ -110,14 +116,6 @@ TEST(RecordCodec, TwoToneSignallingBits)
     EXPECT_EQ(withSignalling(0x7F, 2), 0x74);
     EXPECT_EQ(withSignalling(0x7F, 3), 0x78);
     EXPECT_EQ(withSignalling(0x00, -1), 0xF7);
-
-    const Edition& e = edition("cps-twotone");
-    MemoryImage image = newDocumentImage(e);
-    image.set(12, 0x03);  // not one of the four: no signalling
-    EXPECT_EQ(e.records().read(e, image, 1).signalling, -1);
-    image.set(12, 0x48);
-    EXPECT_EQ(e.records().read(e, image, 1).signalling, 3);
-    EXPECT_TRUE(e.records().read(e, image, 1).pttId);
 }
 
 TEST(RecordCodec, TwoToneSelectionKeepsUnusedEntries)
@@ -131,76 +129,4 @@ TEST(RecordCodec, TwoToneSelectionKeepsUnusedEntries)
     EXPECT_EQ(image.at(16 + 14), 0x5F);  // call entry kept, decoder 2 stored
     EXPECT_EQ(image.at(16 + 12) & 0x30, 0x20);
     EXPECT_EQ(readTwoToneSelection(e, image, 2), (TwoToneSelection{false, true, 31, 2}));
-}
-
-TEST(RecordCodec, FamilyASignallingValues)
-{
-    struct Case {
-        const char* id;
-        std::uint8_t stored;
-        int index;          // read back
-        std::uint8_t saved; // after a round trip through the fields
-    };
-    const Case cases[] = {
-        {"cps-ccir", 0, 1, 0},  {"cps-ccir", 1, 0, 1},  {"cps-ccir", 4, 3, 4},
-        {"cps-ccir", 7, -1, 1},  // unknown shows nothing and is saved as "None"
-        {"cps-brand", 1, -1, 0}, {"cps-brand", 4, 2, 4}, {"cps-cn2", 4, 2, 4},
-        {"cps-fleet", 2, 1, 2},  {"cps-cn10", 9, -1, 0},
-    };
-    for (const Case& c : cases) {
-        const Edition& e = edition(c.id);
-        MemoryImage image = newDocumentImage(e);
-        const std::size_t r = e.recordOffset(1);
-        image.set(r + 12, c.stored);
-        const ChannelFields f = e.records().read(e, image, 1);
-        EXPECT_EQ(f.signalling, c.index) << c.id << " " << int(c.stored);
-        e.records().write(e, image, 1, f);
-        EXPECT_EQ(image.at(r + 12), c.saved) << c.id << " " << int(c.stored);
-    }
-}
-
-TEST(RecordCodec, FamilyAPttIdIsByte14Bit0)
-{
-    const Edition& e = edition("cps-fleet");
-    MemoryImage image = newDocumentImage(e);
-    const std::size_t r = e.recordOffset(1);
-    EXPECT_EQ(r, 0x010u);
-    image.set(r + 14, 0xF0);
-    ChannelFields f = e.records().read(e, image, 1);
-    EXPECT_FALSE(f.pttId);
-    f.pttId = true;
-    e.records().write(e, image, 1, f);
-    EXPECT_EQ(image.at(r + 14), 0xF1);
-}
-
-TEST(RecordCodec, KeyAssignmentFlags)
-{
-    const Edition& e = edition("cps-keys");
-    MemoryImage image = newDocumentImage(e);
-    const std::size_t r = e.recordOffset(1);
-    const ChannelFields f = e.records().read(e, image, 1);  // 0xFB
-    EXPECT_EQ(f.busy, small_radio::kBusyNo);
-    EXPECT_TRUE(f.wide && f.scan && f.highPower);
-
-    ChannelFields g;
-    g.busy = small_radio::kBusyYes;
-    g.wide = true;
-    image.set(r + 12, 0xE2);  // bits 1 and 5-7 are kept
-    e.records().write(e, image, 1, g);
-    EXPECT_EQ(image.at(r + 12), 0xE2);
-    g.busy = -1;  // an empty busy cell means lock-out off
-    g.wide = false;
-    e.records().write(e, image, 1, g);
-    EXPECT_EQ(image.at(r + 12), 0xE7);
-}
-
-TEST(RecordCodec, SixteenChannelCodecLeavesTheSharedBandWidthAlone)
-{
-    const Edition& e = edition("cps16");
-    for (std::uint8_t flags : {0xFF, 0xFB}) {
-        MemoryImage image = newDocumentImage(e);
-        image.set(e.recordOffset(3) + 12, flags);
-        e.records().write(e, image, 3, ChannelFields{});
-        EXPECT_EQ(image.at(e.recordOffset(3) + 12) & 0x04, flags & 0x04);  // the form's band-width list writes it
-    }
 }
