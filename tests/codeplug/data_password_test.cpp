@@ -1,51 +1,46 @@
 #include "codeplug/data_password.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
 using namespace tolvan;
 
-TEST(DataPassword, ReadsTheDigitsWhereverTheyStand)
+// Six bytes of digits: what a stored password shows, and how a typed one is
+// stored, by position, with 0xFF where no digit stands.
+TEST(DataPassword, StoredAndTypedPasswordsMatchTheGoldenFile)
 {
-    struct Case {
-        std::vector<std::uint8_t> bytes;
-        const char* digits;
+    const auto render = [](const MemoryImage& image) {
+        std::string out;
+        char cell[4];
+        for (std::uint8_t b : image.bytes(0, 10)) {
+            std::snprintf(cell, sizeof cell, " %02X", b);
+            out += cell;
+        }
+        return out;
     };
-    const Case cases[] = {
-        {{'1', '2', '3', '4', '5', '6'}, "123456"},
-        {{'0', '0', 0xFF, 0xFF, 0xFF, 0xFF}, "00"},
-        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, ""},
-        {{0xFF, '7', 'A', ' ', '8', 0x00}, "78"},       // letters, blanks and 0x00 are skipped
-        {{'/', ':', '9', 0x39 + 0x80, '0', 0xB0}, "90"},  // neighbours of the digits are not digits
+    std::string out;
+    const std::vector<std::uint8_t> stored[] = {
+        {'1', '2', '3', '4', '5', '6'},
+        {'0', '0', 0xFF, 0xFF, 0xFF, 0xFF},
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+        {0xFF, '7', 'A', ' ', '8', 0x00},       // letters, blanks and 0x00 are skipped
+        {'/', ':', '9', 0x39 + 0x80, '0', 0xB0},  // neighbours of the digits are not digits
     };
-    for (const Case& c : cases) {
+    for (const auto& bytes : stored) {
         MemoryImage image(16);
-        image.write(2, c.bytes);
+        image.write(2, bytes);
         image.set(8, '5');  // beyond the six bytes
-        EXPECT_EQ(readDataPassword(image, 2), c.digits);
+        out += "stored" + render(image) + " shows [" + readDataPassword(image, 2) + "]\n";
     }
-}
-
-TEST(DataPassword, WritesDigitsByPositionAndTheRestAs0xFF)
-{
-    struct Case {
-        const char* text;
-        std::vector<std::uint8_t> bytes;
-    };
-    const Case cases[] = {
-        {"123456", {'1', '2', '3', '4', '5', '6'}},
-        {"", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {"42", {'4', '2', 0xFF, 0xFF, 0xFF, 0xFF}},
-        {"1a3 5", {'1', 0xFF, '3', 0xFF, '5', 0xFF}},
-        {"1234567", {'1', '2', '3', '4', '5', '6'}},  // only six positions exist
-        {"\xE5\xAF\x86" "9", {0xFF, 0xFF, 0xFF, '9', 0xFF, 0xFF}},
-    };
-    for (const Case& c : cases) {
+    // Only six positions exist; the byte after them is left alone.
+    for (const char* typed : {"123456", "", "42", "1a3 5", "1234567", "\xE5\xAF\x86" "9"}) {
         MemoryImage image(16, 0x00);
-        writeDataPassword(image, 0, c.text);
-        for (std::size_t i = 0; i < 6; ++i)
-            EXPECT_EQ(image.at(i), c.bytes[i]) << c.text << " at " << i;
-        EXPECT_EQ(image.at(6), 0x00) << "the byte after the password is left alone";
+        writeDataPassword(image, 0, typed);
+        out += "typed [" + std::string(typed) + "] is stored as" + render(image) + "\n";
     }
+    expectGolden("codeplug", "data_password", out);
 }
