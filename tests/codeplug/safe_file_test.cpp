@@ -187,16 +187,6 @@ TEST_F(SafeFile, AWriterFailingMidwayLeavesTheOldFileAndNoTemporary)
     EXPECT_EQ(readable(describeWriteFault(r, target), dir_),
               "Cannot write \"FOLDER/a.sin\": File too large. The previous file is unchanged.");
     EXPECT_EQ(scene(dir_, "previous"), "  a.sin: the old bytes\n");
-
-    // The same through the channel data file's own save.
-    MemoryImage image(4096);
-    std::string detail;
-    {
-        FileSizeLimit limit(1000);
-        EXPECT_EQ(saveSin(target, image, &detail), SinStatus::CannotWrite);
-    }
-    EXPECT_EQ(detail, "File too large");
-    EXPECT_EQ(scene(dir_, "previous"), "  a.sin: the old bytes\n");
 }
 
 TEST_F(SafeFile, KeepsPermissionsAndGivesNewFilesTheUsualOnes)
