@@ -16,8 +16,6 @@
 #include <iterator>
 #include <set>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -125,16 +123,7 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         {"dangling symlink", [&](P d) { fs::create_symlink("nowhere.sin", d / "link.sin"); return d / "link.sin"; }, {}},
         {"pipe", [&](P d) { mkfifo((d / "p.sin").c_str(), 0644); return d / "p.sin"; }, {}},
         {"folder", [&](P d) { fs::create_directory(d / "f.sin"); return d / "f.sin"; }, {}},
-        {"socket",
-         [&](P d) {
-             sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
-             std::snprintf(address.sun_path, sizeof address.sun_path, "%s", (d / "s.sin").c_str());
-             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-             ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-             ::close(fd);
-             return d / "s.sin";
-         },
-         {}},
+        {"socket", [&](P d) { ::mknod((d / "s.sin").c_str(), S_IFSOCK | 0644, 0); return d / "s.sin"; }, {}},
         {"device", [&](P) { return fs::path("/dev/null"); }, {}},
         {"read-only file",
          [&](P d) {
