@@ -160,49 +160,35 @@ TEST(TwoToneTables, AnUnknownShortKillByteKeepsTheMark)
     EXPECT_TRUE(T::readEncode(image, EncodePageValues{}).shortKill);
 }
 
-TEST(TwoToneTables, TimeAndMillisecondArrows)
+// Time spins stop at their ends, millisecond spins wrap round; a refused
+// millisecond box names its own limits, in the dialog's language.
+TEST(TwoToneTables, SpinsAndTheirLimitsMatchTheGoldenFile)
 {
-    EXPECT_EQ(T::encodeDelaySpin().step("0.5", false), "0.5");
-    EXPECT_EQ(T::encodeDelaySpin().step("0.5", true), "0.6");
-    EXPECT_EQ(T::encodeDelaySpin().step("10.0", true), "10.0");
-    EXPECT_EQ(T::encodeLongSpin().step("0.0", false), "0.0");
-    EXPECT_EQ(T::decoderTimeSpins()[2].step("2.0", true), "2.0");
-    EXPECT_EQ(T::decoderTimeSpins()[0].step("0.5", false), "0.5");
-    struct Case {
-        const MillisecondSpin& spin;
-        int from;
-        bool up;
-        int to;
+    std::string out;
+    const std::pair<const char*, const TimeSpin*> times[] = {
+        {"encode delay", &T::encodeDelaySpin()}, {"encode long delay", &T::encodeLongSpin()},
+        {"decoder first delay", &T::decoderTimeSpins()[0]}, {"decoder interval", &T::decoderTimeSpins()[2]},
     };
-    const MillisecondSpin& interval = T::intervalSpin();
-    const MillisecondSpin& rise = T::txRiseSpin();
-    for (const Case& c : std::vector<Case>{{interval, 0, false, 2000}, {interval, 2000, true, 0},
-                                           {interval, 1950, true, 0},  {interval, 100, true, 200},
-                                           {rise, 100, false, 1000},   {rise, 1000, true, 100},
-                                           {rise, 200, false, 150}})
-        EXPECT_EQ(c.spin.step(c.from, c.up), c.to) << c.from;
-}
-
-// The message a refused millisecond box shows names its own limits, in the
-// dialog's language.
-TEST(TwoToneTables, ARefusedMillisecondBoxNamesItsLimits)
-{
-    const struct {
-        const MillisecondSpin& spin;
-        Language language;
-        const char* message;
-    } cases[] = {
-        {TwoToneTables::intervalSpin(), Language::English, "Please enter an integer between 0 and 2000."},
-        {TwoToneTables::txRiseSpin(), Language::English, "Please enter an integer between 100 and 1000."},
-        {TwoToneTables::intervalSpin(), Language::Chinese, "请输入 0 到 2000 之间的整数。"},
-        {TwoToneTables::txRiseSpin(), Language::Chinese, "请输入 100 到 1000 之间的整数。"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.spin.rangeMessage(twoToneTexts(c.language).rangeMessage), c.message);
-    for (int refused : {-1, 2001})
-        EXPECT_FALSE(TwoToneTables::intervalSpin().accepts(refused)) << refused;
-    for (int refused : {99, 1001})
-        EXPECT_FALSE(TwoToneTables::txRiseSpin().accepts(refused)) << refused;
+    for (const auto& [name, spin] : times) {
+        for (const char* from : {"0.0", "0.5", "2.0", "10.0"}) {
+            out += std::string(name) + " [" + from + "]: up [" + spin->step(from, true) + "] down ["
+                   + spin->step(from, false) + "]\n";
+        }
+    }
+    const std::pair<const char*, const MillisecondSpin*> spins[] = {
+        {"interval", &T::intervalSpin()}, {"Tx rise", &T::txRiseSpin()}};
+    for (const auto& [name, spin] : spins) {
+        for (int from : {0, 100, 150, 200, 1000, 1950, 2000})
+            out += std::string(name) + " " + std::to_string(from) + ": up " + std::to_string(spin->step(from, true)) + " down "
+                   + std::to_string(spin->step(from, false)) + "\n";
+        out += std::string(name) + " accepts";
+        for (int value : {-1, 0, 99, 100, 1000, 1001, 2000, 2001})
+            out += spin->accepts(value) ? " " + std::to_string(value) : "";
+        for (Language language : {Language::English, Language::Chinese})
+            out += "\n  " + spin->rangeMessage(twoToneTexts(language).rangeMessage);
+        out += "\n";
+    }
+    expectGolden("dialogs", "two_tone_spins", out);
 }
 
 } // namespace
