@@ -1,28 +1,31 @@
 #include "codeplug/decimal.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 using namespace tolvan;
 
-TEST(Decimal, ScalesExactly)
+// Decimal texts scaled exactly, truncated or rounded half away from zero, one
+// case a line.
+TEST(Decimal, ScaledTextsMatchTheGoldenFile)
 {
-    struct Case {
-        const char* text;
-        int shift;
-        Rounding rounding;
-        std::int64_t expected;
+    const std::pair<const char*, int> scaled[] = {
+        {"88.5", 1}, {"69.3", 1}, {"-2.75", 1}, {"0.5", 0}, {"0.49", 0}, {"0.0000049", 5}, {".5", 1}, {"5.", 1},
+        {"2E+2", 0}, {"+7x", 0}, {".", 0}, {"-", 0}, {"9e99", 0}, {"-9e99", 0}, {"1e", 0},
     };
-    const auto trunc = Rounding::TowardZero;
-    const auto half = Rounding::HalfAwayFromZero;
-    const Case cases[] = {
-        {"88.5", 1, trunc, 885},  {"69.3", 1, trunc, 693},       {"-2.75", 1, trunc, -27}, {"-2.75", 1, half, -28},
-        {"0.5", 0, half, 1},      {"0.49", 0, half, 0},          {"0.0000049", 5, half, 0}, {".5", 1, trunc, 5},
-        {"5.", 1, trunc, 50},     {"2E+2", 0, trunc, 200},       {"+7x", 0, trunc, 7},     {".", 0, trunc, 0},
-        {"-", 0, trunc, 0},       {"9e99", 0, trunc, INT64_MAX}, {"-9e99", 0, trunc, -INT64_MAX},
-        {"1e", 0, trunc, 1},  // an exponent without digits is not read
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(scaleDecimal(parseLeadingDecimal(c.text), c.shift, c.rounding), c.expected) << c.text;
+    std::string out;
+    for (const auto& [text, shift] : scaled) {
+        const Decimal d = parseLeadingDecimal(text);
+        char line[128];
+        std::snprintf(line, sizeof line, "[%s] x 10^%d: truncated %lld, rounded %lld\n", text, shift,
+                      static_cast<long long>(scaleDecimal(d, shift, Rounding::TowardZero)),
+                      static_cast<long long>(scaleDecimal(d, shift, Rounding::HalfAwayFromZero)));
+        out += line;
+    }
+    expectGolden("codeplug", "decimal", out);
 }
 
 TEST(Decimal, LeadingIntegers)

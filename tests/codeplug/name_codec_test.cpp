@@ -1,37 +1,36 @@
 #include "codeplug/name_codec.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <vector>
 
 using namespace tolvan;
 
-TEST(NameCodec, Encodes)
+// Typed names as stored, and stored bytes as shown: codes 0-37 are the digits,
+// the letters, "-" and a space; an unknown code shows "-"; 0xFF ends a name.
+TEST(NameCodec, TypedAndStoredNamesMatchTheGoldenFile)
 {
-    using B = std::array<std::uint8_t, 8>;
-    EXPECT_EQ(encodeName("AB CD"), (B{10, 11, 37, 12, 13, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(encodeName("09-Z"), (B{0, 9, 36, 35, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(encodeName("ABCDEFGHIJ"), (B{10, 11, 12, 13, 14, 15, 16, 17}));
-    EXPECT_EQ(encodeName("aB"), (B{0xFF, 11, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(encodeName(""), (B{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-}
-
-TEST(NameCodec, Decodes)
-{
-    struct Case {
-        std::vector<std::uint8_t> bytes;
-        const char* name;
+    const auto hex = [](std::span<const std::uint8_t> bytes) {
+        std::string out;
+        char cell[4];
+        for (std::uint8_t b : bytes) {
+            std::snprintf(cell, sizeof cell, " %02X", b);
+            out += cell;
+        }
+        return out;
     };
-    const Case cases[] = {
-        {{10, 11, 37, 12, 13, 0xFF, 0xFF, 0xFF}, "AB CD"},  // a stored space stays a space
-        {{0, 9, 36, 35, 0xFF, 0xFF, 0xFF, 0xFF}, "09-Z"},
-        {{38, 0xFE, 100, 1, 0xFF, 2, 3, 4}, "---1"},         // unknown codes show "-"; stops at 0xFF
-        {{0xFF, 1, 2, 3, 4, 5, 6, 7}, ""},
-        {{10, 11, 12, 13, 14, 15, 16, 17}, "ABCDEFGH"},
-        {{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, "ABCDEFGH"},  // eight bytes at most
-        {{12, 13}, "CD"},
+    std::string out;
+    for (const char* typed : {"AB CD", "09-Z", "ABCDEFGHIJ", "aB", "", "AbC"}) {
+        const auto stored = encodeName(typed);
+        out += "typed [" + std::string(typed) + "] is stored as" + hex(stored) + ", shown [" + decodeName(stored) + "]\n";
+    }
+    const std::vector<std::uint8_t> stored[] = {
+        {38, 0xFE, 100, 1, 0xFF, 2, 3, 4}, {0xFF, 1, 2, 3, 4, 5, 6, 7}, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, {12, 13},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(decodeName(c.bytes), c.name);
-    EXPECT_EQ(decodeName(encodeName("AbC")), "A");  // a lower-case letter ends the name when read back
+    for (const auto& bytes : stored)
+        out += "stored" + hex(bytes) + " shows [" + decodeName(bytes) + "]\n";
+    expectGolden("codeplug", "name_codec", out);
 }
