@@ -1,10 +1,10 @@
 #include "codeplug/data_password.h"
 
 #include "golden.h"
+#include "spaced_hex.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 using namespace tolvan;
@@ -13,15 +13,6 @@ using namespace tolvan;
 // stored, by position, with 0xFF where no digit stands.
 TEST(DataPassword, StoredAndTypedPasswordsMatchTheGoldenFile)
 {
-    const auto render = [](const MemoryImage& image) {
-        std::string out;
-        char cell[4];
-        for (std::uint8_t b : image.bytes(0, 10)) {
-            std::snprintf(cell, sizeof cell, " %02X", b);
-            out += cell;
-        }
-        return out;
-    };
     std::string out;
     const std::vector<std::uint8_t> stored[] = {
         {'1', '2', '3', '4', '5', '6'},
@@ -34,13 +25,13 @@ TEST(DataPassword, StoredAndTypedPasswordsMatchTheGoldenFile)
         MemoryImage image(16);
         image.write(2, bytes);
         image.set(8, '5');  // beyond the six bytes
-        out += "stored" + render(image) + " shows [" + readDataPassword(image, 2) + "]\n";
+        out += "stored" + spacedHex(image.bytes(0, 10)) + " shows [" + readDataPassword(image, 2) + "]\n";
     }
     // Only six positions exist; the byte after them is left alone.
     for (const char* typed : {"123456", "", "42", "1a3 5", "1234567", "\xE5\xAF\x86" "9"}) {
         MemoryImage image(16, 0x00);
         writeDataPassword(image, 0, typed);
-        out += "typed [" + std::string(typed) + "] is stored as" + render(image) + "\n";
+        out += "typed [" + std::string(typed) + "] is stored as" + spacedHex(image.bytes(0, 10)) + "\n";
     }
     expectGolden("codeplug", "data_password", out);
 }

@@ -1,10 +1,10 @@
 #include "codeplug/name_codec.h"
 
 #include "golden.h"
+#include "spaced_hex.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 using namespace tolvan;
@@ -13,24 +13,15 @@ using namespace tolvan;
 // the letters, "-" and a space; an unknown code shows "-"; 0xFF ends a name.
 TEST(NameCodec, TypedAndStoredNamesMatchTheGoldenFile)
 {
-    const auto hex = [](std::span<const std::uint8_t> bytes) {
-        std::string out;
-        char cell[4];
-        for (std::uint8_t b : bytes) {
-            std::snprintf(cell, sizeof cell, " %02X", b);
-            out += cell;
-        }
-        return out;
-    };
     std::string out;
     for (const char* typed : {"AB CD", "09-Z", "ABCDEFGHIJ", "aB", "", "AbC"}) {
         const auto stored = encodeName(typed);
-        out += "typed [" + std::string(typed) + "] is stored as" + hex(stored) + ", shown [" + decodeName(stored) + "]\n";
+        out += "typed [" + std::string(typed) + "] is stored as" + spacedHex(stored) + ", shown [" + decodeName(stored) + "]\n";
     }
     const std::vector<std::uint8_t> stored[] = {
         {38, 0xFE, 100, 1, 0xFF, 2, 3, 4}, {0xFF, 1, 2, 3, 4, 5, 6, 7}, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, {12, 13},
     };
     for (const auto& bytes : stored)
-        out += "stored" + hex(bytes) + " shows [" + decodeName(bytes) + "]\n";
+        out += "stored" + spacedHex(bytes) + " shows [" + decodeName(bytes) + "]\n";
     expectGolden("codeplug", "name_codec", out);
 }

@@ -2,11 +2,11 @@
 #include "codeplug/tone_list.h"
 
 #include "golden.h"
+#include "spaced_hex.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 
 using namespace tolvan;
 
@@ -17,9 +17,7 @@ std::string hex(ToneCode tone)
     std::array<std::uint8_t, 2> two{};
     toneToBytes(tone, two);
     EXPECT_EQ(toneFromBytes(two), tone);
-    char cell[8];
-    std::snprintf(cell, sizeof cell, "%02X %02X", two[0], two[1]);
-    return cell;
+    return spacedHex(two);
 }
 
 } // namespace
@@ -32,10 +30,10 @@ TEST(ToneCodec, StoredAndTypedTonesAndTheListMatchTheGoldenFile)
     const ToneCode stored[] = {{0x23, 0x80}, {0x54, 0x87}, {0x23, 0xC0}, {0x14, 0xC1}, {0x31, 0xC6},
                                {0x70, 0x06}, {0x41, 0x25}, {0x00, 0x00}, {0xFF, 0xFF}, {0x12, 0xFF}};
     for (ToneCode tone : stored)
-        out += "stored " + hex(tone) + " shows [" + toneText(tone) + "] or [" + toneText(tone, "") + "]\n";
+        out += "stored" + hex(tone) + " shows [" + toneText(tone) + "] or [" + toneText(tone, "") + "]\n";
     // Without a capital D a lower-case code is read as a number: zero, no tone.
     for (const char* text : {"OFF", "", "67.0", "254.1", "69.3", "D023N", "D754N", "D023I", "D754I", "0", "d023n"})
-        out += "typed [" + std::string(text) + "] is stored as " + hex(toneFromText(text)) + "\n";
+        out += "typed [" + std::string(text) + "] is stored as" + hex(toneFromText(text)) + "\n";
     const ToneList& list = ToneList::instance();
     for (int i = 0; i < list.size(); ++i)
         out += (i % 10 == 0 ? std::to_string(i) + ":" : "") + " [" + list.at(i) + "]" + (i % 10 == 9 ? "\n" : "");

@@ -2,6 +2,7 @@
 #include "editions/small_radio_record.h"
 #include "editions/twotone_record.h"
 
+#include "codeplug/spaced_hex.h"
 #include "golden.h"
 
 #include <gtest/gtest.h>
@@ -68,17 +69,6 @@ TEST(RecordCodec, EveryEditionRoundTripsItsChannels)
     }
 }
 
-std::string hex(const MemoryImage& image, std::size_t offset, std::size_t n)
-{
-    std::string out;
-    char cell[4];
-    for (std::uint8_t byte : image.bytes(offset, n)) {
-        std::snprintf(cell, sizeof cell, " %02X", byte);
-        out += cell;
-    }
-    return out;
-}
-
 // Flag bytes a file may hold in channel 1's record, in every edition: what the
 // cells show, then the record's last four bytes when the row is written back as
 // read, and the whole record when it is written as an empty row.
@@ -103,7 +93,7 @@ TEST(RecordCodec, StoredFlagBytesOfEveryEditionMatchTheGoldenFile)
             MemoryImage emptied = image;
             e->records().write(*e, image, 1, f);
             e->records().write(*e, emptied, 1, ChannelFields{});
-            out += "  as read:" + hex(image, r + 12, 4) + "  empty:" + hex(emptied, r, 16) + "\n";
+            out += "  as read:" + spacedHex(image.bytes(r + 12, 4)) + "  empty:" + spacedHex(emptied.bytes(r, 16)) + "\n";
         }
     }
     expectGolden("editions", "record_flags", out);
