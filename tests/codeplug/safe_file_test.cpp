@@ -59,7 +59,7 @@ std::string faultName(FileFault fault)
 }
 
 // The folder as the user finds it afterwards: every entry, sorted, one a line.
-std::string scene(const fs::path& dir, const std::string& old)
+std::string scene(const fs::path& dir, const std::string& old, const std::string& fresh = {})
 {
     std::set<std::string> lines;
     for (const auto& e : fs::directory_iterator(dir)) {
@@ -72,8 +72,13 @@ std::string scene(const fs::path& dir, const std::string& old)
             line += ": pipe";
         else if (e.is_socket())
             line += ": socket";
-        else
-            line += contents(e.path()) == old ? ": the old bytes" : ": " + std::to_string(fs::file_size(e.path())) + " bytes";
+        else {
+            char mode[8];
+            std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(fs::status(e.path()).permissions()));
+            const std::string bytes = contents(e.path());
+            line += std::string(": ") + mode;
+            line += bytes == old ? " the old bytes" : bytes == fresh ? " the new bytes" : " other bytes";
+        }
         lines.insert(line + "\n");
     }
     std::string out;
@@ -106,10 +111,12 @@ struct FileSizeLimit {
 
 class SafeFile : public TempDirTest {};
 
-// Whatever stands at the path: what the writer says, and the folder afterwards.
+// Whatever stands at the path: what the writer says, and the folder afterwards;
+// a file replaced keeps its mode.
 TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
 {
     const std::string old = "old bytes\n";
+    const std::string fresh(5000, 'n');
     using P = const fs::path&;
     const OutputRules exporting{.input = "", .isExport = true};
     const struct {
@@ -125,6 +132,13 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         {"folder", [&](P d) { fs::create_directory(d / "f.sin"); return d / "f.sin"; }, {}},
         {"socket", [&](P d) { ::mknod((d / "s.sin").c_str(), S_IFSOCK | 0644, 0); return d / "s.sin"; }, {}},
         {"device", [&](P) { return fs::path("/dev/null"); }, {}},
+        {"file of mode 0640: the mode is kept",
+         [&](P d) {
+             put(d / "a.sin", old);
+             fs::permissions(d / "a.sin", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+             return d / "a.sin";
+         },
+         {}},
         {"read-only file",
          [&](P d) {
              put(d / "ro.sin", old);
@@ -145,6 +159,7 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         {"name that is not UTF-8", [&](P d) { put(d / "caf\xe9.sin", old); return d / "caf\xe9.sin"; }, {}},
     };
     std::string out;
+    const mode_t mask = umask(022);  // new files get the usual 0644
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path dir = dir_ / std::to_string(&c - cases);
@@ -154,12 +169,13 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         if (!rules.input.empty())
             rules.input = dir / rules.input;
         const FileResult checked = checkOutputFile(target, rules);
-        const FileResult r = writeFileSafely(target, std::string(5000, 'n'), rules);
+        const FileResult r = writeFileSafely(target, fresh, rules);
         EXPECT_EQ(checked.fault, r.fault);
         EXPECT_EQ(r.reason.find("Success"), std::string::npos);
         out += std::string(c.name) + ": " + faultName(r.fault) + (isUsageFault(r.fault) ? " (a usage fault), " : ", ")
-               + (r.ok() ? "written" : readable(describeWriteFault(r, target), dir)) + "\n" + scene(dir, old);
+               + (r.ok() ? "written" : readable(describeWriteFault(r, target), dir)) + "\n" + scene(dir, old, fresh);
     }
+    umask(mask);
     expectGolden("codeplug", "safe_file_targets", out);
 }
 
@@ -167,6 +183,7 @@ TEST_F(SafeFile, AWriterFailingMidwayLeavesTheOldFileAndNoTemporary)
 {
     const fs::path target = dir_ / "a.sin";
     put(target, "previous");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
     FileResult r;
     {
         FileSizeLimit limit(1000);
@@ -175,23 +192,7 @@ TEST_F(SafeFile, AWriterFailingMidwayLeavesTheOldFileAndNoTemporary)
     EXPECT_EQ(r.fault, FileFault::SystemError);
     EXPECT_EQ(readable(describeWriteFault(r, target), dir_),
               "Cannot write \"FOLDER/a.sin\": File too large. The previous file is unchanged.");
-    EXPECT_EQ(scene(dir_, "previous"), "  a.sin: the old bytes\n");
-}
-
-TEST_F(SafeFile, KeepsPermissionsAndGivesNewFilesTheUsualOnes)
-{
-    const fs::path kept = dir_ / "kept.sin";
-    put(kept, "old");
-    fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(writeFileSafely(kept, "new").ok());
-    EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-
-    const mode_t mask = umask(022);
-    ASSERT_TRUE(writeFileSafely(dir_ / "fresh.sin", "new").ok());
-    umask(mask);
-    struct stat st {};
-    ASSERT_EQ(stat((dir_ / "fresh.sin").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    EXPECT_EQ(scene(dir_, "previous"), "  a.sin: 0644 the old bytes\n");
 }
 
 TEST_F(SafeFile, TheNextSaveRemovesOnlyStaleTemporariesOfItsOwn)
