@@ -87,26 +87,6 @@ std::string scene(const fs::path& dir, const std::string& old, const std::string
     return out;
 }
 
-// While alive, files may grow to `bytes` only: a write beyond fails midway
-// with "File too large", as on a full disk.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        old = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lower = saved;
-        lower.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, old);
-    }
-    rlimit saved{};
-    void (*old)(int) = nullptr;
-};
-
 } // namespace
 
 class SafeFile : public TempDirTest {};
@@ -184,11 +164,16 @@ TEST_F(SafeFile, AWriterFailingMidwayLeavesTheOldFileAndNoTemporary)
     const fs::path target = dir_ / "a.sin";
     put(target, "previous");
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
-    FileResult r;
-    {
-        FileSizeLimit limit(1000);
-        r = writeFileSafely(target, std::string(4096, 'x'));
-    }
+    // Files may grow to 1000 bytes only: the write fails midway, as on a full disk.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit lower = saved;
+    lower.rlim_cur = 1000;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &lower);
+    const FileResult r = writeFileSafely(target, std::string(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
     EXPECT_EQ(r.fault, FileFault::SystemError);
     EXPECT_EQ(readable(describeWriteFault(r, target), dir_),
               "Cannot write \"FOLDER/a.sin\": File too large. The previous file is unchanged.");

@@ -47,6 +47,8 @@ TEST(DialogLists, EveryDialogsListsMatchTheGoldenFile)
                 list("vox delay", s.voxDelayItems);
                 list("keys", s.keyItems);
             }
+            if (e->keyAssignment)
+                out += e->id + " key assignment\n";
             if (e->settingsLists) {
                 const SettingsLists lists(*e->settingsLists);
                 out += e->id + " settings lists\n";

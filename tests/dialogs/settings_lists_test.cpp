@@ -60,14 +60,6 @@ Keys button3(std::uint8_t before, SideButtonChoice choice)
 
 } // namespace
 
-TEST(SettingsLists, OnlyTheKeyRadiosHaveTheListAndKeyDialogs)
-{
-    for (const Edition* e : allEditions()) {
-        EXPECT_EQ(e->settingsLists.has_value(), e->family == Family::KeyAssignment) << e->id;
-        EXPECT_EQ(e->keyAssignment.has_value(), e->family == Family::KeyAssignment) << e->id;
-    }
-}
-
 TEST(SettingsLists, EveryVisitOfBothDialogsMatchesTheGoldenFile)
 {
     const std::vector<Lists> listVisits = {

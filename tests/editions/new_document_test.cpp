@@ -2,10 +2,12 @@
 // in the golden file (a run of identical lines is one line and a "*").
 
 #include "editions/edition.h"
+#include "codeplug/spaced_hex.h"
 #include "golden.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace tolvan;
@@ -20,12 +22,7 @@ TEST(NewDocument, EveryEditionsImageMatchesTheGoldenDump)
         std::string previous;
         bool skipping = false;
         for (std::size_t at = 0; at < image.size(); at += 16) {
-            std::string line;
-            for (std::size_t i = at; i < at + 16 && i < image.size(); ++i) {
-                char hex[4];
-                std::snprintf(hex, sizeof hex, " %02X", image.at(i));
-                line += hex;
-            }
+            const std::string line = spacedHex(image.bytes(at, std::min<std::size_t>(16, image.size() - at)));
             if (line == previous && at + 16 < image.size()) {
                 out += skipping ? "" : "*\n";
                 skipping = true;
