@@ -39,17 +39,14 @@ std::string shownKeys(const std::vector<SideButtonChoice>& buttons)
 
 Lists listByte(std::size_t offset, std::uint8_t byte) { return {"one byte", holding<SettingsLists>(offset, {byte}), {}}; }
 
+// The two side buttons: one byte each, sixteen times the short press plus the long one.
+Keys buttons(std::uint8_t two, std::uint8_t three) { return {"stored", holding<KeyAssignment>(0x3C5, {two, three}), {}}; }
+
 Lists chosen(std::vector<int> selections)
 {
     // Every byte of the area set, so that what OK keeps shows.
     return {"chosen", holding<SettingsLists>(0x3C0, {0xC4, 0xAA, 0x03, 0xAA, 0xAA, 0x12, 0x78, 0xAA}),
             [selections](std::vector<int>& v) { v = selections; }};
-}
-
-// The two side buttons: one byte each, sixteen times the short press plus the long one.
-Keys buttons(std::uint8_t button2, std::uint8_t button3)
-{
-    return {"stored", holding<KeyAssignment>(0x3C5, {button2, button3}), {}};
 }
 
 Keys button3(std::uint8_t before, SideButtonChoice choice)

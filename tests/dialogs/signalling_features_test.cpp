@@ -56,11 +56,8 @@ TEST(SignallingFeatures, EveryVisitOfEveryRadioMatchesTheGoldenFile)
         {"End of Tx", {}, [](V& v) { v.endOfTx = true; }},
         {"PTT ID keeps within 0000-1999", {}, [](V& v) { v.pttId = "2345"; }},
         {"PTT ID of three digits", {}, [](V& v) { v.pttId = "234"; }},
-        {"codes as typed", {},
-         [](V& v) {
-             v.pttId = "0123";
-             v.aniCode = "ABC123";
-         }},
+        {"PTT ID as typed", {}, [](V& v) { v.pttId = "0123"; }},
+        {"ANI code as typed", {}, [](V& v) { v.aniCode = "ABC123"; }},
         {"ANI code in upper case", {}, [](V& v) { v.aniCode = "ab1"; }},
         {"ANI code of eight", {}, [](V& v) { v.aniCode = "Z9Y8X7W6"; }},
         language(3, 1),  // Chinese shown; English written as 2

@@ -101,11 +101,9 @@ TEST(RecordCodec, StoredFlagBytesOfEveryEditionMatchTheGoldenFile)
 
 TEST(RecordCodec, TwoToneSignallingBits)
 {
-    EXPECT_EQ(withSignalling(0x00, 0), 0x01);
-    EXPECT_EQ(withSignalling(0x7F, 1), 0x72);
-    EXPECT_EQ(withSignalling(0x7F, 2), 0x74);
-    EXPECT_EQ(withSignalling(0x7F, 3), 0x78);
-    EXPECT_EQ(withSignalling(0x00, -1), 0xF7);
+    const int cases[][3] = {{0x00, 0, 0x01}, {0x7F, 1, 0x72}, {0x7F, 2, 0x74}, {0x7F, 3, 0x78}, {0x00, -1, 0xF7}};
+    for (const auto& [byte12, index, written] : cases)
+        EXPECT_EQ(withSignalling(static_cast<std::uint8_t>(byte12), index), written) << index;
 }
 
 TEST(RecordCodec, TwoToneSelectionKeepsUnusedEntries)
