@@ -49,19 +49,6 @@ TEST(TestModeState, TestFrequenciesAndTypedOnesMatchTheGoldenFile)
     expectGolden("dialogs", "test_mode_frequencies", out);
 }
 
-// A typed frequency confirmed with Enter is not stored in the record.
-TEST(TestModeState, ATypedFrequencyIsNotStored)
-{
-    S s = openOnBand();
-    s.select(S::kHighFrequency);
-    s.setBoxText(TestSide::Receive, "140");
-    s.normaliseBox(TestSide::Receive);
-    EXPECT_EQ(s.boxText(TestSide::Receive), "140.00000");
-    s.select(S::kLowFrequency);
-    s.select(S::kHighFrequency);
-    EXPECT_EQ(s.boxText(TestSide::Receive), "156.00000");
-}
-
 TEST(TestModeState, TreeSelectionDrivesPagesAndTheDefaultButton)
 {
     S s = openOnBand();
@@ -110,7 +97,7 @@ TEST(TestModeState, FramesOfTheExamplesAndOfStart)
     EXPECT_EQ(r.toneFrame, (Frame{0x85, 0x08, 0x07, 0x21, 0xFB, 0x01, 0x01, 0xA0}));
 }
 
-TEST(TestModeState, ToneKindAndDefaultRestoreWhatIsShown)
+TEST(TestModeState, ToneKindAndDefaultRestoreWhatIsShownAndTypedFrequenciesAreNotStored)
 {
     S s = openOnBand();
     s.select(S::kHighFrequency);
@@ -137,6 +124,15 @@ TEST(TestModeState, ToneKindAndDefaultRestoreWhatIsShown)
     EXPECT_TRUE(s.applyDefault());
     EXPECT_EQ(std::vector({s.current().txStep, s.current().rxMethod, s.current().rxTone}), std::vector({0, 0, 0}));
     EXPECT_EQ(s.boxText(TestSide::Receive), "146.00000");
+
+    // A typed frequency confirmed with Enter is not stored in the record.
+    s.select(S::kHighFrequency);
+    s.setBoxText(TestSide::Receive, "140");
+    s.normaliseBox(TestSide::Receive);
+    EXPECT_EQ(s.boxText(TestSide::Receive), "140.00000");
+    s.select(S::kLowFrequency);
+    s.select(S::kHighFrequency);
+    EXPECT_EQ(s.boxText(TestSide::Receive), "156.00000");
 }
 
 } // namespace
