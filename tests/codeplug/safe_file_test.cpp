@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <csignal>
+#include <functional>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -18,6 +18,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace tolvan;
@@ -186,24 +187,21 @@ TEST_F(SafeFile, TheNextSaveRemovesOnlyStaleTemporariesOfItsOwn)
         const timeval t[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
         utimes(p.c_str(), t);
     };
-    const struct {
-        const char* name;
-        int ageSeconds;
-        bool survives;
-    } files[] = {
+    // A name, its age in seconds, and whether it survives.
+    const std::tuple<const char*, int, bool> files[] = {
         {".tolvan-Ab12Cd", 120, false},  // left by a killed save
         {".tolvan-Ef34Gh", 5, true},     // another save may be writing it now
         {".tolvan-Ab12Cd7", 120, true},  // not our pattern
         {".other-Ab12Cd", 120, true},
         {"notes.txt", 120, true},
     };
-    for (const auto& f : files) {
-        put(dir_ / f.name, "x");
-        age(dir_ / f.name, f.ageSeconds);
+    for (const auto& [name, seconds, survives] : files) {
+        put(dir_ / name, "x");
+        age(dir_ / name, seconds);
     }
     ASSERT_TRUE(writeFileSafely(dir_ / "a.sin", "new").ok());
-    for (const auto& f : files)
-        EXPECT_EQ(fs::exists(dir_ / f.name), f.survives) << f.name;
+    for (const auto& [name, seconds, survives] : files)
+        EXPECT_EQ(fs::exists(dir_ / name), survives) << name;
 }
 
 TEST_F(SafeFile, ReadingRefusesWhatIsNotARegularFileWithoutWaiting)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 #include <unistd.h>
 
 using namespace tolvan;
@@ -59,21 +60,18 @@ TEST_F(SinFileTest, AFolderThatTakesNoNewFileLeavesThePreviousFile)
 TEST_F(SinFileTest, ShortEmptyLongAndMissingFiles)
 {
     const MemoryImage image = patterned(5000);
-    const struct {
-        const char* name;
-        std::size_t bytes;  // of the pattern written first
-        SinStatus status;
-    } cases[] = {
+    // A name, the bytes of the pattern written first, and what loading says.
+    const std::tuple<std::string, std::size_t, SinStatus> cases[] = {
         {"short.sin", 4095, SinStatus::TooShort}, {"empty.sin", 0, SinStatus::Empty},
         {"long.sin", 5000, SinStatus::Ok},        {"missing.sin", 0, SinStatus::CannotOpen},
     };
-    for (const auto& c : cases) {
-        if (std::string(c.name) != "missing.sin")
-            std::ofstream(dir_ / c.name, std::ios::binary).write(reinterpret_cast<const char*>(image.raw().data()),
-                                                                 static_cast<std::streamsize>(c.bytes));
-        const SinLoadResult loaded = loadSin(dir_ / c.name, 4096);
-        EXPECT_EQ(loaded.status, c.status) << c.name;
-        EXPECT_EQ(loaded.image.has_value(), c.status == SinStatus::Ok) << c.name;
+    for (const auto& [name, bytes, status] : cases) {
+        if (name != "missing.sin")
+            std::ofstream(dir_ / name, std::ios::binary).write(reinterpret_cast<const char*>(image.raw().data()),
+                                                               static_cast<std::streamsize>(bytes));
+        const SinLoadResult loaded = loadSin(dir_ / name, 4096);
+        EXPECT_EQ(loaded.status, status) << name;
+        EXPECT_EQ(loaded.image.has_value(), status == SinStatus::Ok) << name;
     }
     // A longer file gives its first bytes.
     EXPECT_EQ(*loadSin(dir_ / "long.sin", 4096).image, patterned(4096));

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 using namespace tolvan;
 
@@ -82,12 +83,8 @@ TEST(EditionTable, EveryEditionsTextsMatchTheGoldenFile)
 
 TEST(EditionTable, TheMainWindowFitsOnSmallScreens)
 {
-    struct Case {
-        WindowSize size;
-        int availableWidth, availableHeight;
-        WindowSize fitted;
-    };
-    const Case cases[] = {
+    // The window's size, the screen's width and height, and the size it gets.
+    const std::tuple<WindowSize, int, int, WindowSize> cases[] = {
         {{800, 1100}, 1920, 1200, {800, 1100}},  // fits: kept
         {{800, 1100}, 1366, 728, {529, 728}},    // too high: the height decides
         {{800, 1100}, 700, 2000, {700, 962}},    // too narrow: the width decides
@@ -96,7 +93,6 @@ TEST(EditionTable, TheMainWindowFitsOnSmallScreens)
         {{1024, 768}, 800, 600, {800, 600}},
         {{1024, 768}, 0, 0, {1024, 768}},        // no screen figures: kept
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.size.fittedTo(c.availableWidth, c.availableHeight), c.fitted)
-            << c.availableWidth << "x" << c.availableHeight;
+    for (const auto& [size, width, height, fitted] : cases)
+        EXPECT_EQ(size.fittedTo(width, height), fitted) << width << "x" << height;
 }
