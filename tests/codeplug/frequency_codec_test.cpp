@@ -33,7 +33,7 @@ TEST(FrequencyCodec, BytesTextsAndEntriesMatchTheGoldenFile)
     for (const auto& b : stored)
         out += "stored" + spacedHex(b) + " reads " + std::to_string(frequencyFromBytes(b)) + "\n";
     for (const char* text : {"145.125", "145.1234567", "145.1", "  145.125MHz", "1.45125e2", "145.1234567890123456",
-                             "0.9999999999999999", "0", "", "abc", "-145.125", "1e30", "43094.67296"})
+                             "0.9999999999999999", "0.00001", "0", "", "abc", "-145.125", "1e30", "43094.67296"})
         out += "typed [" + std::string(text) + "] reads " + std::to_string(frequencyFromText(text)) + "\n";
 
     const Band band{43000000, 45000000};
