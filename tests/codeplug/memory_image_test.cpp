@@ -1,5 +1,7 @@
 #include "codeplug/memory_image.h"
 
+#include "spaced_hex.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -21,9 +23,9 @@ TEST(MemoryImage, StartsErasedAndChecksEveryOffset)
     EXPECT_NO_THROW(image.bytes(16, 0));
 }
 
-TEST(MemoryImage, BitsChangeOnlyThemselves)
+TEST(MemoryImage, BitsFillsAndSpansChangeOnlyThemselves)
 {
-    MemoryImage image(4, 0x00);
+    MemoryImage image(6, 0x00);
     image.setBit(2, 7, true);
     image.setBit(2, 0, true);
     EXPECT_EQ(image.at(2), 0x81);
@@ -32,4 +34,9 @@ TEST(MemoryImage, BitsChangeOnlyThemselves)
     EXPECT_TRUE(image.bit(2, 0));
     EXPECT_FALSE(image.bit(2, 7));
     EXPECT_EQ(image.at(1), 0x00);
+    image.fill(3, 2, 0x5A);
+    image.bytes(4, 2)[1] = 0x33;
+    const MemoryImage& view = image;
+    EXPECT_EQ(spacedHex(view.bytes(1, 5)), " 00 01 5A 5A 33");
+    EXPECT_THROW(view.bytes(5, 2), std::out_of_range);
 }

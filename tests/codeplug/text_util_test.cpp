@@ -19,4 +19,5 @@ TEST(TextUtil, TrimsTheBlanksOfTheCLocaleOnly)
     EXPECT_FALSE(equalsIgnoringCase("Wide", "Wid"));
     EXPECT_FALSE(equalsIgnoringCase("Wid", "Wide"));
     EXPECT_FALSE(equalsIgnoringCase("Wide", "Wido"));
+    EXPECT_FALSE(equalsIgnoringCase("Wide", "Xide"));
 }
