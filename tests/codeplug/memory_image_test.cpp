@@ -9,7 +9,7 @@
 
 using namespace tolvan;
 
-TEST(MemoryImage, StartsErasedAndChecksEveryOffset)
+TEST(MemoryImage, StartsErasedChecksEveryOffsetAndChangesOnlyWhatItIsAsked)
 {
     MemoryImage image(16);
     EXPECT_EQ(image.size(), 16u);
@@ -21,11 +21,9 @@ TEST(MemoryImage, StartsErasedAndChecksEveryOffset)
     EXPECT_THROW(image.write(15, std::vector<std::uint8_t>{1, 2}), std::out_of_range);
     EXPECT_THROW(image.fill(15, 2, 0), std::out_of_range);
     EXPECT_NO_THROW(image.bytes(16, 0));
-}
 
-TEST(MemoryImage, BitsFillsAndSpansChangeOnlyThemselves)
-{
-    MemoryImage image(6, 0x00);
+    // Bits, fills and spans change only themselves.
+    image = MemoryImage(6, 0x00);
     image.setBit(2, 7, true);
     image.setBit(2, 0, true);
     EXPECT_EQ(image.at(2), 0x81);

@@ -45,8 +45,7 @@ TEST(ToneList, EveryEntryRoundTripsAndIsFoundInAnyCase)
     const ToneList& list = ToneList::instance();
     for (int i = 0; i < list.size(); ++i)
         EXPECT_EQ(toneText(toneFromText(list.at(i))), list.at(i)) << i;
-    EXPECT_EQ(list.find("d023n"), 51);
-    EXPECT_EQ(list.find("88.5"), 9);
-    EXPECT_EQ(list.find("88.4"), -1);
-    EXPECT_EQ(list.find("off"), 0);
+    const std::pair<const char*, int> found[] = {{"d023n", 51}, {"88.5", 9}, {"88.4", -1}, {"off", 0}};
+    for (const auto& [text, index] : found)
+        EXPECT_EQ(list.find(text), index) << text;
 }
