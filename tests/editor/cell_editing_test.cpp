@@ -96,7 +96,8 @@ TEST(CellEditing, EntriesMatchTheGoldenFile)
         {"cps-cn2", zh, 1, "type Receive 440.000; row 2; type Receive 450.000; row 3; type Receive 450.00625", true},
         // A channel in use keeps its transmit frequency and lists when its
         // receive frequency changes; emptying both empties the row.
-        {"cps-twotone", en, 1, "type Receive 446; set Power Low; type Receive 446.5; set Name A1; clear Receive; clear Transmit"},
+        {"cps-twotone", en, 1,
+         "type Receive 446; set Power Low; type Receive 446.5; set Name A1; clear Receive; clear Transmit"},
         // A tone stored on a channel without a receive frequency still shows in
         // the small radios; emptying the transmit frequency then keeps the lists.
         {"cps-keys", en, 3, "type Transmit 446; set RxTone 88.5; clear Transmit"},
