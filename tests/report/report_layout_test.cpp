@@ -121,87 +121,62 @@ TEST(ReportPages, EveryEditionAndLanguageMatchesItsGoldenFile)
 // decides (nothing listed: the page is as a new document's).
 TEST(ReportSettings, EachSettingsByteMatchesTheGoldenFile)
 {
-    struct Case {
-        const char* edition;
+    struct Byte {
         std::size_t offset;
         std::vector<std::uint8_t> values;
     };
-    const Case cases[] = {
-        {"cps-twotone", 0x810, {0, 1, 5}},
-        {"cps-twotone", 0x811, {4}},
-        {"cps-twotone", 0x812, {0x00, 0x01, 0x02, 0x03, 0x04, 0x08, 0x10, 0x20}},
-        {"cps-twotone", 0x813, {9, 10}},
-        {"cps-twotone", 0x814, {1, 40, 41}},
-        {"cps-twotone", 0x815, {1, 10, 11}},
-        {"cps-twotone", 0x816, {0, 4, 9}},
+    const std::pair<const char*, std::vector<Byte>> cases[] = {
+        {"cps-twotone", {{0x810, {0, 1, 5}}, {0x811, {4}}, {0x812, {0x00, 0x01, 0x02, 0x03, 0x04, 0x08, 0x10, 0x20}}}},
+        {"cps-twotone", {{0x813, {9, 10}}, {0x814, {1, 40, 41}}, {0x815, {1, 10, 11}}, {0x816, {0, 4, 9}}}},
         // The form's lists as the image holds them: below "Type" is no selection.
-        {"cps-twotone", 0x80B, {0x37, 0x3B}},
-        {"cps-twotone", 0x80A, {0x00, 0xF7}},
-        {"cps-twotone", 0x819, {12}},
-        {"cps-brand", 0x815, {10}},
-        {"cps-cn2", 0x814, {40}},
+        {"cps-twotone", {{0x80B, {0x37, 0x3B}}, {0x80A, {0x00, 0xF7}}, {0x819, {12}}}},
+        {"cps-brand", {{0x815, {10}}}},
+        {"cps-cn2", {{0x814, {40}}}},
         // The smaller radio keeps the same items at 0x7D0; its power rank stops at 9.
-        {"cps-fleet", 0x7D0, {3}},
-        {"cps-fleet", 0x7D1, {2}},
-        {"cps-fleet", 0x7D2, {0xF8, 0x56}},
-        {"cps-fleet", 0x7D3, {7}},
-        {"cps-fleet", 0x7D4, {2}},
-        {"cps-fleet", 0x7D5, {10}},
-        {"cps-fleet", 0x7D6, {5}},
-        {"cps-fleet", 0x7D7, {12}},
-        {"cps-fleet", 0x7DB, {0x3A}},
-        {"cps-fleet", 0x7DA, {0xF0}},
-        {"cps-cn10", 0x7D1, {2}},
-        {"cps-cn10", 0x7D2, {0x56}},
-        {"cps-keys", 0x3C7, {0}},
-        {"cps-keys", 0x3C5, {0x12}},
-        {"cps-keys", 0x3C6, {0x75, 0x9F}},
-        {"cps-keys", 0x3C4, {0xFF, 6}},
-        {"cps-keys", 0x3C3, {10, 11}},
-        {"cps-keys", 0x3C1, {10, 11}},
-        {"cps-keys", 0x3C0, {0x2F, 0x18, 0x10, 0x00}},
-        {"cps-keys-cn", 0x3C6, {0x75}},
-        {"cps-keys-cn", 0x3C0, {0x2E}},
-        {"cps-keys-cn", 0x3D2, {0x00}},
-        // The warning bit reads oppositely in the two sixteen-channel builds.
-        {"cps16", 0x3C0, {0xF7, 0xF6, 0xF3}},
-        {"cps16-cn", 0x3C0, {0xF7}},
-        {"cps16", 0x3C2, {1, 6}},
-        {"cps16", 0x01C, {0xFF}},  // channel 1 carries the band width
-        {"cps16", 0x02C, {0xFF}},
-        {"cps16", 0x3D2, {0xF9}},
-        {"cps16", 0x3D3, {0x36}},
+        {"cps-fleet", {{0x7D0, {3}}, {0x7D1, {2}}, {0x7D2, {0xF8, 0x56}}, {0x7D3, {7}}, {0x7D4, {2}}, {0x7D5, {10}}}},
+        {"cps-fleet", {{0x7D6, {5}}, {0x7D7, {12}}, {0x7DB, {0x3A}}, {0x7DA, {0xF0}}}},
+        {"cps-cn10", {{0x7D1, {2}}, {0x7D2, {0x56}}}},
+        {"cps-keys", {{0x3C7, {0}}, {0x3C5, {0x12}}, {0x3C6, {0x75, 0x9F}}, {0x3C4, {0xFF, 6}}, {0x3C3, {10, 11}}}},
+        {"cps-keys", {{0x3C1, {10, 11}}, {0x3C0, {0x2F, 0x18, 0x10, 0x00}}}},
+        {"cps-keys-cn", {{0x3C6, {0x75}}, {0x3C0, {0x2E}}, {0x3D2, {0x00}}}},
+        // The warning bit reads oppositely in the two sixteen-channel builds;
+        // channel 1's record carries the band width.
+        {"cps16", {{0x3C0, {0xF7, 0xF6, 0xF3}}, {0x3C2, {1, 6}}, {0x01C, {0xFF}}, {0x02C, {0xFF}}, {0x3D2, {0xF9}}}},
+        {"cps16", {{0x3D3, {0x36}}}},
+        {"cps16-cn", {{0x3C0, {0xF7}}}},
     };
     std::ostringstream out;
-    for (const Case& c : cases) {
-        const Edition& e = *findEdition(c.edition);
-        for (Language language : {Language::English, Language::Chinese}) {
-            if (language == Language::Chinese && e.uiLanguage(language) == e.uiLanguage(Language::English))
-                continue;
-            auto pageWith = [&](std::uint8_t value) {
-                Report report(c.edition, language);
-                report.image.set(c.offset, value);
-                return report.page(1);
-            };
-            // The texts the byte decides: those that change with its value or its complement.
-            const ReportPage fresh = Report(c.edition, language).page(1);
-            std::vector<bool> decided(fresh.ops.size());
-            for (std::uint8_t value : c.values) {
-                const ReportPage a = pageWith(value), b = pageWith(static_cast<std::uint8_t>(~value));
-                ASSERT_EQ(a.ops.size(), fresh.ops.size());
-                ASSERT_EQ(b.ops.size(), fresh.ops.size());
-                for (std::size_t i = 0; i < fresh.ops.size(); ++i)
-                    decided[i] = decided[i] || a.ops[i].text != fresh.ops[i].text || a.ops[i].text != b.ops[i].text;
-            }
-            for (std::uint8_t value : c.values) {
-                char at[32];
-                std::snprintf(at, sizeof at, " %03zX=%02X:", c.offset, value);
-                out << c.edition << (language == Language::English ? " en" : " zh") << at;
-                const ReportPage page = pageWith(value);
-                for (std::size_t i = 0; i < page.ops.size(); ++i)
-                    if (decided[i])
-                        out << " [" << page.ops[i].text << "]";
-                out << "\n";
+    for (const auto& [id, bytes] : cases) {
+        const Edition& e = *findEdition(id);
+        for (const Byte& c : bytes) {
+            for (Language language : {Language::English, Language::Chinese}) {
+                if (language == Language::Chinese && e.uiLanguage(language) == e.uiLanguage(Language::English))
+                    continue;
+                auto pageWith = [&](std::uint8_t value) {
+                    Report report(id, language);
+                    report.image.set(c.offset, value);
+                    return report.page(1);
+                };
+                // The texts the byte decides: those that change with its value or its complement.
+                const ReportPage fresh = Report(id, language).page(1);
+                std::vector<bool> decided(fresh.ops.size());
+                for (std::uint8_t value : c.values) {
+                    const ReportPage a = pageWith(value), b = pageWith(static_cast<std::uint8_t>(~value));
+                    ASSERT_EQ(a.ops.size(), fresh.ops.size());
+                    ASSERT_EQ(b.ops.size(), fresh.ops.size());
+                    for (std::size_t i = 0; i < fresh.ops.size(); ++i)
+                        decided[i] = decided[i] || a.ops[i].text != fresh.ops[i].text || a.ops[i].text != b.ops[i].text;
+                }
+                for (std::uint8_t value : c.values) {
+                    char at[32];
+                    std::snprintf(at, sizeof at, " %03zX=%02X:", c.offset, value);
+                    out << id << (language == Language::English ? " en" : " zh") << at;
+                    const ReportPage page = pageWith(value);
+                    for (std::size_t i = 0; i < page.ops.size(); ++i)
+                        if (decided[i])
+                            out << " [" << page.ops[i].text << "]";
+                    out << "\n";
+                }
             }
         }
     }
