@@ -207,13 +207,4 @@ TEST(FormSettings, TheDataPasswordOfTheKeyRadios)
             EXPECT_EQ(std::vector<std::uint8_t>(image.raw().begin(), image.raw().begin() + 6), c.saved) << id;
         }
     }
-    for (const char* id : {"cps-twotone", "cps-fleet", "cps16", "cps16-cn"}) {
-        FormSettings form(edition(id));
-        EXPECT_FALSE(form.hasPassword()) << id;
-        MemoryImage image = newDocumentImage(edition(id));
-        image.set(0, '5');
-        form.setPassword("1");
-        form.storeToImage(image);
-        EXPECT_EQ(image.at(0), '5') << id << ": byte 0 is not a password here";
-    }
 }
