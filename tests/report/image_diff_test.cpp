@@ -3,17 +3,16 @@
 // command's exit statuses.
 
 #include "codeplug/sin_file.h"
-#include "codeplug/text_util.h"
 #include "editions/record_codec.h"
 #include "link/image_regions.h"
 #include "program/exit_status.h"
 #include "report/image_diff.h"
 #include "sim/sample_codeplug.h"
 #include "golden.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace tolvan {
 namespace {
@@ -65,13 +64,6 @@ TEST(ImageDiffText, EveryEditionAndLanguageMatchesTheGoldenFile)
     EXPECT_EQ(comparisonText(*findEdition("cps-twotone"), Language::English, {}), "The files are identical.\n");
 }
 
-int run(const std::string& program, const std::string& args)
-{
-    const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >/dev/null 2>&1";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
-
 class ImageDiffCommand : public TempDirTest {};
 
 TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
@@ -81,10 +73,10 @@ TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
         const fs::path a = dir_ / "a.sin", b = dir_ / "b.sin";
         ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
         ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir_ / "missing.sin").string()), kExitFileError);
-        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, a}).status, kExitDone);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, b}).status, kExitDifferent);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, dir_ / "missing.sin"}).status, kExitFileError);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a}).status, kExitUsage);
     }
 }
 
