@@ -28,6 +28,7 @@ TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
         const auto r = run(e->id, {"--import-csv", csv, sin, out});
         ASSERT_EQ(r.status, kExitDone) << r.err;
         EXPECT_EQ(contents(out), contents(sin));
+        EXPECT_TRUE(r.err == "0 channels changed\n" || r.err == "0 个频道已更改\n") << r.err;
     }
 }
 
@@ -41,6 +42,10 @@ TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
     EXPECT_NE(r.err.find("Line 3, column 2: Error Data Format"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(run("cps-twotone", {"--import-csv", csv, sin}).status, kExitUsage);
+    const auto missing = run("cps-twotone", {"--import-csv", dir_ / "missing.csv", sin, out});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_EQ(missing.err, "cannot read " + (dir_ / "missing.csv").string() + "\n");
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(FleetCommands, WriteWithVerifyAndSeveralPorts)
