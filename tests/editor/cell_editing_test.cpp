@@ -12,8 +12,6 @@ using namespace tolvan;
 
 namespace {
 
-using Notices = std::vector<Notice>;
-
 struct Editing {
     explicit Editing(const char* id, Language language = Language::English)
         : edition(*findEdition(id)), table(edition, language), editing(table, undo)
@@ -135,8 +133,7 @@ TEST(CellEditing, EntriesMatchTheGoldenFile)
             std::string verb, column, text;
             words >> verb >> column;
             std::getline(words >> std::ws, text);
-            Notices notices;
-            std::optional<EnterOutcome> entered;
+            EnterOutcome result;  // of Enter; the notices of any step
             if (verb == "row") {
                 row = std::stoi(column);
             } else if (verb == "undo" || verb == "redo") {
@@ -145,33 +142,31 @@ TEST(CellEditing, EntriesMatchTheGoldenFile)
             } else if (verb == "double") {
                 out << (e.editing.doubleClickOpensChannelEdit(row) ? " opens Channel Edit" : " opens no dialog");
             } else if (verb == "command") {
-                notices.push_back(e.editing.editChannelCommand());
+                result.notices.push_back(e.editing.editChannelCommand());
             } else if (verb == "set") {
                 e.table.setCell(row, columnNamed(column), text);
             } else {
                 e.editing.enterCell(row, e.table.columnOf(columnNamed(column)));
                 if (verb == "key" || verb == "type") {
                     if (auto n = e.editing.openEditor(OpenKey::Typed, text.at(0)))
-                        notices.push_back(*n);
+                        result.notices.push_back(*n);
                 } else if (verb != "at" && verb != "grid") {
                     e.editing.openEditor(OpenKey::Enter);
                 }
                 if (verb == "type" || ((verb == "enter" || verb == "leave") && !text.empty()) || verb == "clear")
                     e.editing.setEditorText(text);
                 if (verb == "type" || verb == "enter" || verb == "grid")
-                    entered = e.editing.enterKey();
+                    result = e.editing.enterKey();
                 else if (verb == "leave" || verb == "clear")
-                    notices = e.editing.leaveCell();
+                    result.notices = e.editing.leaveCell();
             }
-            if (entered)
-                notices = entered->notices;
             for (int col = 1; col < e.table.columnCount(); ++col)
                 out << " [" << e.table.cell(row, col) << "]";
-            for (const Notice& n : notices)
+            for (const Notice& n : result.notices)
                 out << " ! " << n.text << (n.caption.empty() ? "" : " (" + n.caption + ")") << (n.information ? " i" : "");
-            if (entered && entered->leaveTable)
+            if (result.leaveTable)
                 out << " leaves";
-            if (entered && entered->moved)
+            if (result.moved)
                 out << " moved";
             out << " @" << e.editing.row() << "," << e.editing.col();
             if (e.editing.editorOpen() || verb == "at")
