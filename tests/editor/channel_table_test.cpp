@@ -18,7 +18,8 @@ const Edition& twoTone() { return *findEdition("cps-twotone"); }
 
 // Every edition's new document in both languages: the header row and the count
 // of channels, with no cell but the channel numbers. Then records written into a
-// new document, "--" leaving a byte as it is, and the channel's row as shown.
+// new document, "--" leaving a byte as it is, and the channel's row as shown
+// (its channel number looked up by column).
 TEST(ChannelTable, LoadedImagesMatchTheGoldenFile)
 {
     std::ostringstream out;
@@ -70,7 +71,8 @@ TEST(ChannelTable, LoadedImagesMatchTheGoldenFile)
             write(*e.nameBase + 8 * static_cast<std::size_t>(c.channel - 1), c.name);
         ChannelTable table(e, c.language);
         table.loadFromImage(image);
-        out << c.id << (c.language == en ? " en " : " zh ") << c.record << " / " << c.name << ":";
+        out << c.id << (c.language == en ? " en " : " zh ") << c.record << " / " << c.name << ": "
+            << table.cell(c.channel, Column::Channel);
         for (int col = 1; col < table.columnCount(); ++col)
             out << " [" << table.cell(c.channel, col) << "]";
         out << "\n";
