@@ -1,79 +1,101 @@
 #include "editor/channel_edit.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
 
 using namespace tolvan;
 
 namespace {
 
-struct Dialog {
-    Dialog() : edition(*findEdition("cps-twotone")), image(newDocumentImage(edition)), table(edition, Language::English)
-    {
-        const std::uint8_t rx[] = {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x50, 0x14};
-        image.write(edition.recordOffset(3), rx);
-        table.loadFromImage(image);
-    }
-    const Edition& edition;
-    MemoryImage image;
-    ChannelTable table;
-};
+std::string hex(std::uint8_t byte)
+{
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", byte);
+    return text;
+}
 
 } // namespace
 
-TEST(ChannelEdit, OpeningAndBrowsingWriteNothing)
+// The dialog as a user works it, opened on channel 3 (145 MHz in use), one
+// scenario per line; each step's result is in the golden file: the channel and
+// its field, the signalling kind and the two-tone numbers, what OK answered,
+// whether it says it edited the image, channel 3's bytes 12 and 14, its "Opt Signal"
+// cell and how many bytes of the image changed.
+//   open                        the dialog (again) on channel 3
+//   spin N, text T              the channel spin and the channel field
+//   choose K, call N, decode N  the signalling list and the two-tone spins
+//   set B XX                    byte B of channel 3's record, before opening
+//   ok                          OK
+TEST(ChannelEdit, ScenariosMatchTheGoldenFile)
 {
-    Dialog d;
-    const MemoryImage before = d.image;
-    ChannelEdit edit(d.image, d.table, 3);
-    EXPECT_EQ(edit.signalling(), -1);  // byte 12 = 0: no kind
-    EXPECT_FALSE(edit.signallingEnabled());
-    // The spin wraps at both ends; half-typed text waits.
-    std::vector<int> channels;
-    for (int step : {-1, -1, -1, +1}) {
-        edit.spinChannel(step);
-        channels.push_back(edit.channel());
+    const std::pair<Language, const char*> scenarios[] = {
+        // Opening and browsing write nothing; the spin wraps at both ends; half-typed text waits.
+        {Language::English, "open; spin -1; spin -1; spin -1; spin +1; text 7; text 12x; ok; text 3; ok"},
+        // Two-tone and its numbers: the kind at once, the numbers on OK; "NO" keeps the number stored.
+        {Language::English, "open; choose 3; call +1; call +1; decode -1; ok; open; decode +1; ok"},
+        // Another kind keeps the two-tone bits.
+        {Language::English, "set 12 78; set 14 45; open; choose 1; ok"},
+        // OK without a channel number keeps the dialog open with the range message.
+        {Language::English, "open; text 0; ok; text 129; ok; text ; ok; text x1; ok; text 128; ok"},
+        {Language::Chinese, "open; text 0; ok; text x1; ok; text 128; ok"},
+    };
+    const Edition& edition = *findEdition("cps-twotone");
+    const std::size_t record = edition.recordOffset(3);
+    std::ostringstream out;
+    for (const auto& [language, steps] : scenarios) {
+        MemoryImage image = newDocumentImage(edition);
+        const std::uint8_t rx[] = {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x50, 0x14};
+        image.write(record, rx);
+        const MemoryImage start = image;
+        ChannelTable table(edition, language);
+        table.loadFromImage(image);
+        std::optional<ChannelEdit> edit;
+        out << (language == Language::English ? "en" : "zh") << "\n";
+        std::istringstream in(steps);
+        for (std::string step; std::getline(in >> std::ws, step, ';');) {
+            std::istringstream words(step);
+            std::string verb, arg, value;
+            words >> verb >> arg >> value;
+            out << "  " << step << ":";
+            std::string answer;
+            if (verb == "open") {
+                table.loadFromImage(image);
+                edit.emplace(image, table, 3);
+            } else if (verb == "set") {
+                image.set(record + std::stoul(arg), static_cast<std::uint8_t>(std::stoul(value, nullptr, 16)));
+            } else if (verb == "spin") {
+                edit->spinChannel(std::stoi(arg));
+            } else if (verb == "text") {
+                edit->setChannelText(arg);
+            } else if (verb == "choose") {
+                edit->chooseSignalling(std::stoi(arg));
+            } else if (verb == "call") {
+                edit->spinCall(std::stoi(arg));
+            } else if (verb == "decode") {
+                edit->spinDecode(std::stoi(arg));
+            } else if (verb == "ok") {
+                answer = edit->accept() ? " accepted" : " refused: " + edit->rangeMessage();
+            }
+            if (edit) {
+                out << " channel " << edit->channel() << " [" << edit->channelText() << "] signalling " << edit->signalling();
+                if (edit->twoToneShown())
+                    out << " call " << edit->callText() << " decode " << edit->decodeText();
+                if (edit->changedImage())
+                    out << " edited";
+            }
+            int differing = 0;
+            for (std::size_t i = 0; i < image.size(); ++i)
+                differing += image.at(i) != start.at(i);
+            out << " | " << hex(image.at(record + 12)) << " " << hex(image.at(record + 14)) << " ["
+                << table.cell(3, Column::Signal) << "] " << differing << " bytes changed" << answer << "\n";
+        }
     }
-    EXPECT_EQ(edit.channelText(), "1");
-    for (const char* text : {"7", "12x"}) {
-        edit.setChannelText(text);
-        channels.push_back(edit.channel());
-    }
-    EXPECT_EQ(channels, (std::vector<int>{2, 1, 128, 1, 7, 7}));
-    EXPECT_FALSE(edit.accept());
-    edit.setChannelText("3");
-    EXPECT_TRUE(edit.accept());
-    EXPECT_EQ(d.image, before);
-    EXPECT_FALSE(edit.changedImage());
-}
-
-TEST(ChannelEdit, ChoosingTwoToneAndItsNumbers)
-{
-    Dialog d;
-    ChannelEdit edit(d.image, d.table, 3);
-    edit.chooseSignalling(ChannelEdit::kTwoTone);
-    const std::size_t r = d.edition.recordOffset(3);
-    EXPECT_EQ(d.image.at(r + 12), 0x08);
-    EXPECT_EQ(d.table.cell(3, Column::Signal), "2-Tone");  // shown at once
-    EXPECT_TRUE(edit.twoToneShown());
-    EXPECT_EQ(edit.callText(), "NO");
-    edit.spinCall(+1);
-    EXPECT_EQ(edit.callText(), "1");
-    edit.spinCall(+1);
-    edit.spinDecode(-1);
-    EXPECT_EQ(edit.decodeText(), "8");
-    ASSERT_TRUE(edit.accept());
-    EXPECT_EQ(d.image.at(r + 12), 0x38);  // call and decoder in use
-    EXPECT_EQ(d.image.at(r + 14), 0xE1);  // entry 2 -> 1, decoder 8 -> 7
-    EXPECT_TRUE(edit.changedImage());
-
-    ChannelEdit again(d.image, d.table, 3);
-    EXPECT_EQ(again.callText(), "2");
-    EXPECT_EQ(again.decodeText(), "8");
-    again.spinDecode(+1);
-    EXPECT_EQ(again.decodeText(), "NO");
-    ASSERT_TRUE(again.accept());
-    EXPECT_EQ(d.image.at(r + 12), 0x18);
-    EXPECT_EQ(d.image.at(r + 14), 0xE1);  // the decoder number stays stored
+    expectGolden("editor", "channel_edit", out.str());
 }
 
 TEST(ChannelEdit, SpinsStepThroughNo)
@@ -90,43 +112,3 @@ TEST(ChannelEdit, SpinsStepThroughNo)
         EXPECT_EQ(ChannelEdit::stepThroughNo(c.shown, c.delta, c.max), c.next) << c.shown << " " << c.delta;
 }
 
-TEST(ChannelEdit, AnotherKindKeepsTheTwoToneBits)
-{
-    Dialog d;
-    const std::size_t r = d.edition.recordOffset(3);
-    d.image.set(r + 12, 0x78);
-    d.image.set(r + 14, 0x45);
-    ChannelEdit edit(d.image, d.table, 3);
-    EXPECT_EQ(edit.signalling(), ChannelEdit::kTwoTone);
-    EXPECT_EQ(edit.callText(), "6");
-    EXPECT_EQ(edit.decodeText(), "3");
-    edit.chooseSignalling(1);  // DTMF
-    EXPECT_EQ(d.image.at(r + 12), 0x72);
-    ASSERT_TRUE(edit.accept());
-    EXPECT_EQ(d.image.at(r + 12), 0x72);
-    EXPECT_EQ(d.image.at(r + 14), 0x45);
-}
-
-// OK with no channel number in the field keeps the dialog open with the
-// range message, in the table's language.
-TEST(ChannelEdit, AFieldWithoutAChannelNumberIsRefused)
-{
-    const Edition& edition = *findEdition("cps-twotone");
-    MemoryImage image = newDocumentImage(edition);
-    const std::pair<Language, const char*> languages[] = {
-        {Language::English, "Please enter an integer between 1 and 128."},
-        {Language::Chinese, "请输入 1 到 128 之间的整数。"}};
-    for (const auto& [language, message] : languages) {
-        ChannelTable table(edition, language);
-        table.loadFromImage(image);
-        for (const char* typed : {"0", "129", "", "x1"}) {
-            ChannelEdit edit(image, table, 1);
-            edit.setChannelText(typed);
-            EXPECT_FALSE(edit.accept()) << typed;
-            EXPECT_EQ(edit.rangeMessage(), message);
-            edit.setChannelText("128");
-            EXPECT_TRUE(edit.accept()) << typed;
-            EXPECT_EQ(edit.channel(), 128);
-        }
-    }
-}

@@ -2,7 +2,11 @@
 
 #include "editions/record_codec.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace tolvan;
 
@@ -10,85 +14,70 @@ namespace {
 
 const Edition& twoTone() { return *findEdition("cps-twotone"); }
 
-// A record with a receive frequency of 145.125 MHz and the given flag byte.
-MemoryImage withChannel1(std::uint8_t byte13)
-{
-    MemoryImage image = newDocumentImage(twoTone());
-    const std::uint8_t rx[] = {0x00, 0x25, 0x51, 0x14};
-    image.write(0, rx);
-    image.set(13, byte13);
-    return image;
-}
-
 } // namespace
 
-TEST(ChannelTable, NewDocumentShowsOnlyChannelNumbers)
+// Every edition's new document in both languages: the header row and the count
+// of channels, with no cell but the channel numbers. Then records written into a
+// new document, "--" leaving a byte as it is, and the channel's row as shown
+// (its channel number looked up by column).
+TEST(ChannelTable, LoadedImagesMatchTheGoldenFile)
 {
-    ChannelTable table(twoTone(), Language::English);
-    table.loadFromImage(newDocumentImage(twoTone()));
-    ASSERT_EQ(table.rowCount(), 129);
-    ASSERT_EQ(table.columnCount(), 13);
-    EXPECT_EQ(table.cell(0, 1), "Receive(MHz)");
-    EXPECT_EQ(table.cell(0, 12), "More");
-    for (int row = 1; row <= 128; ++row) {
-        EXPECT_EQ(table.cell(row, 0), std::to_string(row));
-        for (int col = 1; col < 13; ++col)
-            ASSERT_EQ(table.cell(row, col), "") << row << "," << col;
+    std::ostringstream out;
+    for (const Edition* e : allEditions()) {
+        for (Language language : {Language::English, Language::Chinese}) {
+            ChannelTable table(*e, language);
+            table.loadFromImage(newDocumentImage(*e));
+            out << e->id << (language == Language::English ? " en " : " zh ") << table.rowCount() - 1 << " channels:";
+            for (int col = 0; col < table.columnCount(); ++col)
+                out << " [" << table.cell(0, col) << "]";
+            out << "\n";
+            for (int row = 1; row < table.rowCount(); ++row)
+                for (int col = 0; col < table.columnCount(); ++col)
+                    ASSERT_EQ(table.cell(row, col), col ? "" : std::to_string(row)) << e->id << " " << row << "," << col;
+        }
     }
-}
-
-TEST(ChannelTable, FlagByteWords)
-{
     struct Case {
-        std::uint8_t byte13;
+        const char* id;
         Language language;
-        const char *power, *wide, *scan, *busy;
+        int channel;
+        const char* record;
+        const char* name = "";
     };
+    const auto en = Language::English, zh = Language::Chinese;
+    // 145.125 MHz received; byte 13 holds the power, band width, scan and busy lock flags.
     const Case cases[] = {
-        {0xFF, Language::English, "High", "Wide", "Yes", "Close"},
-        {0x04, Language::English, "Low", "Narrow", "No", "QT/DQT"},
-        {0x08, Language::English, "Low", "Narrow", "Yes", "Close"},
-        {0x03, Language::English, "Low", "Narrow", "No", "Carrier"},
-        {0xFF, Language::Chinese, "高", "宽", "是", "关闭"},
-        {0x02, Language::Chinese, "低", "窄", "否", "载波"},
+        {"cps-twotone", en, 1, "00 25 51 14 -- -- -- -- -- -- -- -- -- FF"},
+        {"cps-twotone", en, 1, "00 25 51 14 -- -- -- -- -- -- -- -- -- 04"},
+        {"cps-twotone", en, 1, "00 25 51 14 -- -- -- -- -- -- -- -- -- 08"},
+        {"cps-twotone", en, 1, "00 25 51 14 -- -- -- -- -- -- -- -- -- 03"},
+        {"cps-twotone", zh, 1, "00 25 51 14 -- -- -- -- -- -- -- -- -- FF"},
+        {"cps-twotone", zh, 1, "00 25 51 14 -- -- -- -- -- -- -- -- -- 02"},
+        // A channel not in use shows only its name.
+        {"cps-twotone", en, 2, "00 25 51 00 12 34 56 FF 70 06 23 80 01 FF", "0A 0B 25 0C 0D FF"},
+        // The small radios show a stored tone without frequencies, and no "OFF".
+        {"cps-keys", en, 1, "-- -- -- -- -- -- -- -- 23 80 FF FF"},
     };
     for (const Case& c : cases) {
-        ChannelTable table(twoTone(), c.language);
-        table.loadFromImage(withChannel1(c.byte13));
-        std::vector<std::string> shown;
-        for (Column col : {Column::Receive, Column::Transmit, Column::RxTone, Column::Power, Column::Bandwidth,
-                           Column::Scan, Column::Busy, Column::More})
-            shown.push_back(table.cell(1, col));
-        EXPECT_EQ(shown, (std::vector<std::string>{"145.12500", "", "OFF", c.power, c.wide, c.scan, c.busy, ">>"}))
-            << int(c.byte13);
+        const Edition& e = *findEdition(c.id);
+        MemoryImage image = newDocumentImage(e);
+        auto write = [&](std::size_t at, const char* hex) {
+            std::istringstream bytes(hex);
+            for (std::string byte; bytes >> byte; ++at)
+                if (byte != "--")
+                    image.set(at, static_cast<std::uint8_t>(std::stoul(byte, nullptr, 16)));
+        };
+        write(e.recordOffset(c.channel), c.record);
+        if (e.nameBase)
+            write(*e.nameBase + 8 * static_cast<std::size_t>(c.channel - 1), c.name);
+        ChannelTable table(e, c.language);
+        table.loadFromImage(image);
+        out << c.id << (c.language == en ? " en " : " zh ") << c.record << " / " << c.name << ": "
+            << table.cell(c.channel, Column::Channel);
+        for (int col = 1; col < table.columnCount(); ++col)
+            out << " [" << table.cell(c.channel, col) << "]";
+        out << "\n";
     }
-}
-
-TEST(ChannelTable, UnusedChannelShowsOnlyItsName)
-{
-    MemoryImage image = newDocumentImage(twoTone());
-    const std::uint8_t rec[] = {0x00, 0x25, 0x51, 0x00, 0x12, 0x34, 0x56, 0xFF, 0x70, 0x06, 0x23, 0x80, 0x01, 0xFF};
-    image.write(16, rec);
-    const std::uint8_t name[] = {10, 11, 37, 12, 13, 0xFF};
-    image.write(0x850 + 8, name);
-    ChannelTable table(twoTone(), Language::English);
-    table.loadFromImage(image);
-    for (int col = 1; col < 13; ++col)
-        EXPECT_EQ(table.cell(2, col), table.columnAt(col) == Column::Name ? "AB CD" : "") << col;
-}
-
-TEST(ChannelTable, SmallRadiosShowStoredTonesWithoutOff)
-{
-    const Edition& keys = *findEdition("cps-keys");
-    MemoryImage image = newDocumentImage(keys);
-    const std::uint8_t tones[] = {0x23, 0x80, 0xFF, 0xFF};
-    image.write(keys.recordOffset(1) + 8, tones);
-    ChannelTable table(keys, Language::English);
-    table.loadFromImage(image);
-    EXPECT_EQ(table.cell(1, Column::RxTone), "D023N");
-    EXPECT_EQ(table.cell(1, Column::TxTone), "");
-    EXPECT_EQ(table.cell(1, Column::Busy), "");
-    EXPECT_EQ(table.cell(0, Column::Scan), "Scan/Add");
+    expectGolden("editor", "table_rows", out.str());
 }
 
 TEST(ChannelTable, EmptyRowsAreWrittenBackAsNotInUse)

@@ -3,38 +3,20 @@
 
 #include "codeplug/sin_file.h"
 #include "program/exit_status.h"
+#include "run_program.h"
 #include "sim/sample_codeplug.h"
 #include "temp_dir.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace tolvan {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::contents;
+using testing::run;
 
-struct CommandRun {
-    int status;
-    std::string out, err;
-};
-
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct FleetCommands : TempDirTest {
-    CommandRun run(const std::string& program, const std::string& args)
-    {
-        const std::string command = "LANG=C " + std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >"
-                                    + (dir_ / "out").string() + " 2>" + (dir_ / "err").string();
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir_ / "out"), slurp(dir_ / "err")};
-    }
-};
+using FleetCommands = TempDirTest;
 
 TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
 {
@@ -42,10 +24,11 @@ TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
         SCOPED_TRACE(e->id);
         const fs::path sin = dir_ / "a.sin", csv = dir_ / "a.csv", out = dir_ / "b.sin";
         ASSERT_EQ(saveSin(sin, sampleCodeplug(*e)), SinStatus::Ok);
-        ASSERT_EQ(run(e->id, "--export-csv " + sin.string() + " " + csv.string()).status, kExitDone);
-        const CommandRun r = run(e->id, "--import-csv " + csv.string() + " " + sin.string() + " " + out.string());
+        ASSERT_EQ(run(e->id, {"--export-csv", sin, csv}).status, kExitDone);
+        const auto r = run(e->id, {"--import-csv", csv, sin, out});
         ASSERT_EQ(r.status, kExitDone) << r.err;
-        EXPECT_EQ(slurp(out), slurp(sin));
+        EXPECT_EQ(contents(out), contents(sin));
+        EXPECT_TRUE(r.err == "0 channels changed\n" || r.err == "0 个频道已更改\n") << r.err;
     }
 }
 
@@ -53,12 +36,16 @@ TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
 {
     const fs::path sin = dir_ / "a.sin", csv = dir_ / "a.csv", out = dir_ / "b.sin";
     ASSERT_EQ(saveSin(sin, sampleCodeplug(*findEdition("cps-twotone"))), SinStatus::Ok);
-    std::ofstream(csv) << "CH,Receive(MHz)\n1,146.00000\n2,999\n";
-    const CommandRun r = run("cps-twotone", "--import-csv " + csv.string() + " " + sin.string() + " " + out.string());
+    testing::put(csv, "CH,Receive(MHz)\n1,146.00000\n2,999\n");
+    const auto r = run("cps-twotone", {"--import-csv", csv, sin, out});
     EXPECT_EQ(r.status, kExitFileError);
     EXPECT_NE(r.err.find("Line 3, column 2: Error Data Format"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(out));
-    EXPECT_EQ(run("cps-twotone", "--import-csv " + csv.string() + " " + sin.string()).status, kExitUsage);
+    EXPECT_EQ(run("cps-twotone", {"--import-csv", csv, sin}).status, kExitUsage);
+    const auto missing = run("cps-twotone", {"--import-csv", dir_ / "missing.csv", sin, out});
+    EXPECT_EQ(missing.status, kExitFileError);
+    EXPECT_EQ(missing.err, "cannot read " + (dir_ / "missing.csv").string() + "\n");
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(FleetCommands, WriteWithVerifyAndSeveralPorts)
@@ -67,19 +54,20 @@ TEST_F(FleetCommands, WriteWithVerifyAndSeveralPorts)
     ASSERT_EQ(saveSin(sin, sampleCodeplug(*findEdition("cps16"))), SinStatus::Ok);
     // The virtual port's radio keeps 9600-baud byte times; on a loaded machine a
     // reply can miss the 30 ms inter-byte time-out, so a short reply gets one more try.
-    CommandRun r = run("cps16", "--write " + sin.string() + " --port virtual --verify");
+    auto r = run("cps16", {"--write", sin, "--port", "virtual", "--verify"});
     if (r.status == kExitLinkError && r.err.find("not received enough") != std::string::npos)
-        r = run("cps16", "--write " + sin.string() + " --port virtual --verify");
+        r = run("cps16", {"--write", sin, "--port", "virtual", "--verify"});
     EXPECT_EQ(r.status, kExitDone) << r.err;
     EXPECT_NE(r.err.find("Verified: the radio holds what was written."), std::string::npos) << r.err;
 
-    r = run("cps16", "--write " + sin.string() + " --port virtual --port /dev/tolvan-none");
+    const fs::path out = dir_ / "out";
+    r = run("cps16", {"--write", sin, "--port", "virtual", "--port", "/dev/tolvan-none"}, {.stdoutFile = out});
     EXPECT_EQ(r.status, kExitLinkError);
-    EXPECT_EQ(r.out, "virtual: Written.\n/dev/tolvan-none: Could not Open the Port,Please check whether the Port are "
-                     "occupied or the device are ok\n");
+    EXPECT_EQ(contents(out), "virtual: Written.\n/dev/tolvan-none: Could not Open the Port,Please check whether the Port "
+                             "are occupied or the device are ok\n");
 
-    EXPECT_EQ(run("cps16", "--write " + sin.string() + " --port virtual --port virtual").status, kExitUsage);
-    EXPECT_EQ(run("cps16", "--read " + sin.string() + " --port virtual --port COM2").status, kExitUsage);
+    EXPECT_EQ(run("cps16", {"--write", sin, "--port", "virtual", "--port", "virtual"}).status, kExitUsage);
+    EXPECT_EQ(run("cps16", {"--read", sin, "--port", "virtual", "--port", "COM2"}).status, kExitUsage);
 }
 
 } // namespace

@@ -3,17 +3,16 @@
 // command's exit statuses.
 
 #include "codeplug/sin_file.h"
-#include "codeplug/text_util.h"
 #include "editions/record_codec.h"
 #include "link/image_regions.h"
 #include "program/exit_status.h"
 #include "report/image_diff.h"
 #include "sim/sample_codeplug.h"
 #include "golden.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace tolvan {
 namespace {
@@ -29,10 +28,16 @@ int changedIndex(const Edition& e)
 }
 
 // The sample with channel 2's receive frequency moved, the first form list's
-// byte changed and the image's last byte (never sent to a radio) changed.
+// byte changed, byte 15 of channel 3's record (no column shows it) and the
+// image's last byte (never sent to a radio) changed; and, where a 16-byte code
+// is among the settings, one of its bytes set to a value that prints nothing.
 MemoryImage changed(const Edition& e)
 {
     MemoryImage b = sampleCodeplug(e);
+    b.set(e.recordOffset(3) + 15, static_cast<std::uint8_t>(b.at(e.recordOffset(3) + 15) ^ 0x40));
+    for (const NamedSetting& s : namedSettings(e, Language::English))
+        if (s.bits.size() == 16)
+            b.set(s.bits[5].offset, 0xEE);
     ChannelFields ch2 = e.records().read(e, b, 2);
     ch2.rx = 43501250;
     e.records().write(e, b, 2, ch2);
@@ -43,7 +48,7 @@ MemoryImage changed(const Edition& e)
 }
 
 // The comparison of the sample with `changed` in every edition and language, as
-// the command prints it: channel 2's receive column, the first setting, the last byte.
+// the command prints it.
 TEST(ImageDiffText, EveryEditionAndLanguageMatchesTheGoldenFile)
 {
     std::string out;
@@ -59,53 +64,6 @@ TEST(ImageDiffText, EveryEditionAndLanguageMatchesTheGoldenFile)
     EXPECT_EQ(comparisonText(*findEdition("cps-twotone"), Language::English, {}), "The files are identical.\n");
 }
 
-class ImageDiff : public ::testing::TestWithParam<const Edition*> {};
-
-TEST_P(ImageDiff, BytesNoColumnShowsAreListedByAddress)
-{
-    const Edition& e = *GetParam();
-    const MemoryImage a = sampleCodeplug(e);
-    MemoryImage b = a;
-    // Byte 15 of channel 3's record: no column shows it.
-    b.set(e.recordOffset(3) + 15, static_cast<std::uint8_t>(a.at(e.recordOffset(3) + 15) ^ 0x40));
-    const ImageComparison c = compareImages(e, Language::English, a, b);
-    EXPECT_TRUE(c.channels.empty());
-    ASSERT_EQ(c.bytes.size(), 1u);
-    EXPECT_EQ(c.bytes[0].offset, e.recordOffset(3) + 15);
-}
-
-INSTANTIATE_TEST_SUITE_P(Every, ImageDiff, ::testing::ValuesIn(allEditions()), [](const auto& info) {
-    std::string name = info.param->id;
-    std::erase(name, '-');
-    return name;
-});
-
-int run(const std::string& program, const std::string& args)
-{
-    const std::string command = std::string(TOLVAN_BIN_DIR) + "/" + program + " " + args + " >/dev/null 2>&1";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-}
-
-TEST(ImageDiffText, ValuesThatPrintAlikeShowTheByteThatDiffers)
-{
-    // Begin of Tx is a 16-byte code: a byte that prints nothing still differs.
-    const Edition& e = *findEdition("cps-twotone");
-    const MemoryImage a = sampleCodeplug(e);
-    MemoryImage b = a;
-    const NamedSetting* code = nullptr;
-    const auto settings = namedSettings(e, Language::English);
-    for (const auto& s : settings)
-        if (s.bits.size() == 16)
-            code = &s;
-    ASSERT_NE(code, nullptr);
-    const std::size_t offset = code->bits[5].offset;
-    b.set(offset, 0xEE);  // not a digit: not printed
-    const ImageComparison c = compareImages(e, Language::English, a, b);
-    ASSERT_EQ(c.settings.size(), 1u);
-    EXPECT_EQ(c.settings[0].after, addressText(offset) + "=EE");
-}
-
 class ImageDiffCommand : public TempDirTest {};
 
 TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
@@ -115,10 +73,10 @@ TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
         const fs::path a = dir_ / "a.sin", b = dir_ / "b.sin";
         ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
         ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + a.string()), kExitDone);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + b.string()), kExitDifferent);
-        EXPECT_EQ(run(e->id, "--diff " + a.string() + " " + (dir_ / "missing.sin").string()), kExitFileError);
-        EXPECT_EQ(run(e->id, "--diff " + a.string()), kExitUsage);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, a}).status, kExitDone);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, b}).status, kExitDifferent);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, dir_ / "missing.sin"}).status, kExitFileError);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a}).status, kExitUsage);
     }
 }
 

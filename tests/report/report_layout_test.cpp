@@ -7,6 +7,7 @@
 #include "golden.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 
 namespace tolvan {
@@ -40,11 +41,6 @@ struct Report {
     std::vector<ReportPage> pages() const { return layoutReport(input(), kDevice, fakeLineHeight); }
     ReportPage page(int n) const { return layoutReportPage(input(), kDevice, fakeLineHeight, n); }
 };
-
-bool hasText(const ReportPage& page, const std::string& text)
-{
-    return std::any_of(page.ops.begin(), page.ops.end(), [&](const DrawOp& op) { return op.text == text; });
-}
 
 // Pages as text: "page N", then per printed line its y and each text as
 // x+room "text"; a font (T title, B body, height/width) is written where it changes.
@@ -115,129 +111,73 @@ TEST(ReportPages, EveryEditionAndLanguageMatchesItsGoldenFile)
     }
 }
 
-TEST(ReportSettings, PrintsEachByteByTheReportsOwnRules)
+// Settings bytes set one value at a time, in every language the edition has:
+// one line per value in the golden file with the texts of page 1 that the byte
+// decides (nothing listed: the page is as a new document's).
+TEST(ReportSettings, EachSettingsByteMatchesTheGoldenFile)
 {
-    struct Case {
-        const char* edition;
+    struct Byte {
         std::size_t offset;
-        std::uint8_t value;
-        const char* english;  // what the edition shows when English is asked for
-        const char* chinese;  // "": the edition has one language
+        std::vector<std::uint8_t> values;
     };
-    const Case cases[] = {
-        {"cps-twotone", 0x810, 1, "Pf1:   Autodial", "Pf1:   自动拨号"},
-        {"cps-twotone", 0x811, 4, "Pf2: Monitor Momentary", "Pf2: 监听瞬时"},
-        {"cps-twotone", 0x810, 5, "Pf1:   Scrambler", "Pf1:   扰频器"},
-        {"cps-twotone", 0x810, 0, "Pf1:   None", "Pf1:   无"},
-        {"cps-twotone", 0x813, 9, "Squelch Level:  9", "静噪等级:  9"},
-        {"cps-twotone", 0x813, 10, "Squelch Level: 0", "静噪等级: 0"},
-        {"cps-twotone", 0x814, 1, "Total Tx Time(s):15", "发射时间(s):15"},
-        {"cps-twotone", 0x814, 40, "Total Tx Time(s):600", "发射时间(s):600"},
-        {"cps-twotone", 0x814, 41, "Total Tx Time(s):OFF", "发射时间(s):OFF"},
-        {"cps-twotone", 0x815, 1, "Vox Gain Level: 1", "Vox 增益电平: 1"},
-        {"cps-twotone", 0x815, 10, "Vox Gain Level:10", "Vox 增益电平:10"},
-        {"cps-twotone", 0x815, 11, "Vox Gain Level:0", "Vox 增益电平:0"},
-        {"cps-twotone", 0x816, 4, "Vox Delay Time: 2.0s", "Vox 延迟时间(秒): 2.0s"},
-        {"cps-twotone", 0x816, 9, "Vox Delay Time: 0.3s", "Vox 延迟时间(秒): 0.3s"},
-        {"cps-twotone", 0x816, 0, "Vox Delay Time: 0.3s", "Vox 延迟时间(秒): 0.3s"},
-        {"cps-twotone", 0x812, 0x01, "PTT ID: EOT", "PTT ID: EOT"},
-        {"cps-twotone", 0x812, 0x02, "PTT ID: BOTH", "PTT ID: BOTH"},
-        {"cps-twotone", 0x812, 0x03, "PTT ID: BOTH", "PTT ID: BOTH"},
-        {"cps-twotone", 0x812, 0x10, "Beep Warning: Enable", "报警音提示: 打开"},
-        {"cps-twotone", 0x812, 0x04, "Scrambler Activation:Enable", "扰频器激活:打开"},
-        {"cps-twotone", 0x812, 0x20, "Vox Function:Enable", "Vox 功能:打开"},
-        {"cps-twotone", 0x812, 0x08, "Battery Save:Enable", "电池省电:启动"},
-        {"cps-twotone", 0x812, 0x00, "Vox inhibit on recieve:Disable", "接收时禁止VOX:不使能"},
-        {"cps-brand", 0x815, 10, "Vox Gain Level:10", ""},
-        {"cps-cn2", 0x814, 40, "发射时间(s):600", ""},
+    const std::pair<const char*, std::vector<Byte>> cases[] = {
+        {"cps-twotone", {{0x810, {0, 1, 5}}, {0x811, {4}}, {0x812, {0x00, 0x01, 0x02, 0x03, 0x04, 0x08, 0x10, 0x20}}}},
+        {"cps-twotone", {{0x813, {9, 10}}, {0x814, {1, 40, 41}}, {0x815, {1, 10, 11}}, {0x816, {0, 4, 9}}}},
+        // The form's lists as the image holds them: below "Type" is no selection.
+        {"cps-twotone", {{0x80B, {0x37, 0x3B}}, {0x80A, {0x00, 0xF7}}, {0x819, {12}}}},
+        // The 16-byte codes print digits and A-D only; the byte after the second is not part of it.
+        {"cps-twotone", {{0x7B0, {'1', 'A', 'a', 0xFF, 0x00}}, {0x7CF, {'D', '9', 'E'}}, {0x7D0, {'8'}}}},
+        {"cps-brand", {{0x815, {10}}}},
+        {"cps-cn2", {{0x814, {40}}}},
         // The smaller radio keeps the same items at 0x7D0; its power rank stops at 9.
-        {"cps-fleet", 0x7D0, 3, "Pf1:   Monitor", ""},
-        {"cps-fleet", 0x7D1, 2, "Pf2: Key Lock", ""},
-        {"cps-fleet", 0x7D2, 0xF8, "Beep Warning: Enable", ""},
-        {"cps-fleet", 0x7D2, 0x56, "Scrambler Activation:Enable", ""},
-        {"cps-fleet", 0x7D2, 0x56, "Battery Save:Disable", ""},
-        {"cps-fleet", 0x7D2, 0x56, "Vox Function:Disable", ""},
-        {"cps-fleet", 0x7D2, 0x56, "Vox inhibit on recieve:Enable", ""},
-        {"cps-fleet", 0x7D2, 0x56, "PTT ID: BOTH", ""},
-        {"cps-fleet", 0x7D3, 7, "Squelch Level:  7", ""},
-        {"cps-fleet", 0x7D4, 2, "Total Tx Time(s):30", ""},
-        {"cps-fleet", 0x7D5, 10, "Vox Gain Level:10", ""},
-        {"cps-fleet", 0x7D6, 5, "Vox Delay Time: 3.0s", ""},
-        {"cps-fleet", 0x7D7, 12, "TX power rank: 9", ""},
-        {"cps-fleet", 0x7DB, 0x3A, "Type:   TL - 590", ""},
-        {"cps-fleet", 0x7DA, 0xF0, "Frequency Field:240 - 260MHz", ""},
-        {"cps-cn10", 0x7D1, 2, "Pf2: 按键锁定", ""},
-        {"cps-cn10", 0x7D2, 0x56, "电池省电:关闭", ""},
-        // The new key-assignment document: 0x3C5 = 0x12, 0x3C6 = 0x78.
-        {"cps-keys", 0x3C7, 0, "VOX Gain Level:     off", ""},
-        {"cps-keys", 0x3C5, 0x12, "Short Press:     Monitor", ""},
-        {"cps-keys", 0x3C5, 0x12, "Long Press:     Scan On/Off", ""},
-        {"cps-keys", 0x3C6, 0x75, "Long Press:     Talk Around", ""},
-        {"cps-keys", 0x3C6, 0x9F, "Short Press:     No Function", ""},
-        {"cps-keys", 0x3C6, 0x9F, "Long Press:     No Function", ""},
-        {"cps-keys", 0x3C4, 0xFF, "TX Power Rank:      9", ""},
-        {"cps-keys", 0x3C4, 6, "TX Power Rank:      2", ""},
-        {"cps-keys", 0x3C3, 10, "Time out Time:      300s", ""},
-        {"cps-keys", 0x3C3, 11, "Time out Time:      off", ""},
-        {"cps-keys", 0x3C1, 10, "Squelch(SQ):        10", ""},
-        {"cps-keys", 0x3C1, 11, "Squelch(SQ):        0", ""},
-        {"cps-keys", 0x3C0, 0x2F, "Beep:               Enable", ""},
-        {"cps-keys", 0x3C0, 0x18, "Voice Announcement: Chinese", ""},
-        {"cps-keys", 0x3C0, 0x10, "Voice Announcement: ", ""},  // no text for bit 4 alone
-        {"cps-keys", 0x3C0, 0x00, "Voice Announcement: 0ff", ""},
-        {"cps-keys", 0x3C0, 0x00, "Scrambler:          on", ""},
-        {"cps-keys-cn", 0x3C6, 0x75, "长按: 循环对话", ""},
-        {"cps-keys-cn", 0x3C0, 0x2E, "报警音提示: Disable", ""},
-        {"cps-keys-cn", 0x3D2, 0x00, "频段: 67 - 72MHz", ""},
-        // The warning bit reads oppositely in the two sixteen-channel builds.
-        {"cps16", 0x3C0, 0xF7, "Warning Setting: Disable", ""},
-        {"cps16-cn", 0x3C0, 0xF7, "报警音提示: 打开", ""},
-        {"cps16", 0x3C0, 0xF6, "Warning Setting: Enable", ""},
-        {"cps16", 0x3C0, 0xF3, "Scan function(the 16th channel)：ON", ""},
-        {"cps16", 0x3C2, 1, "Moni:   SQ OFF Momentary", ""},
-        {"cps16", 0x3C2, 6, "Moni:   High/Low Power", ""},
-        {"cps16", 0x01C, 0xFF, "Band Width: Narrow", ""},  // channel 1 carries it
-        {"cps16", 0x02C, 0xFF, "Band Width: Wide", ""},
-        {"cps16", 0x3D2, 0xF9, "Field:   490-512MHz", ""},
-        {"cps16", 0x3D3, 0x36, "Type:   ", ""},
+        {"cps-fleet", {{0x7D0, {3}}, {0x7D1, {2}}, {0x7D2, {0xF8, 0x56}}, {0x7D3, {7}}, {0x7D4, {2}}, {0x7D5, {10}}}},
+        {"cps-fleet", {{0x7D6, {5}}, {0x7D7, {12}}, {0x7DB, {0x3A}}, {0x7DA, {0xF0}}}},
+        {"cps-cn10", {{0x7D1, {2}}, {0x7D2, {0x56}}}},
+        {"cps-keys", {{0x3C7, {0}}, {0x3C5, {0x12}}, {0x3C6, {0x75, 0x9F}}, {0x3C4, {0xFF, 6}}, {0x3C3, {10, 11}}}},
+        {"cps-keys", {{0x3C1, {10, 11}}, {0x3C0, {0x2F, 0x18, 0x10, 0x00}}}},
+        {"cps-keys-cn", {{0x3C6, {0x75}}, {0x3C0, {0x2E}}, {0x3D2, {0x00}}}},
+        // The warning bit reads oppositely in the two sixteen-channel builds;
+        // channel 1's record carries the band width.
+        {"cps16", {{0x3C0, {0xF7, 0xF6, 0xF3}}, {0x3C2, {1, 6}}, {0x01C, {0xFF}}, {0x02C, {0xFF}}, {0x3D2, {0xF9}}}},
+        {"cps16", {{0x3D3, {0x36}}}},
+        {"cps16-cn", {{0x3C0, {0xF7}}}},
     };
-    for (const Case& c : cases) {
-        for (Language language : {Language::English, Language::Chinese}) {
-            const std::string want = language == Language::English ? c.english : c.chinese;
-            if (want.empty())
-                continue;
-            Report report(c.edition, language);
-            report.image.set(c.offset, c.value);
-            EXPECT_TRUE(hasText(report.page(1), want)) << c.edition << ": " << want;
+    std::ostringstream out;
+    for (const auto& [id, bytes] : cases) {
+        const Edition& e = *findEdition(id);
+        for (const Byte& c : bytes) {
+            for (Language language : {Language::English, Language::Chinese}) {
+                if (language == Language::Chinese && e.uiLanguage(language) == e.uiLanguage(Language::English))
+                    continue;
+                auto pageWith = [&](std::uint8_t value) {
+                    Report report(id, language);
+                    report.image.set(c.offset, value);
+                    return report.page(1);
+                };
+                // The texts the byte decides: those that change with its value or its complement.
+                const ReportPage fresh = Report(id, language).page(1);
+                std::vector<bool> decided(fresh.ops.size());
+                for (std::uint8_t value : c.values) {
+                    const ReportPage a = pageWith(value), b = pageWith(static_cast<std::uint8_t>(~value));
+                    ASSERT_EQ(a.ops.size(), fresh.ops.size());
+                    ASSERT_EQ(b.ops.size(), fresh.ops.size());
+                    for (std::size_t i = 0; i < fresh.ops.size(); ++i)
+                        decided[i] = decided[i] || a.ops[i].text != fresh.ops[i].text || a.ops[i].text != b.ops[i].text;
+                }
+                for (std::uint8_t value : c.values) {
+                    char at[32];
+                    std::snprintf(at, sizeof at, " %03zX=%02X:", c.offset, value);
+                    out << id << (language == Language::English ? " en" : " zh") << at;
+                    const ReportPage page = pageWith(value);
+                    for (std::size_t i = 0; i < page.ops.size(); ++i)
+                        if (decided[i])
+                            out << " [" << page.ops[i].text << "]";
+                    out << "\n";
+                }
+            }
         }
     }
-}
-
-TEST(ReportSettings, CodeAreasKeepDigitsAndAToD)
-{
-    Report report("cps-twotone");
-    report.image.write(0x7B0, std::vector<std::uint8_t>{0x31, 0x41, 0xFF, 0x32});
-    report.image.write(0x7C8, std::vector<std::uint8_t>{'D', 'E', 'a', '0', 0x00, '9', 'C', 'B'});  // 16 bytes long
-    report.image.set(0x7D0, '8');  // the byte after the code is not part of it
-    EXPECT_TRUE(hasText(report.page(1), "Begin of Tx:1A2"));
-    EXPECT_TRUE(hasText(report.page(1), "End of Tx:  D09CB"));
-}
-
-TEST(ReportSettings, FormListTextsFromTheImage)
-{
-    const Edition& edition = *findEdition("cps-twotone");
-    MemoryImage image = newDocumentImage(edition);
-    EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).type, "TL - 512");
-    image.set(0x80B, 0x37);  // below the list: no selection
-    image.set(0x80A, 0x00);
-    image.set(0x819, 12);
-    const FormListTexts texts = formListTextsFromImage(edition, Language::English, image);
-    EXPECT_EQ((std::vector<std::string>{texts.type, texts.field, texts.txPowerRank}),
-              (std::vector<std::string>{"", "  67 - 72MHz", "0"}));
-    image.set(0x80B, 0x3B);
-    image.set(0x80A, 0xF7);
-    EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).type, "TL - 512");
-    EXPECT_EQ(formListTextsFromImage(edition, Language::English, image).field, "460 - 520MHz");
+    expectGolden("report", "settings_bytes", out.str());
 }
 
 // Choices made on the form and not yet stored print, though the image still
