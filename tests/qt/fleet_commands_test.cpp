@@ -54,7 +54,10 @@ protected:
         w->frame().show();
         out += "== " + run.edition->id + (run.chinese() ? " zh" : " en") + "\n";
     }
-    void note(const std::string& what, QString text) { out += what + ": " + text.replace(dir.path(), "TMP").toStdString() + "\n"; }
+    void note(const std::string& what, QString text)
+    {
+        out += what + ": " + text.replace(dir.path(), "TMP").toStdString() + "\n";
+    }
     void noteLastMessage(const std::string& what)
     {
         ASSERT_FALSE(dialogs.shown.empty()) << what;

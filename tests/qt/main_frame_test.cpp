@@ -113,7 +113,8 @@ TEST_F(WindowTest, AFileThatFailsToOpenOrSaveKeepsTheDocument)
             dialogs.saveNames = {path(bad)};
             EXPECT_FALSE(save ? frame.fileSaveAs() : frame.openFile(path(bad)));
             ASSERT_EQ(dialogs.shown.size(), 1u);
-            out += QString(dialogs.shown[0].title + " | " + dialogs.shown[0].text).replace(dir.path(), "TMP").toStdString() + "\n";
+            const QString shown = dialogs.shown[0].title + " | " + dialogs.shown[0].text;
+            out += QString(shown).replace(dir.path(), "TMP").toStdString() + "\n";
             EXPECT_EQ(w->document().path(), folder / "good.sin");
             EXPECT_EQ(frame.windowTitle(), title);
             EXPECT_EQ(w->document().isModified(), save);

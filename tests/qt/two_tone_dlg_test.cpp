@@ -6,7 +6,8 @@ namespace {
 const Edition& twoTone() { return *findEdition("cps-twotone"); }
 
 struct OpenDialog {
-    explicit OpenDialog(MemoryImage& image) : image(image), dlg(std::make_unique<CTwoToneDlg>(image, twoTone(), Language::English))
+    explicit OpenDialog(MemoryImage& image)
+        : image(image), dlg(std::make_unique<CTwoToneDlg>(image, twoTone(), Language::English))
     {
         dlg->encodePage()->showMessage = [this](const QString& m) { messages.push_back(m); };
         dlg->show();

@@ -109,7 +109,8 @@ inline std::string imageChanges(const MemoryImage& before, const MemoryImage& af
         QString line = QString::asprintf("0x%03zx:", i);
         for (const MemoryImage* image : {&before, &after}) {
             const auto run = image->bytes(i, end - i);
-            line += (image == &after ? " -> " : " ") + QByteArray(reinterpret_cast<const char*>(run.data()), qsizetype(run.size())).toHex(' ');
+            const QByteArray bytes(reinterpret_cast<const char*>(run.data()), static_cast<qsizetype>(run.size()));
+            line += (image == &after ? " -> " : " ") + bytes.toHex(' ');
         }
         out += line.toStdString() + "\n";
         i = end;
