@@ -8,51 +8,6 @@ using namespace tolvan;
 
 namespace {
 
-// Closes each window a command opens while it runs: Cancel (reject) or OK
-// (accept); the progress window is started on OK. A print dialog is never
-// accepted: that would send the report to the system's printer.
-class WindowCloser {
-public:
-    explicit WindowCloser(bool ok) : ok_(ok)
-    {
-        timer_.setInterval(1);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { closeOne(); });
-        timer_.start();
-    }
-
-    QStringList closed;
-
-private:
-    void closeOne()
-    {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            closed << modal->metaObject()->className();
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            if (!dialog)
-                modal->close();
-            else if (ok_ && !qobject_cast<QPrintDialog*>(dialog))
-                dialog->accept();
-            else
-                dialog->reject();
-            return;
-        }
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* progress = qobject_cast<CProgressDlg*>(w);
-                progress && progress->isVisible() && !progress->wasStarted()) {
-                closed << "CProgressDlg";
-                timer_.stop();  // the transfer opens nothing more; spare its pump passes the look
-                if (ok_)
-                    progress->startButton()->click();
-                else
-                    progress->reject();
-                return;
-            }
-    }
-
-    bool ok_;
-    QTimer timer_;
-};
-
 // Every command the user can reach: the menu bar's items, then the tool bar's
 // buttons that are not in a menu.
 std::vector<QAction*> reachableCommands(CMainFrame& frame)

@@ -8,35 +8,6 @@ namespace {
 
 const char* const kKeyPrograms[] = {"cps-keys", "cps-keys-cn"};
 
-// Presses Start on the progress window, and OK on every message box the
-// transfer shows, recording their texts.
-class TransferDriver : public QObject {
-public:
-    TransferDriver()
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(5);
-    }
-    QStringList messages;
-
-private:
-    void poll()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (!w->isVisible())
-                continue;
-            if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                messages << box->text();
-                box->accept();
-                return;
-            }
-            if (auto* d = qobject_cast<CProgressDlg*>(w); d && !d->wasStarted())
-                QTest::mouseClick(d->startButton(), Qt::LeftButton);
-        }
-    }
-    QTimer timer_;
-};
-
 } // namespace
 
 TEST_F(WindowTest, TheDataPasswordSitsBesideTypeAndField)
@@ -94,7 +65,7 @@ TEST_F(WindowTest, AProtectedRadioIsReadOnlyWithItsPassword)
             password->clear();
             QTest::keyClicks(password, a.typed);
             w->document().setModified(false);
-            TransferDriver driver;
+            WindowCloser driver(true, true);
             const bool read = frame.view().readFromRadio();
             EXPECT_EQ(read, a.reads) << a.typed;
             EXPECT_EQ(driver.messages.contains("Password incorrect"), !a.reads) << a.typed;

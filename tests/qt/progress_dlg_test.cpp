@@ -24,23 +24,53 @@ void pressWhenShown(bool start)
     });
 }
 
-TEST(ProgressWindow, ReadsThroughTheDialog)
+// A read to its end, a cancel before Start and a cancel while writing.
+TEST(ProgressWindow, StartAndCancelDriveTheTransfer)
 {
-    const Edition& e = *findEdition("cps-twotone");
-    VirtualRadio radio(sampleCodeplug(e));
-    RadioPortOpener opener(radio);
-    CloneOutcome outcome;
-    pressWhenShown(true);
-    const MemoryImage document(e.imageSize, 0x11);
-    const auto image = runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", document,
-                                            {.opener = &opener, .pauses = false, .outcome = &outcome});
-    ASSERT_EQ(outcome.result, CloneResult::Completed) << outcome.message;
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->bytes(0, 0xFE0).size(), 0xFE0u);
-    for (std::size_t i = 0; i < e.imageSize; ++i)
-        ASSERT_EQ(image->at(i), i < 0xFE0 ? radio.memory().at(i) : 0x11) << i;
-    EXPECT_EQ(progressWindow(), nullptr);
-    EXPECT_FALSE(cloneTransferRunning());
+    enum Press { Start, Cancel, StartThenCancel };
+    const struct {
+        const char* id;
+        Direction direction;
+        Press press;
+        CloneResult result;
+    } cases[] = {
+        {"cps-twotone", Direction::Read, Start, CloneResult::Completed},
+        {"cps-fleet", Direction::Read, Cancel, CloneResult::Cancelled},
+        {"cps-twotone", Direction::Write, StartThenCancel, CloneResult::Cancelled},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.press);
+        const Edition& e = *findEdition(c.id);
+        VirtualRadio radio(sampleCodeplug(e));
+        RadioPortOpener opener(radio);
+        CloneOutcome outcome;
+        pressWhenShown(c.press != Cancel);
+        if (c.press == StartThenCancel) {
+            // Queued behind Start: clicked during the transfer's first pump passes.
+            QTimer::singleShot(0, [] {
+                QTimer::singleShot(0, [] {
+                    if (CProgressDlg* d = progressWindow())
+                        QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
+                });
+            });
+        }
+        const MemoryImage document(e.imageSize, 0x11);
+        const auto image = runCloneWithProgress(nullptr, e, Language::English, c.direction, "COM1", document,
+                                                {.opener = &opener, .pauses = false, .outcome = &outcome});
+        EXPECT_EQ(outcome.result, c.result) << outcome.message;
+        EXPECT_EQ(image.has_value(), c.result == CloneResult::Completed);
+        EXPECT_EQ(progressWindow(), nullptr);
+        EXPECT_FALSE(cloneTransferRunning());
+        if (c.press == Cancel) {
+            EXPECT_EQ(opener.opens, 0) << "nothing is sent";
+        }
+        if (c.press == StartThenCancel) {
+            EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
+        }
+        // A read takes the radio's part of the image and keeps the rest of the document.
+        for (std::size_t i = 0; image && i < e.imageSize; ++i)
+            ASSERT_EQ(image->at(i), i < 0xFE0 ? radio.memory().at(i) : 0x11) << i;
+    }
 }
 
 // The system's port, refused, says why beneath the message, in the window's
@@ -69,40 +99,6 @@ TEST(ProgressWindow, ThePortsReasonIsShownInTheWindowsLanguage)
                 << e->id;
         }
     }
-}
-
-TEST(ProgressWindow, CancelBeforeStartSendsNothing)
-{
-    const Edition& e = *findEdition("cps-fleet");
-    VirtualRadio radio(e);
-    RadioPortOpener opener(radio);
-    CloneOutcome outcome;
-    pressWhenShown(false);
-    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", newDocumentImage(e),
-                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
-    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
-    EXPECT_EQ(opener.opens, 0);
-    EXPECT_EQ(progressWindow(), nullptr);
-}
-
-TEST(ProgressWindow, CancelWhileRunningEndsTheTransferWithoutAMessage)
-{
-    const Edition& e = *findEdition("cps-twotone");
-    VirtualRadio radio(e);
-    RadioPortOpener opener(radio);
-    CloneOutcome outcome;
-    pressWhenShown(true);
-    // Queued behind Start: clicked during the transfer's first pump passes.
-    QTimer::singleShot(0, [] {
-        QTimer::singleShot(0, [] {
-            if (CProgressDlg* d = progressWindow())
-                QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
-        });
-    });
-    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Write, "COM1", newDocumentImage(e),
-                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
-    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
-    EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
 }
 
 TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)

@@ -37,6 +37,7 @@
 #include "sim/radio_port.h"
 #include "sim/sample_codeplug.h"
 #include "fake_dialogs.h"
+#include "golden.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
@@ -69,6 +70,105 @@ inline std::vector<ProgramRun> everyProgramAndLanguage()
     }
     return out;
 }
+
+// What a window shows, one widget a line in the order they were made: texts,
+// choices and ticks, for comparing with a snapshot.
+inline std::string shownState(const QWidget& root)
+{
+    QStringList out;
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        const QObject* parent = w->parent();
+        if (!w->isVisibleTo(&root) || qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent))
+            continue;
+        if (auto* l = qobject_cast<const QLabel*>(w); l && l->pixmap().isNull())
+            out << "label " + l->text();
+        else if (auto* c = qobject_cast<const QComboBox*>(w))
+            out << "list " + c->currentText();
+        else if (auto* s = qobject_cast<const QAbstractSpinBox*>(w))
+            out << "spin " + s->text();
+        else if (auto* e = qobject_cast<const QLineEdit*>(w))
+            out << "edit " + e->text();
+        else if (auto* b = qobject_cast<const QAbstractButton*>(w); b && b->isCheckable())
+            out << (b->isChecked() ? "[x] " : "[ ] ") + b->text();
+    }
+    return out.join('\n').toStdString() + "\n";
+}
+
+// The bytes that differ, in runs of up to 16: "0x811: ee 00 -> f3 01".
+inline std::string imageChanges(const MemoryImage& before, const MemoryImage& after)
+{
+    std::string out;
+    for (std::size_t i = 0; i < before.size();) {
+        std::size_t end = i;
+        while (end < before.size() && end - i < 16 && before.at(end) != after.at(end))
+            ++end;
+        if (end == i) {
+            ++i;
+            continue;
+        }
+        QString line = QString::asprintf("0x%03zx:", i);
+        for (const MemoryImage* image : {&before, &after}) {
+            const auto run = image->bytes(i, end - i);
+            const QByteArray bytes(reinterpret_cast<const char*>(run.data()), static_cast<qsizetype>(run.size()));
+            line += (image == &after ? " -> " : " ") + bytes.toHex(' ');
+        }
+        out += line.toStdString() + "\n";
+        i = end;
+    }
+    return out;
+}
+
+// Closes each window a command opens while it runs: Cancel (reject) or OK
+// (accept); the progress window is started on OK. A print dialog is never
+// accepted: that would send the report to the system's printer. Keeps the
+// texts of the message boxes it closed; `throughTransfer` keeps answering
+// those a transfer shows after Start.
+class WindowCloser {
+public:
+    explicit WindowCloser(bool ok, bool throughTransfer = false) : ok_(ok), throughTransfer_(throughTransfer)
+    {
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { closeOne(); });
+        timer_.start();
+    }
+
+    QStringList closed;
+    QStringList messages;
+
+private:
+    void closeOne()
+    {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            closed << modal->metaObject()->className();
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                messages << box->text();
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!dialog)
+                modal->close();
+            else if (ok_ && !qobject_cast<QPrintDialog*>(dialog))
+                dialog->accept();
+            else
+                dialog->reject();
+            return;
+        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<CProgressDlg*>(w);
+                progress && progress->isVisible() && !progress->wasStarted()) {
+                closed << "CProgressDlg";
+                if (!throughTransfer_)
+                    timer_.stop();  // spare the transfer's pump passes the look
+                if (ok_)
+                    progress->startButton()->click();
+                else
+                    progress->reject();
+                return;
+            }
+    }
+
+    bool ok_;
+    bool throughTransfer_;
+    QTimer timer_;
+};
 
 // Presses Start on the progress window the next transfer shows.
 inline void pressStartWhenShown()
