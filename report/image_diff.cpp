@@ -2,6 +2,7 @@
 
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
+#include "editions/edition_cache.h"
 #include "editions/record_codec.h"
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <memory>
+#include <stdexcept>
 
 namespace tolvan {
 namespace {
@@ -68,29 +71,63 @@ ChannelBytes channelBytes(const Edition& edition, int n)
     return bytes;
 }
 
+// What a comparison needs from an edition in one language, whatever the
+// images: the table's words, its column headers as the lines name them, and
+// the named settings. Built once: a comparison would otherwise spend most of
+// its time on them.
+struct ComparisonSetUp {
+    ChannelTable table;  // no channels loaded: only its words are used
+    std::vector<std::string> headers;
+    std::vector<NamedSetting> settings;
+
+    ComparisonSetUp(const Edition& edition, Language language)
+        : table(edition, language), settings(namedSettings(edition, language))
+    {
+        for (int col = 0; col < table.columnCount(); ++col)
+            headers.push_back(trim(table.cell(0, col)));
+    }
+};
+
+std::shared_ptr<const ComparisonSetUp> comparisonSetUp(const Edition& edition, Language language)
+{
+    static EditionCache<ComparisonSetUp> cache;
+    return cache.get(edition, language,
+                     [](const Edition& e, Language l) { return ComparisonSetUp(e, l); });
+}
+
 } // namespace
 
 ImageComparison compareImages(const Edition& edition, Language language, const MemoryImage& a, const MemoryImage& b)
 {
+    if (a.size() != edition.imageSize || b.size() != edition.imageSize)
+        throw std::invalid_argument("image size does not match the edition");
     ImageComparison out;
-    ChannelTable ta(edition, language), tb(edition, language);
-    ta.loadFromImage(a);
-    tb.loadFromImage(b);
+    const std::shared_ptr<const ComparisonSetUp> setUp = comparisonSetUp(edition, language);
+    const ChannelTable& table = setUp->table;
+    const std::vector<Column>& columns = edition.columns;
     const RecordCodec& codec = edition.records();
+    // Each channel's row of both images, as a table loaded from each would show
+    // it; two rows are enough, as channels are compared one at a time.
+    std::vector<std::string> rowA(columns.size()), rowB(columns.size());
     std::vector<std::size_t> unexplained;
     // One copy of A serves every channel: a channel's record is written into it
     // and put back afterwards, instead of copying the whole image per channel.
     MemoryImage explained = a;
     for (int n = 1; n <= edition.channelCount; ++n) {
+        const ChannelFields fa = codec.read(edition, a, n), fb = codec.read(edition, b, n);
         ImageComparison::Channel channel{n, {}};
-        for (int col = 1; col < ta.columnCount(); ++col) {
-            if (ta.columnAt(col) == Column::More || ta.cell(n, col) == tb.cell(n, col))
+        for (std::size_t col = 1; col < columns.size(); ++col) {
+            table.writeText(rowA[col], columns[col], fa, fa.inUse());
+            table.writeText(rowB[col], columns[col], fb, fb.inUse());
+            if (columns[col] == Column::More || rowA[col] == rowB[col])
                 continue;
-            channel.cells.push_back({trim(ta.cell(0, col)), ta.cell(n, col), tb.cell(n, col)});
+            if (channel.cells.empty())
+                channel.cells.reserve(columns.size());
+            channel.cells.push_back({setUp->headers[col], rowA[col], rowB[col]});
         }
         // What the shown columns account for: A with B's channel written into it.
         if (!channel.cells.empty())
-            codec.write(edition, explained, n, tb.channelOfRow(n));
+            codec.write(edition, explained, n, table.channelOfTexts(rowB));
         for (std::size_t offset : channelBytes(edition, n))
             if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
                 unexplained.push_back(offset);
@@ -100,8 +137,7 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
             out.channels.push_back(std::move(channel));
     }
 
-    const auto settings = namedSettings(edition, language);
-    const ImageDifference d = differenceOf(edition, settings, a, b, a.size());
+    const ImageDifference d = differenceOf(edition, setUp->settings, a, b, a.size());
     FormSettings fa(edition), fb(edition);
     fa.loadFromImage(a);
     fb.loadFromImage(b);
@@ -147,21 +183,35 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
     const DiffTexts& t = diffTexts(edition, language);
     if (c.identical())
         return t.identical + "\n";
-    auto shown = [&](const std::string& text) { return text.empty() ? t.blank : text; };
+    auto shown = [&](const std::string& text) -> const std::string& { return text.empty() ? t.blank : text; };
+    // Appended piece by piece, no line built on its own: two unlike images
+    // differ in hundreds of cells and thousands of bytes.
     std::string out;
+    auto change = [&](const std::string& name, const std::string& before, const std::string& after) {
+        out += "  ";
+        out += name;
+        out += ": ";
+        out += shown(before);
+        out += " -> ";
+        out += shown(after);
+        out += '\n';
+    };
     for (const auto& channel : c.channels) {
-        out += t.channel + std::to_string(channel.number) + "\n";
+        out += t.channel;
+        out += std::to_string(channel.number);
+        out += '\n';
         for (const auto& cell : channel.cells)
-            out += "  " + cell.column + ": " + shown(cell.before) + " -> " + shown(cell.after) + "\n";
+            change(cell.column, cell.before, cell.after);
     }
     if (!c.settings.empty()) {
-        out += t.settings + "\n";
+        out += t.settings;
+        out += '\n';
         for (const auto& s : c.settings)
-            out += "  " + s.name + ": " + shown(s.before) + " -> " + shown(s.after) + "\n";
+            change(s.name, s.before, s.after);
     }
     if (!c.bytes.empty()) {
-        out += t.otherBytes + "\n";
-        // Appended piece by piece: two unlike images differ in thousands of bytes.
+        out += t.otherBytes;
+        out += '\n';
         for (const auto& b : c.bytes) {
             out += "  ";
             out += addressText(b.offset);
