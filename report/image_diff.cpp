@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -95,54 +96,17 @@ std::shared_ptr<const ComparisonSetUp> comparisonSetUp(const Edition& edition, L
                      [](const Edition& e, Language l) { return ComparisonSetUp(e, l); });
 }
 
-} // namespace
-
-ImageComparison compareImages(const Edition& edition, Language language, const MemoryImage& a, const MemoryImage& b)
+// The named settings that differ, by the texts the form and the report give them.
+std::vector<ImageComparison::Setting> settingChanges(const Edition& edition, Language language,
+                                                     const std::vector<const NamedSetting*>& settings,
+                                                     const MemoryImage& a, const MemoryImage& b)
 {
-    if (a.size() != edition.imageSize || b.size() != edition.imageSize)
-        throw std::invalid_argument("image size does not match the edition");
-    ImageComparison out;
-    const std::shared_ptr<const ComparisonSetUp> setUp = comparisonSetUp(edition, language);
-    const ChannelTable& table = setUp->table;
-    const std::vector<Column>& columns = edition.columns;
-    const RecordCodec& codec = edition.records();
-    // Each channel's row of both images, as a table loaded from each would show
-    // it; two rows are enough, as channels are compared one at a time.
-    std::vector<std::string> rowA(columns.size()), rowB(columns.size());
-    std::vector<std::size_t> unexplained;
-    // One copy of A serves every channel: a channel's record is written into it
-    // and put back afterwards, instead of copying the whole image per channel.
-    MemoryImage explained = a;
-    for (int n = 1; n <= edition.channelCount; ++n) {
-        const ChannelFields fa = codec.read(edition, a, n), fb = codec.read(edition, b, n);
-        ImageComparison::Channel channel{n, {}};
-        for (std::size_t col = 1; col < columns.size(); ++col) {
-            table.writeText(rowA[col], columns[col], fa, fa.inUse());
-            table.writeText(rowB[col], columns[col], fb, fb.inUse());
-            if (columns[col] == Column::More || rowA[col] == rowB[col])
-                continue;
-            if (channel.cells.empty())
-                channel.cells.reserve(columns.size());
-            channel.cells.push_back({setUp->headers[col], rowA[col], rowB[col]});
-        }
-        // What the shown columns account for: A with B's channel written into it.
-        if (!channel.cells.empty())
-            codec.write(edition, explained, n, table.channelOfTexts(rowB));
-        for (std::size_t offset : channelBytes(edition, n))
-            if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
-                unexplained.push_back(offset);
-        if (!channel.cells.empty())
-            explained = a;  // same size: the bytes are copied, nothing allocated
-        if (!channel.cells.empty())
-            out.channels.push_back(std::move(channel));
-    }
-
-    const ImageDifference d = differenceOf(edition, setUp->settings, a, b, a.size());
+    std::vector<ImageComparison::Setting> out;
     FormSettings fa(edition), fb(edition);
     fa.loadFromImage(a);
     fb.loadFromImage(b);
     const FormListTexts la = formListTexts(fa, language), lb = formListTexts(fb, language);
-    for (const NamedSetting* s : d.settings) {
+    for (const NamedSetting* s : settings) {
         ImageComparison::Setting setting{s->name, {}, {}};
         if (s->list) {
             const int i = static_cast<int>(s->list - edition.formLists.data());
@@ -167,13 +131,77 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
                 break;
             }
         }
-        out.settings.push_back(std::move(setting));
+        out.push_back(std::move(setting));
+    }
+    return out;
+}
+
+} // namespace
+
+ImageComparison compareImages(const Edition& edition, Language language, const MemoryImage& a, const MemoryImage& b)
+{
+    if (a.size() != edition.imageSize || b.size() != edition.imageSize)
+        throw std::invalid_argument("image size does not match the edition");
+    ImageComparison out;
+    const std::shared_ptr<const ComparisonSetUp> setUp = comparisonSetUp(edition, language);
+    const ChannelTable& table = setUp->table;
+    const std::vector<Column>& columns = edition.columns;
+    const RecordCodec& codec = edition.records();
+    // Each channel's row of both images, as a table loaded from each would show
+    // it; two rows are enough, as channels are compared one at a time.
+    std::vector<std::string> rowA(columns.size()), rowB(columns.size());
+    std::vector<std::size_t> unexplained;
+    // One copy of A serves every channel: a channel's record and name (all
+    // that its codec writes) are written into it and put back afterwards.
+    MemoryImage explained = a;
+    for (int n = 1; n <= edition.channelCount; ++n) {
+        const ChannelFields fa = codec.read(edition, a, n), fb = codec.read(edition, b, n);
+        ImageComparison::Channel channel{n, {}};
+        // A column's text follows from the channel's fields alone: alike
+        // fields show alike rows, so most channels of two close images cost
+        // no texts at all.
+        const bool alike = fa == fb;
+        std::size_t differing = 0;
+        for (std::size_t col = 1; col < columns.size() && !alike; ++col) {
+            table.writeText(rowA[col], columns[col], fa, fa.inUse());
+            table.writeText(rowB[col], columns[col], fb, fb.inUse());
+            if (columns[col] != Column::More && rowA[col] != rowB[col])
+                ++differing;
+        }
+        channel.cells.reserve(differing);
+        for (std::size_t col = 1; differing > 0 && col < columns.size(); ++col)
+            if (columns[col] != Column::More && rowA[col] != rowB[col])
+                channel.cells.push_back({setUp->headers[col], rowA[col], rowB[col]});
+        // What the shown columns account for: A with B's channel written into it.
+        if (!channel.cells.empty())
+            codec.write(edition, explained, n, table.channelOfTexts(rowB));
+        for (std::size_t offset : channelBytes(edition, n)) {
+            if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
+                unexplained.push_back(offset);
+            if (!channel.cells.empty())
+                explained.set(offset, a.at(offset));
+        }
+        if (!channel.cells.empty()) {
+            if (out.channels.empty())
+                out.channels.reserve(static_cast<std::size_t>(edition.channelCount - n + 1));
+            out.channels.push_back(std::move(channel));
+        }
     }
 
-    unexplained.insert(unexplained.end(), d.otherBytes.begin(), d.otherBytes.end());
+    const ImageDifference d = differenceOf(edition, setUp->settings, a, b, a.size());
+    // The forms and their list texts are read only when a setting differs.
+    if (!d.settings.empty())
+        out.settings = settingChanges(edition, language, d.settings, a, b);
+
+    // Both lists ascending (the other bytes already are), merged into one.
     std::sort(unexplained.begin(), unexplained.end());
-    unexplained.erase(std::unique(unexplained.begin(), unexplained.end()), unexplained.end());
-    for (std::size_t offset : unexplained)
+    std::vector<std::size_t> offsets;
+    offsets.reserve(unexplained.size() + d.otherBytes.size());
+    std::set_union(unexplained.begin(), unexplained.end(), d.otherBytes.begin(), d.otherBytes.end(),
+                   std::back_inserter(offsets));
+    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
+    out.bytes.reserve(offsets.size());
+    for (std::size_t offset : offsets)
         out.bytes.push_back({offset, a.at(offset), b.at(offset)});
     return out;
 }
@@ -187,6 +215,10 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
     // Appended piece by piece, no line built on its own: two unlike images
     // differ in hundreds of cells and thousands of bytes.
     std::string out;
+    std::size_t lines = c.bytes.size() + c.settings.size() + 2;
+    for (const auto& channel : c.channels)
+        lines += channel.cells.size() + 1;
+    out.reserve(24 * lines);  // most lines are shorter: one allocation for most comparisons
     auto change = [&](const std::string& name, const std::string& before, const std::string& after) {
         out += "  ";
         out += name;
