@@ -38,10 +38,14 @@ const DiffTexts& diffTexts(const Edition& edition, Language language)
     return edition.uiLanguage(language) == Language::English ? english : chinese;
 }
 
+char hexDigit(unsigned nibble)
+{
+    return "0123456789ABCDEF"[nibble & 0xF];
+}
+
 std::string hexByte(std::uint8_t b)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    return {kHex[b >> 4], kHex[b & 0xF]};
+    return {hexDigit(b >> 4u), hexDigit(b)};
 }
 
 std::string listText(const FormList& list, const FormSettings& form, int i, Language language)
@@ -245,13 +249,18 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
         out += t.otherBytes;
         out += '\n';
         for (const auto& b : c.bytes) {
-            out += "  ";
-            out += addressText(b.offset);
-            out += ": ";
-            out += hexByte(b.before);
-            out += " -> ";
-            out += hexByte(b.after);
-            out += '\n';
+            // "  0x0FE0: AB -> CD": one line set up in place and appended once.
+            // An address is at most "0x" and sixteen digits.
+            const std::string address = addressText(b.offset);
+            char line[2 + 18 + 11];
+            char* p = line;
+            *p++ = ' ';
+            *p++ = ' ';
+            p = std::copy(address.begin(), address.end(), p);
+            for (char ch : {':', ' ', hexDigit(b.before >> 4), hexDigit(b.before & 0xF), ' ', '-', '>', ' ',
+                            hexDigit(b.after >> 4), hexDigit(b.after & 0xF), '\n'})
+                *p++ = ch;
+            out.append(line, static_cast<std::size_t>(p - line));
         }
     }
     return out;
