@@ -3,6 +3,7 @@
 #include "codeplug/text_util.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tolvan {
 namespace {
@@ -151,6 +152,17 @@ ImageDifference differenceOf(const Edition& edition, const std::vector<NamedSett
     const std::uint8_t* bytesA = a.raw().data();
     const std::uint8_t* bytesB = b.raw().data();
     for (std::size_t offset = 0; offset < end; ++offset) {
+        // Alike stretches are passed eight bytes at a time: most of two close
+        // images, and all of an image compared with itself, is alike.
+        if (offset % 8 == 0 && end - offset >= 8) {
+            std::uint64_t wordA = 0, wordB = 0;
+            std::memcpy(&wordA, bytesA + offset, 8);
+            std::memcpy(&wordB, bytesB + offset, 8);
+            if (wordA == wordB) {
+                offset += 7;
+                continue;
+            }
+        }
         const auto changed = static_cast<std::uint8_t>(bytesA[offset] ^ bytesB[offset]);
         if (changed == 0)
             continue;

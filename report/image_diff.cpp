@@ -159,6 +159,11 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
     // that its codec writes) are written into it and put back afterwards.
     MemoryImage explained = a;
     for (int n = 1; n <= edition.channelCount; ++n) {
+        // A channel is its bytes: where they are alike in both images there is
+        // nothing to read or show.
+        const ChannelBytes bytes = channelBytes(edition, n);
+        if (std::all_of(bytes.begin(), bytes.end(), [&](std::size_t offset) { return a.at(offset) == b.at(offset); }))
+            continue;
         const ChannelFields fa = codec.read(edition, a, n), fb = codec.read(edition, b, n);
         ImageComparison::Channel channel{n, {}};
         // A column's text follows from the channel's fields alone: alike
@@ -179,7 +184,7 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
         // What the shown columns account for: A with B's channel written into it.
         if (!channel.cells.empty())
             codec.write(edition, explained, n, table.channelOfTexts(rowB));
-        for (std::size_t offset : channelBytes(edition, n)) {
+        for (std::size_t offset : bytes) {
             if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
                 unexplained.push_back(offset);
             if (!channel.cells.empty())
