@@ -86,28 +86,52 @@ void ChannelTable::setCell(int row, Column column, std::string text)
 
 std::string ChannelTable::textFor(Column column, const ChannelFields& f, bool inUse) const
 {
+    std::string text;
+    writeText(text, column, f, inUse);
+    return text;
+}
+
+void ChannelTable::writeText(std::string& out, Column column, const ChannelFields& f, bool inUse) const
+{
     const EditionTexts& t = texts();
-    // References, not copies: a table load asks this for every cell.
-    auto word = [&](const WordList& list, bool on) -> const std::string& {
-        return inUse && !list.items.empty() ? list.word(on) : kEmpty;
+    // Words are assigned, not built: a cell keeps its buffer from one load to
+    // the next, and a table load writes every cell.
+    auto word = [&](const WordList& list, bool on) {
+        if (inUse && !list.items.empty())
+            out.assign(list.word(on));
+        else
+            out.clear();
     };
-    auto item = [&](const std::vector<std::string>& items, int index) -> const std::string& {
-        return inUse && index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(index)]
-                                                                             : kEmpty;
+    auto item = [&](const std::vector<std::string>& items, int index) {
+        if (inUse && index >= 0 && index < static_cast<int>(items.size()))
+            out.assign(items[static_cast<std::size_t>(index)]);
+        else
+            out.clear();
     };
     const bool showTones = inUse || edition_->unusedChannelsShowTones;
     const std::string& offTone = inUse ? t.offTone : kEmpty;
     switch (column) {
     case Column::Channel:
-        return kEmpty;
+        out.clear();
+        return;
     case Column::Receive:
-        return frequencyText(f.rx);
+        out = frequencyText(f.rx);
+        return;
     case Column::Transmit:
-        return frequencyText(f.tx);
+        out = frequencyText(f.tx);
+        return;
     case Column::RxTone:
-        return showTones ? toneText(f.rxTone, offTone) : kEmpty;
+        if (showTones)
+            out = toneText(f.rxTone, offTone);
+        else
+            out.clear();
+        return;
     case Column::TxTone:
-        return showTones ? toneText(f.txTone, offTone) : kEmpty;
+        if (showTones)
+            out = toneText(f.txTone, offTone);
+        else
+            out.clear();
+        return;
     case Column::Bandwidth:
         return word(t.bandwidth, f.wide);
     case Column::Scan:
@@ -121,11 +145,16 @@ std::string ChannelTable::textFor(Column column, const ChannelFields& f, bool in
     case Column::Busy:
         return item(t.busy.items, f.busy);
     case Column::Name:
-        return f.name;
+        out.assign(f.name);
+        return;
     case Column::More:
-        return inUse ? ">>" : kEmpty;
+        if (inUse)
+            out.assign(">>");
+        else
+            out.clear();
+        return;
     }
-    return kEmpty;
+    out.clear();
 }
 
 std::string ChannelTable::newChannelText(Column column) const
@@ -140,26 +169,46 @@ std::string ChannelTable::newChannelText(Column column) const
 
 void ChannelTable::showChannel(int row, const ChannelFields& f)
 {
-    for (int col = 1; col < columnCount(); ++col)
-        setCell(row, col, textFor(columnAt(col), f, f.inUse()));
+    // The row is checked once, not cell by cell: a load shows every row.
+    std::string* cells = &cells_[indexOf(row, 0)];
+    const bool inUse = f.inUse();
+    const std::vector<Column>& columns = edition_->columns;
+    for (std::size_t col = 1; col < columns.size(); ++col)
+        writeText(cells[col], columns[col], f, inUse);
 }
 
 ChannelFields ChannelTable::channelOfRow(int row) const
 {
+    return channelOfCells(&cells_[indexOf(row, 0)]);
+}
+
+ChannelFields ChannelTable::channelOfTexts(const std::vector<std::string>& texts) const
+{
+    if (texts.size() != edition_->columns.size())
+        throw std::invalid_argument("channel texts do not match the table's columns");
+    return channelOfCells(texts.data());
+}
+
+ChannelFields ChannelTable::channelOfCells(const std::string* cells) const
+{
     const EditionTexts& en = edition_->english;
     const EditionTexts& zh = edition_->chinese;
+    auto text = [&](Column column) -> const std::string& {
+        const int col = columnIndex_[static_cast<std::size_t>(column)];
+        return col < 0 ? kEmpty : cells[col];
+    };
     ChannelFields f;
-    f.rx = frequencyFromText(cell(row, Column::Receive));
-    f.tx = frequencyFromText(cell(row, Column::Transmit));
-    f.rxTone = toneFromText(cell(row, Column::RxTone));
-    f.txTone = toneFromText(cell(row, Column::TxTone));
-    f.signalling = wordIndexInEither(en.signalling, zh.signalling, cell(row, Column::Signal));
-    f.highPower = isOn(en.power, zh.power, cell(row, Column::Power));
-    f.scan = isOn(en.scan, zh.scan, cell(row, Column::Scan));
-    f.wide = isOn(en.bandwidth, zh.bandwidth, cell(row, Column::Bandwidth));
-    f.pttId = isOn(en.pttId, zh.pttId, cell(row, Column::PttId));
-    f.busy = indexInEither(en.busy, zh.busy, cell(row, Column::Busy));
-    f.name = cell(row, Column::Name);
+    f.rx = frequencyFromText(text(Column::Receive));
+    f.tx = frequencyFromText(text(Column::Transmit));
+    f.rxTone = toneFromText(text(Column::RxTone));
+    f.txTone = toneFromText(text(Column::TxTone));
+    f.signalling = wordIndexInEither(en.signalling, zh.signalling, text(Column::Signal));
+    f.highPower = isOn(en.power, zh.power, text(Column::Power));
+    f.scan = isOn(en.scan, zh.scan, text(Column::Scan));
+    f.wide = isOn(en.bandwidth, zh.bandwidth, text(Column::Bandwidth));
+    f.pttId = isOn(en.pttId, zh.pttId, text(Column::PttId));
+    f.busy = indexInEither(en.busy, zh.busy, text(Column::Busy));
+    f.name = text(Column::Name);
     return f;
 }
 

@@ -43,12 +43,18 @@ public:
     // The text one column shows for a channel; `inUse` decides whether a channel
     // without frequencies shows anything there.
     std::string textFor(Column column, const ChannelFields& fields, bool inUse) const;
+    // The same into a string that keeps its buffer (a cell, a row being compared).
+    void writeText(std::string& out, Column column, const ChannelFields& fields, bool inUse) const;
     // What a column shows on a channel that was just given its first frequency.
     std::string newChannelText(Column column) const;
     ChannelFields channelOfRow(int row) const;
+    // The same for a row's texts held elsewhere, one per table column (the
+    // first, the channel number, unused): a comparison reads rows it never loads.
+    ChannelFields channelOfTexts(const std::vector<std::string>& texts) const;
 
 private:
     std::size_t indexOf(int row, int col) const;  // throws std::out_of_range outside the table
+    ChannelFields channelOfCells(const std::string* cells) const;  // one row, by table column
 
     const Edition* edition_;
     Language language_;

@@ -32,8 +32,7 @@ const MemoryImage& sampleOf(const Edition& edition)
 MemoryImage overlay(const MemoryImage& base, const std::uint8_t* bytes, std::size_t count)
 {
     MemoryImage image = base;
-    for (std::size_t i = 0; i < count && i < image.size(); ++i)
-        image.set(i, bytes[i]);
+    image.write(0, {bytes, std::min(count, image.size())});
     return image;
 }
 

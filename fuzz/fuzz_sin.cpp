@@ -7,6 +7,7 @@
 #include "editor/channel_table.h"
 #include "fuzz_input.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -18,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const FuzzInput in = takeEditionAndLanguage(data, size);
     MemoryImage image(in.edition->imageSize);
-    for (std::size_t i = 0; i < in.edition->imageSize && i < in.size; ++i)
-        image.set(i, in.data[i]);
+    image.write(0, {in.data, std::min(in.size, image.size())});
     // One table per edition and language, kept: a load rewrites every channel
     // row, so only the headers and numbers (built once) outlive an input.
     static std::map<std::pair<const Edition*, Language>, ChannelTable> tables;

@@ -3,6 +3,7 @@
 #include "codeplug/text_util.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tolvan {
 namespace {
@@ -137,14 +138,32 @@ ImageDifference differenceOf(const Edition& edition, const std::vector<NamedSett
         std::uint8_t mask;
     };
     std::vector<Owner> owners;
+    std::size_t ownerCount = 0;
+    for (const NamedSetting& setting : settings)
+        ownerCount += setting.bits.size();
+    owners.reserve(ownerCount);
     for (std::size_t i = 0; i < settings.size(); ++i)
         for (const NamedSetting::Bits& bits : settings[i].bits)
             owners.push_back({bits.offset, i, bits.mask});
     std::sort(owners.begin(), owners.end(), [](const Owner& x, const Owner& y) { return x.offset < y.offset; });
     std::vector<bool> channelDiffers(static_cast<std::size_t>(std::max(edition.channelCount, 0)) + 1, false);
     auto owner = owners.begin();
+    // `end` is within both images: the bytes are read without a check each.
+    const std::uint8_t* bytesA = a.raw().data();
+    const std::uint8_t* bytesB = b.raw().data();
     for (std::size_t offset = 0; offset < end; ++offset) {
-        const auto changed = static_cast<std::uint8_t>(a.at(offset) ^ b.at(offset));
+        // Alike stretches are passed eight bytes at a time: most of two close
+        // images, and all of an image compared with itself, is alike.
+        if (offset % 8 == 0 && end - offset >= 8) {
+            std::uint64_t wordA = 0, wordB = 0;
+            std::memcpy(&wordA, bytesA + offset, 8);
+            std::memcpy(&wordB, bytesB + offset, 8);
+            if (wordA == wordB) {
+                offset += 7;
+                continue;
+            }
+        }
+        const auto changed = static_cast<std::uint8_t>(bytesA[offset] ^ bytesB[offset]);
         if (changed == 0)
             continue;
         const int channel = channelAt(edition, offset);

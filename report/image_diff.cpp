@@ -2,6 +2,7 @@
 
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
+#include "editions/edition_cache.h"
 #include "editions/record_codec.h"
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"
@@ -15,6 +16,9 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
 
 namespace tolvan {
 namespace {
@@ -34,10 +38,14 @@ const DiffTexts& diffTexts(const Edition& edition, Language language)
     return edition.uiLanguage(language) == Language::English ? english : chinese;
 }
 
+char hexDigit(unsigned nibble)
+{
+    return "0123456789ABCDEF"[nibble & 0xF];
+}
+
 std::string hexByte(std::uint8_t b)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    return {kHex[b >> 4], kHex[b & 0xF]};
+    return {hexDigit(b >> 4u), hexDigit(b)};
 }
 
 std::string listText(const FormList& list, const FormSettings& form, int i, Language language)
@@ -68,45 +76,41 @@ ChannelBytes channelBytes(const Edition& edition, int n)
     return bytes;
 }
 
-} // namespace
+// What a comparison needs from an edition in one language, whatever the
+// images: the table's words, its column headers as the lines name them, and
+// the named settings. Built once: a comparison would otherwise spend most of
+// its time on them.
+struct ComparisonSetUp {
+    ChannelTable table;  // no channels loaded: only its words are used
+    std::vector<std::string> headers;
+    std::vector<NamedSetting> settings;
 
-ImageComparison compareImages(const Edition& edition, Language language, const MemoryImage& a, const MemoryImage& b)
-{
-    ImageComparison out;
-    ChannelTable ta(edition, language), tb(edition, language);
-    ta.loadFromImage(a);
-    tb.loadFromImage(b);
-    const RecordCodec& codec = edition.records();
-    std::vector<std::size_t> unexplained;
-    // One copy of A serves every channel: a channel's record is written into it
-    // and put back afterwards, instead of copying the whole image per channel.
-    MemoryImage explained = a;
-    for (int n = 1; n <= edition.channelCount; ++n) {
-        ImageComparison::Channel channel{n, {}};
-        for (int col = 1; col < ta.columnCount(); ++col) {
-            if (ta.columnAt(col) == Column::More || ta.cell(n, col) == tb.cell(n, col))
-                continue;
-            channel.cells.push_back({trim(ta.cell(0, col)), ta.cell(n, col), tb.cell(n, col)});
-        }
-        // What the shown columns account for: A with B's channel written into it.
-        if (!channel.cells.empty())
-            codec.write(edition, explained, n, tb.channelOfRow(n));
-        for (std::size_t offset : channelBytes(edition, n))
-            if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
-                unexplained.push_back(offset);
-        if (!channel.cells.empty())
-            explained = a;  // same size: the bytes are copied, nothing allocated
-        if (!channel.cells.empty())
-            out.channels.push_back(std::move(channel));
+    ComparisonSetUp(const Edition& edition, Language language)
+        : table(edition, language), settings(namedSettings(edition, language))
+    {
+        for (int col = 0; col < table.columnCount(); ++col)
+            headers.push_back(trim(table.cell(0, col)));
     }
+};
 
-    const auto settings = namedSettings(edition, language);
-    const ImageDifference d = differenceOf(edition, settings, a, b, a.size());
+std::shared_ptr<const ComparisonSetUp> comparisonSetUp(const Edition& edition, Language language)
+{
+    static EditionCache<ComparisonSetUp> cache;
+    return cache.get(edition, language,
+                     [](const Edition& e, Language l) { return ComparisonSetUp(e, l); });
+}
+
+// The named settings that differ, by the texts the form and the report give them.
+std::vector<ImageComparison::Setting> settingChanges(const Edition& edition, Language language,
+                                                     const std::vector<const NamedSetting*>& settings,
+                                                     const MemoryImage& a, const MemoryImage& b)
+{
+    std::vector<ImageComparison::Setting> out;
     FormSettings fa(edition), fb(edition);
     fa.loadFromImage(a);
     fb.loadFromImage(b);
     const FormListTexts la = formListTexts(fa, language), lb = formListTexts(fb, language);
-    for (const NamedSetting* s : d.settings) {
+    for (const NamedSetting* s : settings) {
         ImageComparison::Setting setting{s->name, {}, {}};
         if (s->list) {
             const int i = static_cast<int>(s->list - edition.formLists.data());
@@ -131,13 +135,82 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
                 break;
             }
         }
-        out.settings.push_back(std::move(setting));
+        out.push_back(std::move(setting));
+    }
+    return out;
+}
+
+} // namespace
+
+ImageComparison compareImages(const Edition& edition, Language language, const MemoryImage& a, const MemoryImage& b)
+{
+    if (a.size() != edition.imageSize || b.size() != edition.imageSize)
+        throw std::invalid_argument("image size does not match the edition");
+    ImageComparison out;
+    const std::shared_ptr<const ComparisonSetUp> setUp = comparisonSetUp(edition, language);
+    const ChannelTable& table = setUp->table;
+    const std::vector<Column>& columns = edition.columns;
+    const RecordCodec& codec = edition.records();
+    // Each channel's row of both images, as a table loaded from each would show
+    // it; two rows are enough, as channels are compared one at a time.
+    std::vector<std::string> rowA(columns.size()), rowB(columns.size());
+    std::vector<std::size_t> unexplained;
+    // One copy of A serves every channel: a channel's record and name (all
+    // that its codec writes) are written into it and put back afterwards.
+    MemoryImage explained = a;
+    for (int n = 1; n <= edition.channelCount; ++n) {
+        // A channel is its bytes: where they are alike in both images there is
+        // nothing to read or show.
+        const ChannelBytes bytes = channelBytes(edition, n);
+        if (std::all_of(bytes.begin(), bytes.end(), [&](std::size_t offset) { return a.at(offset) == b.at(offset); }))
+            continue;
+        const ChannelFields fa = codec.read(edition, a, n), fb = codec.read(edition, b, n);
+        ImageComparison::Channel channel{n, {}};
+        // A column's text follows from the channel's fields alone: alike
+        // fields show alike rows, so most channels of two close images cost
+        // no texts at all.
+        const bool alike = fa == fb;
+        std::size_t differing = 0;
+        for (std::size_t col = 1; col < columns.size() && !alike; ++col) {
+            table.writeText(rowA[col], columns[col], fa, fa.inUse());
+            table.writeText(rowB[col], columns[col], fb, fb.inUse());
+            if (columns[col] != Column::More && rowA[col] != rowB[col])
+                ++differing;
+        }
+        channel.cells.reserve(differing);
+        for (std::size_t col = 1; differing > 0 && col < columns.size(); ++col)
+            if (columns[col] != Column::More && rowA[col] != rowB[col])
+                channel.cells.push_back({setUp->headers[col], rowA[col], rowB[col]});
+        // What the shown columns account for: A with B's channel written into it.
+        if (!channel.cells.empty())
+            codec.write(edition, explained, n, table.channelOfTexts(rowB));
+        for (std::size_t offset : bytes) {
+            if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
+                unexplained.push_back(offset);
+            if (!channel.cells.empty())
+                explained.set(offset, a.at(offset));
+        }
+        if (!channel.cells.empty()) {
+            if (out.channels.empty())
+                out.channels.reserve(static_cast<std::size_t>(edition.channelCount - n + 1));
+            out.channels.push_back(std::move(channel));
+        }
     }
 
-    unexplained.insert(unexplained.end(), d.otherBytes.begin(), d.otherBytes.end());
+    const ImageDifference d = differenceOf(edition, setUp->settings, a, b, a.size());
+    // The forms and their list texts are read only when a setting differs.
+    if (!d.settings.empty())
+        out.settings = settingChanges(edition, language, d.settings, a, b);
+
+    // Both lists ascending (the other bytes already are), merged into one.
     std::sort(unexplained.begin(), unexplained.end());
-    unexplained.erase(std::unique(unexplained.begin(), unexplained.end()), unexplained.end());
-    for (std::size_t offset : unexplained)
+    std::vector<std::size_t> offsets;
+    offsets.reserve(unexplained.size() + d.otherBytes.size());
+    std::set_union(unexplained.begin(), unexplained.end(), d.otherBytes.begin(), d.otherBytes.end(),
+                   std::back_inserter(offsets));
+    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
+    out.bytes.reserve(offsets.size());
+    for (std::size_t offset : offsets)
         out.bytes.push_back({offset, a.at(offset), b.at(offset)});
     return out;
 }
@@ -147,29 +220,52 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
     const DiffTexts& t = diffTexts(edition, language);
     if (c.identical())
         return t.identical + "\n";
-    auto shown = [&](const std::string& text) { return text.empty() ? t.blank : text; };
+    auto shown = [&](const std::string& text) -> const std::string& { return text.empty() ? t.blank : text; };
+    // Appended piece by piece, no line built on its own: two unlike images
+    // differ in hundreds of cells and thousands of bytes.
     std::string out;
+    std::size_t lines = c.bytes.size() + c.settings.size() + 2;
+    for (const auto& channel : c.channels)
+        lines += channel.cells.size() + 1;
+    out.reserve(24 * lines);  // most lines are shorter: one allocation for most comparisons
+    auto change = [&](const std::string& name, const std::string& before, const std::string& after) {
+        out += "  ";
+        out += name;
+        out += ": ";
+        out += shown(before);
+        out += " -> ";
+        out += shown(after);
+        out += '\n';
+    };
     for (const auto& channel : c.channels) {
-        out += t.channel + std::to_string(channel.number) + "\n";
+        out += t.channel;
+        out += std::to_string(channel.number);
+        out += '\n';
         for (const auto& cell : channel.cells)
-            out += "  " + cell.column + ": " + shown(cell.before) + " -> " + shown(cell.after) + "\n";
+            change(cell.column, cell.before, cell.after);
     }
     if (!c.settings.empty()) {
-        out += t.settings + "\n";
+        out += t.settings;
+        out += '\n';
         for (const auto& s : c.settings)
-            out += "  " + s.name + ": " + shown(s.before) + " -> " + shown(s.after) + "\n";
+            change(s.name, s.before, s.after);
     }
     if (!c.bytes.empty()) {
-        out += t.otherBytes + "\n";
-        // Appended piece by piece: two unlike images differ in thousands of bytes.
+        out += t.otherBytes;
+        out += '\n';
         for (const auto& b : c.bytes) {
-            out += "  ";
-            out += addressText(b.offset);
-            out += ": ";
-            out += hexByte(b.before);
-            out += " -> ";
-            out += hexByte(b.after);
-            out += '\n';
+            // "  0x0FE0: AB -> CD": one line set up in place and appended once.
+            // An address is at most "0x" and sixteen digits.
+            const std::string address = addressText(b.offset);
+            char line[2 + 18 + 11];
+            char* p = line;
+            *p++ = ' ';
+            *p++ = ' ';
+            p = std::copy(address.begin(), address.end(), p);
+            for (char ch : {':', ' ', hexDigit(b.before >> 4), hexDigit(b.before & 0xF), ' ', '-', '>', ' ',
+                            hexDigit(b.after >> 4), hexDigit(b.after & 0xF), '\n'})
+                *p++ = ch;
+            out.append(line, static_cast<std::size_t>(p - line));
         }
     }
     return out;

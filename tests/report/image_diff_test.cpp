@@ -3,7 +3,9 @@
 // command's exit statuses.
 
 #include "codeplug/sin_file.h"
+#include "codeplug/text_util.h"
 #include "editions/record_codec.h"
+#include "editor/channel_table.h"
 #include "link/image_regions.h"
 #include "program/exit_status.h"
 #include "report/image_diff.h"
@@ -13,6 +15,8 @@
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tolvan {
 namespace {
@@ -62,6 +66,71 @@ TEST(ImageDiffText, EveryEditionAndLanguageMatchesTheGoldenFile)
     }
     expectGolden("report", "image_diff", out);
     EXPECT_EQ(comparisonText(*findEdition("cps-twotone"), Language::English, {}), "The files are identical.\n");
+}
+
+// Two images unlike in nearly every byte: every channel's cells are what a
+// table loaded from each image shows, under the table's header, and a channel
+// is listed exactly when a shown column differs.
+TEST(ImageDiff, ChannelsAreShownInTheWordsOfALoadedTable)
+{
+    for (const Edition* e : allEditions()) {
+        for (Language language : {Language::English, Language::Chinese}) {
+            SCOPED_TRACE(e->id + (language == Language::English ? " en" : " zh"));
+            MemoryImage a(e->imageSize), b(e->imageSize);
+            unsigned x = 7;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                x = x * 1103515245u + 12345u;
+                a.set(i, static_cast<std::uint8_t>(x >> 16));
+                // Every third channel's bytes alike in both.
+                b.set(i, channelAt(*e, i) % 3 == 1 ? a.at(i) : static_cast<std::uint8_t>(x >> 24));
+            }
+            ChannelTable ta(*e, language), tb(*e, language);
+            ta.loadFromImage(a);
+            tb.loadFromImage(b);
+            std::vector<ImageComparison::Channel> expected;
+            for (int n = 1; n <= e->channelCount; ++n) {
+                ImageComparison::Channel channel{n, {}};
+                for (int col = 1; col < ta.columnCount(); ++col)
+                    if (ta.columnAt(col) != Column::More && ta.cell(n, col) != tb.cell(n, col))
+                        channel.cells.push_back({trim(ta.cell(0, col)), ta.cell(n, col), tb.cell(n, col)});
+                if (!channel.cells.empty())
+                    expected.push_back(channel);
+            }
+            const ImageComparison c = compareImages(*e, language, a, b);
+            ASSERT_EQ(c.channels.size(), expected.size());
+            ASSERT_GT(c.channels.size(), 0u);
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                ASSERT_EQ(c.channels[i].number, expected[i].number);
+                ASSERT_EQ(c.channels[i].cells.size(), expected[i].cells.size()) << expected[i].number;
+                for (std::size_t j = 0; j < expected[i].cells.size(); ++j) {
+                    EXPECT_EQ(c.channels[i].cells[j].column, expected[i].cells[j].column);
+                    EXPECT_EQ(c.channels[i].cells[j].before, expected[i].cells[j].before);
+                    EXPECT_EQ(c.channels[i].cells[j].after, expected[i].cells[j].after);
+                }
+            }
+        }
+    }
+}
+
+// What a comparison keeps of an edition between calls is never taken for a
+// changed copy of it: the copy's own words name the column.
+TEST(ImageDiff, AChangedCopyOfAnEditionIsComparedInItsOwnWords)
+{
+    const Edition& builtIn = *findEdition("cps-twotone");
+    Edition copy = builtIn;
+    const std::size_t receive = static_cast<std::size_t>(
+        std::find(copy.columns.begin(), copy.columns.end(), Column::Receive) - copy.columns.begin());
+    const std::string header = trim(builtIn.english.headers.at(receive));
+    const MemoryImage a = sampleCodeplug(builtIn), b = changed(builtIn);
+    for (const std::string renamed : {"Receive here", "Listen on"}) {
+        copy.english.headers.at(receive) = renamed;
+        const ImageComparison c = compareImages(copy, Language::English, a, b);
+        ASSERT_FALSE(c.channels.empty());
+        EXPECT_EQ(c.channels[0].cells.at(0).column, renamed);
+        EXPECT_EQ(compareImages(builtIn, Language::English, a, b).channels[0].cells.at(0).column, header);
+    }
+    EXPECT_THROW(compareImages(builtIn, Language::English, a, MemoryImage(builtIn.imageSize + 1)),
+                 std::invalid_argument);
 }
 
 class ImageDiffCommand : public TempDirTest {};
