@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // Compares a long output, rendered as readable text, with its file under
 // tests/<folder>/golden/ in the source tree. TOLVAN_UPDATE_GOLDEN=1 rewrites the
@@ -42,4 +45,45 @@ inline void expectGolden(const std::string& folder, const std::string& name, con
         b.clear();
     }
     ADD_FAILURE() << file << " differs (line ends)";
+}
+
+// Bytes as a snapshot shows them: upper-case hex, spaced.
+inline std::string hexBytes(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::uint8_t b : bytes) {
+        if (!out.empty())
+            out += ' ';
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
+}
+
+// Items joined with commas, three or more consecutive numbers as a range
+// ("Detecting, 1..507, 507"), so a count of steps reads at a glance.
+inline std::string joinWithRuns(const std::vector<std::string>& items)
+{
+    const auto follows = [&](std::size_t i) {
+        const std::string &a = items[i - 1], &b = items[i];
+        return !a.empty() && !b.empty() && a.find_first_not_of("0123456789") == std::string::npos
+               && b.find_first_not_of("0123456789") == std::string::npos && std::stoll(b) == std::stoll(a) + 1;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < items.size();) {
+        std::size_t end = i + 1;
+        while (end < items.size() && follows(end))
+            ++end;
+        if (!out.empty())
+            out += ", ";
+        out += items[i];
+        if (end - i >= 3) {
+            out += ".." + items[end - 1];
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    return out;
 }

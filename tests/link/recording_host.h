@@ -1,5 +1,6 @@
 #pragma once
 
+#include "golden.h"
 #include "link/clone_session.h"
 #include "link/link_host.h"
 #include "sim/radio_port.h"
@@ -8,6 +9,8 @@
 
 #include <deque>
 #include <map>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -92,6 +95,44 @@ inline MemoryImage pattern(std::size_t size, int seed)
     for (std::size_t i = 0; i < size; ++i)
         image.set(i, static_cast<std::uint8_t>((i * 7 + static_cast<std::size_t>(seed)) & 0xFF));
     return image;
+}
+
+// What the exchange asked of its host, for a snapshot: pauses by length, pump
+// passes, progress and status texts, every question in order, busy at the end.
+inline std::string hostText(const RecordingHost& h)
+{
+    static const char* const kButtons[] = {"Ok", "OkCancel", "RetryCancel"};
+    std::ostringstream out;
+    out << "pauses:";
+    for (const auto& [ms, times] : h.pauses)
+        out << ' ' << ms << "ms x" << times;
+    std::vector<std::string> positions;
+    for (int p : h.positions)
+        positions.push_back(std::to_string(p));
+    out << "\npumps: " << h.pumps << "\nprogress: range " << h.range << ": " << joinWithRuns(positions)
+        << "\nstatus: " << joinWithRuns(h.statuses) << '\n';
+    for (const auto& q : h.questions)
+        out << "ask " << kButtons[static_cast<int>(q.buttons)] << ": " << q.message
+            << (q.detail.empty() ? "" : " | ") << q.detail << '\n';
+    out << (h.busy ? "left busy\n" : "");
+    return out.str();
+}
+
+// The radio's transcript, one exchange per line: what the PC sent, then what
+// the radio answered.
+inline std::string wireText(const VirtualRadio& radio)
+{
+    std::string out;
+    std::optional<bool> last;
+    for (const TranscriptEntry& e : radio.transcript()) {
+        if (last == e.fromRadio)
+            out += ' ';
+        else
+            out += e.fromRadio ? "  < " : (last ? "\n> " : "> ");
+        out += hexBytes(std::span(&e.byte, 1));
+        last = e.fromRadio;
+    }
+    return out.empty() ? out : out + "\n";
 }
 
 // Names a test run once per edition after the program.
