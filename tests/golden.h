@@ -61,26 +61,28 @@ inline std::string hexBytes(std::span<const std::uint8_t> bytes)
     return out;
 }
 
-// Items joined with commas, three or more consecutive numbers as a range
-// ("Detecting, 1..507, 507"), so a count of steps reads at a glance.
+// Items joined with commas, shortened so a count reads at a glance: three or
+// more consecutive numbers as a range, repeats counted ("Waiting x15, 1..507").
 inline std::string joinWithRuns(const std::vector<std::string>& items)
 {
-    const auto follows = [&](std::size_t i) {
-        const std::string &a = items[i - 1], &b = items[i];
-        return !a.empty() && !b.empty() && a.find_first_not_of("0123456789") == std::string::npos
-               && b.find_first_not_of("0123456789") == std::string::npos && std::stoll(b) == std::stoll(a) + 1;
-    };
+    const auto number = [](const std::string& t) { return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos; };
     std::string out;
     for (std::size_t i = 0; i < items.size();) {
-        std::size_t end = i + 1;
-        while (end < items.size() && follows(end))
-            ++end;
+        std::size_t same = i + 1, next = i + 1;
+        while (same < items.size() && items[same] == items[i])
+            ++same;
+        while (next < items.size() && number(items[next - 1]) && number(items[next])
+               && std::stoll(items[next]) == std::stoll(items[next - 1]) + 1)
+            ++next;
         if (!out.empty())
             out += ", ";
         out += items[i];
-        if (end - i >= 3) {
-            out += ".." + items[end - 1];
-            i = end;
+        if (same - i >= 2) {
+            out += " x" + std::to_string(same - i);
+            i = same;
+        } else if (next - i >= 3) {
+            out += ".." + items[next - 1];
+            i = next;
         } else {
             ++i;
         }
