@@ -32,15 +32,13 @@ struct RecordingHost : LinkHost {
     bool pump() override
     {
         ++pumps;
-        if (cancelAtPump > 0 && pumps >= cancelAtPump)
-            return true;
-        return false;
+        return cancelAtPump > 0 && pumps >= cancelAtPump;
     }
     Answer ask(const std::string& message, Buttons buttons) override { return askWithDetail(message, {}, buttons); }
     Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override
     {
-        note("ask " + message);
         questions.push_back({message, buttons, detail});
+        note(askLine(questions.back()));
         busyWhenAsked.push_back(busy);
         if (!answers.empty()) {
             const Answer a = answers.front();
@@ -53,6 +51,14 @@ struct RecordingHost : LinkHost {
     void progress(int position) override { positions.push_back(position); }
     void status(const std::string& text) override { statuses.push_back(text); }
     void setBusy(bool b) override { busy = b; }
+
+    // A question as a snapshot shows it: the buttons, the message, its detail.
+    static std::string askLine(const Question& q)
+    {
+        static const char* const kButtons[] = {"Ok", "OkCancel", "RetryCancel"};
+        return "ask " + std::string(kButtons[static_cast<int>(q.buttons)]) + ": " + q.message
+               + (q.detail.empty() ? "" : " | " + q.detail);
+    }
 
     void note(std::string line)
     {
@@ -101,7 +107,6 @@ inline MemoryImage pattern(std::size_t size, int seed)
 // passes, progress and status texts, every question in order, busy at the end.
 inline std::string hostText(const RecordingHost& h)
 {
-    static const char* const kButtons[] = {"Ok", "OkCancel", "RetryCancel"};
     std::ostringstream out;
     out << "pauses:";
     for (const auto& [ms, times] : h.pauses)
@@ -112,8 +117,7 @@ inline std::string hostText(const RecordingHost& h)
     out << "\npumps: " << h.pumps << "\nprogress: range " << h.range << ": " << joinWithRuns(positions)
         << "\nstatus: " << joinWithRuns(h.statuses) << '\n';
     for (const auto& q : h.questions)
-        out << "ask " << kButtons[static_cast<int>(q.buttons)] << ": " << q.message
-            << (q.detail.empty() ? "" : " | ") << q.detail << '\n';
+        out << RecordingHost::askLine(q) << '\n';
     out << (h.busy ? "left busy\n" : "");
     return out.str();
 }
