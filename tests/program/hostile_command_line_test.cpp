@@ -12,8 +12,6 @@
 
 #include "golden.h"
 
-#include <regex>
-#include <sstream>
 #include <sys/stat.h>
 
 using namespace tolvan;
@@ -68,28 +66,6 @@ std::string state(const fs::path& p, const fs::path& in)
     if (fs::equivalent(p, in))
         return "the input itself";
     return bytes == kOld ? "the old file" : bytes.size() > 64 ? "written" : "short";
-}
-
-// A text with the test's folder named DIR.
-std::string named(std::string text, const fs::path& dir)
-{
-    for (std::size_t at; (at = text.find(dir.string())) != std::string::npos;)
-        text.replace(at, dir.string().size(), "DIR");
-    return text;
-}
-
-// What a command ended in: its status and its error stream, one message a line.
-// Qt's notes about the environment and the progress counts (paced by the
-// clock) are left out.
-std::string result(const std::string& what, const RunResult& r, const fs::path& dir)
-{
-    std::istringstream lines(r.err);
-    std::string out = named(what, dir) + ": " + std::to_string(r.status) + "\n";
-    for (std::string line; std::getline(lines, line);)
-        if (!line.starts_with("QStandardPaths:") && !line.ends_with("propagateSizeHints()")
-            && !std::regex_search(line, std::regex(": [0-9]+/[0-9]+$")))
-            out += "  " + named(line, dir) + "\n";
-    return out;
 }
 
 // `file` is the output's name, '%' standing for the command's extension.
@@ -186,7 +162,7 @@ TEST_F(HostilePaths, HostileInputsAreRefusedWithTheSystemsReason)
     std::string text;
     for (const auto& reader : readers)
         for (const fs::path& in : inputs)
-            text += result(std::string(reader.program) + " " + in.string(), run(reader.program, reader.args(in.string())), dir_);
+            text += runShown(reader.program, reader.args(in.string()), dir_);
     expectGolden("program", "hostile_inputs", text);
     EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.sin"));
     EXPECT_FALSE(fs::exists(dir_ / "o.csv") || fs::exists(dir_ / "o.pdf") || fs::exists(dir_ / "o.png"));
@@ -202,7 +178,7 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
         more.insert(more.begin(), read.begin(), read.end());
         return more;
     };
-    const Args cases[] = {
+    std::vector<Args> cases = {
         {"--new", a, b},
         {"--new", a, "--new", b},
         {"--export-csv", in},
@@ -210,11 +186,6 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
         {"--export-csv", radio, radio},
         {"--print-pdf", radio, radio},
         readWith({"--port", "virtual"}),
-        readWith({"--retries", "1001"}),
-        readWith({"--retries", "99999999999999999999"}),
-        readWith({"--retries", "4294967297"}),
-        readWith({"--retries", "-1"}),
-        readWith({"--retries", "+5"}),
         readWith({"--retries"}),
         {"--write", a, b, "--port", "virtual"},
         {"--list-ports", "extra"},
@@ -226,13 +197,11 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
         {"--no-such-option"},
         {"--new"},
     };
+    for (const char* retries : {"1001", "99999999999999999999", "4294967297", "-1", "+5"})
+        cases.push_back(readWith({"--retries", retries}));
     std::string text;
-    for (const Args& args : cases) {
-        std::string line;
-        for (const std::string& arg : args)
-            line += " " + arg;
-        text += result("cps-twotone" + line, run("cps-twotone", args), dir_);
-    }
+    for (const Args& args : cases)
+        text += runShown("cps-twotone", args, dir_);
     expectGolden("program", "argument_errors", text);
     EXPECT_EQ(contents(radio), kOld);
     for (const char* never : {"a.sin", "b.sin", "x.csv", "a.png", "b.png", "w.txt"})
