@@ -86,7 +86,6 @@ struct Rig {
     {
         return CloneSession(edition, language, host).run(opener, "COM1", {d, std::move(image), std::move(password)});
     }
-    const LinkTexts& texts() const { return edition.texts(Language::English).link; }
 
     const Edition& edition;
     VirtualRadio radio;
@@ -137,14 +136,6 @@ inline std::string wireText(const VirtualRadio& radio)
         last = e.fromRadio;
     }
     return out.empty() ? out : out + "\n";
-}
-
-// Names a test run once per edition after the program.
-inline std::string editionName(const ::testing::TestParamInfo<const Edition*>& info)
-{
-    std::string name = info.param->id;
-    std::erase(name, '-');
-    return name;
 }
 
 } // namespace tolvan::testing
