@@ -65,7 +65,9 @@ inline std::string hexBytes(std::span<const std::uint8_t> bytes)
 // more consecutive numbers as a range, repeats counted ("Waiting x15, 1..507").
 inline std::string joinWithRuns(const std::vector<std::string>& items)
 {
-    const auto number = [](const std::string& t) { return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos; };
+    const auto number = [](const std::string& t) {
+        return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
+    };
     std::string out;
     for (std::size_t i = 0; i < items.size();) {
         std::size_t same = i + 1, next = i + 1;

@@ -223,7 +223,8 @@ TEST_F(HostilePaths, ALanguageTheWindowRefusesIsRefusedByTheBatchCommands)
                                  Args{"--export-csv", in, (dir_ / "t.csv").string()},
                                  Args{"--print-pdf", in, (dir_ / "r.pdf").string()},
                                  Args{"--write", in, "--port", "/dev/tolvan-none"}})
-            text += result(std::string(*language ? language : "(none)") + " " + args[0], run("cps-twotone", args, {.program = bin / "cps-twotone"}), dir_);
+            text += result(std::string(*language ? language : "(none)") + " " + args[0],
+                           run("cps-twotone", args, {.program = bin / "cps-twotone"}), dir_);
     }
     expectGolden("program", "language_refused", text);
     EXPECT_NE(contents(dir_ / "t.csv").find("频道"), std::string::npos);  // the Chinese table

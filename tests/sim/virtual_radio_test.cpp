@@ -39,7 +39,8 @@ TEST(VirtualRadioTestMode, AnswersHOrTheFailureItWasGiven)
         text += "== fail step " + std::to_string(c.step) + (c.wrong ? ", wrong " + hexBytes(std::span(&*c.wrong, 1)) : "")
                 + (outcome == TestModeOutcome::Finished ? ": finished\n" : ": cancelled\n") + testing::wireText(radio);
         for (const TestModeFrames& f : radio.testModeFrames())
-            text += "kept " + hexBytes(std::span(&f.item, 1)) + " | " + hexBytes(f.frequencyFrame) + " | " + hexBytes(f.toneFrame) + "\n";
+            text += "kept " + hexBytes(std::span(&f.item, 1)) + " | " + hexBytes(f.frequencyFrame) + " | "
+                    + hexBytes(f.toneFrame) + "\n";
     }
     expectGolden("sim", "test_mode_radio", text);
 }
