@@ -26,6 +26,7 @@ struct FaultCase {
     Direction direction;
     RadioFaults faults;
     F setup = nullptr;
+    const char* password = "";  // as typed for a read
     Language language = Language::English;
 };
 
@@ -42,17 +43,20 @@ struct FaultRig : Rig {
 };
 
 constexpr auto R = Direction::Read, W = Direction::Write;
-constexpr auto Done = CloneResult::Completed, Declined = CloneResult::Declined;
 F typeByte(std::uint8_t b)
 {
     return [b](Rig& r) { r.radio.setTypeByte(b); };
+}
+F stored(const char* digits)
+{
+    return [digits](Rig& r) { r.radio.setPassword(r.edition, digits); };
 }
 
 const FaultCase kCases[] = {
     {"answersOnSecondAttempt", "cps-twotone", R, {.answerFromAttempt = 2}},
     {"strayByteBeforeAck", "cps-twotone", R, {.strayBeforeAck = 0x15}},
     {"noAnswerInFifteenAttempts", "cps-twotone", R, {.answerFromAttempt = 99}},
-    {"noAnswerInChinese", "cps-twotone", R, {.answerFromAttempt = 99}, nullptr, Language::Chinese},
+    {"noAnswerInChinese", "cps-twotone", R, {.answerFromAttempt = 99}, nullptr, "", Language::Chinese},
     {"retryRestartsTheHandshakeOnTheSamePort", "cps-twotone", R, {.answerFromAttempt = 16},
      [](Rig& r) { r.host.answers = {Answer::Retry}; }},
     {"wrongStartAcknowledgement", "cps-twotone", R, {.wrongStartAck = 0x15}},
@@ -92,7 +96,14 @@ const FaultCase kCases[] = {
     {"editionWithoutTypeCheck", "cps-cn10", W, {}, typeByte(0x02)},
     // Missing identification bytes keep the zeros the buffer started with.
     {"shortIdentificationKeepsEarlierBytes", "cps-twotone", W, {.identificationBytes = 3}},
-    {"passwordDiffers", "cps-keys", R, {}, [](Rig& r) { r.radio.setPassword(r.edition, "1234"); }},
+    {"passwordDiffers", "cps-keys", R, {}, stored("1234")},
+    // Digits match, trailing blanks typed ignored.
+    {"passwordMatches", "cps-keys-cn", R, {}, stored("1234"), "1234"},
+    {"passwordMatchesTrailingBlanksTyped", "cps-keys-cn", R, {}, stored("1234"), "1234  "},
+    {"passwordNoneStoredNoneTyped", "cps-keys-cn", R, {}, nullptr, ""},
+    {"passwordNotTyped", "cps-keys-cn", R, {}, stored("1234"), ""},
+    {"passwordTypedWhereNoneIsStored", "cps-keys-cn", R, {}, nullptr, "0"},
+    {"passwordTypedShort", "cps-keys-cn", R, {}, stored("123456"), "12345"},
     // Digits where a password would be are no password in an edition without one.
     {"passwordNotComparedWithoutACheck", "cps16", R, {}, [](Rig& r) { r.radio.memory().set(0, '7'); }},
 };
@@ -107,7 +118,7 @@ TEST(Faults, EndAsTheRadioNeeds)
         rig.radio.faults = c.faults;
         if (c.setup)
             c.setup(rig);
-        const CloneOutcome out = rig.run(c.direction, {}, c.language);
+        const CloneOutcome out = rig.run(c.direction, c.password, c.language);
         // Only a complete read hands back an image; nothing is kept from a broken one.
         EXPECT_EQ(out.image.has_value(), out.result == CloneResult::Completed && c.direction == R);
         if (out.image) {
@@ -139,22 +150,6 @@ TEST(Faults, ASessionRunAgainStartsAfresh)
     EXPECT_EQ(session.run(rig.opener, "COM1", request).result, CloneResult::Failed);
     EXPECT_EQ(session.run(rig.opener, "COM1", request).result, CloneResult::Completed);
     EXPECT_EQ(rig.radio.handshakesSeen(), 30);
-}
-
-TEST(Password, DigitsMatchIgnoringTrailingBlanks)
-{
-    const struct {
-        const char* stored;
-        const char* typed;
-        CloneResult result;
-    } cases[] = {{"1234", "1234", Done}, {"1234", "1234  ", Done}, {"", "", Done},
-                 {"1234", "", Declined}, {"", "0", Declined},      {"123456", "12345", Declined}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.stored) + " / " + c.typed);
-        FaultRig rig("cps-keys-cn");
-        rig.radio.setPassword(rig.edition, c.stored);
-        EXPECT_EQ(rig.run(Direction::Read, c.typed).result, c.result);
-    }
 }
 
 TEST(BatchHost, AnswersFromTheOptions)
