@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // Compares a long output, rendered as readable text, with its file under
 // tests/<folder>/golden/ in the source tree. TOLVAN_UPDATE_GOLDEN=1 rewrites the
@@ -42,4 +45,49 @@ inline void expectGolden(const std::string& folder, const std::string& name, con
         b.clear();
     }
     ADD_FAILURE() << file << " differs (line ends)";
+}
+
+// Bytes as a snapshot shows them: upper-case hex, spaced.
+inline std::string hexBytes(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::uint8_t b : bytes) {
+        if (!out.empty())
+            out += ' ';
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
+}
+
+// Items joined with commas, shortened so a count reads at a glance: three or
+// more consecutive numbers as a range, repeats counted ("Waiting x15, 1..507").
+inline std::string joinWithRuns(const std::vector<std::string>& items)
+{
+    const auto number = [](const std::string& t) {
+        return !t.empty() && t.find_first_not_of("0123456789") == std::string::npos;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < items.size();) {
+        std::size_t same = i + 1, next = i + 1;
+        while (same < items.size() && items[same] == items[i])
+            ++same;
+        while (next < items.size() && number(items[next - 1]) && number(items[next])
+               && std::stoll(items[next]) == std::stoll(items[next - 1]) + 1)
+            ++next;
+        if (!out.empty())
+            out += ", ";
+        out += items[i];
+        if (same - i >= 2) {
+            out += " x" + std::to_string(same - i);
+            i = same;
+        } else if (next - i >= 3) {
+            out += ".." + items[next - 1];
+            i = next;
+        } else {
+            ++i;
+        }
+    }
+    return out;
 }

@@ -11,6 +11,8 @@
 #include <functional>
 #include <iterator>
 #include <poll.h>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -129,6 +131,38 @@ inline RunResult run(const std::string& name, const std::vector<std::string>& ar
     Child child(name, args, how);
     const int status = child.wait();
     return {status, child.err};
+}
+
+// A text with the test's folder named DIR.
+inline std::string named(std::string text, const std::filesystem::path& dir)
+{
+    for (std::size_t at; (at = text.find(dir.string())) != std::string::npos;)
+        text.replace(at, dir.string().size(), "DIR");
+    return text;
+}
+
+// What a command ended in: its status and its error stream, one message a line.
+// Qt's notes about the environment and the progress counts (paced by the
+// clock) are left out.
+inline std::string result(const std::string& what, const RunResult& r, const std::filesystem::path& dir)
+{
+    std::istringstream lines(r.err);
+    std::string out = named(what, dir) + ": " + std::to_string(r.status) + "\n";
+    for (std::string line; std::getline(lines, line);)
+        if (!line.starts_with("QStandardPaths:") && !line.ends_with("propagateSizeHints()")
+            && !std::regex_search(line, std::regex(": [0-9]+/[0-9]+$")))
+            out += "  " + named(line, dir) + "\n";
+    return out;
+}
+
+// Runs the program and tells what it ended in, headed by its command line.
+inline std::string runShown(const std::string& name, const std::vector<std::string>& args,
+                            const std::filesystem::path& dir, const Spawn& how = {})
+{
+    std::string line = name;
+    for (const std::string& arg : args)
+        line += " " + arg;
+    return result(line, run(name, args, how), dir);
 }
 
 inline std::string contents(const std::filesystem::path& p)

@@ -1,7 +1,9 @@
-// The command line's radio commands, run as a user would run them.
+// The command line's radio commands, run as a user would run them. What every
+// refusal says, and its status, is in tests/link/golden/batch_refusals.txt.
 
 #include "codeplug/sin_file.h"
 #include "editions/edition.h"
+#include "golden.h"
 #include "run_program.h"
 #include "sim/sample_codeplug.h"
 #include "temp_dir.h"
@@ -22,33 +24,24 @@ TEST_F(BatchLink, EveryRefusalLeavesTheOutputAsItWas)
     put(existing, "previous");
     const std::string good = (dir_ / "good.sin").string();
     ASSERT_EQ(saveSin(good, sampleCodeplug(*findEdition("cps16"))), SinStatus::Ok);
-    const struct {
-        const char* program;
-        std::vector<std::string> args;
-        int status;
-        std::string says;
-    } cases[] = {
-        {"cps16", {"--write", good, "--port", "virtual"}, 0, ""},
-        {"cps-twotone", {"--read", existing, "--port", "/dev/null"}, 3,
-         "Could not Open the Port,Please check whether the Port are occupied or the device are ok\n"},
-        {"cps-cn2", {"--read", fresh, "--port", "/dev/tolvan-none"}, 3, "无法打开串口"},
-        {"cps-twotone", {"--read", fresh}, 1, "needs --port"},
-        {"cps-twotone", {"--read", fresh, "--port", "virtual", "--bogus"}, 1, "unexpected --bogus"},
-        {"cps16", {"--read", fresh, "--port", "virtual", "--password", "1"}, 1, "unexpected --password"},
-        {"cps-ccir", {"--write", existing, "--port", "virtual", "--accept-type-mismatch"}, 1,
-         "unexpected --accept-type-mismatch"},
-        {"cps-keys", {"--write", (dir_ / "missing.sin").string(), "--port", "virtual"}, 2, "missing.sin"},
-        {"cps-keys", {"--write", existing, "--port", "virtual"}, 2, "keep.sin"},
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"cps16", {"--write", good, "--port", "virtual"}},
+        {"cps-twotone", {"--read", existing, "--port", "/dev/null"}},
+        {"cps-cn2", {"--read", fresh, "--port", "/dev/tolvan-none"}},
+        {"cps-twotone", {"--read", fresh}},
+        {"cps-twotone", {"--read", fresh, "--port", "virtual", "--bogus"}},
+        {"cps16", {"--read", fresh, "--port", "virtual", "--password", "1"}},
+        {"cps-ccir", {"--write", existing, "--port", "virtual", "--accept-type-mismatch"}},
+        {"cps-keys", {"--write", (dir_ / "missing.sin").string(), "--port", "virtual"}},
+        {"cps-keys", {"--write", existing, "--port", "virtual"}},
         // A virtual radio holding a password the read does not give.
-        {"cps-keys", {"--read", fresh, "--port", "virtual:123456"}, 4, "Password incorrect"},
-        {"cps-keys-cn", {"--read", fresh, "--port", "virtual:42", "--password", "4"}, 4, "Password incorrect"},
+        {"cps-keys", {"--read", fresh, "--port", "virtual:123456"}},
+        {"cps-keys-cn", {"--read", fresh, "--port", "virtual:42", "--password", "4"}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.program + ::testing::PrintToString(c.args));
-        const RunResult r = run(c.program, c.args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-    }
+    std::string text;
+    for (const auto& [program, args] : cases)
+        text += runShown(program, args, dir_);
+    expectGolden("link", "batch_refusals", text);
     EXPECT_FALSE(fs::exists(fresh));
     EXPECT_EQ(contents(existing), "previous");
 }

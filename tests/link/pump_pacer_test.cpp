@@ -13,22 +13,17 @@ using std::chrono::microseconds;
 
 TEST(PumpPacer, APassAsksAfterAWaitOrOnceAMillisecondHasGone)
 {
+    // The first pass of a connection asks; a burst of passes back to back asks
+    // every millisecond; after a pause of the exchange, or a message box
+    // answered, the next pass asks at once; so does a pass after a block's read.
     struct Step {
         bool wait;  // the exchange waits, else a pass runs
         int atMicroseconds;
         bool asks;
     } steps[] = {
-        {false, 0, true},      // the first pass of a connection
-        {false, 3, false},     // a burst of passes back to back
-        {false, 999, false},
-        {false, 1000, true},   // a long burst still looks every millisecond
-        {false, 1500, false},
-        {true, 1600, false},   // a pause of the exchange ...
-        {false, 1700, true},   // ... and the next pass asks at once
-        {false, 1701, false},
-        {true, 1702, false},   // a message box answered
-        {false, 1702, true},
-        {false, 30000, true},  // after a block's read
+        {false, 0, true},     {false, 3, false},    {false, 999, false}, {false, 1000, true},
+        {false, 1500, false}, {true, 1600, false},  {false, 1700, true}, {false, 1701, false},
+        {true, 1702, false},  {false, 1702, true},  {false, 30000, true},
     };
     PumpPacer pacer;
     const auto origin = PumpPacer::Clock::now();
@@ -43,29 +38,21 @@ TEST(PumpPacer, APassAsksAfterAWaitOrOnceAMillisecondHasGone)
 
 TEST(StepPacer, AStepShowsInAPauseOnceAFrameOrWhenTheExchangeStops)
 {
+    // Nothing to show at first; the first step shows at once. The next block's
+    // step waits for the frame: a pass leaves it to a pause, which shows the
+    // latest step once a frame has gone; with no pause for two frames a pass
+    // shows it. A message or the end (a stop) shows it whatever the time, and
+    // does not hold the next frame back.
     enum Event { Step, Pause, Pass, Stop };
     struct Row {
         Event event;
         int atMilliseconds;
         bool shows;  // for a pause, a pass or a stop
     } rows[] = {
-        {Pass, 0, false},    // nothing to show yet
-        {Step, 1, false},
-        {Pass, 1, true},     // the first step shows at once
-        {Step, 15, false},
-        {Pause, 15, false},  // the next block's step waits for the frame
-        {Step, 30, false},
-        {Pass, 41, false},   // a pass leaves it to a pause ...
-        {Pause, 41, true},   // ... which shows the latest step once a frame has gone
-        {Step, 50, false},
-        {Pass, 80, false},
-        {Pass, 121, true},   // no pause for two frames: a pass shows it
-        {Pause, 170, false}, // shown already
-        {Step, 175, false},
-        {Stop, 176, true},   // a message or the end shows it whatever the time
-        {Stop, 177, false},
-        {Step, 180, false},
-        {Pause, 200, true},  // a stop does not hold the next frame back
+        {Pass, 0, false},   {Step, 1, false},   {Pass, 1, true},    {Step, 15, false},  {Pause, 15, false},
+        {Step, 30, false},  {Pass, 41, false},  {Pause, 41, true},  {Step, 50, false},  {Pass, 80, false},
+        {Pass, 121, true},  {Pause, 170, false}, {Step, 175, false}, {Stop, 176, true},  {Stop, 177, false},
+        {Step, 180, false}, {Pause, 200, true},
     };
     StepPacer pacer(std::chrono::milliseconds(40));
     const auto origin = StepPacer::Clock::now();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "golden.h"
 #include "link/clone_session.h"
 #include "link/link_host.h"
 #include "sim/radio_port.h"
@@ -8,6 +9,8 @@
 
 #include <deque>
 #include <map>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,15 +32,13 @@ struct RecordingHost : LinkHost {
     bool pump() override
     {
         ++pumps;
-        if (cancelAtPump > 0 && pumps >= cancelAtPump)
-            return true;
-        return false;
+        return cancelAtPump > 0 && pumps >= cancelAtPump;
     }
     Answer ask(const std::string& message, Buttons buttons) override { return askWithDetail(message, {}, buttons); }
     Answer askWithDetail(const std::string& message, const std::string& detail, Buttons buttons) override
     {
-        note("ask " + message);
         questions.push_back({message, buttons, detail});
+        note(askLine(questions.back()));
         busyWhenAsked.push_back(busy);
         if (!answers.empty()) {
             const Answer a = answers.front();
@@ -50,6 +51,14 @@ struct RecordingHost : LinkHost {
     void progress(int position) override { positions.push_back(position); }
     void status(const std::string& text) override { statuses.push_back(text); }
     void setBusy(bool b) override { busy = b; }
+
+    // A question as a snapshot shows it: the buttons, the message, its detail.
+    static std::string askLine(const Question& q)
+    {
+        static const char* const kButtons[] = {"Ok", "OkCancel", "RetryCancel"};
+        return "ask " + std::string(kButtons[static_cast<int>(q.buttons)]) + ": " + q.message
+               + (q.detail.empty() ? "" : " | " + q.detail);
+    }
 
     void note(std::string line)
     {
@@ -77,7 +86,6 @@ struct Rig {
     {
         return CloneSession(edition, language, host).run(opener, "COM1", {d, std::move(image), std::move(password)});
     }
-    const LinkTexts& texts() const { return edition.texts(Language::English).link; }
 
     const Edition& edition;
     VirtualRadio radio;
@@ -94,12 +102,40 @@ inline MemoryImage pattern(std::size_t size, int seed)
     return image;
 }
 
-// Names a test run once per edition after the program.
-inline std::string editionName(const ::testing::TestParamInfo<const Edition*>& info)
+// What the exchange asked of its host, for a snapshot: pauses by length, pump
+// passes, progress and status texts, every question in order, busy at the end.
+inline std::string hostText(const RecordingHost& h)
 {
-    std::string name = info.param->id;
-    std::erase(name, '-');
-    return name;
+    std::ostringstream out;
+    out << "pauses:";
+    for (const auto& [ms, times] : h.pauses)
+        out << ' ' << ms << "ms x" << times;
+    std::vector<std::string> positions;
+    for (int p : h.positions)
+        positions.push_back(std::to_string(p));
+    out << "\npumps: " << h.pumps << "\nprogress: range " << h.range << ": " << joinWithRuns(positions)
+        << "\nstatus: " << joinWithRuns(h.statuses) << '\n';
+    for (const auto& q : h.questions)
+        out << RecordingHost::askLine(q) << '\n';
+    out << (h.busy ? "left busy\n" : "");
+    return out.str();
+}
+
+// The radio's transcript, one exchange per line: what the PC sent, then what
+// the radio answered.
+inline std::string wireText(const VirtualRadio& radio)
+{
+    std::string out;
+    std::optional<bool> last;
+    for (const TranscriptEntry& e : radio.transcript()) {
+        if (last == e.fromRadio)
+            out += ' ';
+        else
+            out += e.fromRadio ? "  < " : (last ? "\n> " : "> ");
+        out += hexBytes(std::span(&e.byte, 1));
+        last = e.fromRadio;
+    }
+    return out.empty() ? out : out + "\n";
 }
 
 } // namespace tolvan::testing

@@ -1,52 +1,43 @@
 // The Test Mode exchange call by call against a scripted port: the whole
-// transcript, the one forgiven stray byte, and every failed read.
+// transcript, the one forgiven stray byte, and every failed read, retried and
+// cancelled. The calls of every case are in tests/link/golden/test_mode_session.txt.
 
 #include "link/test_mode_session.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 
 namespace tolvan {
 namespace {
 
-using Log = std::vector<std::string>;
-using Reply = std::optional<std::vector<std::uint8_t>>;  // shorter than asked: a time-out; nullopt: a failure
+using Bytes = std::vector<std::uint8_t>;
+using Reply = std::optional<Bytes>;  // shorter than asked: a time-out; nullopt: a failure
 
 // An opener whose ports log every call into the log the host shares, and answer
 // each read with the next scripted reply.
 struct ScriptedOpener : PortOpener {
     struct ScriptedPort : Port {
         explicit ScriptedPort(ScriptedOpener& o) : o(o) {}
-        ~ScriptedPort() override
-        {
-            o.closed = true;
-            o.log.push_back("close");
-        }
+        ~ScriptedPort() override { o.log.push_back("close"); }
         void purge(int mask) override { o.log.push_back(mask == kPurgeAll ? "purge" : "purge?"); }
         bool write(std::span<const std::uint8_t> bytes) override
         {
-            std::string line = "write";
-            char hex[4];
-            for (std::uint8_t b : bytes)
-                line += (std::snprintf(hex, sizeof hex, " %02X", b), hex);
-            o.log.push_back(line);
+            o.log.push_back("write " + hexBytes(bytes));
             return true;
         }
         ReadResult read(std::span<std::uint8_t> buffer) override
         {
-            o.log.push_back("read " + std::to_string(buffer.size()));
-            if (o.replies.empty())
-                return {true, 0};
-            const Reply reply = o.replies.front();
-            o.replies.pop_front();
-            if (!reply)
-                return {false, 0};
-            const std::size_t n = std::min(reply->size(), buffer.size());
-            std::copy_n(reply->begin(), n, buffer.begin());
-            return {true, n};
+            const Reply reply = o.replies.empty() ? Bytes{} : o.replies.front();
+            if (!o.replies.empty())
+                o.replies.pop_front();
+            const std::size_t n = reply ? std::min(reply->size(), buffer.size()) : 0;
+            if (reply)
+                std::copy_n(reply->begin(), n, buffer.begin());
+            const std::string got = !reply ? " fails" : n ? " -> " + hexBytes(buffer.first(n)) : " -> nothing";
+            o.log.push_back("read " + std::to_string(buffer.size()) + got);
+            return {reply.has_value(), n};
         }
         ScriptedOpener& o;
     };
@@ -60,138 +51,88 @@ struct ScriptedOpener : PortOpener {
             return {nullptr, "busy"};
         return {std::make_unique<ScriptedPort>(*this), {}};
     }
-    TestModeOutcome run(testing::RecordingHost& host, const std::vector<Reply>& script)
-    {
-        replies.assign(script.begin(), script.end());
-        host.log = &log;
-        const TestModeRequest request{
-            0x73, {0x50, 0x12, 0x60, 0x13, 0x50, 0x12, 0x60, 0x13}, {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}};
-        return TestModeSession(*this, host, kMessages).run("COM2", request);
-    }
 
-    static inline const TestModeMessages kMessages{"cannot open", "Finish successfully!",
-                                                   " Error had happen ,need try again"};
-    Log log;
+    std::vector<std::string> log;
     std::deque<Reply> replies;
     bool fail = false;
-    bool closed = false;
 };
 
-const Reply kAck = std::vector<std::uint8_t>{0x06};
-const Reply kReady = std::vector<std::uint8_t>{0x48};
-const Reply kIdent = std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8};
-const Reply kNothing = std::vector<std::uint8_t>{};
-const std::vector<Reply> kGood = {kAck, kIdent, kAck, kReady, kReady, kReady};
+const Reply kAck = Bytes{0x06};
+const Reply kNothing = Bytes{};
+const std::vector<Reply> kGood = {kAck, Bytes{1, 2, 3, 4, 5, 6, 7, 8}, kAck, Bytes{0x48}, Bytes{0x48}, Bytes{0x48}};
 
-// One attempt on the wire, for a radio that answers every read at once.
-Log attemptTranscript(bool strayByte = false)
+// The script of one attempt with the reply at `index` replaced.
+std::vector<Reply> failing(std::size_t index, Reply reply)
 {
-    Log t = {"pause 700"};
-    for (const char* b : {"02", "50", "52", "4F", "47", "52", "41"})
-        t.insert(t.end(), {"purge", std::string("write ") + b, "pause 1"});
-    t.insert(t.end(), {"purge", "read 1"});
-    if (strayByte)
-        t.insert(t.end(), {"purge", "read 1"});
-    t.insert(t.end(), {"pause 1", "purge", "write 4D", "pause 1", "purge", "write 02",  // step 4
-                       "purge", "read 8",                                                 // step 5
-                       "pause 1", "purge", "write 06", "purge", "read 1",                 // steps 6-7
-                       "purge", "pause 1", "write 78", "pause 1", "purge",                // step 8
-                       "write 73", "pause 1", "purge", "write 73 08", "purge", "read 1",  // steps 9-10
-                       "pause 1", "purge", "write 50 12 60 13 50 12 60 13", "purge", "read 1",
-                       "pause 1", "purge", "write 85 08 00 00 FB 01 01 A0", "purge", "read 1"});
-    return t;
+    std::vector<Reply> script(kGood.begin(), kGood.begin() + static_cast<long>(index));
+    script.push_back(reply);
+    if (index == 0)  // the handshake reads a second time before it gives up
+        script.push_back(kNothing);
+    return script;
+}
+
+std::vector<Reply> operator+(std::vector<Reply> a, const std::vector<Reply>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
 // One stray byte before the handshake's acknowledgement is forgiven, no more.
-TEST(TestModeSession, ByteForByteWithOrWithoutAStrayByte)
+// A failed read asks Retry or Cancel; a retry runs a whole attempt again on the
+// port that stayed open.
+TEST(TestModeSession, EveryPathCallByCall)
 {
+    const Reply stray = Bytes{0x55};
+    const std::vector<Reply> afterHandshake(kGood.begin() + 1, kGood.end());
     const struct {
         const char* what;
-        std::vector<Reply> step3;
-        bool passes;
+        std::vector<Reply> script;
     } cases[] = {
-        {"0x06 at once", {kAck}, true},
-        {"stray byte then 0x06", {std::vector<std::uint8_t>{0x55}, kAck}, true},
-        {"silence then 0x06", {kNothing, kAck}, true},
-        {"stray byte then another", {std::vector<std::uint8_t>{0x55}, std::vector<std::uint8_t>{0x15}}, false},
-        {"stray byte then silence", {std::vector<std::uint8_t>{0x55}, kNothing}, false},
+        {"0x06 at once", kGood},
+        {"stray byte then 0x06", std::vector{stray, kAck} + afterHandshake},
+        {"silence then 0x06", std::vector{kNothing, kAck} + afterHandshake},
+        {"stray byte then another", {stray, Bytes{0x15}}},
+        {"stray byte then silence", {stray, kNothing}},
+        {"no acknowledgement of the handshake", failing(0, kNothing)},
+        {"identification read fails", failing(1, std::nullopt)},
+        {"no acknowledgement after the identification", failing(2, kNothing)},
+        {"wrong acknowledgement after the identification", failing(2, Bytes{0x15})},
+        {"item not taken", failing(3, kAck)},
+        {"frequency frame not taken", failing(4, kNothing)},
+        {"tone frame not taken", failing(5, std::nullopt)},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ScriptedOpener opener;
-        testing::RecordingHost host;
-        host.answers = {Answer::Cancel};
-        std::vector<Reply> script = c.step3;
-        script.insert(script.end(), kGood.begin() + 1, kGood.end());
-        EXPECT_EQ(opener.run(host, script), c.passes ? TestModeOutcome::Finished : TestModeOutcome::Cancelled);
-        if (c.passes) {
-            Log expected = attemptTranscript(c.step3.size() == 2);
-            expected.insert(expected.begin(), "open COM2");
-            expected.insert(expected.end(), {"close", "ask Finish successfully!"});
-            EXPECT_EQ(opener.log, expected);
-        }
-    }
-}
-
-TEST(TestModeSession, EveryFailedReadAsksRetryOrCancel)
-{
-    // Index into the replies of one attempt (step 3 is answered at its first read).
-    const struct {
-        const char* what;
-        std::size_t index;
-        Reply reply;
-    } cases[] = {
-        {"no acknowledgement of the handshake", 0, kNothing},
-        {"identification read fails", 1, std::nullopt},
-        {"no acknowledgement after the identification", 2, kNothing},
-        {"wrong acknowledgement after the identification", 2, std::vector<std::uint8_t>{0x15}},
-        {"item not taken", 3, kAck},
-        {"frequency frame not taken", 4, kNothing},
-        {"tone frame not taken", 5, std::nullopt},
-    };
+    const TestModeRequest request{
+        0x73, {0x50, 0x12, 0x60, 0x13, 0x50, 0x12, 0x60, 0x13}, {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}};
+    const TestModeMessages messages{"cannot open", "Finish successfully!", " Error had happen ,need try again"};
+    static const char* const kOutcomes[] = {"Finished", "PortFailed", "Cancelled"};
+    std::string text;
     for (const auto& c : cases) {
         for (Answer answer : {Answer::Cancel, Answer::Retry}) {
-            SCOPED_TRACE(c.what + std::string(answer == Answer::Retry ? ", retried" : ", cancelled"));
             ScriptedOpener opener;
             testing::RecordingHost host;
+            host.log = &opener.log;
             host.answers = {answer};
-            std::vector<Reply> script(kGood.begin(), kGood.begin() + static_cast<long>(c.index));
-            script.push_back(c.reply);
-            if (c.index == 0)  // step 3 reads a second time before it gives up
-                script.push_back(kNothing);
-            script.insert(script.end(), kGood.begin(), kGood.end());
-
-            const TestModeOutcome outcome = opener.run(host, script);
-            ASSERT_FALSE(host.questions.empty());
-            EXPECT_EQ(host.questions[0].message, ScriptedOpener::kMessages.failed);
-            EXPECT_EQ(host.questions[0].buttons, Buttons::RetryCancel);
-            EXPECT_TRUE(opener.closed);
-            if (answer == Answer::Cancel) {
-                EXPECT_EQ(outcome, TestModeOutcome::Cancelled);
-                EXPECT_EQ(host.questions.size(), 1u);
-                EXPECT_EQ(opener.log.back(), "close");
-                continue;
-            }
-            EXPECT_EQ(outcome, TestModeOutcome::Finished);
-            EXPECT_EQ(host.questions.back().message, ScriptedOpener::kMessages.finished);
-            // The retry runs a whole attempt again on the port that stayed open.
-            const auto ask = std::find(opener.log.begin(), opener.log.end(), "ask " + ScriptedOpener::kMessages.failed);
-            EXPECT_EQ(Log(ask + 1, opener.log.end() - 2), attemptTranscript());
-            EXPECT_EQ(std::count(opener.log.begin(), opener.log.end(), "open COM2"), 1);
+            opener.replies.assign(c.script.begin(), c.script.end());
+            if (answer == Answer::Retry)
+                opener.replies.insert(opener.replies.end(), kGood.begin(), kGood.end());
+            const TestModeOutcome outcome = TestModeSession(opener, host, messages).run("COM2", request);
+            text += std::string("== ") + c.what + (answer == Answer::Retry ? ", retried" : ", cancelled") + ": "
+                    + kOutcomes[static_cast<int>(outcome)];
+            for (const std::string& call : opener.log)
+                text += (call.starts_with("write") || call.starts_with("ask") ? "\n" : ", ") + call;
+            text += "\n";
+            if (outcome == TestModeOutcome::Finished)  // nothing failed: nothing to retry
+                break;
         }
     }
-}
-
-TEST(TestModeSession, APortThatWillNotOpenEndsTheExchange)
-{
+    // The system's reason (a refused permission names its fix) goes with the message.
     ScriptedOpener opener;
     opener.fail = true;
     testing::RecordingHost host;
-    EXPECT_EQ(opener.run(host, {}), TestModeOutcome::PortFailed);
-    EXPECT_EQ(opener.log, (Log{"open COM2", "ask cannot open"}));
-    EXPECT_EQ(host.questions[0].buttons, Buttons::Ok);
-    // The system's reason (a refused permission names its fix) goes with it.
-    EXPECT_EQ(host.questions[0].detail, "busy");
+    host.log = &opener.log;
+    EXPECT_EQ(TestModeSession(opener, host, messages).run("COM2", request), TestModeOutcome::PortFailed);
+    EXPECT_EQ(opener.log, (std::vector<std::string>{"open COM2", "ask Ok: cannot open | busy"}));
+    expectGolden("link", "test_mode_session", text);
 }
 
 } // namespace

@@ -18,8 +18,7 @@ TEST(CommandArgs, NamesAndOptionsEachOnce)
         {{"a.sin", "--port", "COM1"}, {"a.sin"}, "COM1", ""},
         {{"--port", "COM1", "a.sin", "--force"}, {"a.sin"}, "COM1", ""},
         {{"--", "--port"}, {"--port"}, "", ""},  // a file of that name
-        {{"-"}, {"-"}, "", ""},
-        {{}, {}, "", "needs more arguments"},
+        {{"-"}, {"-"}, "", ""},                    {{}, {}, "", "needs more arguments"},
         {{"a.sin", "b.sin"}, {"a.sin"}, "", "unexpected b.sin"},
         {{"a.sin", "--port"}, {"a.sin"}, "", "--port needs PORT"},
         {{"a.sin", "--port", "A", "--port", "B"}, {"a.sin"}, "A", "--port is given twice"},

@@ -2,12 +2,8 @@
 
 #include "temp_dir.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tolvan;
 namespace fs = std::filesystem;
@@ -24,7 +20,6 @@ protected:
         EXPECT_TRUE(ini.load(p, noCase));
         return ini;
     }
-
 };
 
 } // namespace

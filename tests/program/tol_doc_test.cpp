@@ -2,11 +2,7 @@
 
 #include "temp_dir.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 using namespace tolvan;
 namespace fs = std::filesystem;

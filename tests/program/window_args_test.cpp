@@ -19,13 +19,11 @@ TEST(WindowArgs, PortFileAndPicture)
         {{"--port", "virtual"}, "virtual", "", "", true},
         {{"--port", "/dev/ttyUSB0", "a.sin"}, "/dev/ttyUSB0", "a.sin", "", true},
         {{"--screenshot", "w.png", "a.sin", "--port", "COM3"}, "COM3", "a.sin", "w.png", true},
-        {{"--port"}, "COM1", "", "", false},
-        {{"a.sin", "b.sin"}, "COM1", "a.sin", "", false},
-        {{"--colour"}, "COM1", "", "", false},
+        {{"--", "-odd.sin"}, "COM1", "-odd.sin", "", true},
+        {{"--port"}, "COM1", "", "", false},                 {{"a.sin", "b.sin"}, "COM1", "a.sin", "", false},
+        {{"--colour"}, "COM1", "", "", false},               {{"--screenshot", ""}, "COM1", "", "", false},
         {{"--port", "COM2", "--port", "COM3"}, "COM2", "", "", false},
         {{"--screenshot", "a.png", "--screenshot", "b.png"}, "COM1", "", "a.png", false},
-        {{"--screenshot", ""}, "COM1", "", "", false},
-        {{"--", "-odd.sin"}, "COM1", "-odd.sin", "", true},
     };
     for (const Case& c : cases) {
         const WindowArgs a = parseWindowArgs(c.args);

@@ -3,6 +3,7 @@
 
 #include "link/clone_session.h"
 #include "link/serial_port.h"
+#include "link/test_mode_session.h"
 #include "sim/pty_radio.h"
 #include "sim/radio_port.h"
 #include "sim/sample_codeplug.h"
@@ -16,74 +17,32 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// As the Test Mode exchange does it: purge before every write and every read.
-Bytes exchange(Port& port, Bytes out, std::size_t replyBytes)
-{
-    port.purge(kPurgeQueues);
-    port.write(out);
-    port.purge(kPurgeQueues);
-    Bytes in(replyBytes, 0xEE);
-    in.resize(port.read(in).received);
-    return in;
-}
-
-// Runs the Test Mode steps up to the item selection; returns the radio's answers.
-struct TestModeRun {
-    Bytes afterItem, afterFrequency, afterTone;
-};
-
-TestModeRun runTestMode(VirtualRadio& radio, std::uint8_t item, const Bytes& frequency, const Bytes& tone)
-{
-    RadioPort port(radio);
-    EXPECT_EQ(exchange(port, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}, 1), Bytes{0x06});
-    EXPECT_EQ(exchange(port, {'M', 0x02}, 8).size(), 8u);
-    EXPECT_EQ(exchange(port, {0x06}, 1), Bytes{0x06});
-    EXPECT_TRUE(exchange(port, {'x'}, 1).empty());
-    EXPECT_TRUE(exchange(port, {item}, 1).empty());
-    TestModeRun run;
-    run.afterItem = exchange(port, {item, 0x08}, 1);
-    run.afterFrequency = exchange(port, frequency, 1);
-    run.afterTone = exchange(port, tone, 1);
-    return run;
-}
-
-const Bytes kFrequency = {0x00, 0x25, 0x51, 0x14, 0x50, 0x12, 0x60, 0x13};
-const Bytes kTone = {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0};
-
-// 'H' after the item, the frequency and the tone, and the frames kept; or a
-// failure put at any of those answers.
+// The Test Mode exchange against the radio: 'H' after the item, the frequency
+// and the tone, and the frames kept; or a failure put at any of those answers.
+// The wire and the frames of every case are in tests/sim/golden/test_mode_radio.txt.
 TEST(VirtualRadioTestMode, AnswersHOrTheFailureItWasGiven)
 {
     const struct {
         int step;  // 0: no failure
         std::optional<std::uint8_t> wrong;
-    } cases[] = {{0, std::nullopt}, {10, std::nullopt}, {12, std::nullopt}, {14, std::nullopt}, {10, 0x15}, {14, 'h'}};
+    } cases[] = {{0, {}}, {10, {}}, {12, {}}, {14, {}}, {10, 0x15}, {14, 'h'}};
+    const TestModeRequest request{'t', {0x00, 0x25, 0x51, 0x14, 0x50, 0x12, 0x60, 0x13},
+                                  {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}};
+    std::string text;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.step);
         VirtualRadio radio(*findEdition("cps16"));
         radio.faults.testModeFailStep = c.step;
         radio.faults.testModeWrongReply = c.wrong;
-        const TestModeRun run = runTestMode(radio, 't', kFrequency, kTone);
-        // Up to the failure, 'H'; after it, nothing is promised.
-        for (const auto& [step, got] : {std::pair{10, run.afterItem}, {12, run.afterFrequency}, {14, run.afterTone}})
-            if (c.step == 0 || step <= c.step) {
-                EXPECT_EQ(got, c.step == step ? (c.wrong ? Bytes{*c.wrong} : Bytes{}) : Bytes{'H'}) << step;
-            }
-        if (c.step == 0) {
-            ASSERT_EQ(radio.testModeFrames().size(), 1u);
-            EXPECT_EQ(radio.testModeFrames()[0].item, 't');
-            EXPECT_EQ(radio.testModeFrames()[0].frequencyFrame, kFrequency);
-            EXPECT_EQ(radio.testModeFrames()[0].toneFrame, kTone);
-        }
+        RadioPortOpener opener(radio);
+        testing::RecordingHost host;
+        const auto outcome = TestModeSession(opener, host, {"port", "done", "failed"}).run("virtual", request);
+        text += "== fail step " + std::to_string(c.step) + (c.wrong ? ", wrong " + hexBytes(std::span(&*c.wrong, 1)) : "")
+                + (outcome == TestModeOutcome::Finished ? ": finished\n" : ": cancelled\n") + testing::wireText(radio);
+        for (const TestModeFrames& f : radio.testModeFrames())
+            text += "kept " + hexBytes(std::span(&f.item, 1)) + " | " + hexBytes(f.frequencyFrame) + " | "
+                    + hexBytes(f.toneFrame) + "\n";
     }
-}
-
-TEST(VirtualRadioTestMode, HandshakeFaultsApplyToo)
-{
-    VirtualRadio radio(*findEdition("cps16"));
-    radio.faults.strayBeforeAck = 0x33;
-    RadioPort port(radio);
-    EXPECT_EQ(exchange(port, {0x02, 'P', 'R', 'O', 'G', 'R', 'A'}, 2), (Bytes{0x33, 0x06}));
+    expectGolden("sim", "test_mode_radio", text);
 }
 
 TEST(RadioPort, AnUnreadAnswerIsGoneAfterThePurgeBeforeTheNextWrite)
