@@ -1,7 +1,6 @@
 #include "codeplug/data_password.h"
 
 #include "golden.h"
-#include "spaced_hex.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +24,13 @@ TEST(DataPassword, StoredAndTypedPasswordsMatchTheGoldenFile)
         MemoryImage image(16);
         image.write(2, bytes);
         image.set(8, '5');  // beyond the six bytes
-        out += "stored" + spacedHex(image.bytes(0, 10)) + " shows [" + readDataPassword(image, 2) + "]\n";
+        out += "stored " + hexBytes(image.bytes(0, 10)) + " shows [" + readDataPassword(image, 2) + "]\n";
     }
     // Only six positions exist; the byte after them is left alone.
     for (const char* typed : {"123456", "", "42", "1a3 5", "1234567", "\xE5\xAF\x86" "9"}) {
         MemoryImage image(16, 0x00);
         writeDataPassword(image, 0, typed);
-        out += "typed [" + std::string(typed) + "] is stored as" + spacedHex(image.bytes(0, 10)) + "\n";
+        out += "typed [" + std::string(typed) + "] is stored as " + hexBytes(image.bytes(0, 10)) + "\n";
     }
     expectGolden("codeplug", "data_password", out);
 }

@@ -1,7 +1,6 @@
 #include "codeplug/frequency_codec.h"
 
 #include "golden.h"
-#include "spaced_hex.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +24,13 @@ TEST(FrequencyCodec, BytesTextsAndEntriesMatchTheGoldenFile)
     for (TenHz n : {14512500u, 6700000u, 5u, 0u, 99999999u, 100000000u}) {
         std::array<std::uint8_t, 5> b{};  // the fifth byte is not the frequency's
         frequencyToBytes(n, std::span(b).first<4>());
-        out += std::to_string(n) + " [" + frequencyText(n) + "] is stored as" + spacedHex(b) + "\n";
+        out += std::to_string(n) + " [" + frequencyText(n) + "] is stored as " + hexBytes(b) + "\n";
     }
     const std::array<std::uint8_t, 4> stored[] = {
         {0x12, 0x34, 0x56, 0x00}, {0x00, 0x00, 0x00, 0xFF}, {0x1A, 0x00, 0x00, 0x01}, {0x00, 0x00, 0x00, 0x06},
     };
     for (const auto& b : stored)
-        out += "stored" + spacedHex(b) + " reads " + std::to_string(frequencyFromBytes(b)) + "\n";
+        out += "stored " + hexBytes(b) + " reads " + std::to_string(frequencyFromBytes(b)) + "\n";
     for (const char* text : {"145.125", "145.1234567", "145.1", "  145.125MHz", "1.45125e2", "145.1234567890123456",
                              "0.9999999999999999", "0.00001", "0", "", "abc", "-145.125", "1e30", "43094.67296"})
         out += "typed [" + std::string(text) + "] reads " + std::to_string(frequencyFromText(text)) + "\n";

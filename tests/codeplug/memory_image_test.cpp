@@ -1,6 +1,6 @@
 #include "codeplug/memory_image.h"
 
-#include "spaced_hex.h"
+#include "golden.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +35,6 @@ TEST(MemoryImage, StartsErasedChecksEveryOffsetAndChangesOnlyWhatItIsAsked)
     image.fill(3, 2, 0x5A);
     image.bytes(4, 2)[1] = 0x33;
     const MemoryImage& view = image;
-    EXPECT_EQ(spacedHex(view.bytes(1, 5)), " 00 01 5A 5A 33");
+    EXPECT_EQ(hexBytes(view.bytes(1, 5)), "00 01 5A 5A 33");
     EXPECT_THROW(view.bytes(5, 2), std::out_of_range);
 }

@@ -2,7 +2,6 @@
 #include "codeplug/tone_list.h"
 
 #include "golden.h"
-#include "spaced_hex.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,7 @@ std::string hex(ToneCode tone)
     std::array<std::uint8_t, 2> two{};
     toneToBytes(tone, two);
     EXPECT_EQ(toneFromBytes(two), tone);
-    return spacedHex(two);
+    return " " + hexBytes(two);
 }
 
 } // namespace

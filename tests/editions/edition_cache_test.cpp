@@ -6,73 +6,53 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <set>
 #include <thread>
 #include <vector>
 
-namespace tolvan {
-namespace {
+using namespace tolvan;
 
-struct Made {
-    const Edition* edition;
-    Language language;
-    std::string id;
-};
-
-TEST(EditionCache, BuiltInEditionsAreMadeOncePerLanguage)
+TEST(EditionCache, ThreadsShareOneMakingPerBuiltInEditionAndLanguage)
 {
-    EditionCache<Made> cache;
-    int made = 0;
-    auto make = [&](const Edition& e, Language l) {
-        ++made;
-        return Made{&e, l, e.id};
-    };
-    std::set<const Made*> distinct;
-    for (int round = 0; round < 2; ++round)
-        for (const Edition* e : allEditions())
-            for (Language l : {Language::English, Language::Chinese}) {
-                const auto got = cache.get(*e, l, make);
-                EXPECT_EQ(got->edition, e);
-                EXPECT_EQ(got->language, l);
-                distinct.insert(got.get());
-            }
-    EXPECT_EQ(made, static_cast<int>(2 * allEditions().size()));
-    EXPECT_EQ(distinct.size(), 2 * allEditions().size());
-}
-
-TEST(EditionCache, AModifiedCopyIsMadeAfreshEveryTime)
-{
-    EditionCache<Made> cache;
-    auto make = [](const Edition& e, Language l) { return Made{&e, l, e.id}; };
-    Edition copy = *allEditions().front();
-    copy.id = "first";
-    EXPECT_EQ(cache.get(copy, Language::English, make)->id, "first");
-    copy.id = "second";
-    EXPECT_EQ(cache.get(copy, Language::English, make)->id, "second");
-    // The built-in edition it was copied from keeps its own.
-    EXPECT_EQ(cache.get(*allEditions().front(), Language::English, make)->id, allEditions().front()->id);
-}
-
-TEST(EditionCache, ThreadsAskingAtOnceShareOneMaking)
-{
-    EditionCache<Made> cache;
-    std::atomic<int> made = 0;
-    auto make = [&](const Edition& e, Language l) {
+    EditionCache<std::string> cache;
+    std::atomic<std::size_t> made = 0;
+    const auto make = [&](const Edition& e, Language l) {
         ++made;
         std::this_thread::yield();
-        return Made{&e, l, e.id};
+        return e.id + (l == Language::Chinese ? " zh" : " en");
     };
-    const Edition& e = *allEditions().back();
-    std::vector<const Made*> got(8);
+    // Four threads at once ask for every edition in both languages, twice over.
+    std::vector<std::vector<const std::string*>> got(4);
     std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < got.size(); ++i)
-        threads.emplace_back([&, i] { got[i] = cache.get(e, Language::Chinese, make).get(); });
-    for (auto& t : threads)
+    for (auto& mine : got)
+        threads.emplace_back([&] {
+            for (int round = 0; round < 2; ++round)
+                for (const Edition* e : allEditions())
+                    for (Language l : {Language::English, Language::Chinese})
+                        mine.push_back(cache.get(*e, l, make).get());
+        });
+    for (std::thread& t : threads)
         t.join();
-    EXPECT_EQ(made.load(), 1);
-    for (const Made* m : got)
-        EXPECT_EQ(m, got.front());
+    EXPECT_EQ(made.load(), 2 * allEditions().size());
+    const std::size_t half = got.front().size() / 2;
+    for (std::size_t i = 0; i < 2 * half; ++i) {
+        const Edition& e = *allEditions()[i % half / 2];
+        EXPECT_EQ(*got.front()[i], e.id + (i % 2 ? " zh" : " en"));
+        EXPECT_EQ(got.front()[i], got.front()[i % half]);
+    }
+    for (const auto& mine : got)
+        EXPECT_EQ(mine, got.front());
 }
 
-} // namespace
-} // namespace tolvan
+TEST(EditionCache, AModifiedCopyIsNeverServedStale)
+{
+    EditionCache<std::string> cache;
+    const auto make = [](const Edition& e, Language) { return e.id; };
+    const Edition& original = *allEditions().front();
+    Edition copy = original;
+    for (const char* id : {"first", "second"}) {
+        copy.id = id;
+        EXPECT_EQ(*cache.get(copy, Language::English, make), id);
+    }
+    // The built-in edition it was copied from keeps its own.
+    EXPECT_EQ(*cache.get(original, Language::English, make), original.id);
+}

@@ -2,7 +2,6 @@
 #include "editions/small_radio_record.h"
 #include "editions/twotone_record.h"
 
-#include "codeplug/spaced_hex.h"
 #include "golden.h"
 
 #include <gtest/gtest.h>
@@ -93,7 +92,7 @@ TEST(RecordCodec, StoredFlagBytesOfEveryEditionMatchTheGoldenFile)
             MemoryImage emptied = image;
             e->records().write(*e, image, 1, f);
             e->records().write(*e, emptied, 1, ChannelFields{});
-            out += "  as read:" + spacedHex(image.bytes(r + 12, 4)) + "  empty:" + spacedHex(emptied.bytes(r, 16)) + "\n";
+            out += "  as read: " + hexBytes(image.bytes(r + 12, 4)) + "  empty: " + hexBytes(emptied.bytes(r, 16)) + "\n";
         }
     }
     expectGolden("editions", "record_flags", out);

@@ -1,52 +1,40 @@
 #include "program/command_args.h"
 
 #include "program/exit_status.h"
+#include "golden.h"
 
 #include <gtest/gtest.h>
 
 using namespace tolvan;
 
-TEST(CommandArgs, NamesAndOptionsEachOnce)
+// What each command line and number gave is in tests/program/golden/command_args.txt.
+TEST(CommandArgs, NamesOptionsAndNumbers)
 {
     const std::vector<OptionSpec> options = {{"--port", "PORT"}, {"--retries", "N"}, {"--force", ""}};
-    struct Case {
-        std::vector<std::string> args;
-        std::vector<std::string> names;
-        std::string port;
-        const char* error;
-    } cases[] = {
-        {{"a.sin", "--port", "COM1"}, {"a.sin"}, "COM1", ""},
-        {{"--port", "COM1", "a.sin", "--force"}, {"a.sin"}, "COM1", ""},
-        {{"--", "--port"}, {"--port"}, "", ""},  // a file of that name
-        {{"-"}, {"-"}, "", ""},                    {{}, {}, "", "needs more arguments"},
-        {{"a.sin", "b.sin"}, {"a.sin"}, "", "unexpected b.sin"},
-        {{"a.sin", "--port"}, {"a.sin"}, "", "--port needs PORT"},
-        {{"a.sin", "--port", "A", "--port", "B"}, {"a.sin"}, "A", "--port is given twice"},
-        {{"a.sin", "--force", "--force"}, {"a.sin"}, "", "--force is given twice"},
-        {{"a.sin", "--colour"}, {"a.sin"}, "", "unexpected --colour"},
-        {{"a.sin", "-p"}, {"a.sin"}, "", "unexpected -p"},
+    const std::vector<std::string> cases[] = {
+        {"a.sin", "--port", "COM1"}, {"--port", "COM1", "a.sin", "--force"},
+        {"--", "--port"},  // a file of that name
+        {"-"}, {}, {"a.sin", "b.sin"}, {"a.sin", "--port"}, {"a.sin", "--port", "A", "--port", "B"},
+        {"a.sin", "--force", "--force"}, {"a.sin", "--colour"}, {"a.sin", "-p"},
     };
-    for (const Case& c : cases) {
-        const CommandArgs a = parseCommandArgs(c.args, 1, 1, options);
-        EXPECT_EQ(a.error, c.error);
-        EXPECT_EQ(a.names, c.names);
-        EXPECT_EQ(a.value("--port"), c.port);
+    std::string out;
+    for (const auto& args : cases) {
+        const CommandArgs a = parseCommandArgs(args, 1, 1, options);
+        for (const std::string& arg : args)
+            out += "[" + arg + "] ";
+        out += "->";
+        for (const std::string& name : a.names)
+            out += " name [" + name + "]";
+        for (const auto& [option, value] : a.options)
+            out += " " + option + " [" + value + "]";
+        out += a.error.empty() ? "\n" : " error: " + a.error + "\n";
     }
-}
-
-TEST(CommandArgs, NumbersAreRangeChecked)
-{
-    const struct {
-        const char* text;
-        std::optional<long> value;
-    } cases[] = {
-        {"0", 0},          {"1000", 1000},    {"007", 7},         {"1001", std::nullopt},
-        {"-1", std::nullopt}, {"+5", std::nullopt}, {" 5", std::nullopt}, {"5 ", std::nullopt},
-        {"", std::nullopt},   {"5x", std::nullopt}, {"4294967297", std::nullopt},
-        {"99999999999999999999", std::nullopt}, {"18446744073709551617", std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseBoundedNumber(c.text, 0, 1000), c.value) << c.text;
+    for (const char* text : {"0", "1000", "007", "1001", "-1", "+5", " 5", "5 ", "", "5x", "4294967297",
+                             "99999999999999999999", "18446744073709551617"}) {
+        const std::optional<long> n = parseBoundedNumber(text, 0, 1000);
+        out += std::string("number [") + text + "] in 0..1000: " + (n ? std::to_string(*n) : "refused") + "\n";
+    }
+    expectGolden("program", "command_args", out);
 }
 
 TEST(CommandArgs, ExitStatusesStayWithinTheDocumentedOnes)

@@ -158,11 +158,6 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
     const std::string in = goodInput(dir_, kOutputs[0]).string(), a = (dir_ / "a.sin").string(),
                       b = (dir_ / "b.sin").string(), radio = (dir_ / "radio.sin").string();
     put(radio, kOld);
-    const Args read = {"--read", a, "--port", "virtual"};
-    const auto readWith = [&](Args more) {
-        more.insert(more.begin(), read.begin(), read.end());
-        return more;
-    };
     std::vector<Args> cases = {
         {"--new", a, b},
         {"--new", a, "--new", b},
@@ -170,8 +165,8 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
         {"--export-csv", in, (dir_ / "x.csv").string(), "extra"},
         {"--export-csv", radio, radio},
         {"--print-pdf", radio, radio},
-        readWith({"--port", "virtual"}),
-        readWith({"--retries"}),
+        {"--read", a, "--port", "virtual", "--port", "virtual"},
+        {"--read", a, "--port", "virtual", "--retries"},
         {"--write", a, b, "--port", "virtual"},
         {"--list-ports", "extra"},
         {"--port", "COM1", "--port", "COM2"},
@@ -183,7 +178,7 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
         {"--new"},
     };
     for (const char* retries : {"1001", "99999999999999999999", "4294967297", "-1", "+5"})
-        cases.push_back(readWith({"--retries", retries}));
+        cases.push_back({"--read", a, "--port", "virtual", "--retries", retries});
     std::string text;
     for (const Args& args : cases)
         text += runShown("cps-twotone", args, dir_);

@@ -1,7 +1,9 @@
 #include "program/ini_file.h"
 
+#include "golden.h"
 #include "temp_dir.h"
 
+#include <array>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -24,56 +26,41 @@ protected:
 
 } // namespace
 
-TEST_F(IniFileTest, Lookups)
+// What every lookup gave, in either case mode, is in tests/program/golden/ini_lookups.txt.
+TEST_F(IniFileTest, LookupsInEitherCaseMode)
 {
-    const CIniFile ini = loaded(
-        "top=slot0\n"
-        "   [Main]   \n"
-        "LANGUAGE = cps_EN\n"
-        "Key=first\n"
-        "key=second\n"
-        "comment1 = abc //note\n"
-        "comment2 = abc;note\n"
-        "comment3 = abc\t;note\n"
-        "comment4 = a/*b*/ // c\n"
-        "; skipped = 1\n"
-        "/ skipped = 2\n"
-        "\\ skipped = 3\n"
-        "* skipped = 4\n"
-        "=nokey\n"
-        "lonely\n"
-        "[MAIN]\n"
-        "LANGUAGE = second section\n"
-        "[]\n"
-        "hidden = 1\n");
-    struct Case {
-        const char *section, *key, *def, *value;
+    const std::string text = "top=slot0\n"
+                             "   [Main]   \n"
+                             "LANGUAGE = cps_EN\n"
+                             "Key=first\n"
+                             "key=second\n"
+                             "comment1 = abc //note\n"
+                             "comment2 = abc;note\n"
+                             "comment3 = abc\t;note\n"
+                             "comment4 = a/*b*/ // c\n"
+                             "; skipped = 1\n"
+                             "/ skipped = 2\n"
+                             "\\ skipped = 3\n"
+                             "* skipped = 4\n"
+                             "=nokey\n"
+                             "lonely\n"
+                             "[MAIN]\n"
+                             "LANGUAGE = second section\n"
+                             "[]\n"
+                             "hidden = 1\n";
+    const CIniFile anyCase = loaded(text), exactCase = loaded(text, false);
+    // The "[]" section is shadowed by slot 0; "=nokey" defines no empty key.
+    const std::array<const char*, 3> asks[] = {
+        {"MAIN", "language", "d"}, {"MAIN", "LANGUAGE", "d"}, {"main", "KEY", "d"}, {"Main", "Key", "d"},
+        {"Main", "comment1", "d"}, {"Main", "comment2", "d"}, {"Main", "comment3", "d"}, {"Main", "comment4", "d"},
+        {"Main", "; skipped", "d"}, {"Main", "lonely", "d"}, {"Main", "", " d "}, {"Main", "missing", "  spaced  "},
+        {"Nowhere", "missing", "  spaced  "}, {"", "top", "d"}, {"", "hidden", "d"},
     };
-    const Case cases[] = {
-        {"MAIN", "language", "d", "cps_EN"},  // first of two sections named MAIN
-        {"main", "KEY", "d", "second"},        // the last of equal keys
-        {"Main", "comment1", "d", "abc "},     // the blank before the comment stays
-        {"Main", "comment2", "d", "abc;note"},
-        {"Main", "comment3", "d", "abc"},
-        {"Main", "comment4", "d", "a"},
-        {"Main", "; skipped", "d", "d"},
-        {"Main", "lonely", "d", ""},
-        {"Main", "", " d ", "d"},              // "=nokey" defines nothing
-        {"Main", "missing", "  spaced  ", "spaced"},
-        {"Nowhere", "missing", "  spaced  ", "  spaced  "},
-        {"", "top", "d", "slot0"},
-        {"", "hidden", "d", "d"},              // the "[]" section is shadowed by slot 0
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ini.getValue(c.section, c.key, c.def), c.value) << c.section << "/" << c.key;
-}
-
-TEST_F(IniFileTest, CaseSensitiveWhenAsked)
-{
-    const CIniFile ini = loaded("[Main]\nKey=1\n", false);
-    EXPECT_EQ(ini.getValue("MAIN", "Key", "d"), "d");
-    EXPECT_EQ(ini.getValue("Main", "key", "d"), "d");
-    EXPECT_EQ(ini.getValue("Main", "Key", "d"), "1");
+    std::string out;
+    for (const auto& [section, key, def] : asks)
+        out += std::string("[") + section + "] [" + key + "] default [" + def + "]: [" + anyCase.getValue(section, key, def)
+               + "], exact case [" + exactCase.getValue(section, key, def) + "]\n";
+    expectGolden("program", "ini_lookups", out);
 }
 
 TEST_F(IniFileTest, SlotsGrowByTheStep)

@@ -1,11 +1,15 @@
 // Which language a program starts in, from the system and the ini file beside
-// it, and the branded program's texts from the same file.
+// it, and the branded program's texts from the same file. What every case gave
+// is in tests/program/golden/startup_language.txt.
 
 #include "program/ini_file.h"
 #include "program/language.h"
 #include "program/startup_language.h"
+#include "golden.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 
 using namespace tolvan;
@@ -24,102 +28,81 @@ TEST(ProgramBaseName, DropsDirectoryAndLastExtension)
         EXPECT_EQ(programBaseName(path), base) << path;
 }
 
-TEST_F(StartupLanguageTest, SystemLanguageAndForcingKeys)
+namespace {
+
+const char* shown(Language l) { return l == Language::Chinese ? "Chinese" : "English"; }
+
+// An ini text on one line, its line ends shown as '|'.
+std::string oneLine(std::string text)
 {
-    const struct {
-        const char* ini;
-        bool chineseSystem;
-        const char* name;
-        Language messages;
-    } cases[] = {
-        {"", false, "cps_EN", Language::English},  // any non-Chinese system, Japanese included
-        {"", true, "cps_CH", Language::Chinese},
-        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps_CH\n", false, "cps_CH", Language::Chinese},
-        {"[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n", false, "english", Language::Chinese},
-        {"[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=cps_EN\n", true, "cps_EN", Language::English},
-        {"[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps_EN\n", true, "cps_EN", Language::English},
-        {"[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps_EN\n", true, "cps_CH", Language::Chinese},
-        {"[MAIN]\nLANGUAGE_FORCE=2\nLANGUAGE=cps_EN\n", true, "cps_CH", Language::Chinese},
-        {"[MAIN]\nLANGUAGE_FORCE=1\n", false, "", Language::Chinese},
-        {"[main]\nlanguage_force=1\nlanguage=cps_EN   // trailing\n", false, "cps_EN   ", Language::Chinese},
-    };
-    for (const auto& c : cases) {
-        std::ofstream(dir_ / "cps.ini") << c.ini;
-        CIniFile ini;
-        ASSERT_TRUE(ini.load(dir_ / "cps.ini", true));
-        const std::string name = decideLanguageName("cps", c.chineseSystem, ini);
-        EXPECT_EQ(name, c.name) << c.ini;
-        EXPECT_EQ(languageOf(name, "cps"), c.messages) << c.ini;
-    }
+    std::replace(text.begin(), text.end(), '\n', '|');
+    return "[" + text + "]";
 }
 
-TEST_F(StartupLanguageTest, EditionsBuiltInOneLanguageIgnoreTheForcingKeys)
+} // namespace
+
+TEST_F(StartupLanguageTest, EveryEditionSystemAndIniFile)
 {
-    const struct {
-        const char* id;
-        const char* ini;  // nullptr: no ini file
-        bool chineseSystem;
-        const char* name;
-        Language language;
-        bool iniExistsAfter;
-    } cases[] = {
-        {"cps-twotone", nullptr, false, "cps-twotone_EN", Language::English, true},  // created when missing
-        {"cps-twotone", nullptr, true, "cps-twotone_CH", Language::Chinese, true},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n", false, "cps-twotone_CH",
-         Language::Chinese, true},
-        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=other\n", false, "other", Language::Chinese,
-         true},
-        {"cps-fleet", nullptr, true, "cps-fleet_EN", Language::English, false},  // not created
-        {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n", false, "cps-fleet_EN", Language::English,
-         true},
-        {"cps-cn2", nullptr, false, "cps-cn2_CH", Language::Chinese, false},
+    std::string out;
+    // The forcing keys, for a program built in both languages. A Japanese system is any non-Chinese one.
+    const char* const forcing[] = {
+        "", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps_CH\n", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n",
+        "[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=cps_EN\n", "[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps_EN\n",
+        "[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps_EN\n", "[MAIN]\nLANGUAGE_FORCE=2\nLANGUAGE=cps_EN\n",
+        "[MAIN]\nLANGUAGE_FORCE=1\n", "[main]\nlanguage_force=1\nlanguage=cps_EN   // trailing\n",
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id + std::string(c.ini ? c.ini : ""));
-        const fs::path ini = dir_ / (std::string(c.id) + ".ini");
-        fs::remove(ini);
-        if (c.ini)
-            std::ofstream(ini) << c.ini;
-        const StartupLanguage s = decideStartupLanguage(*findEdition(c.id), (dir_ / c.id).string(), c.chineseSystem);
-        EXPECT_EQ(s.baseName, c.id);
-        EXPECT_EQ(s.languageName, c.name);
-        EXPECT_EQ(s.language, c.language);
-        EXPECT_EQ(s.iniPath, ini);
-        EXPECT_EQ(fs::exists(ini), c.iniExistsAfter);
-        EXPECT_EQ(translationFileName(s.languageName), std::string(c.name) + ".qm");
+    for (const char* ini : forcing)
+        for (bool chineseSystem : {false, true}) {
+            std::ofstream(dir_ / "cps.ini") << ini;
+            CIniFile file;
+            ASSERT_TRUE(file.load(dir_ / "cps.ini", true));
+            const std::string name = decideLanguageName("cps", chineseSystem, file);
+            out += oneLine(ini) + (chineseSystem ? " on a Chinese system: " : ": ") + "[" + name + "], messages in "
+                   + shown(languageOf(name, "cps")) + "\n";
+        }
+    // Editions built in one language ignore the forcing keys; a missing ini file
+    // is created only by the programs that read it.
+    const std::pair<const char*, const char*> editions[] = {
+        {"cps-twotone", nullptr}, {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=other\n"}, {"cps-fleet", nullptr},
+        {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n"}, {"cps-cn2", nullptr},
+    };
+    for (const auto& [id, ini] : editions)
+        for (bool chineseSystem : {false, true}) {
+            const fs::path path = dir_ / (std::string(id) + ".ini");
+            fs::remove(path);
+            if (ini)
+                std::ofstream(path) << ini;
+            const StartupLanguage s = decideStartupLanguage(*findEdition(id), (dir_ / id).string(), chineseSystem);
+            out += std::string(id) + " " + (ini ? oneLine(ini) : "(no ini file)")
+                   + (chineseSystem ? " on a Chinese system: " : ": ") + s.baseName + ", "
+                   + translationFileName(s.languageName) + ", " + shown(s.language) + ", "
+                   + tolvan::testing::named(s.iniPath.string(), dir_) + (fs::exists(path) ? "" : " (not created)") + "\n";
+        }
+    // The branded program takes its caption and About texts from the ini file
+    // beside it; every missing key, or a missing file, is an empty text.
+    const char* const branded[] = {
+        "[MAIN]\nTITLE=Harbour Radio CPS\n[ABOUT]\nTITLE=About Harbour\nCOMPANY=Harbour CPS\nVERSION=2026 V3.1\n"
+        "COMPANY1=Harbour Comms Ltd\n",
+        "[ABOUT]\ncompany=Harbour CPS\nVERSION=\n", "[MAIN]\nCOMPANY=x\n[ABOUT]\n", nullptr,
+    };
+    const auto brand = dir_ / "cps-brand";
+    for (const char* ini : branded) {
+        const auto path = dir_ / "cps-brand.ini";
+        fs::remove(path);
+        if (ini)
+            std::ofstream(path) << ini;
+        const StartupLanguage s = decideStartupLanguage(*findEdition("cps-brand"), brand.string(), false);
+        const std::optional<Branding>& b = s.branding;
+        ASSERT_TRUE(b);
+        out += "cps-brand " + (ini ? oneLine(ini) : "(no ini file)") + ": [" + b->title + "] [" + b->aboutCaption + "] ["
+               + b->company + "] [" + b->version + "] [" + b->company1 + "]" + (fs::exists(path) ? "" : " (not created)") + "\n";
     }
+    expectGolden("program", "startup_language", out);
     // Started through PATH, a program finds its ini file beside itself.
     EXPECT_EQ(decideStartupLanguage(*findEdition("cps-fleet"), "cps-fleet", false).iniPath,
               fs::read_symlink("/proc/self/exe").parent_path() / "cps-fleet.ini");
-}
-
-// The branded program takes its caption and About texts from the ini file
-// beside it; every missing key, or a missing file, is an empty text. No other
-// program reads them.
-TEST_F(StartupLanguageTest, TitleAndAboutTextsComeFromTheIniFileBesideTheBrandedProgram)
-{
-    const struct {
-        const char* what;
-        const char* ini;  // nullptr: no ini file
-        Branding expected;
-    } cases[] = {
-        {"full", "[MAIN]\nTITLE=Harbour Radio CPS\n[ABOUT]\nTITLE=About Harbour\nCOMPANY=Harbour CPS\n"
-                 "VERSION=2026 V3.1\nCOMPANY1=Harbour Comms Ltd\n",
-         {"Harbour Radio CPS", "About Harbour", "Harbour CPS", "2026 V3.1", "Harbour Comms Ltd"}},
-        {"partial", "[ABOUT]\ncompany=Harbour CPS\nVERSION=\n", {"", "", "Harbour CPS", "", ""}},
-        {"keys in the wrong section", "[MAIN]\nCOMPANY=x\n[ABOUT]\n", {}},
-        {"no file", nullptr, {}},
-    };
-    const auto ini = dir_ / "cps-brand.ini";
-    for (const auto& c : cases) {
-        fs::remove(ini);
-        if (c.ini)
-            std::ofstream(ini) << c.ini;
-        const StartupLanguage s = decideStartupLanguage(*findEdition("cps-brand"), (dir_ / "cps-brand").string(), false);
-        ASSERT_TRUE(s.branding) << c.what;
-        EXPECT_EQ(*s.branding, c.expected) << c.what;
-        EXPECT_TRUE(fs::exists(ini)) << "a missing file is created empty: " << c.what;
-    }
+    // No other program reads the branding.
     for (const Edition* e : allEditions()) {
         std::ofstream(dir_ / (e->id + ".ini")) << "[MAIN]\nTITLE=Dealer\n";
         EXPECT_EQ(decideStartupLanguage(*e, (dir_ / e->id).string(), false).branding.has_value(), e->id == "cps-brand")

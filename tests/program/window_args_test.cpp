@@ -1,35 +1,26 @@
 #include "program/window_args.h"
 
+#include "golden.h"
+
 #include <gtest/gtest.h>
 
 using namespace tolvan;
 
+// What each command line gave is in tests/program/golden/window_args.txt.
 TEST(WindowArgs, PortFileAndPicture)
 {
-    struct Case {
-        std::vector<std::string> args;
-        const char* port;
-        const char* file;
-        const char* screenshot;
-        bool ok;
+    const std::vector<std::string> cases[] = {
+        {}, {"a.sin"}, {"--port", "virtual"}, {"--port", "/dev/ttyUSB0", "a.sin"},
+        {"--screenshot", "w.png", "a.sin", "--port", "COM3"}, {"--", "-odd.sin"},
+        {"--port"}, {"a.sin", "b.sin"}, {"--colour"}, {"--screenshot", ""},
+        {"--port", "COM2", "--port", "COM3"}, {"--screenshot", "a.png", "--screenshot", "b.png"},
     };
-    const Case cases[] = {
-        {{}, "COM1", "", "", true},
-        {{"a.sin"}, "COM1", "a.sin", "", true},
-        {{"--port", "virtual"}, "virtual", "", "", true},
-        {{"--port", "/dev/ttyUSB0", "a.sin"}, "/dev/ttyUSB0", "a.sin", "", true},
-        {{"--screenshot", "w.png", "a.sin", "--port", "COM3"}, "COM3", "a.sin", "w.png", true},
-        {{"--", "-odd.sin"}, "COM1", "-odd.sin", "", true},
-        {{"--port"}, "COM1", "", "", false},                 {{"a.sin", "b.sin"}, "COM1", "a.sin", "", false},
-        {{"--colour"}, "COM1", "", "", false},               {{"--screenshot", ""}, "COM1", "", "", false},
-        {{"--port", "COM2", "--port", "COM3"}, "COM2", "", "", false},
-        {{"--screenshot", "a.png", "--screenshot", "b.png"}, "COM1", "", "a.png", false},
-    };
-    for (const Case& c : cases) {
-        const WindowArgs a = parseWindowArgs(c.args);
-        EXPECT_EQ(a.port, c.port);
-        EXPECT_EQ(a.file, c.file);
-        EXPECT_EQ(a.screenshot, c.screenshot);
-        EXPECT_EQ(a.ok, c.ok) << (c.args.empty() ? "" : c.args[0]);
+    std::string out;
+    for (const auto& args : cases) {
+        const WindowArgs a = parseWindowArgs(args);
+        for (const std::string& arg : args)
+            out += "[" + arg + "] ";
+        out += "-> port [" + a.port + "] file [" + a.file + "] picture [" + a.screenshot + "]" + (a.ok ? "\n" : " refused\n");
     }
+    expectGolden("program", "window_args", out);
 }
