@@ -82,9 +82,19 @@ fs::path saveReadBackup(const fs::path& dir, std::string_view baseName, const Me
     std::error_code ec;
     fs::create_directories(dir, ec);
     const std::string name = readBackupName(baseName, when);
-    fs::path path = dir / name;
-    for (int n = 2; fs::exists(path, ec); ++n)
-        path = dir / (name.substr(0, name.size() - 4) + "-" + std::to_string(n) + ".sin");
+    // A later read in the same second comes after the newest of that second,
+    // never under a name pruning freed: that name sorts oldest and would go at once.
+    const std::string stem = name.substr(0, name.size() - 4);
+    int newest = 0;
+    for (const fs::path& p : readBackups(dir, baseName)) {
+        const auto [stamp, n] = sortKey(p, baseName);
+        if (stem.ends_with(stamp))
+            newest = std::max(newest, n);
+    }
+    auto numbered = [&](int n) { return dir / (n == 1 ? name : stem + "-" + std::to_string(n) + ".sin"); };
+    fs::path path = numbered(newest + 1);
+    for (int n = newest + 2; fs::exists(path, ec); ++n)
+        path = numbered(n);
     std::string detail;
     const SinStatus status = saveSin(path, image, &detail);
     if (status != SinStatus::Ok) {
@@ -92,9 +102,11 @@ fs::path saveReadBackup(const fs::path& dir, std::string_view baseName, const Me
             *error = describeSinStatus(status, path, image.size(), detail);
         return {};
     }
-    std::vector<fs::path> all = readBackups(dir, baseName);
-    for (std::size_t i = 0; i + static_cast<std::size_t>(std::max(keep, 1)) < all.size(); ++i)
-        fs::remove(all[i], ec);
+    // The file just written stays even if the clock went back and it sorts oldest.
+    std::vector<fs::path> others = readBackups(dir, baseName);
+    std::erase(others, path);
+    for (std::size_t i = 0; i + static_cast<std::size_t>(std::max(keep, 1)) - 1 < others.size(); ++i)
+        fs::remove(others[i], ec);
     return path;
 }
 

@@ -75,3 +75,30 @@ TEST_F(ReadBackupTest, AnUnwritableDirectoryIsReported)
     EXPECT_TRUE(saveReadBackup(dir_ / "backups", "cps", MemoryImage(16), at(0), 50, &error).empty());
     EXPECT_FALSE(error.empty());
 }
+
+// What a backup returns exists and is among the newest kept, whether reads
+// come faster than one a second or the clock went back.
+TEST_F(ReadBackupTest, TheReturnedBackupIsKept)
+{
+    const struct {
+        const char* what;
+        std::vector<int> seconds;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"five reads in one second",
+         {0, 0, 0, 0, 0},
+         {"cps16-20261206-195315-3.sin", "cps16-20261206-195315-4.sin", "cps16-20261206-195315-5.sin"}},
+        {"the clock set back",
+         {10, 11, 12, 0},
+         {"cps16-20261206-195315.sin", "cps16-20261206-195326.sin", "cps16-20261206-195327.sin"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir_ / "backups");
+        for (int s : c.seconds) {
+            const fs::path saved = saveReadBackup(dir_ / "backups", "cps16", MemoryImage(1024), at(s), 3);
+            EXPECT_TRUE(fs::exists(saved)) << saved;
+        }
+        EXPECT_EQ(kept("cps16"), c.kept);
+    }
+}
