@@ -4,11 +4,6 @@ using namespace tolvan;
 
 namespace {
 
-QString firstMenuTitle(CMainFrame& frame)
-{
-    return frame.menuBar()->actions().at(0)->text();
-}
-
 QStringList labelsOf(const QWidget& w)
 {
     QStringList out;
@@ -65,7 +60,7 @@ TEST_F(WindowTest, StartsInTheDecidedLanguageOrNotAtAll)
         }
         ASSERT_TRUE(w);
         EXPECT_EQ(w->translationFile(), c.qm);
-        EXPECT_EQ(firstMenuTitle(w->frame()), QString::fromUtf8(c.fileMenu));
+        EXPECT_EQ(w->frame().menuBar()->actions().at(0)->text(), QString::fromUtf8(c.fileMenu));
         EXPECT_EQ(w->frame().view().grid()->textMatrix(0, 0), QString::fromUtf8(c.header));
         EXPECT_TRUE(dialogs.shown.empty());
     }
