@@ -15,15 +15,12 @@ done
 # The sixteen-channel programs with their "Function Setting" group, from a sample.
 env -u LC_ALL -u LC_MESSAGES LANG=C "$build/bin/cps16" --screenshot docs/window-cps16.png docs/example-16.sin
 env -u LC_ALL -u LC_MESSAGES LANG=zh_CN.UTF-8 "$build/bin/cps16-cn" --screenshot docs/window-cps16-cn.png docs/example-16.sin
-# The progress window halfway through a read, the dialogs and the cell editors,
-# from the widget tests (cps-brand with a dealer's ini file among them).
-TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
-    --gtest_filter='ProgressWindow.PictureMidTransfer:DialogScreenshots.*:EditingScreenshots.*:WindowTest.PictureOf*' >/dev/null
+# The progress window halfway through a read, the dialogs, the cell editors,
+# cps-brand with a dealer's ini file and each program's menus, open, in each of
+# its languages (docs/menus-<program>-en.png / -zh.png), drawn by the widgets.
+QT_QPA_PLATFORM=offscreen "$build/bin/make_pictures" "$PWD/docs" >/dev/null
 # The key-assignment radio's windows with the data password on the form; the
 # example is what the virtual radio holds behind "virtual:123456".
 for program in cps-keys cps-keys-cn; do
     env -u LC_ALL -u LC_MESSAGES LANG=C "$build/bin/$program" --screenshot "docs/window-$program.png" docs/example-keys.sin
 done
-# Each program's menus, open, in each of its languages (docs/menus-<program>-en.png / -zh.png).
-TOLVAN_SCREENSHOT_DIR="$PWD/docs" QT_QPA_PLATFORM=offscreen "$build/bin/test_qt" \
-    --gtest_filter='WindowTest.PicturesOfTheOpenMenus' >/dev/null

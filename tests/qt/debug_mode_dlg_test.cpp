@@ -1,25 +1,10 @@
+#include "link/recording_host.h"
 #include "window_fixture.h"
 
 namespace tolvan {
 namespace {
 
 const Edition& twoTone() { return *findEdition("cps-twotone"); }
-
-class Host : public LinkHost {
-public:
-    void pause(int) override {}
-    bool pump() override { return false; }
-    Answer ask(const std::string& message, Buttons) override
-    {
-        messages.push_back(message);
-        return Answer::Cancel;
-    }
-    void progressRange(int) override {}
-    void progress(int) override {}
-    void status(const std::string&) override {}
-    void setBusy(bool) override {}
-    std::vector<std::string> messages;
-};
 
 struct OpenDialog {
     explicit OpenDialog(Language language = Language::English, const std::string& band = "136 - 174MHz")
@@ -32,7 +17,7 @@ struct OpenDialog {
 
     VirtualRadio radio{twoTone()};
     RadioPortOpener opener{radio};
-    Host host;
+    testing::RecordingHost host;
     CDebugModeDlg dlg;
 };
 
@@ -79,7 +64,8 @@ TEST(CDebugModeDlg, SliderDefaultAndStartSendWhatIsShown)
     open.dlg.startButton()->click();
     EXPECT_EQ(open.dlg.lastOutcome(), TestModeOutcome::Finished);
     EXPECT_EQ(open.opener.opens, 1);
-    EXPECT_EQ(open.host.messages, std::vector<std::string>{"Finish successfully!"});
+    ASSERT_EQ(open.host.questions.size(), 1u);
+    EXPECT_EQ(open.host.questions[0].message, "Finish successfully!");
     ASSERT_EQ(open.radio.testModeFrames().size(), 1u);
     const TestModeFrames& sent = open.radio.testModeFrames()[0];
     EXPECT_EQ(sent.item, 0x73);  // the squelch level item
@@ -99,8 +85,8 @@ TEST(CDebugModeDlg, APortThatWillNotOpenIsReportedInTheWindowsLanguage)
         open.select(TestModeState::kTxPower);
         open.dlg.startButton()->click();
         EXPECT_EQ(open.dlg.lastOutcome(), TestModeOutcome::PortFailed);
-        ASSERT_EQ(open.host.messages.size(), 1u);
-        EXPECT_EQ(open.host.messages[0], twoTone().texts(language).link.portOpenFail);
+        ASSERT_EQ(open.host.questions.size(), 1u);
+        EXPECT_EQ(open.host.questions[0].message, twoTone().texts(language).link.portOpenFail);
     }
 }
 

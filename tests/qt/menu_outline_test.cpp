@@ -50,22 +50,18 @@ TEST_F(WindowTest, EachProgramShowsTheMenusOfItsFamilyInItsLanguage)
 TEST_F(WindowTest, ACommandTheProgramLacksIsAbsentNeverBroken)
 {
     // Only Test Mode and printing are attached: every dialog item and the
-    // menus holding nothing else fold away, separators with them.
+    // menus holding nothing else fold away, separators with them; without
+    // print hooks the print items go too. The outlines are in the snapshot.
     auto keys = start("cps-keys");
     keys->frame().setHooks({.testMode = [](CTolView&) {}, .print = [](CTolView&) {},
                             .printPreview = [](CTolView&) {}, .printSetup = [](CTolView&) {}});
-    const QStringList outline = menuOutline(keys->frame());
-    ASSERT_EQ(outline.size(), 5);
-    const QString program = "&Program: &Read From Radio\tCtrl+R [Ctrl+R] | - | &Write To Radio\tCtrl+W [Ctrl+W] | - | "
-                            "&Test Mode\tCtrl+T [Ctrl+T]";
-    EXPECT_EQ(outline[1], program) << "no Edit menu without its dialogs";
     for (int id : {cmd::KeyAssignment, cmd::EditOptionalFeatures, cmd::OptionalFeatures, cmd::TwoTone})
         EXPECT_FALSE(keys->frame().hasCommand(id));
-
     auto ccir = start("cps-ccir");
     ccir->frame().setHooks({.testMode = [](CTolView&) {}});
-    EXPECT_EQ(menuOutline(ccir->frame())[1], program);
-    EXPECT_FALSE(menuOutline(ccir->frame())[0].contains("&Print")) << "no print items";
+    const QStringList outlines = QStringList{"== cps-keys, test mode and print"} + menuOutline(keys->frame())
+                                 + QStringList{"== cps-ccir, test mode only"} + menuOutline(ccir->frame());
+    expectGolden("qt", "menus_folded", outlines.join("\n").toStdString() + "\n");
 
     // The program as started: a dialog is attached only where the edition has it.
     for (const Edition* e : allEditions()) {

@@ -177,31 +177,5 @@ TEST(ProgressWindow, StepsShowOnceAFrameAndAllWhenTheExchangeStops)
     EXPECT_EQ(shown(), std::make_pair(3, std::string("3")));
 }
 
-// Writes docs/progress-window.png when TOLVAN_SCREENSHOT_DIR names a folder: the
-// window as a user sees it halfway through a read.
-TEST(ProgressWindow, PictureMidTransfer)
-{
-    const QString dir = qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the picture";
-    const Edition& e = *findEdition("cps-twotone");
-    VirtualRadio radio(sampleCodeplug(e));
-    RadioPortOpener opener(radio);
-    pressWhenShown(true);
-    bool saved = false;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        CProgressDlg* d = progressWindow();
-        if (!saved && d && d->progressBar()->value() >= 250) {
-            saved = d->grab().save(dir + "/progress-window.png");
-            timer.stop();
-        }
-    });
-    timer.start(0);
-    runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", MemoryImage(e.imageSize),
-                         {.opener = &opener, .pauses = false});
-    EXPECT_TRUE(saved);
-}
-
 } // namespace
 } // namespace tolvan

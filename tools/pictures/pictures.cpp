@@ -1,6 +1,8 @@
 // The pictures of docs/ that scripts/make_pictures.sh takes from the widgets:
-// written only when TOLVAN_SCREENSHOT_DIR names a folder, so ordinary runs stay quiet.
+// dialogs, cell editors, open menus and the progress window mid-read.
 #include "editing_fixture.h"
+
+extern QString g_pictureDir;
 
 using namespace tolvan;
 
@@ -8,7 +10,7 @@ namespace {
 
 QString pictureDir()
 {
-    return qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
+    return g_pictureDir;
 }
 
 void save(QWidget& w, const QString& name)
@@ -37,8 +39,6 @@ class EditingScreenshots : public EditingTest {
 protected:
     void SetUp() override
     {
-        if (pictureDir().isEmpty())
-            GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
         open();
         frame().resize(1024, 768);
         const char* rows[][2] = {{"145.5", "88.5"}, {"146.0125", "100.0"}, {"446.00625", "67.0"}, {"438.5", ""}};
@@ -58,8 +58,6 @@ protected:
 
 TEST(DialogScreenshots, OfEverySettingsDialog)
 {
-    if (pictureDir().isEmpty())
-        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
     const Edition& twoTone = *findEdition("cps-twotone");
     for (Language language : {Language::English, Language::Chinese}) {
         const QString suffix = language == Language::English ? "_en.png" : "_zh.png";
@@ -132,9 +130,7 @@ TEST_F(EditingScreenshots, TheChannelEditDialogWithTwoTone)
 
 TEST_F(WindowTest, PicturesOfTheOpenMenus)
 {
-    if (qEnvironmentVariableIsEmpty("TOLVAN_SCREENSHOT_DIR"))
-        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
-    const QDir out(qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR"));
+    const QDir out(pictureDir());
     for (const ProgramRun& run : everyProgramAndLanguage()) {
         const Edition* e = run.edition;
         const bool chinese = run.chinese();
@@ -176,9 +172,7 @@ TEST_F(WindowTest, PicturesOfTheOpenMenus)
 
 TEST_F(WindowTest, PictureOfTheBrandedProgram)
 {
-    const QString dir = qEnvironmentVariable("TOLVAN_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set TOLVAN_SCREENSHOT_DIR to write the pictures";
+    const QString dir = pictureDir();
     auto w = start("cps-brand", "[MAIN]\nTITLE=Harbour Radio Programmer\n[ABOUT]\nTITLE=About Harbour Radio\n"
                                 "COMPANY=Harbour Radio Programmer\nVERSION=2026  Version 3.1\n"
                                 "COMPANY1=Harbour Communications Ltd\n");
@@ -201,4 +195,26 @@ TEST_F(WindowTest, PictureOfTheBrandedProgram)
     ASSERT_TRUE(withCaption(frame).save(QDir(dir).filePath("window-cps-brand-branded.png")));
     auto about = frame.aboutDialog();
     ASSERT_TRUE(withCaption(*about).save(QDir(dir).filePath("about-cps-brand-branded.png")));
+}
+
+// The progress window as a user sees it halfway through a read.
+TEST(ProgressWindow, PictureMidTransfer)
+{
+    const Edition& e = *findEdition("cps-twotone");
+    VirtualRadio radio(sampleCodeplug(e));
+    RadioPortOpener opener(radio);
+    pressStartWhenShown();
+    bool saved = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<CProgressDlg*>(w); !saved && d && d->isVisible() && d->progressBar()->value() >= 250) {
+                saved = d->grab().save(QDir(pictureDir()).filePath("progress-window.png"));
+                timer.stop();
+            }
+    });
+    timer.start(0);
+    runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", MemoryImage(e.imageSize),
+                         {.opener = &opener, .pauses = false});
+    EXPECT_TRUE(saved);
 }
