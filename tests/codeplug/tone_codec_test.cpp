@@ -16,7 +16,7 @@ std::string hex(ToneCode tone)
     std::array<std::uint8_t, 2> two{};
     toneToBytes(tone, two);
     EXPECT_EQ(toneFromBytes(two), tone);
-    return " " + hexBytes(two);
+    return hexBytes(two).insert(0, 1, ' ');
 }
 
 } // namespace

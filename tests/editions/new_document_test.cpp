@@ -21,7 +21,7 @@ TEST(NewDocument, EveryEditionsImageMatchesTheGoldenDump)
         std::string previous;
         bool skipping = false;
         for (std::size_t at = 0; at < image.size(); at += 16) {
-            const std::string line = " " + hexBytes(image.bytes(at, std::min<std::size_t>(16, image.size() - at)));
+            const std::string line = hexBytes(image.bytes(at, std::min<std::size_t>(16, image.size() - at))).insert(0, 1, ' ');
             if (line == previous && at + 16 < image.size()) {
                 out += skipping ? "" : "*\n";
                 skipping = true;
