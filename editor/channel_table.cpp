@@ -121,16 +121,10 @@ void ChannelTable::writeText(std::string& out, Column column, const ChannelField
         out = frequencyText(f.tx);
         return;
     case Column::RxTone:
-        if (showTones)
-            out = toneText(f.rxTone, offTone);
-        else
-            out.clear();
+        out = showTones ? toneText(f.rxTone, offTone) : std::string();
         return;
     case Column::TxTone:
-        if (showTones)
-            out = toneText(f.txTone, offTone);
-        else
-            out.clear();
+        out = showTones ? toneText(f.txTone, offTone) : std::string();
         return;
     case Column::Bandwidth:
         return word(t.bandwidth, f.wide);
@@ -148,10 +142,7 @@ void ChannelTable::writeText(std::string& out, Column column, const ChannelField
         out.assign(f.name);
         return;
     case Column::More:
-        if (inUse)
-            out.assign(">>");
-        else
-            out.clear();
+        out.assign(inUse ? ">>" : "");
         return;
     }
     out.clear();
