@@ -4,27 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 #include <sstream>
 
 using namespace tolvan;
 
-namespace {
-
-std::string hex(std::uint8_t byte)
-{
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", byte);
-    return text;
-}
-
-} // namespace
-
 // The dialog as a user works it, opened on channel 3 (145 MHz in use), one
 // scenario per line; each step's result is in the golden file: the channel and
 // its field, the signalling kind and the two-tone numbers, what OK answered,
-// whether it says it edited the image, channel 3's bytes 12 and 14, its "Opt Signal"
+// whether it says it edited the image, channel 3's bytes 12 to 14, its "Opt Signal"
 // cell and how many bytes of the image changed.
 //   open                        the dialog (again) on channel 3
 //   spin N, text T              the channel spin and the channel field
@@ -91,7 +79,7 @@ TEST(ChannelEdit, ScenariosMatchTheGoldenFile)
             int differing = 0;
             for (std::size_t i = 0; i < image.size(); ++i)
                 differing += image.at(i) != start.at(i);
-            out << " | " << hex(image.at(record + 12)) << " " << hex(image.at(record + 14)) << " ["
+            out << " | " << hexBytes(image.bytes(record + 12, 3)) << " ["
                 << table.cell(3, Column::Signal) << "] " << differing << " bytes changed" << answer << "\n";
         }
     }
