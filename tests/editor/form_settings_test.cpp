@@ -1,7 +1,5 @@
 #include "editor/form_settings.h"
 
-#include "codeplug/data_password.h"
-
 #include <gtest/gtest.h>
 
 #include "golden.h"
@@ -14,8 +12,6 @@
 using namespace tolvan;
 
 namespace {
-
-const Edition& edition(const char* id) { return *findEdition(id); }
 
 std::string hexByte(unsigned v)
 {
@@ -94,7 +90,8 @@ std::string readings(const Edition& e, int i)
 // each of the 256 values of its byte selects ("keep": the list stays as it was);
 // and each item in both languages with what choosing it writes over a zero-filled
 // and an erased image (only the bytes that differ from storing the starting
-// items). Editions with the same form say so.
+// items); the data password where the edition has one, as read, stored
+// again and typed. Editions with the same form say so.
 TEST(FormSettings, EveryListMatchesTheGoldenFile)
 {
     std::ostringstream out;
@@ -105,7 +102,21 @@ TEST(FormSettings, EveryListMatchesTheGoldenFile)
         const FormSettings start(*e);
         FormSettings opened(*e);
         opened.loadFromImage(fresh);
-        body << "  a new document's items stored:" << changes(fresh, stored(opened, fresh)) << "\n";
+        const MemoryImage once = stored(opened, fresh);
+        body << "  a new document's items stored:" << changes(fresh, once) << "\n";
+        // Stored once (a new 16-channel document gets its TX power and band
+        // width then), the bytes no longer change when read and stored again.
+        FormSettings again(*e);
+        again.loadFromImage(once);
+        EXPECT_EQ(stored(again, once), once) << e->id;
+        if (start.hasPassword()) {
+            MemoryImage image = once;
+            image.write(*e->passwordOffset, std::vector<std::uint8_t>{'1', 0xFF, '2', 'x', '3', 0x00});
+            again.loadFromImage(image);
+            body << "  data password [" << again.password() << "] stored again:" << changes(image, stored(again, image));
+            again.setPassword("98 7");
+            body << ", typed [98 7]:" << changes(image, stored(again, image)) << "\n";
+        }
         for (std::uint8_t fill : {0x00, 0xFF}) {
             const MemoryImage blank(e->imageSize, fill);
             body << "  starting items over " << hexByte(fill) << ":" << changes(blank, stored(start, blank)) << "\n";
@@ -140,54 +151,4 @@ TEST(FormSettings, EveryListMatchesTheGoldenFile)
             out << e->id << " as " << it->second << "\n";
     }
     expectGolden("editor", "form_lists", out.str());
-}
-
-TEST(FormSettings, EveryFormRoundTripsThroughItsBytes)
-{
-    for (const Edition* e : allEditions()) {
-        // Stored once (a new 16-channel document gets its TX power and band
-        // width then), the bytes no longer change when read and stored again.
-        MemoryImage image = newDocumentImage(*e);
-        FormSettings form(*e);
-        form.loadFromImage(image);
-        form.storeToImage(image);
-        FormSettings again(*e);
-        again.loadFromImage(image);
-        MemoryImage twice = image;
-        again.storeToImage(twice);
-        EXPECT_EQ(twice, image) << e->id;
-    }
-}
-
-TEST(FormSettings, TheDataPasswordOfTheKeyRadios)
-{
-    struct Case {
-        std::vector<std::uint8_t> stored;  // 0x000-0x005
-        const char* shown;
-        const char* typed;
-        std::vector<std::uint8_t> saved;
-    };
-    const Case cases[] = {
-        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "", "123456", {'1', '2', '3', '4', '5', '6'}},
-        {{'1', 0xFF, '2', 'x', '3', 0x00}, "123", "", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {{'9', '8', '7', 0xFF, 0xFF, 0xFF}, "987", "98 7", {'9', '8', 0xFF, '7', 0xFF, 0xFF}},
-    };
-    for (const char* id : {"cps-keys", "cps-keys-cn"}) {
-        for (const Case& c : cases) {
-            const Edition& e = edition(id);
-            MemoryImage image = newDocumentImage(e);
-            image.write(0, c.stored);
-            FormSettings form(e);
-            ASSERT_TRUE(form.hasPassword());
-            form.loadFromImage(image);
-            EXPECT_EQ(form.password(), c.shown) << id;
-            // What is shown goes back as it was read (0xFF for the skipped bytes).
-            MemoryImage again = image;
-            form.storeToImage(again);
-            EXPECT_EQ(readDataPassword(again, 0), c.shown) << id;
-            form.setPassword(c.typed);
-            form.storeToImage(image);
-            EXPECT_EQ(std::vector<std::uint8_t>(image.raw().begin(), image.raw().begin() + 6), c.saved) << id;
-        }
-    }
 }
