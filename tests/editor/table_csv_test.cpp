@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <stdexcept>
 #include <sstream>
 
 using namespace tolvan;
@@ -45,24 +46,37 @@ TEST(TableCsv, StandardQuoting)
         EXPECT_EQ(csvField(in), out) << in;
 }
 
-TEST(TableCsv, HostileImagesGiveOneWellFormedRowPerChannel)
+// A table is loaded again and again (a fuzzed file, a read from the radio):
+// each load of an arbitrary image exports one well-formed row per channel that
+// holds exactly that image's cells, nothing of what they held before; and a
+// row's texts held outside the table read back as the row does.
+TEST(TableCsv, ImagesLoadedOverEachOtherExportOnlyTheNewCells)
 {
     std::mt19937 random(7);
     for (const Edition* e : allEditions()) {
         for (Language language : {Language::English, Language::Chinese}) {
-            MemoryImage image(e->imageSize);
-            for (std::size_t i = 0; i < image.size(); ++i)
-                image.set(i, static_cast<std::uint8_t>(random()));
-            ChannelTable table(*e, language);
-            table.loadFromImage(image);
-            const auto rows = rowsOf(channelTableCsv(table));
-            ASSERT_EQ(static_cast<int>(rows.size()), e->channelCount + 1) << e->id;
-            for (int row = 0; row < table.rowCount(); ++row) {
-                ASSERT_EQ(static_cast<int>(rows[row].size()), table.columnCount()) << e->id << " row " << row;
-                for (int col = 0; col < table.columnCount(); ++col)
-                    EXPECT_EQ(rows[row][col], table.cell(row, col)) << e->id << " " << row << "," << col;
+            SCOPED_TRACE(e->id + (language == Language::English ? " en" : " zh"));
+            MemoryImage scrambled(e->imageSize);
+            ChannelTable reused(*e, language);
+            for (int load = 0; load < 3; ++load) {
+                for (std::size_t i = 0; i < scrambled.size(); ++i)
+                    scrambled.set(i, static_cast<std::uint8_t>(random()));
+                const MemoryImage image = load == 1 ? newDocumentImage(*e) : scrambled;
+                reused.loadFromImage(image);
+                ChannelTable fresh(*e, language);
+                fresh.loadFromImage(image);
+                const auto rows = rowsOf(channelTableCsv(reused));
+                ASSERT_EQ(static_cast<int>(rows.size()), fresh.rowCount());
+                for (int row = 0; row < fresh.rowCount(); ++row) {
+                    ASSERT_EQ(static_cast<int>(rows[row].size()), fresh.columnCount()) << "row " << row;
+                    for (int col = 0; col < fresh.columnCount(); ++col)
+                        ASSERT_EQ(rows[row][col], fresh.cell(row, col)) << row << "," << col;
+                    if (row > 0) {
+                        ASSERT_EQ(fresh.channelOfTexts(rows[row]), fresh.channelOfRow(row)) << row;
+                    }
+                }
             }
-            EXPECT_EQ(rows[1][0], "1");
+            EXPECT_THROW(reused.channelOfTexts({"1", "145.12500"}), std::invalid_argument);
         }
     }
 }
@@ -83,7 +97,6 @@ TEST_F(TableCsvCommand, CommandLineExportsTheWindowsTable)
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::stringstream csv;
     csv << std::ifstream(out, std::ios::binary).rdbuf();
-    ASSERT_EQ(rowsOf(csv.str()).size(), 129u);
     expectGolden("editor", "twotone_channel3_export.csv", csv.str());
     const std::string missing = bin + " --export-csv " + (dir_ / "missing.sin").string() + " " + out.string();
     EXPECT_NE(std::system((missing + " 2>/dev/null").c_str()), 0);
