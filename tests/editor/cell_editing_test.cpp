@@ -49,6 +49,7 @@ Column columnNamed(const std::string& name)
 //   key COL CHAR    a key typed on the cell, nothing more
 //   at COL          the cursor put on the cell (a drop-down opens preloaded)
 //   grid COL        Enter on the cell without an editor
+//   open            Enter opens the editor where the cursor is
 //   set COL TEXT    the cell set as a loaded image would
 //   double          a double click on the row: does it open the Channel Edit dialog?
 //   command         the edit-channel command
@@ -57,8 +58,9 @@ Column columnNamed(const std::string& name)
 TEST(CellEditing, EntriesMatchTheGoldenFile)
 {
     std::vector<std::string> scenarios = {
-        // Refused frequencies: the cell and its row's tone are emptied.
-        "cps-twotone en 2: set RxTone 88.5; leave Receive 446.003",
+        // Refused frequencies: the cell and its row's tone are emptied (and an
+        // editor opened again shows the emptied cell).
+        "cps-twotone en 2: set RxTone 88.5; leave Receive 446.003; open",
         "cps-twotone zh 2: set RxTone 88.5; leave Receive 446.003",
         "cps-twotone zh 2: set RxTone 88.5; type Receive 446.003",
         "cps-twotone en 2: set RxTone 88.5; type Receive 600",
@@ -133,6 +135,8 @@ TEST(CellEditing, EntriesMatchTheGoldenFile)
                     out << " row " << changed;
             } else if (verb == "double") {
                 out << (e.editing.doubleClickOpensChannelEdit(row) ? " opens Channel Edit" : " opens no dialog");
+            } else if (verb == "open") {
+                e.editing.openEditor(OpenKey::Enter);
             } else if (verb == "command") {
                 result.notices.push_back(e.editing.editChannelCommand());
             } else if (verb == "set") {
