@@ -54,20 +54,16 @@ TEST_F(WindowTest, AProtectedRadioIsReadOnlyWithItsPassword)
         QLineEdit* password = frame.view().passwordEdit();
         ASSERT_NE(password, nullptr);
 
-        struct Attempt {
-            const char* typed;
-            bool reads;
-        };
-        for (const Attempt& a : {Attempt{"", false}, Attempt{"123455", false}, Attempt{"123456", true}}) {
+        for (const auto& [typed, reads] : {std::pair{"", false}, std::pair{"123455", false}, std::pair{"123456", true}}) {
+            SCOPED_TRACE(typed);
             password->clear();
-            QTest::keyClicks(password, a.typed);
+            QTest::keyClicks(password, typed);
             w->document().setModified(false);
             WindowCloser driver(true, true);
-            const bool read = frame.view().readFromRadio();
-            EXPECT_EQ(read, a.reads) << a.typed;
-            EXPECT_EQ(driver.messages.contains("Password incorrect"), !a.reads) << a.typed;
-            EXPECT_EQ(frame.view().grid()->textMatrix(1, 1).isEmpty(), !a.reads) << "the table changes only when read";
-            EXPECT_EQ(w->document().isModified(), a.reads);
+            EXPECT_EQ(frame.view().readFromRadio(), reads);
+            EXPECT_EQ(driver.messages.contains("Password incorrect"), !reads);
+            EXPECT_EQ(frame.view().grid()->textMatrix(1, 1).isEmpty(), !reads) << "the table changes only when read";
+            EXPECT_EQ(w->document().isModified(), reads);
             EXPECT_TRUE(password->isEnabled());
         }
         EXPECT_EQ(password->text(), "123456") << "the radio's password, as read";

@@ -14,31 +14,13 @@ struct Kind {
     void (*choose)(QDialog&);
 };
 
-// What the window reads to mark the document changed.
-bool reportsAChange(QDialog& d)
-{
-    if (auto* o = qobject_cast<COptionalFeaturesDlg*>(&d))
-        return o->imageChanged();
-    if (auto* s = qobject_cast<CSignallingFeaturesDlg*>(&d))
-        return s->imageChanged();
-    if (auto* k = qobject_cast<CKeyAssignmentDlg*>(&d))
-        return k->imageChanged();
-    return dynamic_cast<CSettingsListsDlg&>(d).imageChanged();
-}
-
-template <class D>
-D& as(QDialog& d)
-{
-    return dynamic_cast<D&>(d);
-}
-
 const Kind kKinds[] = {
     {"Optional Features", [](const Edition& e) { return e.optionalFeatures.has_value(); },
      [](MemoryImage& image, const Edition& e) -> std::unique_ptr<QDialog> {
          return std::make_unique<COptionalFeaturesDlg>(image, *e.optionalFeatures, e, Language::English);
      },
      [](QDialog& qd) {
-         auto& d = as<COptionalFeaturesDlg>(qd);
+         auto& d = dynamic_cast<COptionalFeaturesDlg&>(qd);
          d.timeOutBox()->stepBy(41);  // the spin stops at its last step: 600
          d.squelchBox()->setCurrentIndex(7);
          d.languageBox()->setCurrentIndex(1);
@@ -51,7 +33,7 @@ const Kind kKinds[] = {
          return std::make_unique<CSignallingFeaturesDlg>(image, *e.signallingFeatures, e.uiLanguage(Language::English));
      },
      [](QDialog& qd) {
-         auto& d = as<CSignallingFeaturesDlg>(qd);
+         auto& d = dynamic_cast<CSignallingFeaturesDlg&>(qd);
          d.timeOutBox()->stepBy(3);
          d.squelchBox()->setCurrentIndex(7);
          d.languageBox()->setCurrentIndex(1);
@@ -74,13 +56,13 @@ const Kind kKinds[] = {
      [](MemoryImage& image, const Edition& e) -> std::unique_ptr<QDialog> {
          return std::make_unique<CKeyAssignmentDlg>(image, e, Language::English);
      },
-     [](QDialog& d) { as<CKeyAssignmentDlg>(d).longPressBox(1)->setCurrentIndex(5); }},
+     [](QDialog& d) { dynamic_cast<CKeyAssignmentDlg&>(d).longPressBox(1)->setCurrentIndex(5); }},
     {"Settings Lists", [](const Edition& e) { return e.settingsLists.has_value(); },
      [](MemoryImage& image, const Edition& e) -> std::unique_ptr<QDialog> {
          return std::make_unique<CSettingsListsDlg>(image, e, Language::English);
      },
      // rank 9 shown for 0xFF is stored as 27; the voice list takes bits 3 and 4 of 0x3C0
-     [](QDialog& d) { as<CSettingsListsDlg>(d).listBox(4)->setCurrentIndex(2); }},
+     [](QDialog& d) { dynamic_cast<CSettingsListsDlg&>(d).listBox(4)->setCurrentIndex(2); }},
 };
 
 TEST(SettingsDialogs, TheWidgetsAreBoundToTheImageInEveryProgram)
@@ -100,12 +82,10 @@ TEST(SettingsDialogs, TheWidgetsAreBoundToTheImageInEveryProgram)
                 k.choose(*cancelled);
                 cancelled->reject();
                 EXPECT_EQ(image, fresh) << "Cancel changes nothing";
-                EXPECT_FALSE(reportsAChange(*cancelled));
             }
             auto d = k.make(image, *e);
             k.choose(*d);
             d->accept();
-            EXPECT_TRUE(reportsAChange(*d));
             out += "== " + std::string(k.name) + " in " + e->id + "\n" + imageChanges(fresh, image) + "-- opened again:\n";
             out += shownState(*k.make(image, *e));
         }
