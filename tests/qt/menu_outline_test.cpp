@@ -32,8 +32,14 @@ TEST_F(WindowTest, EachProgramShowsTheMenusOfItsFamilyInItsLanguage)
     std::string out;
     for (const ProgramRun& run : everyProgramAndLanguage()) {
         auto w = start(run.edition->id.c_str(), nullptr, run.chineseSystem);
-        connectWindowCommands(w->frame());  // a dialog is attached only where the edition has it
+        connectWindowCommands(w->frame());
         attachFleetCommands(w->frame(), w->language(), dialogs);
+        // A dialog is attached only where the edition has what it edits.
+        const Edition& e = *run.edition;
+        SCOPED_TRACE(e.id);
+        EXPECT_EQ(w->frame().hasCommand(cmd::OptionalFeatures), e.optionalFeatures || e.signallingFeatures || e.settingsLists);
+        EXPECT_EQ(w->frame().hasCommand(cmd::KeyAssignment), e.keyAssignment.has_value());
+        EXPECT_EQ(w->frame().hasCommand(cmd::TwoTone), e.hasTwoTone);
         out += "== " + run.edition->id + (run.chinese() ? " zh" : " en") + "\n";
         out += menuOutline(w->frame()).join("\n").toStdString() + "\n";
     }
