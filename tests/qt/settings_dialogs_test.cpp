@@ -69,12 +69,10 @@ TEST(SettingsDialogs, TheWidgetsAreBoundToTheImageInEveryProgram)
 {
     std::string out;
     for (const Kind& k : kKinds) {
-        int programs = 0;
         for (const Edition* e : allEditions()) {
             if (!k.has(*e))
                 continue;
             SCOPED_TRACE(std::string(k.name) + " in " + e->id);
-            ++programs;
             MemoryImage image = newDocumentImage(*e);
             const MemoryImage fresh = image;
             {
@@ -89,7 +87,6 @@ TEST(SettingsDialogs, TheWidgetsAreBoundToTheImageInEveryProgram)
             out += "== " + std::string(k.name) + " in " + e->id + "\n" + imageChanges(fresh, image) + "-- opened again:\n";
             out += shownState(*k.make(image, *e));
         }
-        EXPECT_GT(programs, 0) << k.name;
     }
     expectGolden("qt", "settings_dialogs", out);
 }
