@@ -101,25 +101,10 @@ TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)
     EXPECT_TRUE(dialog.isVisible());  // the transfer closes it when it notices
 }
 
-// A cancel during a pause is seen by the very next pump pass.
-TEST(ProgressWindow, ACancelIsSeenByTheNextPass)
-{
-    const LinkTexts& texts = findEdition("cps16")->texts(Language::English).link;
-    CProgressDlg dialog(nullptr, texts, texts.writeTitle, 123);
-    dialog.show();
-    QtLinkHost host(dialog, true);
-    host.pause(1);
-    EXPECT_FALSE(host.pump());
-    host.pause(1);
-    QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
-    EXPECT_TRUE(host.pump());
-    EXPECT_TRUE(host.pump());
-}
-
 // Blocks step faster than anyone could follow: the window shows the first
 // step, then the latest once a frame has gone, in a pause, and whatever is
-// left when the exchange stops.
-TEST(ProgressWindow, StepsShowOnceAFrameAndAllWhenTheExchangeStops)
+// left when the exchange stops. A cancel is seen by the next pump pass.
+TEST(ProgressWindow, StepsShowOnceAFrameAndACancelAtTheNextPass)
 {
     const LinkTexts& texts = findEdition("cps16")->texts(Language::English).link;
     CProgressDlg dialog(nullptr, texts, texts.readTitle, 123);
@@ -145,6 +130,14 @@ TEST(ProgressWindow, StepsShowOnceAFrameAndAllWhenTheExchangeStops)
     step(3);
     host.setBusy(false);
     EXPECT_EQ(shown(), "3 3");
+
+    // A cancel during a pause is seen by the very next pump pass.
+    host.pause(1);
+    EXPECT_FALSE(host.pump());
+    host.pause(1);
+    QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
+    EXPECT_TRUE(host.pump());
+    EXPECT_TRUE(host.pump());
 }
 
 } // namespace
