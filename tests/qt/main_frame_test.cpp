@@ -95,8 +95,7 @@ TEST_F(WindowTest, AFileThatFailsToOpenOrSaveKeepsTheDocument)
         const MemoryImage good = newDocumentImage(*run.edition);
         writeFile("good.sin", good);
         writeFile("short.sin", good, 100);
-        writeFile("empty.sin", good);
-        QFile(path("empty.sin")).resize(0);
+        std::ofstream(path("empty.sin").toStdString());
         writeFile("ro.sin", good);
         fs::permissions(folder / "ro.sin", fs::perms::owner_read);
         ASSERT_TRUE(frame.openFile(path("good.sin")));

@@ -54,8 +54,6 @@ TEST_F(WindowTest, ACommandTheProgramLacksIsAbsentNeverBroken)
     auto keys = start("cps-keys");
     keys->frame().setHooks({.testMode = [](CTolView&) {}, .print = [](CTolView&) {},
                             .printPreview = [](CTolView&) {}, .printSetup = [](CTolView&) {}});
-    for (int id : {cmd::KeyAssignment, cmd::EditOptionalFeatures, cmd::OptionalFeatures, cmd::TwoTone})
-        EXPECT_FALSE(keys->frame().hasCommand(id));
     auto ccir = start("cps-ccir");
     ccir->frame().setHooks({.testMode = [](CTolView&) {}});
     const QStringList outlines = QStringList{"== cps-keys, test mode and print"} + menuOutline(keys->frame())
