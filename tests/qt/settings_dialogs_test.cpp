@@ -1,7 +1,7 @@
 // The settings dialogs of every program that has them: what the user sets in
 // the widgets reaches the image on OK (the bytes that changed are in the
-// snapshot), Cancel leaves the image alone, and the dialog opened again shows
-// the choice.
+// snapshot), and the dialog opened again shows the choice. On Cancel the
+// window drops the dialog's copy of the image (the command walk holds that).
 #include "window_fixture.h"
 
 namespace tolvan {
@@ -75,12 +75,6 @@ TEST(SettingsDialogs, TheWidgetsAreBoundToTheImageInEveryProgram)
             SCOPED_TRACE(std::string(k.name) + " in " + e->id);
             MemoryImage image = newDocumentImage(*e);
             const MemoryImage fresh = image;
-            {
-                auto cancelled = k.make(image, *e);
-                k.choose(*cancelled);
-                cancelled->reject();
-                EXPECT_EQ(image, fresh) << "Cancel changes nothing";
-            }
             auto d = k.make(image, *e);
             k.choose(*d);
             d->accept();
