@@ -92,17 +92,9 @@ TEST(SettingsLists, EveryVisitOfBothDialogsMatchesTheGoldenFile)
         out += visitDialog<KeyAssignment, std::vector<SideButtonChoice>>(e, KeyAssignment(*e.keyAssignment), keyVisits,
                                                                          shownKeys);
     }
+    // Only the Chinese build snaps some lists back when a 6 is typed into them.
+    for (int i = 0; i < lists("cps-keys").count(); ++i)
+        out += "list " + std::to_string(i) + " typed 6: " + std::to_string(lists("cps-keys").typed(i, 6)) + ", Chinese build "
+               + std::to_string(lists("cps-keys-cn").typed(i, 6)) + "\n";
     expectGolden("dialogs", "settings_lists", out);
-}
-
-TEST(SettingsLists, TypingSnapsBackOnlyInTheChineseBuild)
-{
-    const SettingsLists en = lists("cps-keys");
-    const SettingsLists zh = lists("cps-keys-cn");
-    // Only the Chinese build snaps these four lists back when typed into.
-    const int snapped[] = {2, 9, 4, 1, 6, 6, 6, 6};
-    for (int i = 0; i < zh.count(); ++i) {
-        EXPECT_EQ(zh.typed(i, 6), snapped[i]) << i;
-        EXPECT_EQ(en.typed(i, 6), 6) << i;
-    }
 }

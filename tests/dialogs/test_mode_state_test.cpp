@@ -77,11 +77,10 @@ std::string shownState(const S& s)
 }
 
 using Act = std::function<std::string(S&)>;
+constexpr TestSide rx = TestSide::Receive;
+constexpr TestSide tx = TestSide::Transmit;
 
-Act pick(int node)
-{
-    return [node](S& s) { return s.select(node) ? "closes" : ""; };
-}
+Act pick(int node) { return [node](S& s) { return s.select(node) ? "closes" : ""; }; }
 
 Act does(std::function<void(S&)> f)
 {
@@ -102,44 +101,26 @@ TEST(TestModeState, EveryStepOfAVisitMatchesTheGoldenFile)
         return hexBytes(std::span(&r.itemCode, 1)) + " | " + hexBytes(r.frequencyFrame) + " | " + hexBytes(r.toneFrame);
     };
     const Act slider3 = does([](S& s) { s.setValue(3); });
-    const auto rx = TestSide::Receive;
-    const auto tx = TestSide::Transmit;
     const std::pair<const char*, Act> steps[] = {
-        {"Default", byDefault},
-        {"Start", start},
-        {"debug item root", pick(S::kDebugItem)},
-        {"squelch level", pick(S::kSquelchLevel)},
-        {"low frequency", pick(S::kLowFrequency)},
-        {"debug frequency root", pick(S::kDebugFrequency)},
-        {"middle frequency", pick(S::kMiddleFrequency)},
-        {"Rx QT", does([=](S& s) { s.setMethod(rx, 0); })},
-        {"Rx tone 9", does([=](S& s) { s.setTone(rx, 9); })},
-        {"Tx DQT", does([=](S& s) { s.setMethod(tx, 1); })},
-        {"Tx tone 0", does([=](S& s) { s.setTone(tx, 0); })},
-        {"Tx typed 1000, no Enter", does([=](S& s) { s.setBoxText(tx, "1000"); })},
-        {"squelch level", pick(S::kSquelchLevel)},
-        {"slider 160", does([](S& s) { s.setValue(160); })},
-        {"Start", start},
-        {"high frequency", pick(S::kHighFrequency)},
-        {"Rx tone 5", does([=](S& s) { s.setTone(rx, 5); })},
-        {"Rx QT again", does([=](S& s) { s.setMethod(rx, 0); })},
-        {"Rx DQT", does([=](S& s) { s.setMethod(rx, 1); })},
+        {"Default", byDefault}, {"Start", start}, {"debug item root", pick(S::kDebugItem)},
+        {"squelch level", pick(S::kSquelchLevel)}, {"low frequency", pick(S::kLowFrequency)},
+        {"debug frequency root", pick(S::kDebugFrequency)}, {"middle frequency", pick(S::kMiddleFrequency)},
+        {"Rx QT", does([](S& s) { s.setMethod(rx, 0); })}, {"Rx tone 9", does([](S& s) { s.setTone(rx, 9); })},
+        {"Tx DQT", does([](S& s) { s.setMethod(tx, 1); })}, {"Tx tone 0", does([](S& s) { s.setTone(tx, 0); })},
+        {"Tx typed 1000, no Enter", does([](S& s) { s.setBoxText(tx, "1000"); })}, {"squelch level", pick(S::kSquelchLevel)},
+        {"slider 160", does([](S& s) { s.setValue(160); })}, {"Start", start}, {"high frequency", pick(S::kHighFrequency)},
+        {"Rx tone 5", does([](S& s) { s.setTone(rx, 5); })}, {"Rx QT again", does([](S& s) { s.setMethod(rx, 0); })},
+        {"Rx DQT", does([](S& s) { s.setMethod(rx, 1); })},
         {"Tx frequency", pick(S::kTxFrequency)}, {"slider 3", slider3}, {"Default", byDefault},
         {"low power voltage", pick(S::kLowPowerVoltage)}, {"slider 3", slider3}, {"Default", byDefault},
         {"squelch level", pick(S::kSquelchLevel)}, {"slider 3", slider3}, {"Default", byDefault},
         {"Tx power", pick(S::kTxPower)}, {"slider 3", slider3}, {"Default", byDefault},
-        {"middle frequency", pick(S::kMiddleFrequency)},
-        {"Tx step 1", does([=](S& s) { s.setStep(tx, 1); })},
-        {"Rx DQT", does([=](S& s) { s.setMethod(rx, 1); })},
-        {"Rx tone 4", does([=](S& s) { s.setTone(rx, 4); })},
-        {"Rx typed 150", does([=](S& s) { s.setBoxText(rx, "150"); })},
-        {"Default", byDefault},
-        {"high frequency", pick(S::kHighFrequency)},
-        {"Rx typed 140", does([=](S& s) { s.setBoxText(rx, "140"); })},
-        {"Enter", does([=](S& s) { s.normaliseBox(rx); })},
-        {"low frequency", pick(S::kLowFrequency)},
-        {"high frequency", pick(S::kHighFrequency)},
-        {"exit", pick(S::kExitDebug)},
+        {"middle frequency", pick(S::kMiddleFrequency)}, {"Tx step 1", does([](S& s) { s.setStep(tx, 1); })},
+        {"Rx DQT", does([](S& s) { s.setMethod(rx, 1); })}, {"Rx tone 4", does([](S& s) { s.setTone(rx, 4); })},
+        {"Rx typed 150", does([](S& s) { s.setBoxText(rx, "150"); })}, {"Default", byDefault},
+        {"high frequency", pick(S::kHighFrequency)}, {"Rx typed 140", does([](S& s) { s.setBoxText(rx, "140"); })},
+        {"Enter", does([](S& s) { s.normaliseBox(rx); })}, {"low frequency", pick(S::kLowFrequency)},
+        {"high frequency", pick(S::kHighFrequency)}, {"exit", pick(S::kExitDebug)},
     };
     S s = openOnBand();
     std::string out = "opened\n" + shownState(s);

@@ -159,23 +159,14 @@ TEST_F(HostilePaths, ArgumentsAreCheckedBeforeAnythingIsDone)
                       b = (dir_ / "b.sin").string(), radio = (dir_ / "radio.sin").string();
     put(radio, kOld);
     std::vector<Args> cases = {
-        {"--new", a, b},
-        {"--new", a, "--new", b},
-        {"--export-csv", in},
-        {"--export-csv", in, (dir_ / "x.csv").string(), "extra"},
-        {"--export-csv", radio, radio},
-        {"--print-pdf", radio, radio},
-        {"--read", a, "--port", "virtual", "--port", "virtual"},
-        {"--read", a, "--port", "virtual", "--retries"},
-        {"--write", a, b, "--port", "virtual"},
-        {"--list-ports", "extra"},
+        {"--new", a, b}, {"--new", a, "--new", b}, {"--export-csv", in},
+        {"--export-csv", in, (dir_ / "x.csv").string(), "extra"}, {"--export-csv", radio, radio},
+        {"--print-pdf", radio, radio}, {"--read", a, "--port", "virtual", "--port", "virtual"},
+        {"--read", a, "--port", "virtual", "--retries"}, {"--write", a, b, "--port", "virtual"}, {"--list-ports", "extra"},
         {"--port", "COM1", "--port", "COM2"},
-        {"--screenshot", (dir_ / "a.png").string(), "--screenshot", (dir_ / "b.png").string()},
-        {a, b},
+        {"--screenshot", (dir_ / "a.png").string(), "--screenshot", (dir_ / "b.png").string()}, {a, b},
         {"--screenshot", radio},  // the slip that once emptied the file
-        {"--screenshot", (dir_ / "w.txt").string()},
-        {"--no-such-option"},
-        {"--new"},
+        {"--screenshot", (dir_ / "w.txt").string()}, {"--no-such-option"}, {"--new"},
     };
     for (const char* retries : {"1001", "99999999999999999999", "4294967297", "-1", "+5"})
         cases.push_back({"--read", a, "--port", "virtual", "--retries", retries});

@@ -17,17 +17,6 @@ namespace fs = std::filesystem;
 
 using StartupLanguageTest = TempDirTest;
 
-TEST(ProgramBaseName, DropsDirectoryAndLastExtension)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"/usr/bin/cps-twotone", "cps-twotone"}, {"cps-twotone", "cps-twotone"},
-        {"C:\\Program Files\\Tolvan\\TOLVAN.EXE", "TOLVAN"}, {"/opt/x/cps.v2.bin  ", "cps.v2"},
-        {"/opt/x/", "MAIN"}, {"", "MAIN"},
-    };
-    for (const auto& [path, base] : cases)
-        EXPECT_EQ(programBaseName(path), base) << path;
-}
-
 namespace {
 
 const char* shown(Language l) { return l == Language::Chinese ? "Chinese" : "English"; }
@@ -44,6 +33,10 @@ std::string oneLine(std::string text)
 TEST_F(StartupLanguageTest, EveryEditionSystemAndIniFile)
 {
     std::string out;
+    // A program's name without its folder and last extension names its ini file.
+    for (const char* path : {"/usr/bin/cps-twotone", "cps-twotone", "C:\\Program Files\\Tolvan\\TOLVAN.EXE", "/opt/x/cps.v2.bin  ",
+                             "/opt/x/", ""})
+        out += std::string("base name of [") + path + "]: [" + programBaseName(path) + "]\n";
     // The forcing keys, for a program built in both languages. A Japanese system is any non-Chinese one.
     const char* const forcing[] = {
         "", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps_CH\n", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n",
