@@ -150,14 +150,13 @@ TEST(TwoToneTables, CursorRulesOfTheEncodeGrid)
 TEST(TwoToneTables, AnUnknownShortKillByteKeepsTheMark)
 {
     MemoryImage image = freshImage();
-    image.set(0xEC7, 0x05);
-    for (bool shown : {true, false}) {
-        EncodePageValues before;
-        before.shortKill = shown;
-        EXPECT_EQ(T::readEncode(image, before).shortKill, shown);
-    }
-    image.set(0xEC7, 1);
-    EXPECT_TRUE(T::readEncode(image, EncodePageValues{}).shortKill);
+    for (std::uint8_t byte : {0x05, 0x01, 0x00})
+        for (bool shown : {true, false}) {
+            image.set(0xEC7, byte);
+            EncodePageValues before;
+            before.shortKill = shown;
+            EXPECT_EQ(T::readEncode(image, before).shortKill, byte == 0x05 ? shown : byte == 0x01) << int(byte) << shown;
+        }
 }
 
 // Time spins stop at their ends, millisecond spins wrap round; a refused
