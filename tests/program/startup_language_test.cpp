@@ -34,9 +34,13 @@ TEST_F(StartupLanguageTest, EveryEditionSystemAndIniFile)
 {
     std::string out;
     // A program's name without its folder and last extension names its ini file.
-    for (const char* path : {"/usr/bin/cps-twotone", "cps-twotone", "C:\\Program Files\\Tolvan\\TOLVAN.EXE", "/opt/x/cps.v2.bin  ",
-                             "/opt/x/", ""})
+    for (const char* path :
+         {"/usr/bin/cps-twotone", "cps-twotone", "C:\\Program Files\\Tolvan\\TOLVAN.EXE", "/opt/x/cps.v2.bin  ", "/opt/x/", ""})
         out += std::string("base name of [") + path + "]: [" + programBaseName(path) + "]\n";
+    // Its folder, split on either slash; a bare name is in the current folder.
+    for (const char* path : {"/opt/tolvan/bin/cps-twotone", "C:\\Tools\\cps.exe", "cps-twotone"})
+        out += std::string("folder of [") + path + "]: ["
+               + tolvan::testing::named(programDirectory(path).string(), fs::current_path()) + "]\n";
     // The forcing keys, for a program built in both languages. A Japanese system is any non-Chinese one.
     const char* const forcing[] = {
         "", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps_CH\n", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n",
