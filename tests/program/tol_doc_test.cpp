@@ -7,18 +7,17 @@
 using namespace tolvan;
 namespace fs = std::filesystem;
 
+using DocumentTest = TempDirTest;
+
 namespace {
 
-class DocumentTest : public TempDirTest {
-protected:
-    const Edition& edition_ = *findEdition("cps-twotone");
-};
+const Edition& edition() { return *findEdition("cps-twotone"); }
 
 } // namespace
 
 TEST_F(DocumentTest, AFailedOpenKeepsTheWorkInHand)
 {
-    CTolDoc doc(edition_);
+    CTolDoc doc(edition());
     ASSERT_EQ(doc.OnSaveDocument(dir_ / "mine.sin"), SinStatus::Ok);
     doc.image().set(0x100, 0x42);
     doc.setModified();
@@ -36,13 +35,13 @@ TEST_F(DocumentTest, AFailedOpenKeepsTheWorkInHand)
 
 TEST_F(DocumentTest, SaveRunsTheTableFirstAndClearsTheChange)
 {
-    CTolDoc doc(edition_);
+    CTolDoc doc(edition());
     doc.beforeSave = [](MemoryImage& image) { image.set(0xFE0, 0x5A); };
     doc.setModified();
     ASSERT_EQ(doc.OnSaveDocument(dir_ / "a.sin"), SinStatus::Ok);
     EXPECT_FALSE(doc.isModified());
 
-    CTolDoc other(edition_);
+    CTolDoc other(edition());
     ASSERT_EQ(other.OnOpenDocument(dir_ / "a.sin").status, SinStatus::Ok);
     EXPECT_EQ(other.image().at(0xFE0), 0x5A);  // bytes the radio never sees are kept
     EXPECT_EQ(other.path(), dir_ / "a.sin");
@@ -50,9 +49,9 @@ TEST_F(DocumentTest, SaveRunsTheTableFirstAndClearsTheChange)
 
 TEST_F(DocumentTest, NewAndReadBehaveAsAUserExpects)
 {
-    CTolDoc doc(edition_);
+    CTolDoc doc(edition());
     ASSERT_EQ(doc.OnSaveDocument(dir_ / "a.sin"), SinStatus::Ok);
-    MemoryImage fromRadio(edition_.imageSize, 0x00);
+    MemoryImage fromRadio(edition().imageSize, 0x00);
     doc.replaceImage(fromRadio);
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.path(), dir_ / "a.sin");
@@ -61,5 +60,5 @@ TEST_F(DocumentTest, NewAndReadBehaveAsAUserExpects)
     doc.OnNewDocument();
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(doc.path().empty());
-    EXPECT_EQ(doc.image(), newDocumentImage(edition_));
+    EXPECT_EQ(doc.image(), newDocumentImage(edition()));
 }
