@@ -1,7 +1,11 @@
 #include "program/tol_doc.h"
+#include "program/sin_status_text.h"
+#include "golden.h"
 
 #include "temp_dir.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 using namespace tolvan;
@@ -61,4 +65,25 @@ TEST_F(DocumentTest, NewAndReadBehaveAsAUserExpects)
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(doc.path().empty());
     EXPECT_EQ(doc.image(), newDocumentImage(edition()));
+}
+
+// A Chinese window tells of a bad file in Chinese, the system's reason included;
+// the English one keeps the shared sentence. Every text is in
+// tests/program/golden/sin_status_texts.txt.
+TEST(SinStatusText, EveryFileErrorInBothLanguages)
+{
+    const std::pair<SinStatus, std::string> cases[] = {
+        {SinStatus::CannotOpen, std::strerror(ENOENT)}, {SinStatus::CannotOpen, std::strerror(EACCES)},
+        {SinStatus::CannotOpen, "it is a folder"},      {SinStatus::CannotOpen, "Something new"},
+        {SinStatus::CannotOpen, ""},                    {SinStatus::Empty, ""},
+        {SinStatus::TooShort, "100 bytes"},             {SinStatus::CannotWrite, std::strerror(ENOSPC)},
+        {SinStatus::Ok, ""},
+    };
+    std::string out;
+    for (const auto& [status, detail] : cases) {
+        out += "[" + detail + "]\n";
+        for (Language language : {Language::English, Language::Chinese})
+            out += "  " + sinStatusText(status, "/x/a.sin", 1024, detail, language) + "\n";
+    }
+    expectGolden("program", "sin_status_texts", out);
 }
