@@ -104,10 +104,9 @@ TEST(TwoToneTables, CommittedTonesAndDecoderArrowsMatchTheGoldenFile)
     std::string out;
     for (const char* typed : {"", "100", "5000", "288.5", "3106", "1000.04", "1000.05", "-7", "abc", "99999999999999999999"})
         out += "commit [" + std::string(typed) + "] shows [" + T::commitToneText(typed) + "]\n";
-    for (const char* from : {"3106.0", "0.0", "", "288.5", "1000.0", "5", "3105.9", "5000"}) {
+    for (const char* from : {"3106.0", "0.0", "", "288.5", "1000.0", "5", "3105.9", "5000"})
         out += "arrows from [" + std::string(from) + "]: up [" + T::stepDecoderTone(from, true) + "] down ["
                + T::stepDecoderTone(from, false) + "]\n";
-    }
     expectGolden("dialogs", "two_tone_entry", out);
 }
 
@@ -168,12 +167,10 @@ TEST(TwoToneTables, SpinsAndTheirLimitsMatchTheGoldenFile)
         {"encode delay", &T::encodeDelaySpin()}, {"encode long delay", &T::encodeLongSpin()},
         {"decoder first delay", &T::decoderTimeSpins()[0]}, {"decoder interval", &T::decoderTimeSpins()[2]},
     };
-    for (const auto& [name, spin] : times) {
-        for (const char* from : {"0.0", "0.5", "2.0", "10.0"}) {
+    for (const auto& [name, spin] : times)
+        for (const char* from : {"0.0", "0.5", "2.0", "10.0"})
             out += std::string(name) + " [" + from + "]: up [" + spin->step(from, true) + "] down ["
                    + spin->step(from, false) + "]\n";
-        }
-    }
     const std::pair<const char*, const MillisecondSpin*> spins[] = {
         {"interval", &T::intervalSpin()}, {"Tx rise", &T::txRiseSpin()}};
     for (const auto& [name, spin] : spins) {
