@@ -51,13 +51,6 @@ TEST(TestModeState, TestFrequenciesAndTypedOnesMatchTheGoldenFile)
     expectGolden("dialogs", "test_mode_frequencies", out);
 }
 
-TEST(TestModeState, FramesOfTheExamples)
-{
-    EXPECT_EQ(testFrequencyFrame("136.01250", "145.12500"), (Frame{0x50, 0x12, 0x60, 0x13, 0x00, 0x25, 0x51, 0x14}));
-    EXPECT_EQ(testToneFrame("88.5", "OFF", 7), (Frame{0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 7}));
-    EXPECT_EQ(testToneFrame("210.7", "D023N", 255), (Frame{0x07, 0x21, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xFF}));
-}
-
 // The dialog as it stands after each step of one visit.
 std::string shownState(const S& s)
 {
@@ -128,6 +121,10 @@ TEST(TestModeState, EveryStepOfAVisitMatchesTheGoldenFile)
         out += std::string(what) + (said.empty() ? "" : ": " + said) + "\n" + shownState(s);
     }
     expectGolden("dialogs", "test_mode_visit", out);
+    // Two worked examples of the frames.
+    EXPECT_EQ(testFrequencyFrame("136.01250", "145.12500"), (Frame{0x50, 0x12, 0x60, 0x13, 0x00, 0x25, 0x51, 0x14}));
+    EXPECT_EQ(testToneFrame("88.5", "OFF", 7), (Frame{0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 7}));
+    EXPECT_EQ(testToneFrame("210.7", "D023N", 255), (Frame{0x07, 0x21, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xFF}));
 }
 
 } // namespace
