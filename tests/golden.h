@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,13 +47,11 @@ inline void expectGolden(const std::string& folder, const std::string& name, con
 // Bytes as a snapshot shows them: upper-case hex, spaced.
 inline std::string hexBytes(std::span<const std::uint8_t> bytes)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
     for (std::uint8_t b : bytes) {
-        if (!out.empty())
-            out += ' ';
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
+        char cell[4];
+        std::snprintf(cell, sizeof cell, out.empty() ? "%02X" : " %02X", b);
+        out += cell;
     }
     return out;
 }

@@ -175,8 +175,6 @@ TEST(SignallingFeatures, EveryVisitOfEveryRadioMatchesTheGoldenFile)
 using Lists = DialogVisit<SettingsLists, std::vector<int>>;
 using Keys = DialogVisit<KeyAssignment, std::vector<SideButtonChoice>>;
 
-const char* const kKeyEditions[] = {"cps-keys", "cps-keys-cn"};
-
 SettingsLists lists(const char* id) { return SettingsLists(findEdition(id)->settingsLists.value()); }
 
 std::string shownLists(const std::vector<int>& selections)
@@ -244,7 +242,7 @@ TEST(SettingsLists, EveryVisitOfBothDialogsMatchesTheGoldenFile)
         button3(0xFF, {-1, -1}),
     };
     std::string out;
-    for (const char* id : kKeyEditions) {
+    for (const char* id : {"cps-keys", "cps-keys-cn"}) {
         const Edition& e = *findEdition(id);
         out += visitDialog<SettingsLists, std::vector<int>>(e, lists(id), listVisits, shownLists);
         out += visitDialog<KeyAssignment, std::vector<SideButtonChoice>>(e, KeyAssignment(*e.keyAssignment), keyVisits,
