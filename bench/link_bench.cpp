@@ -13,7 +13,7 @@
 // is a USB adapter's default latency timer, 1 ms the same adapter with the
 // driver's low-latency flag, which the serial port asks for on open.
 //
-//   build/bin/bench_link [--batch] [--timers MS,MS,...] [EDITION...]
+//   build/bin/bench_link [--batch] [--breakdown] [--timers MS,MS,...] [EDITION...]
 //       (default: the window's host, timers 0,16,1, all ten editions)
 
 #include "link/batch_host.h"
@@ -32,7 +32,9 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 using namespace tolvan;
 
@@ -58,38 +60,140 @@ struct Floor {
     void paused(int ms) { pc += ms / 1000.0; }
 };
 
+double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// Where the time over the floor goes: each port call, pause and pump pass
+// costs its wall time less what it added to the floor; the session's own code
+// between them costs its wall time. Printed with --breakdown.
+class Breakdown {
+public:
+    enum Kind { Code, Write, Read, Pause, Pump, RadioIn, RadioOut, Kinds };
+
+    // Off, it costs nothing: reading the thread's CPU clock is a system call.
+    bool on = false;
+
+    void begin()
+    {
+        if (!on)
+            return;
+        start_ = Clock::now();
+        startCpu_ = threadCpuSeconds();
+    }
+    void wrote()
+    {
+        if (on)
+            writes_.push_back(PtyRadio::nowMicroseconds());
+    }
+    // The radio's own lateness (part of the reads' time): how long after each
+    // write its thread took the bytes in, and how late each byte went out.
+    void radio(const PtyRadio::Lateness& lateness)
+    {
+        if (!on)
+            return;
+        auto arrival = lateness.arrivals.begin();
+        for (std::int64_t w : writes_) {
+            arrival = std::lower_bound(arrival, lateness.arrivals.end(), w);
+            if (arrival != lateness.arrivals.end())
+                add(RadioIn, static_cast<double>(*arrival - w) / 1e6);
+        }
+        for (std::int64_t late : lateness.sentLate)
+            add(RadioOut, static_cast<double>(late) / 1e6);
+    }
+    void end(Kind kind, double floorBefore, double floorAfter)
+    {
+        if (!on)
+            return;
+        const auto now = Clock::now();
+        const double cpu = threadCpuSeconds();
+        cpu_[kind] += cpu - startCpu_;
+        if (last_) {
+            add(Code, std::chrono::duration<double>(start_ - *last_).count());
+            cpu_[Code] += startCpu_ - lastCpu_;
+        }
+        lastCpu_ = cpu;
+        add(kind, std::chrono::duration<double>(now - start_).count() - (floorAfter - floorBefore));
+        last_ = now;
+    }
+    void print(const char* title) const
+    {
+        static const char* names[] = {"code", "write", "read", "pause", "pump", "radio in", "radio out"};
+        std::printf("  %s: over the floor, ms (count, sum, median, 90th, max per call), CPU ms\n", title);
+        for (int k = 0; k < Kinds; ++k) {
+            std::vector<double> v = excess_[k];
+            if (v.empty())
+                continue;
+            std::sort(v.begin(), v.end());
+            double sum = 0;
+            for (double x : v)
+                sum += x;
+            std::printf("    %-9s %6zu %9.1f %8.3f %8.3f %8.3f %8.1f\n", names[k], v.size(), 1e3 * sum, 1e3 * v[v.size() / 2],
+                        1e3 * v[v.size() * 9 / 10], 1e3 * v.back(), 1e3 * cpu_[k]);
+        }
+    }
+
+private:
+    void add(Kind kind, double seconds) { excess_[kind].push_back(seconds); }
+    Clock::time_point start_;
+    double startCpu_ = 0, lastCpu_ = 0;
+    double cpu_[Kinds] = {};
+    std::optional<Clock::time_point> last_;
+    std::vector<double> excess_[Kinds];
+    std::vector<std::int64_t> writes_;
+};
+
 // The serial port, noting every byte in the floor.
 class FloorPort : public Port {
 public:
-    FloorPort(Port& port, Floor& floor) : port_(port), floor_(floor) {}
+    FloorPort(Port& port, Floor& floor, Breakdown& breakdown) : port_(port), floor_(floor), breakdown_(breakdown) {}
     void purge(int mask) override { port_.purge(mask); }
     bool write(std::span<const std::uint8_t> bytes) override
     {
+        breakdown_.begin();
+        breakdown_.wrote();
         floor_.sent(bytes.size());
-        return port_.write(bytes);
+        const bool ok = port_.write(bytes);
+        breakdown_.end(Breakdown::Write, 0, 0);
+        return ok;
     }
     ReadResult read(std::span<std::uint8_t> buffer) override
     {
+        breakdown_.begin();
+        const double before = floor_.pc;
         const ReadResult r = port_.read(buffer);
         floor_.received(r.received);
+        breakdown_.end(Breakdown::Read, before, floor_.pc);
         return r;
     }
 
 private:
     Port& port_;
     Floor& floor_;
+    Breakdown& breakdown_;
 };
 
 // The program's host, noting every pause in the floor.
 class FloorHost : public LinkHost {
 public:
-    FloorHost(LinkHost& host, Floor& floor) : host_(host), floor_(floor) {}
+    FloorHost(LinkHost& host, Floor& floor, Breakdown& breakdown) : host_(host), floor_(floor), breakdown_(breakdown) {}
     void pause(int ms) override
     {
+        breakdown_.begin();
         floor_.paused(ms);
         host_.pause(ms);
+        breakdown_.end(Breakdown::Pause, 0, ms / 1000.0);
     }
-    bool pump() override { return host_.pump(); }
+    bool pump() override
+    {
+        breakdown_.begin();
+        const bool cancel = host_.pump();
+        breakdown_.end(Breakdown::Pump, 0, 0);
+        return cancel;
+    }
     // A message ends the run (a window's box would wait for a click).
     Answer ask(const std::string& message, Buttons) override
     {
@@ -104,24 +208,25 @@ public:
 private:
     LinkHost& host_;
     Floor& floor_;
+    Breakdown& breakdown_;
 };
-
-double threadCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
 
 struct Figures {
     bool ok = false;
     double floor = 0, wall = 0, cpu = 0;
+    Breakdown breakdown;
 };
 
-Figures runOne(const Edition& edition, Direction direction, int timerMs, bool batch)
+Figures runOne(const Edition& edition, Direction direction, int timerMs, bool batch, bool breakdown)
 {
     Figures figures;
     PtyRadio pty(std::make_unique<VirtualRadio>(sampleCodeplug(edition)), true, timerMs);
+    if (!pty.answerAtOnce() && breakdown)
+        std::fprintf(stderr, "the radio's thread runs at ordinary priority: its wake-ups count against the program\n");
+    if (breakdown) {
+        pty.noteLateness();
+        figures.breakdown.on = true;
+    }
     PortOpenResult opened = SerialPort::open(pty.devicePath(), TimeoutProfile::clone());
     if (!opened.port) {
         std::fprintf(stderr, "%s\n", opened.detail.c_str());
@@ -142,8 +247,8 @@ Figures runOne(const Edition& edition, Direction direction, int timerMs, bool ba
         host = std::make_unique<QtLinkHost>(*dialog, true);
     }
     Floor floor;
-    FloorPort port(*opened.port, floor);
-    FloorHost floorHost(*host, floor);
+    FloorPort port(*opened.port, floor, figures.breakdown);
+    FloorHost floorHost(*host, floor, figures.breakdown);
     CloneSession session(edition, Language::English, floorHost);
     const CloneRequest request{direction, sampleCodeplug(edition), ""};
 
@@ -153,6 +258,7 @@ Figures runOne(const Edition& edition, Direction direction, int timerMs, bool ba
     figures.wall = std::chrono::duration<double>(Clock::now() - t0).count();
     figures.cpu = threadCpuSeconds() - cpu0;
     figures.floor = floor.pc;
+    figures.breakdown.radio(pty.lateness());
     figures.ok = outcome.result == CloneResult::Completed;
     if (!figures.ok)
         std::fprintf(stderr, "%s: transfer did not complete: %s\n", edition.id.c_str(), outcome.message.c_str());
@@ -206,18 +312,21 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     bool batch = false;
+    bool breakdown = false;
     std::vector<int> timers = {0, 16, 1};
     std::vector<const Edition*> editions;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--batch") {
             batch = true;
+        } else if (a == "--breakdown") {
+            breakdown = true;
         } else if (a == "--timers" && i + 1 < argc) {
             timers = parseTimers(argv[++i]);
         } else if (const Edition* e = findEdition(a)) {
             editions.push_back(e);
         } else {
-            std::fprintf(stderr, "usage: bench_link [--batch] [--timers MS,...] [EDITION...]\n");
+            std::fprintf(stderr, "usage: bench_link [--batch] [--breakdown] [--timers MS,...] [EDITION...]\n");
             return 1;
         }
     }
@@ -238,7 +347,7 @@ int main(int argc, char** argv)
         for (Direction direction : {Direction::Read, Direction::Write}) {
             std::vector<Figures> row;
             for (int timer : timers)
-                row.push_back(runOne(*e, direction, timer, batch));
+                row.push_back(runOne(*e, direction, timer, batch, breakdown));
             const auto complete = std::find_if(row.begin(), row.end(), [](const Figures& f) { return f.ok; });
             std::printf("%-12s %-5s %8.3f", e->id.c_str(), direction == Direction::Read ? "read" : "write",
                         complete == row.end() ? 0.0 : complete->floor);
@@ -256,6 +365,8 @@ int main(int argc, char** argv)
                 std::printf("   %6.3f x  %5.1f %%    ", ratio, cpu);
             }
             std::printf("\n");
+            for (std::size_t t = 0; breakdown && t < timers.size(); ++t)
+                row[t].breakdown.print(timerHeading(timers[t]).c_str());
             std::fflush(stdout);
         }
     }

@@ -188,7 +188,8 @@ void SerialPort::purge(int)
 
 bool SerialPort::write(std::span<const std::uint8_t> bytes)
 {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(profile_.writeMultiplier * bytes.size() +
+    const auto began = Clock::now();
+    const auto deadline = began + std::chrono::milliseconds(profile_.writeMultiplier * bytes.size() +
                                                                    profile_.writeConstant);
     std::size_t sent = 0;
     while (sent < bytes.size()) {
@@ -206,6 +207,7 @@ bool SerialPort::write(std::span<const std::uint8_t> bytes)
     while (tcdrain(fd_) != 0)
         if (errno != EINTR)
             return false;
+    lineFree_ = lineFreeAfter(began, lineFree_, bytes.size());
     return true;
 }
 
@@ -218,10 +220,14 @@ ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
     const auto interval = std::chrono::milliseconds(profile_.readInterval);
     Clock::time_point lastByte{};
     // A read mostly starts just after a command went out, when nothing can have
-    // come yet: it waits for the line before it looks, and looks after each wait.
+    // come yet: it sleeps or waits before it looks, and looks after each wait.
     bool look = false;
     bool slept = false;
-    LastLook last = LastLook::Nothing;
+    LastLook last = LastLook::NotYet;
+    std::optional<Clock::time_point> replyDue;
+    if (lineFree_)
+        replyDue = *lineFree_ + kByteTime9600 * static_cast<Clock::rep>(buffer.size());
+    lineFree_.reset();
     bool hungUp = false;  // the line reported a failure along with bytes
     while (result.received < buffer.size()) {
         auto now = start;
@@ -247,7 +253,7 @@ ReadResult SerialPort::read(std::span<std::uint8_t> buffer)
         auto deadline = total;
         if (result.received > 0 && lastByte + interval < deadline)
             deadline = lastByte + interval;
-        const LineWait wait = nextLineWait(buffer.size() - result.received, last, now, deadline);
+        const LineWait wait = nextLineWait(buffer.size() - result.received, last, now, deadline, replyDue);
         look = true;
         slept = wait.sleeps;
         if (wait.sleeps) {

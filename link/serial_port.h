@@ -58,6 +58,9 @@ private:
     TimeoutProfile profile_;
     LowLatency lowLatency_ = LowLatency::NotOffered;
     bool restoreLatency_ = false;  // this open turned low latency on
+    // When the bytes written last have crossed the line; kept until the next
+    // read, which waits for a reply to them.
+    std::optional<std::chrono::steady_clock::time_point> lineFree_;
 };
 
 // Why an open of `device` failed, from the system's error number, in words a

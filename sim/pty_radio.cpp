@@ -8,6 +8,8 @@
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <termios.h>
@@ -18,11 +20,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using Micro = std::chrono::microseconds;
-
-std::int64_t nowMicroseconds()
-{
-    return std::chrono::duration_cast<Micro>(Clock::now().time_since_epoch()).count();
-}
 
 void makeRaw(int fd)
 {
@@ -42,6 +39,11 @@ struct Timed {
 };
 
 } // namespace
+
+std::int64_t PtyRadio::nowMicroseconds()
+{
+    return std::chrono::duration_cast<Micro>(Clock::now().time_since_epoch()).count();
+}
 
 std::int64_t PtyRadio::deliveredAt(std::int64_t crossed, std::int64_t origin, std::int64_t period)
 {
@@ -87,6 +89,12 @@ PtyRadio::~PtyRadio()
             ::close(fd);
 }
 
+bool PtyRadio::answerAtOnce()
+{
+    const sched_param lowestRealTime{sched_get_priority_min(SCHED_FIFO)};
+    return pthread_setschedparam(thread_.native_handle(), SCHED_FIFO, &lowestRealTime) == 0;
+}
+
 void PtyRadio::serve()
 {
     // The modelled line keeps its own time to the microsecond, not to the
@@ -125,6 +133,8 @@ void PtyRadio::serve()
             if (::write(master_, &out.byte, 1) != 1)
                 break;  // the line is full: try again after the next wait
             outbound.pop_front();
+            if (noteLateness_)
+                lateness_.sentLate.push_back(nowMicroseconds() - out.deliver);
             stamp_ = out.due;
             radio_->recordSent(out.byte);
         }
@@ -147,6 +157,10 @@ void PtyRadio::serve()
         if (fds[0].revents & POLLIN) {
             const ssize_t n = ::read(master_, buffer, sizeof buffer);
             const std::int64_t arrived = nowMicroseconds();
+            if (n > 0 && noteLateness_) {
+                std::lock_guard lock(mutex_);
+                lateness_.arrivals.push_back(arrived);
+            }
             for (ssize_t i = 0; i < n; ++i) {
                 lastInDue = std::max(arrived, lastInDue) + byteMicroseconds_;
                 inbound.push_back({lastInDue, buffer[i], lastInDue});

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace tolvan {
 
@@ -45,6 +46,29 @@ public:
     // microseconds; a period of 0 is no adapter).
     static std::int64_t deliveredAt(std::int64_t crossed, std::int64_t origin, std::int64_t period);
 
+    // The serving thread runs before any ordinary thread whenever it has
+    // something to do (where the system lets it), so it takes in a command and
+    // sends each byte as a radio's own hardware would, not when the scheduler
+    // gets round to it; a benchmark then measures the program, not the
+    // thread's wake-ups. Returns whether the system let it.
+    bool answerAtOnce();
+
+    // How late the serving thread itself was, in microseconds on the steady
+    // clock, so a benchmark can tell the modelled radio's delays from the
+    // program's: when it took in each run of bytes from the PC, and by how much
+    // each byte to the PC went out after its time. Noted only once asked for.
+    void noteLateness() { noteLateness_ = true; }
+    struct Lateness {
+        std::vector<std::int64_t> arrivals;
+        std::vector<std::int64_t> sentLate;
+    };
+    Lateness lateness()
+    {
+        std::lock_guard lock(mutex_);
+        return lateness_;
+    }
+    static std::int64_t nowMicroseconds();
+
 private:
     void serve();
 
@@ -59,6 +83,8 @@ private:
     std::mutex mutex_;
     std::atomic<bool> stop_{false};
     std::atomic<std::int64_t> stamp_{0};
+    std::atomic<bool> noteLateness_{false};
+    Lateness lateness_;
     std::thread thread_;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,31 +33,25 @@ inline void expectGolden(const std::string& folder, const std::string& name, con
     // Name the first line that differs rather than print two long texts.
     std::istringstream want(expected.str()), got(actual);
     std::string a, b;
-    for (int line = 1;; ++line) {
-        const bool moreWant = static_cast<bool>(std::getline(want, a)), moreGot = static_cast<bool>(std::getline(got, b));
-        if (!moreWant && !moreGot)
-            break;
-        if (a != b || moreWant != moreGot) {
-            ADD_FAILURE() << file << " line " << line << "\n  expected: " << (moreWant ? a : "(end)")
-                          << "\n  actual:   " << (moreGot ? b : "(end)");
-            return;
-        }
-        a.clear();
-        b.clear();
+    int line = 0;
+    bool moreWant = true, moreGot = true;
+    while (moreWant && moreGot && a == b) {
+        ++line;
+        moreWant = static_cast<bool>(std::getline(want, a));
+        moreGot = static_cast<bool>(std::getline(got, b));
     }
-    ADD_FAILURE() << file << " differs (line ends)";
+    ADD_FAILURE() << file << " line " << line << "\n  expected: " << (moreWant ? a : "(end)")
+                  << "\n  actual:   " << (moreGot ? b : "(end)");
 }
 
 // Bytes as a snapshot shows them: upper-case hex, spaced.
 inline std::string hexBytes(std::span<const std::uint8_t> bytes)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
     for (std::uint8_t b : bytes) {
-        if (!out.empty())
-            out += ' ';
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
+        char cell[4];
+        std::snprintf(cell, sizeof cell, out.empty() ? "%02X" : " %02X", b);
+        out += cell;
     }
     return out;
 }

@@ -7,9 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <poll.h>
 #include <regex>
 #include <sstream>
@@ -163,17 +161,6 @@ inline std::string runShown(const std::string& name, const std::vector<std::stri
     for (const std::string& arg : args)
         line += " " + arg;
     return result(line, run(name, args, how), dir);
-}
-
-inline std::string contents(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void put(const std::filesystem::path& p, const std::string& bytes)
-{
-    std::ofstream(p, std::ios::binary) << bytes;
 }
 
 } // namespace tolvan::testing

@@ -46,12 +46,6 @@ bool runImageDialog(CTolView& view, MakeDialog make)
     return true;
 }
 
-template <typename Dialog>
-bool runImageDialog(CMainFrame& frame, CTolView& view)
-{
-    return runImageDialog<Dialog>(frame, view, view.document().edition());
-}
-
 } // namespace
 
 void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)

@@ -12,8 +12,6 @@
 #include <csignal>
 #include <functional>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -23,19 +21,10 @@
 
 using namespace tolvan;
 namespace fs = std::filesystem;
+using tolvan::testing::contents;
+using tolvan::testing::put;
 
 namespace {
-
-std::string contents(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void put(const fs::path& p, const std::string& bytes)
-{
-    std::ofstream(p, std::ios::binary) << bytes;
-}
 
 // A text without the test's own folder, long names shortened and bytes beyond
 // ASCII spelled out, so that it reads the same on every machine.

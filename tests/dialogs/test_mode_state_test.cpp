@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
 #include <vector>
 
 namespace tolvan {
@@ -49,90 +51,90 @@ TEST(TestModeState, TestFrequenciesAndTypedOnesMatchTheGoldenFile)
     expectGolden("dialogs", "test_mode_frequencies", out);
 }
 
-TEST(TestModeState, TreeSelectionDrivesPagesAndTheDefaultButton)
+// The dialog as it stands after each step of one visit.
+std::string shownState(const S& s)
 {
-    S s = openOnBand();
-    EXPECT_EQ(s.page(), TestPage::None);
-    EXPECT_FALSE(s.defaultVisible());
-    EXPECT_FALSE(s.applyDefault()) << "nothing is visible yet";
-    EXPECT_EQ(s.boxText(TestSide::Receive), "") << "boxes stay empty until a frequency is chosen";
-    EXPECT_FALSE(s.select(S::kDebugItem));
-    EXPECT_FALSE(s.defaultVisible()) << "a root shows nothing";
-    s.select(S::kSquelchLevel);
-    EXPECT_TRUE(s.defaultVisible());
-    EXPECT_EQ(std::pair(s.page(), s.currentItem()), std::pair(TestPage::Item, TestItem::SquelchLevel));
-    s.select(S::kLowFrequency);
-    EXPECT_EQ(std::pair(s.page(), s.currentFrequency()), std::pair(TestPage::Frequency, TestFrequency::Low));
-    s.select(S::kDebugFrequency);
-    EXPECT_EQ(s.page(), TestPage::Frequency) << "a root leaves the page as it was";
-    EXPECT_TRUE(s.select(S::kExitDebug));
+    const char* const pages[] = {"none", "frequency", "item"};
+    const char* const frequencies[] = {"high", "middle", "low"};
+    const char* const items[] = {"Tx frequency", "low power voltage", "squelch level", "Tx power"};
+    const TestFrequencyRecord& r = s.current();
+    std::ostringstream out;
+    out << "  page " << pages[static_cast<int>(s.page())] << ", " << frequencies[static_cast<int>(s.currentFrequency())]
+        << ", " << items[static_cast<int>(s.currentItem())] << (s.defaultVisible() ? ", Default shown" : "") << ", boxes ["
+        << s.boxText(TestSide::Receive) << "] [" << s.boxText(TestSide::Transmit) << "], step/kind/tone Rx " << r.rxStep
+        << "/" << r.rxMethod << "/" << r.rxTone << " Tx " << r.txStep << "/" << r.txMethod << "/" << r.txTone << ", values";
+    for (TestItem item : {TestItem::TxFrequency, TestItem::LowPowerVoltage, TestItem::SquelchLevel, TestItem::TxPower})
+        out << " " << s.value(item);
+    return out.str() + "\n";
 }
 
-TEST(TestModeState, FramesOfTheExamplesAndOfStart)
+using Act = std::function<std::string(S&)>;
+constexpr TestSide rx = TestSide::Receive;
+constexpr TestSide tx = TestSide::Transmit;
+
+Act pick(int node) { return [node](S& s) { return s.select(node) ? "closes" : ""; }; }
+
+Act does(std::function<void(S&)> f)
 {
+    return [f](S& s) {
+        f(s);
+        return std::string();
+    };
+}
+
+// Tree selection drives the pages and the Default button; a tone kind already
+// chosen changes nothing; Default restores what is shown; Start sends what is
+// shown (zeros before a frequency is chosen), and a typed frequency is not stored.
+TEST(TestModeState, EveryStepOfAVisitMatchesTheGoldenFile)
+{
+    const Act byDefault = [](S& s) { return s.applyDefault() ? "restored" : "refused"; };
+    const Act start = [](S& s) {
+        const TestModeRequest r = s.prepareStart();
+        return hexBytes(std::span(&r.itemCode, 1)) + " | " + hexBytes(r.frequencyFrame) + " | " + hexBytes(r.toneFrame);
+    };
+    const Act slider3 = does([](S& s) { s.setValue(3); });
+    const std::pair<const char*, Act> steps[] = {
+        {"Default", byDefault}, {"Start", start}, {"debug item root", pick(S::kDebugItem)},
+        {"squelch level", pick(S::kSquelchLevel)}, {"low frequency", pick(S::kLowFrequency)},
+        {"debug frequency root", pick(S::kDebugFrequency)}, {"middle frequency", pick(S::kMiddleFrequency)},
+        {"Rx QT", does([](S& s) { s.setMethod(rx, 0); })},
+        {"Rx tone 9", does([](S& s) { s.setTone(rx, 9); })},
+        {"Tx DQT", does([](S& s) { s.setMethod(tx, 1); })},
+        {"Tx tone 0", does([](S& s) { s.setTone(tx, 0); })},
+        {"Tx typed 1000, no Enter", does([](S& s) { s.setBoxText(tx, "1000"); })},
+        {"squelch level", pick(S::kSquelchLevel)},
+        {"slider 160", does([](S& s) { s.setValue(160); })},
+        {"Start", start}, {"high frequency", pick(S::kHighFrequency)},
+        {"Rx tone 5", does([](S& s) { s.setTone(rx, 5); })},
+        {"Rx QT again", does([](S& s) { s.setMethod(rx, 0); })},
+        {"Rx DQT", does([](S& s) { s.setMethod(rx, 1); })},
+        {"Tx frequency", pick(S::kTxFrequency)}, {"slider 3", slider3}, {"Default", byDefault},
+        {"low power voltage", pick(S::kLowPowerVoltage)}, {"slider 3", slider3}, {"Default", byDefault},
+        {"squelch level", pick(S::kSquelchLevel)}, {"slider 3", slider3}, {"Default", byDefault},
+        {"Tx power", pick(S::kTxPower)}, {"slider 3", slider3}, {"Default", byDefault},
+        {"middle frequency", pick(S::kMiddleFrequency)},
+        {"Tx step 1", does([](S& s) { s.setStep(tx, 1); })},
+        {"Rx DQT", does([](S& s) { s.setMethod(rx, 1); })},
+        {"Rx tone 4", does([](S& s) { s.setTone(rx, 4); })},
+        {"Rx typed 150", does([](S& s) { s.setBoxText(rx, "150"); })},
+        {"Default", byDefault},
+        {"high frequency", pick(S::kHighFrequency)},
+        {"Rx typed 140", does([](S& s) { s.setBoxText(rx, "140"); })},
+        {"Enter", does([](S& s) { s.normaliseBox(rx); })},
+        {"low frequency", pick(S::kLowFrequency)},
+        {"high frequency", pick(S::kHighFrequency)}, {"exit", pick(S::kExitDebug)},
+    };
+    S s = openOnBand();
+    std::string out = "opened\n" + shownState(s);
+    for (const auto& [what, act] : steps) {
+        const std::string said = act(s);
+        out += std::string(what) + (said.empty() ? "" : ": " + said) + "\n" + shownState(s);
+    }
+    expectGolden("dialogs", "test_mode_visit", out);
+    // Two worked examples of the frames.
     EXPECT_EQ(testFrequencyFrame("136.01250", "145.12500"), (Frame{0x50, 0x12, 0x60, 0x13, 0x00, 0x25, 0x51, 0x14}));
-    EXPECT_EQ(testFrequencyFrame("", ""), Frame{});
     EXPECT_EQ(testToneFrame("88.5", "OFF", 7), (Frame{0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 7}));
     EXPECT_EQ(testToneFrame("210.7", "D023N", 255), (Frame{0x07, 0x21, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xFF}));
-
-    // Start before choosing a frequency sends zeros.
-    S s = openOnBand();
-    TestModeRequest r = s.prepareStart();
-    EXPECT_EQ(r.itemCode, 0x71);
-    EXPECT_EQ(r.frequencyFrame, Frame{});
-    EXPECT_EQ(r.toneFrame, (Frame{0x00, 0x00, 0x00, 0x00, 0xFB, 0x01, 0x01, 0x00}));
-
-    // Then the item, the boxes and the tones.
-    s.select(S::kMiddleFrequency);
-    s.setMethod(TestSide::Receive, 0);
-    s.setTone(TestSide::Receive, 9);  // 88.5
-    s.setMethod(TestSide::Transmit, 1);
-    s.setTone(TestSide::Transmit, 0);          // 210.7
-    s.setBoxText(TestSide::Transmit, "1000");  // never confirmed with Enter
-    s.select(S::kSquelchLevel);
-    s.setValue(160);
-    r = s.prepareStart();
-    EXPECT_EQ(r.itemCode, 0x73);
-    EXPECT_EQ(r.frequencyFrame, (Frame{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x15}));
-    EXPECT_EQ(r.toneFrame, (Frame{0x85, 0x08, 0x07, 0x21, 0xFB, 0x01, 0x01, 0xA0}));
-}
-
-TEST(TestModeState, ToneKindAndDefaultRestoreWhatIsShownAndTypedFrequenciesAreNotStored)
-{
-    S s = openOnBand();
-    s.select(S::kHighFrequency);
-    s.setTone(TestSide::Receive, 5);
-    s.setMethod(TestSide::Receive, 0);
-    EXPECT_EQ(s.current().rxTone, 5) << "the kind already chosen changes nothing";
-    s.setMethod(TestSide::Receive, 1);
-    EXPECT_EQ(std::pair(s.current().rxTone, s.current().rxMethod), std::pair(0, 1));
-
-    std::vector<int> defaults;
-    for (TestItem item : {TestItem::TxFrequency, TestItem::LowPowerVoltage, TestItem::SquelchLevel, TestItem::TxPower}) {
-        s.select(S::kTxFrequency + static_cast<int>(item));
-        s.setValue(3);
-        EXPECT_TRUE(s.applyDefault());
-        defaults.push_back(s.value(item));
-    }
-    EXPECT_EQ(defaults, (std::vector<int>{91, 38, 160, 47}));
-
-    s.select(S::kMiddleFrequency);
-    s.setStep(TestSide::Transmit, 1);
-    s.setMethod(TestSide::Receive, 1);
-    s.setTone(TestSide::Receive, 4);
-    s.setBoxText(TestSide::Receive, "150");
-    EXPECT_TRUE(s.applyDefault());
-    EXPECT_EQ(std::vector({s.current().txStep, s.current().rxMethod, s.current().rxTone}), std::vector({0, 0, 0}));
-    EXPECT_EQ(s.boxText(TestSide::Receive), "146.00000");
-
-    // A typed frequency confirmed with Enter is not stored in the record.
-    s.select(S::kHighFrequency);
-    s.setBoxText(TestSide::Receive, "140");
-    s.normaliseBox(TestSide::Receive);
-    EXPECT_EQ(s.boxText(TestSide::Receive), "140.00000");
-    s.select(S::kLowFrequency);
-    s.select(S::kHighFrequency);
-    EXPECT_EQ(s.boxText(TestSide::Receive), "156.00000");
 }
 
 } // namespace

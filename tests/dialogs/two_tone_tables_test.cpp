@@ -104,60 +104,59 @@ TEST(TwoToneTables, CommittedTonesAndDecoderArrowsMatchTheGoldenFile)
     std::string out;
     for (const char* typed : {"", "100", "5000", "288.5", "3106", "1000.04", "1000.05", "-7", "abc", "99999999999999999999"})
         out += "commit [" + std::string(typed) + "] shows [" + T::commitToneText(typed) + "]\n";
-    for (const char* from : {"3106.0", "0.0", "", "288.5", "1000.0", "5", "3105.9", "5000"}) {
+    for (const char* from : {"3106.0", "0.0", "", "288.5", "1000.0", "5", "3105.9", "5000"})
         out += "arrows from [" + std::string(from) + "]: up [" + T::stepDecoderTone(from, true) + "] down ["
                + T::stepDecoderTone(from, false) + "]\n";
-    }
     expectGolden("dialogs", "two_tone_entry", out);
 }
 
-TEST(TwoToneTables, CursorRulesOfTheEncodeGrid)
+// Where the cursor goes after a commit, and what the row then holds.
+TEST(TwoToneTables, CursorRulesOfTheEncodeGridMatchTheGoldenFile)
 {
-    struct Case {
+    const struct {
         const char* what;
         GridCell from;
         const char* tone1;  // the row's first tone before the commit
         const char* typed;
         CommitBy by;
-        std::optional<GridCell> to;
+    } cases[] = {
+        {"tone 1 goes to tone 2", {0, 0}, "", "500", CommitBy::Leaving},
+        {"Enter in tone 2 goes to the next row", {0, 1}, "500.0", "600", CommitBy::Enter},
+        {"the last row stays", {31, 1}, "500.0", "600", CommitBy::Enter},
+        {"Enter in a lone tone 2 goes back", {7, 1}, "", "600", CommitBy::Enter},
+        {"Enter in an empty tone 2 goes on", {7, 1}, "", "", CommitBy::Enter},
+        {"leaving row 15 goes on", {14, 1}, "500.0", "600", CommitBy::Leaving},
+        {"leaving row 16 stays put", {15, 1}, "500.0", "600", CommitBy::Leaving},
+        {"leaving a lone tone 2 erases it", {20, 1}, "", "600", CommitBy::Leaving},
     };
-    const Case cases[] = {
-        {"tone 1 goes to tone 2", {0, 0}, "", "500", CommitBy::Leaving, GridCell{0, 1}},
-        {"Enter in tone 2 goes to the next row", {0, 1}, "500.0", "600", CommitBy::Enter, GridCell{1, 0}},
-        {"the last row stays", {31, 1}, "500.0", "600", CommitBy::Enter, GridCell{31, 0}},
-        {"Enter in a lone tone 2 goes back", {7, 1}, "", "600", CommitBy::Enter, GridCell{7, 0}},
-        {"Enter in an empty tone 2 goes on", {7, 1}, "", "", CommitBy::Enter, GridCell{8, 0}},
-        {"leaving row 15 goes on", {14, 1}, "500.0", "600", CommitBy::Leaving, GridCell{15, 0}},
-        {"leaving row 16 stays put", {15, 1}, "500.0", "600", CommitBy::Leaving, std::nullopt},
-        {"leaving a lone tone 2 erases it", {20, 1}, "", "600", CommitBy::Leaving, std::nullopt},
+    const auto cell = [](std::optional<GridCell> c) {
+        return c ? "row " + std::to_string(c->row + 1) + " tone " + std::to_string(c->tone + 1) : std::string("none");
     };
-    for (const Case& c : cases) {
+    std::string out;
+    for (const auto& c : cases) {
         EncodePageValues v;
-        v.tones[static_cast<std::size_t>(c.from.row)][0] = c.tone1;
-        EXPECT_EQ(T::commitCell(v, c.from, c.typed, c.by), c.to) << c.what;
-        if (std::string(c.tone1).empty() && c.from.tone == 1) {
-            EXPECT_EQ(v.tones[static_cast<std::size_t>(c.from.row)][1], "") << c.what;
-        }
+        auto& row = v.tones[static_cast<std::size_t>(c.from.row)];
+        row[0] = c.tone1;
+        const std::string to = cell(T::commitCell(v, c.from, c.typed, c.by));
+        out += std::string(c.what) + ": " + to + ", the row holds [" + row[0] + "] [" + row[1] + "]\n";
     }
-    EXPECT_EQ(T::enterOnGrid({3, 0}), (GridCell{3, 1}));
-    EXPECT_EQ(T::enterOnGrid({3, 1}), (GridCell{4, 0}));
-    EXPECT_EQ(T::editorStartText('7'), "7");
-    EXPECT_EQ(T::editorStartText('x'), std::nullopt);
-    EXPECT_EQ(T::editorStartText('.'), std::nullopt);
+    out += "Enter on row 4: tone 1 -> " + cell(T::enterOnGrid({3, 0})) + ", tone 2 -> " + cell(T::enterOnGrid({3, 1})) + "\n";
+    for (char key : {'7', 'x', '.'})
+        out += std::string("typing [") + key + "] opens the editor with [" + T::editorStartText(key).value_or("(none)") + "]\n";
+    expectGolden("dialogs", "two_tone_cursor", out);
 }
 
 // A short-kill byte that is neither 0 nor 1 keeps what the box shows.
 TEST(TwoToneTables, AnUnknownShortKillByteKeepsTheMark)
 {
     MemoryImage image = freshImage();
-    image.set(0xEC7, 0x05);
-    for (bool shown : {true, false}) {
-        EncodePageValues before;
-        before.shortKill = shown;
-        EXPECT_EQ(T::readEncode(image, before).shortKill, shown);
-    }
-    image.set(0xEC7, 1);
-    EXPECT_TRUE(T::readEncode(image, EncodePageValues{}).shortKill);
+    for (std::uint8_t byte : {0x05, 0x01, 0x00})
+        for (bool shown : {true, false}) {
+            image.set(0xEC7, byte);
+            EncodePageValues before;
+            before.shortKill = shown;
+            EXPECT_EQ(T::readEncode(image, before).shortKill, byte == 0x05 ? shown : byte == 0x01) << int(byte) << shown;
+        }
 }
 
 // Time spins stop at their ends, millisecond spins wrap round; a refused
@@ -169,12 +168,10 @@ TEST(TwoToneTables, SpinsAndTheirLimitsMatchTheGoldenFile)
         {"encode delay", &T::encodeDelaySpin()}, {"encode long delay", &T::encodeLongSpin()},
         {"decoder first delay", &T::decoderTimeSpins()[0]}, {"decoder interval", &T::decoderTimeSpins()[2]},
     };
-    for (const auto& [name, spin] : times) {
-        for (const char* from : {"0.0", "0.5", "2.0", "10.0"}) {
+    for (const auto& [name, spin] : times)
+        for (const char* from : {"0.0", "0.5", "2.0", "10.0"})
             out += std::string(name) + " [" + from + "]: up [" + spin->step(from, true) + "] down ["
                    + spin->step(from, false) + "]\n";
-        }
-    }
     const std::pair<const char*, const MillisecondSpin*> spins[] = {
         {"interval", &T::intervalSpin()}, {"Tx rise", &T::txRiseSpin()}};
     for (const auto& [name, spin] : spins) {

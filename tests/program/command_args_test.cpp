@@ -1,6 +1,7 @@
 #include "program/command_args.h"
 
 #include "program/exit_status.h"
+#include "program/window_args.h"
 #include "golden.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 using namespace tolvan;
 
 // What each command line and number gave is in tests/program/golden/command_args.txt.
-TEST(CommandArgs, NamesOptionsAndNumbers)
+TEST(CommandArgs, NamesOptionsNumbersAndExitStatuses)
 {
     const std::vector<OptionSpec> options = {{"--port", "PORT"}, {"--retries", "N"}, {"--force", ""}};
     const std::vector<std::string> cases[] = {
@@ -34,15 +35,27 @@ TEST(CommandArgs, NamesOptionsAndNumbers)
         const std::optional<long> n = parseBoundedNumber(text, 0, 1000);
         out += std::string("number [") + text + "] in 0..1000: " + (n ? std::to_string(*n) : "refused") + "\n";
     }
+    // Statuses stay within the documented ones.
+    for (int status : {0, 1, 2, 3, 4, 5, 6, -1, 141})
+        out += "exit status " + std::to_string(status) + " -> " + std::to_string(boundedExitStatus(status)) + "\n";
     expectGolden("program", "command_args", out);
 }
 
-TEST(CommandArgs, ExitStatusesStayWithinTheDocumentedOnes)
+// What each command line gave is in tests/program/golden/window_args.txt.
+TEST(WindowArgs, PortFileAndPicture)
 {
-    const struct {
-        int in, out;
-    } cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, kExitFileError}, {-1, kExitFileError},
-                 {141, kExitFileError}};
-    for (const auto& c : cases)
-        EXPECT_EQ(boundedExitStatus(c.in), c.out) << c.in;
+    const std::vector<std::string> cases[] = {
+        {}, {"a.sin"}, {"--port", "virtual"}, {"--port", "/dev/ttyUSB0", "a.sin"},
+        {"--screenshot", "w.png", "a.sin", "--port", "COM3"}, {"--", "-odd.sin"},
+        {"--port"}, {"a.sin", "b.sin"}, {"--colour"}, {"--screenshot", ""},
+        {"--port", "COM2", "--port", "COM3"}, {"--screenshot", "a.png", "--screenshot", "b.png"},
+    };
+    std::string out;
+    for (const auto& args : cases) {
+        const WindowArgs a = parseWindowArgs(args);
+        for (const std::string& arg : args)
+            out += "[" + arg + "] ";
+        out += "-> port [" + a.port + "] file [" + a.file + "] picture [" + a.screenshot + "]" + (a.ok ? "\n" : " refused\n");
+    }
+    expectGolden("program", "window_args", out);
 }

@@ -1,12 +1,103 @@
-// The deliverables as a user runs them from a shell.
+// The deliverables as a user runs them from a shell, and every command that
+// writes or reads a file given the paths and arguments a careless or hostile
+// user gives: the old file survives byte for byte unless the new one is
+// complete, the message says why, the exit status is right, nothing is left behind.
 
+#include "codeplug/safe_file.h"
+#include "codeplug/sin_file.h"
 #include "editions/edition.h"
-#include "golden.h"
 #include "run_program.h"
+#include "sim/sample_codeplug.h"
+#include "golden.h"
 #include "temp_dir.h"
+
+#include <algorithm>
+#include <sys/stat.h>
 
 using namespace tolvan;
 using namespace tolvan::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool leftTemporaries(const fs::path& dir)
+{
+    return std::ranges::any_of(fs::directory_iterator(dir),
+                               [](const auto& e) { return isSafeFileTemporary(e.path().filename().string()); });
+}
+
+const std::string kOld = "the user's old file\n";
+using Args = std::vector<std::string>;
+
+// The commands that write a file, each in a program that has it.
+const struct Output {
+    const char* command;
+    const char* program;
+    const char* ext;  // of its output
+    bool isExport;
+    std::function<Args(const std::string& in, const std::string& out)> args;
+} kOutputs[] = {
+    {"--new", "cps-twotone", ".sin", false, [](auto, auto out) { return Args{"--new", out}; }},
+    {"--read", "cps16", ".sin", false, [](auto, auto out) { return Args{"--read", out, "--port", "virtual"}; }},
+    {"--export-csv", "cps-ccir", ".csv", true, [](auto in, auto out) { return Args{"--export-csv", in, out}; }},
+    {"--print-pdf", "cps-keys", ".pdf", true, [](auto in, auto out) { return Args{"--print-pdf", in, out}; }},
+    {"--screenshot", "cps-fleet", ".png", true, [](auto in, auto out) { return Args{"--screenshot", out, in}; }},
+};
+
+fs::path goodInput(const fs::path& dir, const Output& o, const std::string& name = "in.sin")
+{
+    saveSin(dir / name, newDocumentImage(*findEdition(o.program)));
+    return dir / name;
+}
+
+// What a file is after the command, in words: a snapshot must not hold the
+// bytes of a PDF or a picture, only that they were written.
+std::string state(const fs::path& p, const fs::path& in)
+{
+    if (fs::is_symlink(p))
+        return "a link to " + fs::read_symlink(p).string() + ", " + (fs::exists(p) ? state(fs::canonical(p), in) : "missing");
+    if (!fs::exists(p))
+        return "missing";
+    if (fs::is_fifo(p) || fs::is_directory(p))
+        return fs::is_fifo(p) ? "a pipe" : "a folder";
+    if (fs::equivalent(p, in))
+        return "the input itself";
+    return contents(p) == kOld ? "the old file" : fs::file_size(p) > 64 ? "written" : "short";
+}
+
+// `file` is the output's name, '%' standing for the command's extension.
+const struct Hostile {
+    const char* name;
+    bool exportsOnly;
+    std::string file;
+    std::function<void(const fs::path& in, const fs::path& out)> prepare;
+    std::string input = "in.sin";
+    rlim_t fileLimit = RLIM_INFINITY;
+} kHostile[] = {
+    {"a new name", false, "out%", nullptr},
+    {"an old file of that name", false, "out%", [](auto, auto out) { put(out, kOld); }},
+    {"a symlink: its target is written, the link stays", false, "link%",
+     [](auto, auto out) {
+         put(out.parent_path() / ("real" + out.extension().string()), kOld);
+         fs::create_symlink("real" + out.extension().string(), out);
+     }},
+    {"a dangling symlink", false, "link%", [](auto, auto out) { fs::create_symlink("nowhere", out); }},
+    {"a pipe", false, "pipe%", [](auto, auto out) { mkfifo(out.c_str(), 0644); }},
+    {"a folder", false, "folder%", [](auto, auto out) { fs::create_directory(out); }},
+    {"a read-only file", false, "ro%",
+     [](auto, auto out) {
+         put(out, kOld);
+         fs::permissions(out, fs::perms::owner_read | fs::perms::group_read);
+     }},
+    {"the input under a second name", true, "second%", [](auto in, auto out) { fs::create_hard_link(in, out); }},
+    {"a channel data file (arguments swapped)", true, "other.sin", [](auto, auto out) { put(out, kOld); }},
+    {"a name of 255 bytes", false, std::string(251, 'n') + "%", nullptr},
+    {"names that are not UTF-8", false, "caf\xe9%", nullptr, "in\xff\xfe.sin"},
+    // Every write past 600 bytes fails, as on a full disk.
+    {"a writer failing midway", false, "out%", [](auto, auto out) { put(out, kOld); }, "in.sin", 600},
+};
+
+} // namespace
 
 using CommandLine = TempDirTest;
 
@@ -27,4 +118,119 @@ TEST_F(CommandLine, EveryDeliverableWritesItsNewDocumentAndHelps)
     }
     expectGolden("program", "help", help);
     EXPECT_EQ(run("cps-twotone", {"--new", "/no/such/dir/x.sin"}).status, 2);
+}
+
+// The status, the messages and what became of the output, for every output
+// command given every hostile path, are in tests/program/golden/hostile_outputs.txt.
+TEST_F(CommandLine, EveryOutputGivenEveryHostilePath)
+{
+    std::string text;
+    for (const Output& o : kOutputs) {
+        for (const Hostile& h : kHostile) {
+            if (h.exportsOnly && !o.isExport)
+                continue;
+            const std::string what = std::string(o.program) + " " + o.command + ", " + h.name;
+            SCOPED_TRACE(what);
+            const fs::path dir = dir_ / (std::string(o.command + 2) + "-" + std::to_string(&h - kHostile));
+            fs::create_directories(dir);
+            std::string file = h.file;
+            if (const auto at = file.find('%'); at != std::string::npos)
+                file.replace(at, 1, o.ext);
+            const fs::path in = goodInput(dir, o, h.input), out = dir / file;
+            if (h.prepare)
+                h.prepare(in, out);
+            const std::string inBefore = contents(in);
+            const RunResult r = run(o.program, o.args(in.string(), out.string()), {.fileLimit = h.fileLimit});
+            text += result(what, r, dir) + "  -> " + state(out, in) + "\n";
+            EXPECT_EQ(contents(in), inBefore);
+            EXPECT_FALSE(leftTemporaries(dir));
+        }
+    }
+    expectGolden("program", "hostile_outputs", text);
+}
+
+TEST_F(CommandLine, HostileInputsAreRefusedWithTheSystemsReason)
+{
+    mkfifo((dir_ / "pipe.sin").c_str(), 0644);  // no writer: an open without care hangs
+    fs::create_directory(dir_ / "folder.sin");
+    const fs::path inputs[] = {dir_ / "pipe.sin", dir_ / "folder.sin", "/dev/stdin", dir_ / "missing.sin"};
+    const struct {
+        const char* program;
+        std::function<Args(const std::string&)> args;
+    } readers[] = {
+        {"cps-ccir", [&](auto in) { return Args{"--export-csv", in, (dir_ / "o.csv").string()}; }},
+        {"cps-keys", [&](auto in) { return Args{"--print-pdf", in, (dir_ / "o.pdf").string()}; }},
+        {"cps16", [](auto in) { return Args{"--write", in, "--port", "virtual"}; }},
+        {"cps-brand", [&](auto in) { return Args{"--screenshot", (dir_ / "o.png").string(), in}; }},
+    };
+    std::string text;
+    for (const auto& reader : readers)
+        for (const fs::path& in : inputs)
+            text += runShown(reader.program, reader.args(in.string()), dir_);
+    expectGolden("program", "hostile_inputs", text);
+    EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.sin"));
+    EXPECT_FALSE(fs::exists(dir_ / "o.csv") || fs::exists(dir_ / "o.pdf") || fs::exists(dir_ / "o.png"));
+}
+
+TEST_F(CommandLine, ArgumentsAreCheckedBeforeAnythingIsDone)
+{
+    const std::string in = goodInput(dir_, kOutputs[0]).string(), a = (dir_ / "a.sin").string(),
+                      b = (dir_ / "b.sin").string(), radio = (dir_ / "radio.sin").string();
+    put(radio, kOld);
+    std::vector<Args> cases = {
+        {"--new", a, b}, {"--new", a, "--new", b}, {"--export-csv", in},
+        {"--export-csv", in, (dir_ / "x.csv").string(), "extra"}, {"--export-csv", radio, radio},
+        {"--print-pdf", radio, radio}, {"--read", a, "--port", "virtual", "--port", "virtual"},
+        {"--read", a, "--port", "virtual", "--retries"}, {"--write", a, b, "--port", "virtual"}, {"--list-ports", "extra"},
+        {"--port", "COM1", "--port", "COM2"},
+        {"--screenshot", (dir_ / "a.png").string(), "--screenshot", (dir_ / "b.png").string()}, {a, b},
+        {"--screenshot", radio},  // the slip that once emptied the file
+        {"--screenshot", (dir_ / "w.txt").string()}, {"--no-such-option"}, {"--new"},
+    };
+    for (const char* retries : {"1001", "99999999999999999999", "4294967297", "-1", "+5"})
+        cases.push_back({"--read", a, "--port", "virtual", "--retries", retries});
+    std::string text;
+    for (const Args& args : cases)
+        text += runShown("cps-twotone", args, dir_);
+    expectGolden("program", "argument_errors", text);
+    EXPECT_EQ(contents(radio), kOld);
+    for (const char* never : {"a.sin", "b.sin", "x.csv", "a.png", "b.png", "w.txt"})
+        EXPECT_FALSE(fs::exists(dir_ / never)) << never;
+}
+
+TEST_F(CommandLine, AReadEndsWhateverBecomesOfItsErrorStream)
+{
+    // Progress goes to stderr; a reader that went away must not end the transfer.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    close(fds[0]);
+    const fs::path out = dir_ / "read.sin";
+    const RunResult r = run("cps16", {"--read", out.string(), "--port", "virtual"}, {.stderrFd = fds[1]});
+    close(fds[1]);
+    EXPECT_EQ(r.status, 0);
+    // 128 blocks cover the whole image: the file is the radio's memory.
+    const Edition& e = *findEdition("cps16");
+    EXPECT_EQ(loadSin(out, e.imageSize).image, sampleCodeplug(e));
+}
+
+// A copy of the program (its translations are built in) with its own ini file
+// beside it: a language the window refuses is refused by every batch command.
+TEST_F(CommandLine, ALanguageTheWindowRefusesIsRefusedByTheBatchCommands)
+{
+    const fs::path bin = dir_ / "bin";
+    fs::create_directories(bin);
+    fs::copy_file(fs::path(TOLVAN_BIN_DIR) / "cps-twotone", bin / "cps-twotone");
+    const std::string in = goodInput(dir_, kOutputs[0]).string();
+    std::string text;
+    for (const char* language : {"cps-twotone_XX", "../bin/cps-twotone_EN", "", "cps-twotone_CH"}) {
+        put(bin / "cps-twotone.ini", std::string("[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=") + language + "\n");
+        for (const Args& args : {Args{"--screenshot", (dir_ / "w.png").string(), in},
+                                 Args{"--export-csv", in, (dir_ / "t.csv").string()},
+                                 Args{"--print-pdf", in, (dir_ / "r.pdf").string()},
+                                 Args{"--write", in, "--port", "/dev/tolvan-none"}})
+            text += result(std::string(*language ? language : "(none)") + " " + args[0],
+                           run("cps-twotone", args, {.program = bin / "cps-twotone"}), dir_);
+    }
+    expectGolden("program", "language_refused", text);
+    EXPECT_NE(contents(dir_ / "t.csv").find("频道"), std::string::npos);  // the Chinese table
 }

@@ -1,8 +1,16 @@
-#include "program/ini_file.h"
+// The ini file beside a program, and what is decided from it at start: which
+// language the program starts in, from the system and that file, and the
+// branded program's texts. What every case gave is in
+// tests/program/golden/startup_language.txt.
 
+#include "program/ini_file.h"
+#include "program/language.h"
+#include "program/startup_language.h"
 #include "golden.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <sys/stat.h>
@@ -23,6 +31,15 @@ protected:
         return ini;
     }
 };
+
+const char* shown(Language l) { return l == Language::Chinese ? "Chinese" : "English"; }
+
+// An ini text on one line, its line ends shown as '|'.
+std::string oneLine(std::string text)
+{
+    std::replace(text.begin(), text.end(), '\n', '|');
+    return "[" + text + "]";
+}
 
 } // namespace
 
@@ -60,18 +77,14 @@ TEST_F(IniFileTest, LookupsInEitherCaseMode)
     for (const auto& [section, key, def] : asks)
         out += std::string("[") + section + "] [" + key + "] default [" + def + "]: [" + anyCase.getValue(section, key, def)
                + "], exact case [" + exactCase.getValue(section, key, def) + "]\n";
-    expectGolden("program", "ini_lookups", out);
-}
-
-TEST_F(IniFileTest, SlotsGrowByTheStep)
-{
-    std::string text;
+    // Nine sections more: the slots grow by their step and every section is found.
+    std::string nine;
     for (int i = 0; i < 9; ++i)
-        text += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
-    const CIniFile ini = loaded(text);
-    EXPECT_EQ(ini.sectionCount(), 10);
-    EXPECT_EQ(ini.slotCapacity(), 12);
-    EXPECT_EQ(ini.getValue("s8", "K", "d"), "8");
+        nine += "[S" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    const CIniFile grown = loaded(nine);
+    out += "nine sections: " + std::to_string(grown.sectionCount()) + " slots used of " + std::to_string(grown.slotCapacity())
+           + ", [s8] [K]: [" + grown.getValue("s8", "K", "d") + "]\n";
+    expectGolden("program", "ini_lookups", out);
 }
 
 TEST_F(IniFileTest, LinesAreBoundedAndLongerOnesSkippedWhole)
@@ -79,25 +92,20 @@ TEST_F(IniFileTest, LinesAreBoundedAndLongerOnesSkippedWhole)
     const std::size_t limit = CIniFile::kMaxIniLine;
     const std::string fits = "TITLE=" + std::string(limit - 6, 'x');
     const std::string tooLong = "TITLE=" + std::string(limit - 5, 'y') + "=[B]";
-    struct Case {
-        std::string text;
-        const char* title;
-        const char* after;
-    } cases[] = {
-        {"[MAIN]\n" + fits + "\nAFTER=1\n", "x", "1"},
-        {"[MAIN]\nTITLE=short\n" + tooLong + "\nAFTER=1\n", "short", "1"},
-        {"[MAIN]\nTITLE=short\n" + tooLong, "short", ""},  // the last line, without a line end
-        {"[MAIN]\n" + std::string(3 * limit, '[') + "\nAFTER=2", "", "2"},
+    const std::string cases[] = {
+        "[MAIN]\n" + fits + "\nAFTER=1\n",
+        "[MAIN]\nTITLE=short\n" + tooLong + "\nAFTER=1\n",
+        "[MAIN]\nTITLE=short\n" + tooLong,  // the last line, without a line end
+        "[MAIN]\n" + std::string(3 * limit, '[') + "\nAFTER=2",
     };
-    for (const Case& c : cases) {
-        const CIniFile ini = loaded(c.text);
+    std::string out = "a line holds " + std::to_string(limit) + " bytes\n";
+    for (const std::string& text : cases) {
+        const CIniFile ini = loaded(text);
         const std::string title = ini.getValue("MAIN", "TITLE", "");
-        EXPECT_TRUE(title.starts_with(c.title)) << title.substr(0, 10);
-        EXPECT_EQ(title.empty(), *c.title == 0);
-        EXPECT_LE(title.size(), limit);
-        EXPECT_EQ(ini.getValue("MAIN", "AFTER", ""), c.after);
-        EXPECT_EQ(ini.sectionCount(), 2);
+        out += "title [" + title.substr(0, 5) + "] of " + std::to_string(title.size()) + " bytes, after ["
+               + ini.getValue("MAIN", "AFTER", "") + "], " + std::to_string(ini.sectionCount()) + " sections\n";
     }
+    expectGolden("program", "ini_long_lines", out);
     EXPECT_EQ(loaded("[MAIN]\n" + fits + "\n").getValue("MAIN", "TITLE", ""), fits.substr(6));
 }
 
@@ -108,15 +116,13 @@ TEST_F(IniFileTest, OnlyARegularFileIsReadAndNothingIsCreatedThroughADanglingLin
     fs::create_symlink("target.ini", dir_ / "dangling.ini");
     std::ofstream(dir_ / "real.ini") << "[MAIN]\nK=1\n";
     fs::create_symlink("real.ini", dir_ / "link.ini");
-    const struct {
-        const char* name;
-        bool loads;
-    } cases[] = {{"pipe.ini", false}, {"folder.ini", false}, {"dangling.ini", false}, {"link.ini", true}};
-    for (const auto& c : cases) {
+    std::string out;
+    for (const char* name : {"pipe.ini", "folder.ini", "dangling.ini", "link.ini"}) {
         CIniFile ini;
-        EXPECT_EQ(ini.load(dir_ / c.name, true, true), c.loads) << c.name;
-        EXPECT_EQ(ini.getValue("MAIN", "K", "-"), c.loads ? "1" : "-") << c.name;
+        const bool loads = ini.load(dir_ / name, true, true);
+        out += std::string(name) + (loads ? " loads" : " refused") + ", K [" + ini.getValue("MAIN", "K", "-") + "]\n";
     }
+    expectGolden("program", "ini_special_files", out);
     EXPECT_FALSE(fs::exists(dir_ / "target.ini"));
     EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ini"));
 }
@@ -141,9 +147,79 @@ TEST_F(IniFileTest, MissingFilesAndLoadingAgain)
     EXPECT_EQ(ini.filePath(), dir_ / "second.ini");
 }
 
-TEST(ProgramDirectory, SplitsOnEitherSlash)
+TEST_F(IniFileTest, StartupLanguageOfEveryEditionSystemAndIniFile)
 {
-    EXPECT_EQ(programDirectory("/opt/tolvan/bin/cps-twotone"), fs::path("/opt/tolvan/bin"));
-    EXPECT_EQ(programDirectory("C:\\Tools\\cps.exe"), fs::path("C:\\Tools"));
-    EXPECT_EQ(programDirectory("cps-twotone"), fs::current_path());
+    std::string out;
+    // A program's name without its folder and last extension names its ini file.
+    for (const char* path :
+         {"/usr/bin/cps-twotone", "cps-twotone", "C:\\Program Files\\Tolvan\\TOLVAN.EXE", "/opt/x/cps.v2.bin  ", "/opt/x/", ""})
+        out += std::string("base name of [") + path + "]: [" + programBaseName(path) + "]\n";
+    // Its folder, split on either slash; a bare name is in the current folder.
+    for (const char* path : {"/opt/tolvan/bin/cps-twotone", "C:\\Tools\\cps.exe", "cps-twotone"})
+        out += std::string("folder of [") + path + "]: ["
+               + tolvan::testing::named(programDirectory(path).string(), fs::current_path()) + "]\n";
+    // The forcing keys, for a program built in both languages. A Japanese system is any non-Chinese one.
+    const char* const forcing[] = {
+        "", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps_CH\n", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n",
+        "[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=cps_EN\n", "[MAIN]\nLANGUAGE_FORCE=01\nLANGUAGE=cps_EN\n",
+        "[MAIN]\nLANGUAGE_FORCE=yes\nLANGUAGE=cps_EN\n", "[MAIN]\nLANGUAGE_FORCE=2\nLANGUAGE=cps_EN\n",
+        "[MAIN]\nLANGUAGE_FORCE=1\n", "[main]\nlanguage_force=1\nlanguage=cps_EN   // trailing\n",
+    };
+    for (const char* ini : forcing)
+        for (bool chineseSystem : {false, true}) {
+            std::ofstream(dir_ / "cps.ini") << ini;
+            CIniFile file;
+            ASSERT_TRUE(file.load(dir_ / "cps.ini", true));
+            const std::string name = decideLanguageName("cps", chineseSystem, file);
+            out += oneLine(ini) + (chineseSystem ? " on a Chinese system: " : ": ") + "[" + name + "], messages in "
+                   + shown(languageOf(name, "cps")) + "\n";
+        }
+    // Editions built in one language ignore the forcing keys; a missing ini file
+    // is created only by the programs that read it.
+    const std::pair<const char*, const char*> editions[] = {
+        {"cps-twotone", nullptr}, {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=other\n"}, {"cps-fleet", nullptr},
+        {"cps-fleet", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-fleet_CH\n"}, {"cps-cn2", nullptr},
+    };
+    for (const auto& [id, ini] : editions)
+        for (bool chineseSystem : {false, true}) {
+            const fs::path path = dir_ / (std::string(id) + ".ini");
+            fs::remove(path);
+            if (ini)
+                std::ofstream(path) << ini;
+            const StartupLanguage s = decideStartupLanguage(*findEdition(id), (dir_ / id).string(), chineseSystem);
+            out += std::string(id) + " " + (ini ? oneLine(ini) : "(no ini file)")
+                   + (chineseSystem ? " on a Chinese system: " : ": ") + s.baseName + ", "
+                   + translationFileName(s.languageName) + ", " + shown(s.language) + ", "
+                   + tolvan::testing::named(s.iniPath.string(), dir_) + (fs::exists(path) ? "" : " (not created)") + "\n";
+        }
+    // The branded program takes its caption and About texts from the ini file
+    // beside it; every missing key, or a missing file, is an empty text.
+    const char* const branded[] = {
+        "[MAIN]\nTITLE=Harbour Radio CPS\n[ABOUT]\nTITLE=About Harbour\nCOMPANY=Harbour CPS\nVERSION=2026 V3.1\n"
+        "COMPANY1=Harbour Comms Ltd\n",
+        "[ABOUT]\ncompany=Harbour CPS\nVERSION=\n", "[MAIN]\nCOMPANY=x\n[ABOUT]\n", nullptr,
+    };
+    const auto brand = dir_ / "cps-brand";
+    for (const char* ini : branded) {
+        const auto path = dir_ / "cps-brand.ini";
+        fs::remove(path);
+        if (ini)
+            std::ofstream(path) << ini;
+        const StartupLanguage s = decideStartupLanguage(*findEdition("cps-brand"), brand.string(), false);
+        const std::optional<Branding>& b = s.branding;
+        ASSERT_TRUE(b);
+        out += "cps-brand " + (ini ? oneLine(ini) : "(no ini file)") + ": [" + b->title + "] [" + b->aboutCaption + "] ["
+               + b->company + "] [" + b->version + "] [" + b->company1 + "]" + (fs::exists(path) ? "" : " (not created)") + "\n";
+    }
+    expectGolden("program", "startup_language", out);
+    // Started through PATH, a program finds its ini file beside itself.
+    EXPECT_EQ(decideStartupLanguage(*findEdition("cps-fleet"), "cps-fleet", false).iniPath,
+              fs::read_symlink("/proc/self/exe").parent_path() / "cps-fleet.ini");
+    // No other program reads the branding.
+    for (const Edition* e : allEditions()) {
+        std::ofstream(dir_ / (e->id + ".ini")) << "[MAIN]\nTITLE=Dealer\n";
+        EXPECT_EQ(decideStartupLanguage(*e, (dir_ / e->id).string(), false).branding.has_value(), e->id == "cps-brand")
+            << e->id;
+    }
 }

@@ -1,24 +1,54 @@
-#include "program/tol_doc.h"
+// A document through open, save, new and read; the file errors it tells; the
+// backups a read leaves.
 
+#include "program/read_backup.h"
+#include "program/sin_status_text.h"
+#include "program/tol_doc.h"
+#include "golden.h"
 #include "temp_dir.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <fstream>
 
 using namespace tolvan;
 namespace fs = std::filesystem;
 
+using DocumentTest = TempDirTest;
+
 namespace {
 
-class DocumentTest : public TempDirTest {
+const Edition& edition() { return *findEdition("cps-twotone"); }
+
+class ReadBackupTest : public TempDirTest {
 protected:
-    const Edition& edition_ = *findEdition("cps-twotone");
+    void SetUp() override
+    {
+        TempDirTest::SetUp();
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
+    // 2026-12-06 19:53:15 UTC plus `seconds`.
+    static std::chrono::system_clock::time_point at(int seconds)
+    {
+        return std::chrono::system_clock::from_time_t(1796586795 + seconds);
+    }
+    std::vector<std::string> kept(const std::string& program) const
+    {
+        std::vector<std::string> names;
+        for (const fs::path& p : readBackups(dir_ / "backups", program))
+            names.push_back(p.filename().string());
+        return names;
+    }
 };
 
 } // namespace
 
 TEST_F(DocumentTest, AFailedOpenKeepsTheWorkInHand)
 {
-    CTolDoc doc(edition_);
+    CTolDoc doc(edition());
     ASSERT_EQ(doc.OnSaveDocument(dir_ / "mine.sin"), SinStatus::Ok);
     doc.image().set(0x100, 0x42);
     doc.setModified();
@@ -34,26 +64,22 @@ TEST_F(DocumentTest, AFailedOpenKeepsTheWorkInHand)
     }
 }
 
-TEST_F(DocumentTest, SaveRunsTheTableFirstAndClearsTheChange)
+// Save runs the table first and clears the change; a read replaces the image
+// but keeps the path; New forgets both.
+TEST_F(DocumentTest, SaveReadAndNewBehaveAsAUserExpects)
 {
-    CTolDoc doc(edition_);
+    CTolDoc doc(edition());
     doc.beforeSave = [](MemoryImage& image) { image.set(0xFE0, 0x5A); };
     doc.setModified();
     ASSERT_EQ(doc.OnSaveDocument(dir_ / "a.sin"), SinStatus::Ok);
     EXPECT_FALSE(doc.isModified());
 
-    CTolDoc other(edition_);
+    CTolDoc other(edition());
     ASSERT_EQ(other.OnOpenDocument(dir_ / "a.sin").status, SinStatus::Ok);
     EXPECT_EQ(other.image().at(0xFE0), 0x5A);  // bytes the radio never sees are kept
     EXPECT_EQ(other.path(), dir_ / "a.sin");
-}
 
-TEST_F(DocumentTest, NewAndReadBehaveAsAUserExpects)
-{
-    CTolDoc doc(edition_);
-    ASSERT_EQ(doc.OnSaveDocument(dir_ / "a.sin"), SinStatus::Ok);
-    MemoryImage fromRadio(edition_.imageSize, 0x00);
-    doc.replaceImage(fromRadio);
+    doc.replaceImage(MemoryImage(edition().imageSize, 0x00));
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.path(), dir_ / "a.sin");
     EXPECT_THROW(doc.replaceImage(MemoryImage(16)), std::invalid_argument);
@@ -61,5 +87,86 @@ TEST_F(DocumentTest, NewAndReadBehaveAsAUserExpects)
     doc.OnNewDocument();
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(doc.path().empty());
-    EXPECT_EQ(doc.image(), newDocumentImage(edition_));
+    EXPECT_EQ(doc.image(), newDocumentImage(edition()));
+}
+
+// A Chinese window tells of a bad file in Chinese, the system's reason included;
+// the English one keeps the shared sentence. Every text is in
+// tests/program/golden/sin_status_texts.txt.
+TEST(SinStatusText, EveryFileErrorInBothLanguages)
+{
+    const std::pair<SinStatus, std::string> cases[] = {
+        {SinStatus::CannotOpen, std::strerror(ENOENT)}, {SinStatus::CannotOpen, std::strerror(EACCES)},
+        {SinStatus::CannotOpen, "it is a folder"},      {SinStatus::CannotOpen, "Something new"},
+        {SinStatus::CannotOpen, ""},                    {SinStatus::Empty, ""},
+        {SinStatus::TooShort, "100 bytes"},             {SinStatus::CannotWrite, std::strerror(ENOSPC)},
+        {SinStatus::Ok, ""},
+    };
+    std::string out;
+    for (const auto& [status, detail] : cases) {
+        out += "[" + detail + "]\n";
+        for (Language language : {Language::English, Language::Chinese})
+            out += "  " + sinStatusText(status, "/x/a.sin", 1024, detail, language) + "\n";
+    }
+    expectGolden("program", "sin_status_texts", out);
+}
+
+TEST_F(ReadBackupTest, SavesTheImageAndKeepsTheNewest)
+{
+    const fs::path dir = dir_ / "backups";
+    MemoryImage image(4096, 0x5A);
+    std::string error;
+    const fs::path first = saveReadBackup(dir, "cps-twotone", image, at(0), 3, &error);
+    ASSERT_EQ(first.filename(), "cps-twotone-20261206-195315.sin") << error;
+    EXPECT_EQ(fs::file_size(first), 4096u);
+    // A second read in the same second gets its own file.
+    EXPECT_EQ(saveReadBackup(dir, "cps-twotone", image, at(0), 3).filename(), "cps-twotone-20261206-195315-2.sin");
+
+    // Files that are not this program's backups are never removed.
+    const char* others[] = {"notes.txt", "cps-ccir-20200101-000000.sin", "cps-twotone-2020.sin"};
+    for (const char* other : others)
+        std::ofstream(dir / other) << "x";
+    for (int i = 1; i <= 4; ++i)
+        saveReadBackup(dir, "cps-twotone", image, at(i), 3);
+    EXPECT_EQ(kept("cps-twotone"), (std::vector<std::string>{"cps-twotone-20261206-195317.sin",
+                                                            "cps-twotone-20261206-195318.sin",
+                                                            "cps-twotone-20261206-195319.sin"}));
+    for (const char* other : others)
+        EXPECT_TRUE(fs::exists(dir / other)) << other;
+}
+
+TEST_F(ReadBackupTest, AnUnwritableDirectoryIsReported)
+{
+    std::ofstream(dir_ / "backups") << "x";  // a file where the directory should be
+    std::string error;
+    EXPECT_TRUE(saveReadBackup(dir_ / "backups", "cps", MemoryImage(16), at(0), 50, &error).empty());
+    EXPECT_FALSE(error.empty());
+}
+
+// What a backup returns exists and is among the newest kept, whether reads
+// come faster than one a second (the counters sort as numbers: -10 after -9)
+// or the clock went back.
+TEST_F(ReadBackupTest, TheReturnedBackupIsKept)
+{
+    const struct {
+        const char* what;
+        std::vector<int> seconds;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"eleven reads in one second",
+         std::vector<int>(11, 0),
+         {"cps16-20261206-195315-9.sin", "cps16-20261206-195315-10.sin", "cps16-20261206-195315-11.sin"}},
+        {"the clock set back",
+         {10, 11, 12, 0},
+         {"cps16-20261206-195315.sin", "cps16-20261206-195326.sin", "cps16-20261206-195327.sin"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir_ / "backups");
+        for (int s : c.seconds) {
+            const fs::path saved = saveReadBackup(dir_ / "backups", "cps16", MemoryImage(1024), at(s), 3);
+            EXPECT_TRUE(fs::exists(saved)) << saved;
+        }
+        EXPECT_EQ(kept("cps16"), c.kept);
+    }
 }

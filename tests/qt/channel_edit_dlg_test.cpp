@@ -22,9 +22,9 @@ protected:
         window->document().setModified(false);
     }
 
-    // Double clicks a cell; `act` runs on the Channel Edit dialog while it is
-    // open (Esc closes it afterwards if `act` did not). Whether one opened.
-    bool doubleClick(int row, int col, const std::function<void(CChannelEditDlg&)>& act = {})
+    // Runs `trigger`; `act` runs on the Channel Edit dialog while it is open
+    // (Esc closes it afterwards if `act` did not). Whether one opened.
+    bool opens(const std::function<void()>& trigger, const std::function<void(CChannelEditDlg&)>& act = {})
     {
         bool opened = false;
         QTimer::singleShot(0, [&] {
@@ -37,14 +37,20 @@ protected:
             if (dialog->isVisible())
                 QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        // The first click opens the cell's editor, the second press comes as a double click.
-        const QPoint at = grid()->cellRect(row, col).center();
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        trigger();
         QApplication::processEvents();
         frame().activateWindow();  // the offscreen platform does not do it when a dialog closes
         EXPECT_TRUE(QTest::qWaitForWindowActive(&frame()));
         return opened;
+    }
+    // The first click opens the cell's editor, the second press comes as a double click.
+    bool doubleClick(int row, int col, const std::function<void(CChannelEditDlg&)>& act = {})
+    {
+        const QPoint at = grid()->cellRect(row, col).center();
+        return opens([&] {
+            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        }, act);
     }
 };
 
@@ -67,15 +73,7 @@ TEST_F(ChannelEditTest, OpensOnAChannelWithBothFrequenciesThenTheCellEditor)
     // A double click that lands on the editor the first click opened.
     QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(2, 2), editing().shownEditor()->mapToGlobal(QPointF(2, 2)),
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* d = qobject_cast<CChannelEditDlg*>(QApplication::activeModalWidget())) {
-            opened = true;
-            d->reject();
-        }
-    });
-    QApplication::sendEvent(editing().shownEditor(), &dbl);
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(opens([&] { QApplication::sendEvent(editing().shownEditor(), &dbl); }));
 }
 
 // Each case double clicks a cell of channel 1 and acts on the dialog. What the

@@ -39,80 +39,76 @@ bool mayChangeImage(int id)
 
 TEST_F(WindowTest, EveryCommandOfEveryProgramLeavesTheWindowStanding)
 {
-    for (const Edition* edition : allEditions()) {
-        std::vector<bool> systems = {false};
-        if (edition->languages == LanguageChoice::AtStartUp)
-            systems.push_back(true);
+    for (const ProgramRun& run : everyProgramAndLanguage()) {
+        const Edition* edition = run.edition;
         const QString sample = path(QString::fromStdString(edition->id) + ".sin");
         writeFile(QString::fromStdString(edition->id) + ".sin", sampleCodeplug(*edition));
-        for (bool chinese : systems) {
-            SCOPED_TRACE(edition->id + (chinese ? " (Chinese)" : ""));
-            auto w = start(edition->id.c_str(), nullptr, chinese);
-            ASSERT_TRUE(w);
-            CMainFrame& frame = w->frame();
-            CTolDoc& doc = w->document();
-            VirtualRadio radio(newDocumentImage(*edition));
-            RadioPortOpener opener(radio);
-            connectWindowCommands(frame, {.opener = &opener, .pauses = false});
-            frame.choosePort("virtual");
-            frame.show();
-            // The sample as the program saves it: saving stores the table, which
-            // writes some bytes in its own way.
-            ASSERT_TRUE(frame.openFile(sample));
-            ASSERT_TRUE(frame.fileSave());
-            ASSERT_TRUE(frame.openFile(sample));
-            const MemoryImage original = doc.image();
+        SCOPED_TRACE(edition->id + (run.chineseSystem ? " (Chinese)" : ""));
+        auto w = start(edition->id.c_str(), nullptr, run.chineseSystem);
+        ASSERT_TRUE(w);
+        CMainFrame& frame = w->frame();
+        CTolDoc& doc = w->document();
+        VirtualRadio radio(newDocumentImage(*edition));
+        RadioPortOpener opener(radio);
+        connectWindowCommands(frame, {.opener = &opener, .pauses = false});
+        frame.choosePort("virtual");
+        frame.show();
+        // The sample as the program saves it: saving stores the table, which
+        // writes some bytes in its own way.
+        ASSERT_TRUE(frame.openFile(sample));
+        ASSERT_TRUE(frame.fileSave());
+        ASSERT_TRUE(frame.openFile(sample));
+        const MemoryImage original = doc.image();
 
-            std::map<int, QAction*> ids;
-            for (QAction* a : reachableCommands(frame))
-                ids[frame.commandId(a)] = a;
-            EXPECT_FALSE(ids.count(0)) << "every reachable action is a command of the frame";
-            for (int id : {cmd::New, cmd::Open, cmd::Save, cmd::ReadFromRadio, cmd::WriteToRadio, cmd::TestMode,
-                           cmd::Com1, cmd::About, cmd::HelpTopics, cmd::Print})
-                EXPECT_TRUE(ids.count(id)) << id;
+        std::map<int, QAction*> ids;
+        for (QAction* a : reachableCommands(frame))
+            ids[frame.commandId(a)] = a;
+        EXPECT_FALSE(ids.count(0)) << "every reachable action is a command of the frame";
+        for (int id : {cmd::New, cmd::Open, cmd::Save, cmd::ReadFromRadio, cmd::WriteToRadio, cmd::TestMode,
+                       cmd::Com1, cmd::About, cmd::HelpTopics, cmd::Print})
+            EXPECT_TRUE(ids.count(id)) << id;
 
-            for (const auto& [id, action] : ids) {
-                bool opensAWindow = true;
-                for (bool ok : {false, true}) {
-                    if (ok && !opensAWindow)
-                        break;  // nothing to answer OK to: the second pass would repeat the first
-                    SCOPED_TRACE(action->text().toStdString() + (ok ? " / OK" : " / Cancel"));
-                    // Each command starts from the sample document, saved and unchanged.
-                    if (doc.isModified() || doc.image() != original || doc.path() != sample.toStdString()) {
-                        doc.setModified(false);
-                        ASSERT_TRUE(frame.openFile(sample));
-                    }
-                    // A read brings the sample back; a write must put it over a blank radio.
-                    radio.memory() = id == cmd::WriteToRadio ? newDocumentImage(*edition) : original;
-                    {
-                        WindowCloser closer(ok);
-                        action->trigger();
-                        QApplication::processEvents();
-                        opensAWindow = !closer.closed.isEmpty();
-                    }
-                    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-                    if (id == cmd::Exit) {
-                        EXPECT_FALSE(frame.isVisible()) << "Exit closes an unchanged document's window";
-                        frame.show();
-                    }
-                    if (frame.helpWindow())
-                        frame.helpWindow()->close();
-                    EXPECT_TRUE(frame.isVisible());
-                    EXPECT_EQ(frame.centralWidget(), &frame.view());
-                    EXPECT_EQ(frame.view().grid()->rows(), edition->channelCount + 1);
-                    if (!mayChangeImage(id) || (!ok && id != cmd::New)) {
-                        EXPECT_TRUE(doc.image() == original);
-                    }
-                    if (id == cmd::WriteToRadio && ok) {
-                        const std::size_t sent = 8 * static_cast<std::size_t>(edition->link.writeBlocks);
-                        EXPECT_TRUE(std::equal(original.raw().begin(), original.raw().begin() + sent,
-                                               radio.memory().raw().begin()))
-                            << "the write reached the radio";
-                    }
+        for (const auto& [id, action] : ids) {
+            bool opensAWindow = true;
+            for (bool ok : {false, true}) {
+                if (ok && !opensAWindow)
+                    break;  // nothing to answer OK to: the second pass would repeat the first
+                SCOPED_TRACE(action->text().toStdString() + (ok ? " / OK" : " / Cancel"));
+                // Each command starts from the sample document, saved and unchanged.
+                if (doc.isModified() || doc.image() != original || doc.path() != sample.toStdString()) {
+                    doc.setModified(false);
+                    ASSERT_TRUE(frame.openFile(sample));
+                }
+                // A read brings the sample back; a write must put it over a blank radio.
+                radio.memory() = id == cmd::WriteToRadio ? newDocumentImage(*edition) : original;
+                {
+                    WindowCloser closer(ok);
+                    action->trigger();
+                    QApplication::processEvents();
+                    opensAWindow = !closer.closed.isEmpty();
+                }
+                EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+                if (id == cmd::Exit) {
+                    EXPECT_FALSE(frame.isVisible()) << "Exit closes an unchanged document's window";
+                    frame.show();
+                }
+                if (frame.helpWindow())
+                    frame.helpWindow()->close();
+                EXPECT_TRUE(frame.isVisible());
+                EXPECT_EQ(frame.centralWidget(), &frame.view());
+                EXPECT_EQ(frame.view().grid()->rows(), edition->channelCount + 1);
+                if (!mayChangeImage(id) || (!ok && id != cmd::New)) {
+                    EXPECT_TRUE(doc.image() == original);
+                }
+                if (id == cmd::WriteToRadio && ok) {
+                    const std::size_t sent = 8 * static_cast<std::size_t>(edition->link.writeBlocks);
+                    EXPECT_TRUE(std::equal(original.raw().begin(), original.raw().begin() + sent,
+                                           radio.memory().raw().begin()))
+                        << "the write reached the radio";
                 }
             }
-            doc.setModified(false);
-            frame.close();
         }
+        doc.setModified(false);
+        frame.close();
     }
 }

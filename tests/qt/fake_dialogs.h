@@ -27,17 +27,12 @@ public:
         return a;
     }
     QString openFileName(QWidget*, const QString&) override { return next(openNames); }
-    QString saveFileName(QWidget*, const QString& suggested, const QString&) override
-    {
-        suggestedNames.push_back(suggested);
-        return next(saveNames);
-    }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return next(saveNames); }
 
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::vector<Shown> shown;
-    std::vector<QString> suggestedNames;
 
 private:
     static QString next(std::deque<QString>& q)

@@ -17,25 +17,25 @@ MemoryImage imageWithChannel(int channel, std::uint8_t mhzBcd)
 
 } // namespace
 
+// Each command that would replace a changed document asks first, and the
+// answer decides. What each case asked, and what it left (the document changed
+// or not, its list's choice and file, the saved file's byte, or the window
+// closed), is in the snapshot.
 TEST_F(WindowTest, UnsavedChangesAreAskedAboutBeforeTheyAreReplaced)
 {
     writeFile("other.sin", imageWithChannel(1, 0x44));
     writeFile("recent.sin", imageWithChannel(2, 0x44));
     enum class Command { New, Open, Recent, Drop, Close };
-    const struct {
-        Command command;
-        QMessageBox::StandardButton answer;
-        bool replaced;
-    } cases[] = {
-        {Command::New, QMessageBox::Cancel, false},  {Command::New, QMessageBox::Discard, true},
-        {Command::New, QMessageBox::Save, true},     {Command::Open, QMessageBox::Cancel, false},
-        {Command::Open, QMessageBox::Discard, true}, {Command::Recent, QMessageBox::Cancel, false},
-        {Command::Recent, QMessageBox::Save, true},  {Command::Drop, QMessageBox::Cancel, false},
-        {Command::Drop, QMessageBox::Discard, true}, {Command::Close, QMessageBox::Cancel, false},
-        {Command::Close, QMessageBox::Discard, true},
+    const char* const names[] = {"New", "Open", "Recent file", "Drop", "Close"};
+    using B = QMessageBox;
+    const std::pair<Command, B::StandardButton> cases[] = {
+        {Command::New, B::Cancel},     {Command::New, B::Discard},  {Command::New, B::Save},
+        {Command::Open, B::Cancel},    {Command::Open, B::Discard}, {Command::Recent, B::Cancel},
+        {Command::Recent, B::Save},    {Command::Drop, B::Cancel},  {Command::Drop, B::Discard},
+        {Command::Close, B::Cancel},   {Command::Close, B::Discard},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(int(c.command)) + " answered " + std::to_string(int(c.answer)));
+    std::string out;
+    for (const auto& [command, answer] : cases) {
         auto w = start("cps-twotone");
         CMainFrame& frame = w->frame();
         CTolDoc& doc = w->document();
@@ -49,36 +49,32 @@ TEST_F(WindowTest, UnsavedChangesAreAskedAboutBeforeTheyAreReplaced)
         ASSERT_TRUE(doc.isModified());
 
         dialogs.shown.clear();
-        dialogs.answers = {c.answer};
+        dialogs.answers = {answer};
         dialogs.openNames = {path("other.sin")};
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path("other.sin"))});
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        switch (c.command) {
+        switch (command) {
         case Command::New: frame.action(cmd::New)->trigger(); break;
         case Command::Open: frame.action(cmd::Open)->trigger(); break;
         case Command::Recent: frame.action(cmd::RecentFile1 + 2)->trigger(); break;
         case Command::Drop: static_cast<QObject&>(frame).event(&drop); break;
         case Command::Close: frame.show(); frame.close(); break;
         }
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "The channel data has changed.\nDo you want to save the changes?");
-        EXPECT_EQ(dialogs.shown[0].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        if (c.command == Command::Close) {
-            EXPECT_EQ(frame.isVisible(), !c.replaced);
-            continue;
-        }
-        EXPECT_EQ(doc.isModified(), !c.replaced);
-        EXPECT_EQ(frame.view().form().selection(1), c.replaced ? 2 : 5);
-        if (c.command == Command::Recent && c.replaced) {
-            EXPECT_EQ(doc.path(), path("recent.sin").toStdString()) << "a recent file takes its own name";
-        }
-        if (c.answer == QMessageBox::Save) {
-            QFile saved(path("saved.sin"));
-            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-            EXPECT_EQ(static_cast<std::uint8_t>(saved.readAll().at(0x80A)), 0xEE + 5);
-        }
+        out += names[int(command)];
+        out += answer == B::Cancel ? ", Cancel:" : answer == B::Save ? ", Save:" : ", Discard:";
+        for (const auto& shown : dialogs.shown)
+            out += " asked [" + QString(shown.text).replace('\n', ' ').toStdString() + "]"
+                   + (shown.buttons == (B::Save | B::Discard | B::Cancel) ? " Save/Discard/Cancel;" : " other buttons;");
+        const auto saved = loadSin(path("saved.sin").toStdString(), doc.edition().imageSize).image.value();
+        if (command == Command::Close)
+            out += frame.isVisible() ? " window open\n" : " window closed\n";
+        else
+            out += std::string(doc.isModified() ? " changed" : " unchanged") + ", list 1 at "
+                   + std::to_string(frame.view().form().selection(1)) + ", file "
+                   + fs::path(doc.path()).filename().string() + ", saved byte " + hexBytes(saved.bytes(0x80A, 1)) + "\n";
     }
+    expectGolden("qt", "unsaved_changes", out);
 }
 
 // A bad file is named in the message, in the window's language, and the open
@@ -99,8 +95,7 @@ TEST_F(WindowTest, AFileThatFailsToOpenOrSaveKeepsTheDocument)
         const MemoryImage good = newDocumentImage(*run.edition);
         writeFile("good.sin", good);
         writeFile("short.sin", good, 100);
-        writeFile("empty.sin", good);
-        QFile(path("empty.sin")).resize(0);
+        std::ofstream(path("empty.sin").toStdString());
         writeFile("ro.sin", good);
         fs::permissions(folder / "ro.sin", fs::perms::owner_read);
         ASSERT_TRUE(frame.openFile(path("good.sin")));
@@ -175,12 +170,14 @@ TEST_F(WindowTest, ReadingAndWritingThroughTheTransfer)
     EXPECT_TRUE(frame.action(cmd::New)->isEnabled());
     EXPECT_EQ(view.grid()->textMatrix(5, 1), "435.00000");
     EXPECT_TRUE(w->document().isModified());
-    QFile backup(QString::fromStdString(view.lastBackup().string()));
-    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
-    EXPECT_EQ(static_cast<std::uint8_t>(backup.readAll().at(16 * 4 + 3)), 0x43);
+    EXPECT_EQ(loadSin(view.lastBackup(), 16 * 5).image.value().at(16 * 4 + 3), 0x43) << "the read's backup";
 
-    // Writing commits the open cell editor and stores the table and the form first.
+    // Writing commits the open cell editor and stores the table and the form
+    // first; the bytes sent that differ from the document, its table as stored
+    // before the changes, are in the snapshot.
     w->document().image().set(0x811, 0x00);
+    MemoryImage before = w->document().image();
+    view.table().storeToImage(before);
     emit view.formList(3)->activated(1);  // Manul Setting: Close
     view.grid()->setCurrentCell(5, 1);
     emit view.grid()->keyPressed('1');
@@ -190,11 +187,7 @@ TEST_F(WindowTest, ReadingAndWritingThroughTheTransfer)
     frame.action(cmd::WriteToRadio)->trigger();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[2], std::make_pair(Direction::Write, std::string("virtual")));
-    EXPECT_EQ(sent.at(0x811), 0xA8);
-    EXPECT_EQ(sent.at(0x812) & 0x80, 0);
-    EXPECT_EQ(sent.at(16 * 4 + 3), 0x43);
-    EXPECT_EQ(sent.at(16 * 5 + 2), 0x50);
-    EXPECT_EQ(sent.at(16 * 5 + 3), 0x14);  // 145.00000 MHz
+    expectGolden("qt", "transfer_write", imageChanges(before, sent));
     EXPECT_FALSE(view.editing().model().editorOpen());
 }
 

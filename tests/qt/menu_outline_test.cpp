@@ -1,4 +1,5 @@
-// The menu bar of each program as the user sees it, in each of its languages.
+// The menu bar of each program as the user sees it, in each of its languages,
+// with the commands the program attaches at start.
 #include "window_fixture.h"
 
 using namespace tolvan;
@@ -22,15 +23,6 @@ QStringList menuOutline(CMainFrame& frame)
     return out;
 }
 
-// Every hook set: each command the outline names is shown.
-FrameHooks allHooks()
-{
-    auto dialog = [](CTolView&) { return false; };
-    auto command = [](CTolView&) {};
-    return {.optionalFeatures = dialog, .keyAssignment = dialog, .twoTone = dialog, .testMode = command,
-            .print = command, .printPreview = command, .printSetup = command};
-}
-
 } // namespace
 
 // Ctrl+O stays File > Open and Ctrl+C copies rows, whatever the menus show
@@ -40,7 +32,14 @@ TEST_F(WindowTest, EachProgramShowsTheMenusOfItsFamilyInItsLanguage)
     std::string out;
     for (const ProgramRun& run : everyProgramAndLanguage()) {
         auto w = start(run.edition->id.c_str(), nullptr, run.chineseSystem);
-        w->frame().setHooks(allHooks());
+        connectWindowCommands(w->frame());
+        attachFleetCommands(w->frame(), w->language(), dialogs);
+        // A dialog is attached only where the edition has what it edits.
+        const Edition& e = *run.edition;
+        SCOPED_TRACE(e.id);
+        EXPECT_EQ(w->frame().hasCommand(cmd::OptionalFeatures), e.optionalFeatures || e.signallingFeatures || e.settingsLists);
+        EXPECT_EQ(w->frame().hasCommand(cmd::KeyAssignment), e.keyAssignment.has_value());
+        EXPECT_EQ(w->frame().hasCommand(cmd::TwoTone), e.hasTwoTone);
         out += "== " + run.edition->id + (run.chinese() ? " zh" : " en") + "\n";
         out += menuOutline(w->frame()).join("\n").toStdString() + "\n";
     }
@@ -55,23 +54,11 @@ TEST_F(WindowTest, ACommandTheProgramLacksIsAbsentNeverBroken)
     auto keys = start("cps-keys");
     keys->frame().setHooks({.testMode = [](CTolView&) {}, .print = [](CTolView&) {},
                             .printPreview = [](CTolView&) {}, .printSetup = [](CTolView&) {}});
-    for (int id : {cmd::KeyAssignment, cmd::EditOptionalFeatures, cmd::OptionalFeatures, cmd::TwoTone})
-        EXPECT_FALSE(keys->frame().hasCommand(id));
     auto ccir = start("cps-ccir");
     ccir->frame().setHooks({.testMode = [](CTolView&) {}});
     const QStringList outlines = QStringList{"== cps-keys, test mode and print"} + menuOutline(keys->frame())
                                  + QStringList{"== cps-ccir, test mode only"} + menuOutline(ccir->frame());
     expectGolden("qt", "menus_folded", outlines.join("\n").toStdString() + "\n");
-
-    // The program as started: a dialog is attached only where the edition has it.
-    for (const Edition* e : allEditions()) {
-        auto w = start(e->id.c_str());
-        connectWindowCommands(w->frame());
-        const bool settingsDialog = e->optionalFeatures || e->signallingFeatures || e->settingsLists;
-        EXPECT_EQ(w->frame().hasCommand(cmd::OptionalFeatures), settingsDialog) << e->id;
-        EXPECT_EQ(w->frame().hasCommand(cmd::KeyAssignment), e->keyAssignment.has_value()) << e->id;
-        EXPECT_EQ(w->frame().hasCommand(cmd::TwoTone), e->hasTwoTone) << e->id;
-    }
 }
 
 TEST_F(WindowTest, CtrlOOpensAFileWhereOptionalFeaturesShowsItToo)

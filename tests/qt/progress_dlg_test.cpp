@@ -14,16 +14,6 @@ CProgressDlg* progressWindow()
     return nullptr;
 }
 
-// Presses a button of the progress window once it is up.
-void pressWhenShown(bool start)
-{
-    QTimer::singleShot(0, [start] {
-        CProgressDlg* d = progressWindow();
-        ASSERT_NE(d, nullptr);
-        QTest::mouseClick(start ? d->startButton() : d->cancelButton(), Qt::LeftButton);
-    });
-}
-
 // A read to its end, a cancel before Start and a cancel while writing.
 TEST(ProgressWindow, StartAndCancelDriveTheTransfer)
 {
@@ -44,7 +34,7 @@ TEST(ProgressWindow, StartAndCancelDriveTheTransfer)
         VirtualRadio radio(sampleCodeplug(e));
         RadioPortOpener opener(radio);
         CloneOutcome outcome;
-        pressWhenShown(c.press != Cancel);
+        pressWhenShown(c.press == Cancel ? &CProgressDlg::cancelButton : &CProgressDlg::startButton);
         if (c.press == StartThenCancel) {
             // Queued behind Start: clicked during the transfer's first pump passes.
             QTimer::singleShot(0, [] {
@@ -61,12 +51,8 @@ TEST(ProgressWindow, StartAndCancelDriveTheTransfer)
         EXPECT_EQ(image.has_value(), c.result == CloneResult::Completed);
         EXPECT_EQ(progressWindow(), nullptr);
         EXPECT_FALSE(cloneTransferRunning());
-        if (c.press == Cancel) {
-            EXPECT_EQ(opener.opens, 0) << "nothing is sent";
-        }
-        if (c.press == StartThenCancel) {
-            EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
-        }
+        EXPECT_EQ(opener.opens, c.press == Cancel ? 0 : 1) << "a cancel before Start sends nothing";
+        EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
         // A read takes the radio's part of the image and keeps the rest of the document.
         for (std::size_t i = 0; image && i < e.imageSize; ++i)
             ASSERT_EQ(image->at(i), i < 0xFE0 ? radio.memory().at(i) : 0x11) << i;
@@ -79,23 +65,12 @@ TEST(ProgressWindow, ThePortsReasonIsShownInTheWindowsLanguage)
 {
     for (const Edition* e : allEditions()) {
         for (Language language : {Language::English, Language::Chinese}) {
-            QString text, reason;
-            pressWhenShown(true);
-            QTimer::singleShot(0, [&] {
-                QTimer::singleShot(0, [&] {
-                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                    ASSERT_NE(box, nullptr);
-                    text = box->text();
-                    reason = box->informativeText();
-                    box->button(QMessageBox::Ok)->click();
-                });
-            });
+            WindowCloser closer(true, true);
             EXPECT_FALSE(runCloneWithProgress(nullptr, *e, language, Direction::Read, "/dev/tolvan-no-such-port",
                                               newDocumentImage(*e), {.pauses = false}));
-            EXPECT_EQ(text.toStdString(), e->texts(language).link.portOpenFail) << e->id;
-            EXPECT_EQ(reason.toStdString(), language == Language::English
-                                                ? "No such device: /dev/tolvan-no-such-port."
-                                                : "没有这个设备：/dev/tolvan-no-such-port。")
+            const std::string reason = language == Language::English ? "No such device: /dev/tolvan-no-such-port."
+                                                                     : "没有这个设备：/dev/tolvan-no-such-port。";
+            EXPECT_EQ(closer.messages.join("\n").toStdString(), e->texts(language).link.portOpenFail + " | " + reason)
                 << e->id;
         }
     }
@@ -118,63 +93,51 @@ TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)
     EXPECT_FALSE(dialog.cancelRequested());  // the exchange's own messages clear busy
 
     dialog.setBusy(true);
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shown = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
+    WindowCloser closer(true);
     dialog.move(200, 120);
     QApplication::processEvents();
     EXPECT_TRUE(dialog.cancelRequested());
-    EXPECT_EQ(shown, QString::fromUtf8("通讯已被中断,请重新开始"));
+    EXPECT_EQ(closer.messages, QStringList{QString::fromUtf8("通讯已被中断,请重新开始")});
     EXPECT_TRUE(dialog.isVisible());  // the transfer closes it when it notices
 }
 
-// A cancel during a pause is seen by the very next pump pass.
-TEST(ProgressWindow, ACancelIsSeenByTheNextPass)
+// Blocks step faster than anyone could follow: the window shows the first
+// step, then the latest once a frame has gone, in a pause, and whatever is
+// left when the exchange stops. A cancel is seen by the next pump pass.
+TEST(ProgressWindow, StepsShowOnceAFrameAndACancelAtTheNextPass)
 {
     const LinkTexts& texts = findEdition("cps16")->texts(Language::English).link;
-    CProgressDlg dialog(nullptr, texts, texts.writeTitle, 123);
+    CProgressDlg dialog(nullptr, texts, texts.readTitle, 123);
     dialog.show();
     QtLinkHost host(dialog, true);
+    const auto step = [&host](int n) {
+        host.progress(n);
+        host.status(std::to_string(n));
+    };
+    const auto shown = [&dialog] {
+        return std::to_string(dialog.progressBar()->value()) + " " + dialog.statusLabel()->text().toStdString();
+    };
+    step(1);
+    host.pump();
+    EXPECT_EQ(shown(), "1 1");
+    step(2);
+    host.pump();
+    host.pause(1);
+    EXPECT_EQ(shown(), "1 1");  // within the frame
+    host.pause(static_cast<int>(StepPacer::kFrame / std::chrono::milliseconds(1)));
+    host.pause(1);
+    EXPECT_EQ(shown(), "2 2");
+    step(3);
+    host.setBusy(false);
+    EXPECT_EQ(shown(), "3 3");
+
+    // A cancel during a pause is seen by the very next pump pass.
     host.pause(1);
     EXPECT_FALSE(host.pump());
     host.pause(1);
     QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
     EXPECT_TRUE(host.pump());
     EXPECT_TRUE(host.pump());
-}
-
-// Blocks step faster than anyone could follow: the window shows the first
-// step, then the latest once a frame has gone, in a pause, and whatever is
-// left when the exchange stops.
-TEST(ProgressWindow, StepsShowOnceAFrameAndAllWhenTheExchangeStops)
-{
-    const LinkTexts& texts = findEdition("cps16")->texts(Language::English).link;
-    CProgressDlg dialog(nullptr, texts, texts.readTitle, 123);
-    dialog.show();
-    QtLinkHost host(dialog, true);
-    const auto shown = [&dialog] {
-        return std::make_pair(dialog.progressBar()->value(), dialog.statusLabel()->text().toStdString());
-    };
-    host.progress(1);
-    host.status("1");
-    host.pump();
-    EXPECT_EQ(shown(), std::make_pair(1, std::string("1")));
-    host.progress(2);
-    host.status("2");
-    host.pump();
-    host.pause(1);
-    EXPECT_EQ(shown().first, 1);  // within the frame
-    host.pause(static_cast<int>(StepPacer::kFrame / std::chrono::milliseconds(1)));
-    host.pause(1);
-    EXPECT_EQ(shown(), std::make_pair(2, std::string("2")));
-    host.progress(3);
-    host.status("3");
-    host.setBusy(false);
-    EXPECT_EQ(shown(), std::make_pair(3, std::string("3")));
 }
 
 } // namespace

@@ -94,7 +94,7 @@ inline std::string shownState(const QWidget& root)
     return out.join('\n').toStdString() + "\n";
 }
 
-// The bytes that differ, in runs of up to 16: "0x811: ee 00 -> f3 01".
+// The bytes that differ, in runs of up to 16: "0x811: EE 00 -> F3 01".
 inline std::string imageChanges(const MemoryImage& before, const MemoryImage& after)
 {
     std::string out;
@@ -102,18 +102,10 @@ inline std::string imageChanges(const MemoryImage& before, const MemoryImage& af
         std::size_t end = i;
         while (end < before.size() && end - i < 16 && before.at(end) != after.at(end))
             ++end;
-        if (end == i) {
-            ++i;
-            continue;
-        }
-        QString line = QString::asprintf("0x%03zx:", i);
-        for (const MemoryImage* image : {&before, &after}) {
-            const auto run = image->bytes(i, end - i);
-            const QByteArray bytes(reinterpret_cast<const char*>(run.data()), static_cast<qsizetype>(run.size()));
-            line += (image == &after ? " -> " : " ") + bytes.toHex(' ');
-        }
-        out += line.toStdString() + "\n";
-        i = end;
+        if (end > i)
+            out += QString::asprintf("0x%03zx: ", i).toStdString() + hexBytes(before.bytes(i, end - i)) + " -> "
+                   + hexBytes(after.bytes(i, end - i)) + "\n";
+        i = std::max(end, i + 1);
     }
     return out;
 }
@@ -121,8 +113,9 @@ inline std::string imageChanges(const MemoryImage& before, const MemoryImage& af
 // Closes each window a command opens while it runs: Cancel (reject) or OK
 // (accept); the progress window is started on OK. A print dialog is never
 // accepted: that would send the report to the system's printer. Keeps the
-// texts of the message boxes it closed; `throughTransfer` keeps answering
-// those a transfer shows after Start.
+// texts of the message boxes it closed, with " | " and the reason beneath
+// where one is given; `throughTransfer` keeps answering those a transfer
+// shows after Start.
 class WindowCloser {
 public:
     explicit WindowCloser(bool ok, bool throughTransfer = false) : ok_(ok), throughTransfer_(throughTransfer)
@@ -141,7 +134,7 @@ private:
         if (QWidget* modal = QApplication::activeModalWidget()) {
             closed << modal->metaObject()->className();
             if (auto* box = qobject_cast<QMessageBox*>(modal))
-                messages << box->text();
+                messages << box->text() + (box->informativeText().isEmpty() ? "" : " | " + box->informativeText());
             auto* dialog = qobject_cast<QDialog*>(modal);
             if (!dialog)
                 modal->close();
@@ -170,13 +163,13 @@ private:
     QTimer timer_;
 };
 
-// Presses Start on the progress window the next transfer shows.
-inline void pressStartWhenShown()
+// Presses Start (or another button) on the progress window the next transfer shows.
+inline void pressWhenShown(QPushButton* (CProgressDlg::*button)() const = &CProgressDlg::startButton)
 {
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [button] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<CProgressDlg*>(w); d && d->isVisible() && d->startButton()->isEnabled()) {
-                QTest::mouseClick(d->startButton(), Qt::LeftButton);
+                QTest::mouseClick((d->*button)(), Qt::LeftButton);
                 return;
             }
         ADD_FAILURE() << "no progress window";

@@ -22,21 +22,19 @@ using Bytes = std::vector<std::uint8_t>;
 // The wire and the frames of every case are in tests/sim/golden/test_mode_radio.txt.
 TEST(VirtualRadioTestMode, AnswersHOrTheFailureItWasGiven)
 {
-    const struct {
-        int step;  // 0: no failure
-        std::optional<std::uint8_t> wrong;
-    } cases[] = {{0, {}}, {10, {}}, {12, {}}, {14, {}}, {10, 0x15}, {14, 'h'}};
+    // The step whose 'H' is not sent (0: none), and the byte sent instead, if any.
+    const std::pair<int, std::optional<std::uint8_t>> cases[] = {{0, {}}, {10, {}}, {12, {}}, {14, {}}, {10, 0x15}, {14, 'h'}};
     const TestModeRequest request{'t', {0x00, 0x25, 0x51, 0x14, 0x50, 0x12, 0x60, 0x13},
                                   {0x85, 0x08, 0x00, 0x00, 0xFB, 0x01, 0x01, 0xA0}};
     std::string text;
-    for (const auto& c : cases) {
+    for (const auto& [step, wrong] : cases) {
         VirtualRadio radio(*findEdition("cps16"));
-        radio.faults.testModeFailStep = c.step;
-        radio.faults.testModeWrongReply = c.wrong;
+        radio.faults.testModeFailStep = step;
+        radio.faults.testModeWrongReply = wrong;
         RadioPortOpener opener(radio);
         testing::RecordingHost host;
         const auto outcome = TestModeSession(opener, host, {"port", "done", "failed"}).run("virtual", request);
-        text += "== fail step " + std::to_string(c.step) + (c.wrong ? ", wrong " + hexBytes(std::span(&*c.wrong, 1)) : "")
+        text += "== fail step " + std::to_string(step) + (wrong ? ", wrong " + hexBytes(std::span(&*wrong, 1)) : "")
                 + (outcome == TestModeOutcome::Finished ? ": finished\n" : ": cancelled\n") + testing::wireText(radio);
         for (const TestModeFrames& f : radio.testModeFrames())
             text += "kept " + hexBytes(std::span(&f.item, 1)) + " | " + hexBytes(f.frequencyFrame) + " | "
@@ -83,9 +81,9 @@ TEST(PtyRadio, ServesTheCloneExchangeToTheRealPort)
 // Bytes from the radio wait in a USB adapter until its timer next runs out.
 TEST(PtyRadio, AnAdaptersTimerHoldsBytesUntilItRunsOut)
 {
-    const struct {
-        std::int64_t crossed, period, delivered;  // microseconds; the timer started at 500
-    } cases[] = {
+    // When a byte crossed, the adapter's timer period, when it is delivered: in
+    // microseconds, the timer started at 500.
+    const std::int64_t cases[][3] = {
         {1000, 0, 1000},        // no adapter: at once
         {1000, 16000, 16500},   // the default timer of some chips
         {16500, 16000, 16500},  // crossed as the timer runs out
@@ -93,8 +91,8 @@ TEST(PtyRadio, AnAdaptersTimerHoldsBytesUntilItRunsOut)
         {40700, 1000, 41500},   // low latency: within a millisecond
         {400, 16000, 400},      // before the adapter was there
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PtyRadio::deliveredAt(c.crossed, 500, c.period), c.delivered) << c.crossed << " " << c.period;
+    for (const auto& [crossed, period, delivered] : cases)
+        EXPECT_EQ(PtyRadio::deliveredAt(crossed, 500, period), delivered) << crossed << " " << period;
 }
 
 // With the byte-time model each byte takes 10 bit times at 9600 baud: the 0x06

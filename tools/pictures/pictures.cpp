@@ -203,7 +203,7 @@ TEST(ProgressWindow, PictureMidTransfer)
     const Edition& e = *findEdition("cps-twotone");
     VirtualRadio radio(sampleCodeplug(e));
     RadioPortOpener opener(radio);
-    pressStartWhenShown();
+    pressWhenShown();
     bool saved = false;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
