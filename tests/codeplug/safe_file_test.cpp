@@ -112,7 +112,7 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         {"read-only file",
          [&](P d) {
              put(d / "ro.sin", old);
-             fs::permissions(d / "ro.sin", fs::perms::owner_read | fs::perms::group_read);
+             fs::permissions(d / "ro.sin", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
              return d / "ro.sin";
          },
          {}},
