@@ -190,7 +190,7 @@ bool SerialPort::write(std::span<const std::uint8_t> bytes)
 {
     const auto began = Clock::now();
     const auto deadline = began + std::chrono::milliseconds(profile_.writeMultiplier * bytes.size() +
-                                                                   profile_.writeConstant);
+                                                            profile_.writeConstant);
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t r = ::write(fd_, bytes.data() + sent, bytes.size() - sent);
