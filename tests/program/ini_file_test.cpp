@@ -122,7 +122,7 @@ TEST_F(IniFileTest, OnlyARegularFileIsReadAndNothingIsCreatedThroughADanglingLin
         const bool loads = ini.load(dir_ / name, true, true);
         out += std::string(name) + (loads ? " loads" : " refused") + ", K [" + ini.getValue("MAIN", "K", "-") + "]\n";
     }
-    expectGolden("program", "ini_special_files", out);
+    expectGolden("program", "ini_file_kinds", out);
     EXPECT_FALSE(fs::exists(dir_ / "target.ini"));
     EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.ini"));
 }
