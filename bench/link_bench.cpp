@@ -33,6 +33,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -105,7 +106,8 @@ public:
         for (std::int64_t late : lateness.sentLate)
             add(RadioOut, static_cast<double>(late) / 1e6);
     }
-    void end(Kind kind, double floorBefore, double floorAfter)
+    // `floorAdded`: the seconds the call added to the floor.
+    void end(Kind kind, double floorAdded = 0)
     {
         if (!on)
             return;
@@ -117,7 +119,7 @@ public:
             cpu_[Code] += startCpu_ - lastCpu_;
         }
         lastCpu_ = cpu;
-        add(kind, std::chrono::duration<double>(now - start_).count() - (floorAfter - floorBefore));
+        add(kind, std::chrono::duration<double>(now - start_).count() - floorAdded);
         last_ = now;
     }
     void print(const char* title) const
@@ -129,9 +131,7 @@ public:
             if (v.empty())
                 continue;
             std::sort(v.begin(), v.end());
-            double sum = 0;
-            for (double x : v)
-                sum += x;
+            const double sum = std::accumulate(v.begin(), v.end(), 0.0);
             std::printf("    %-9s %6zu %9.1f %8.3f %8.3f %8.3f %8.1f\n", names[k], v.size(), 1e3 * sum, 1e3 * v[v.size() / 2],
                         1e3 * v[v.size() * 9 / 10], 1e3 * v.back(), 1e3 * cpu_[k]);
         }
@@ -158,7 +158,7 @@ public:
         breakdown_.wrote();
         floor_.sent(bytes.size());
         const bool ok = port_.write(bytes);
-        breakdown_.end(Breakdown::Write, 0, 0);
+        breakdown_.end(Breakdown::Write);
         return ok;
     }
     ReadResult read(std::span<std::uint8_t> buffer) override
@@ -167,7 +167,7 @@ public:
         const double before = floor_.pc;
         const ReadResult r = port_.read(buffer);
         floor_.received(r.received);
-        breakdown_.end(Breakdown::Read, before, floor_.pc);
+        breakdown_.end(Breakdown::Read, floor_.pc - before);
         return r;
     }
 
@@ -186,13 +186,13 @@ public:
         breakdown_.begin();
         floor_.paused(ms);
         host_.pause(ms);
-        breakdown_.end(Breakdown::Pause, 0, ms / 1000.0);
+        breakdown_.end(Breakdown::Pause, ms / 1000.0);
     }
     bool pump() override
     {
         breakdown_.begin();
         const bool cancel = host_.pump();
-        breakdown_.end(Breakdown::Pump, 0, 0);
+        breakdown_.end(Breakdown::Pump);
         return cancel;
     }
     // A message ends the run (a window's box would wait for a click).
