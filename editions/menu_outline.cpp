@@ -35,12 +35,23 @@ Menu fileMenu()
              item(cmd::Save, "&Save\tCtrl+S", "保存(&S)\tCtrl+S", true),
              item(cmd::SaveAs, "Save &As...", "另存为(&A)..."),
              separator(),
+             item(cmd::CompareWithFile, "Compare With &File...", "与文件比较(&F)..."),
+             item(cmd::ImportChannels, "&Import Channels...", "导入频道(&I)..."),
+             separator(),
              item(cmd::Print, "&Print...\tCtrl+P", "打印(&P)...\tCtrl+P", true),
              item(cmd::PrintPreview, "Print Pre&view", "打印预览(&V)"),
              item(cmd::PrintSetup, "P&rint Setup...", "打印设置(&R)..."),
              separator(),
              item(cmd::RecentFile1, "Recent File", "最近的文件"),
              item(cmd::Exit, "E&xit", "退出(&X)")}};
+}
+
+// The fleet commands of every Program menu, after Write To Radio.
+std::vector<MenuItem> fleetItems()
+{
+    return {item(cmd::VerifyAfterWriting, "&Verify After Writing", "写入后校验(&V)"),
+            item(cmd::WriteToSeveral, "Write To &Several Radios...", "写入多台对讲机(&S)..."),
+            item(cmd::CompareWithRadio, "&Compare With Radio...", "与对讲机比较(&C)...")};
 }
 
 // Program menu of the family-A radios; `twoTone` adds the Two Tone tables.
@@ -50,6 +61,8 @@ Menu familyAProgramMenu(bool twoTone)
            {item(cmd::ReadFromRadio, "&Read From Radio\tCtrl+R", "读频(&R)\tCtrl+R", true),
             separator(),
             item(cmd::WriteToRadio, "&Write To Radio\tCtrl+W", "写频(&W)\tCtrl+W", true),
+            separator(),
+            fleetItems()[0], separator(), fleetItems()[1], separator(), fleetItems()[2],
             separator(),
             item(cmd::TestMode, "&Test Mode\tCtrl+T", "在线调试(&T)\tCtrl+T", true),
             separator(),
@@ -69,16 +82,19 @@ Menu smallRadioProgramMenu()
              separator(),
              item(cmd::WriteToRadio, "&Write To Radio\tCtrl+W", "写频\tCtrl+W", true),
              separator(),
+             fleetItems()[0], separator(), fleetItems()[1], separator(), fleetItems()[2],
+             separator(),
              item(cmd::TestMode, "&Test Mode\tCtrl+T", "在线调试\tCtrl+T", true)}};
 }
 
+// Ctrl+C stays the row copy where a program has one; its COM1 caption is kept.
 Menu portMenu()
 {
     return {{"P&ort", "端口(&O)"},
             {item(cmd::Com1, "COM1(&P)\tCtrl+C", "COM1(&P)\tCtrl+C"),
-             item(cmd::Com2, "COM2(&Q)\tCtrl+D", "COM2(&Q)\tCtrl+D"),
-             item(cmd::Com3, "COM3(&S)\tCtrl+E", "COM3(&S)\tCtrl+E"),
-             item(cmd::Com4, "COM4(&T)\tCtrl+F", "COM4(&T)\tCtrl+F"),
+             item(cmd::Com2, "COM2(&Q)\tCtrl+D", "COM2(&Q)\tCtrl+D", true),
+             item(cmd::Com3, "COM3(&S)\tCtrl+E", "COM3(&S)\tCtrl+E", true),
+             item(cmd::Com4, "COM4(&T)\tCtrl+F", "COM4(&T)\tCtrl+F", true),
              item(cmd::SerialAdapters, "Serial Adapters", "串口适配器"),
              separator(),
              item(cmd::VirtualRadio, "Virtual Radio", "虚拟对讲机")}};

@@ -20,6 +20,9 @@ enum : int {
     // Ours: where the serial adapters found on the system are listed, and the
     // built-in virtual radio.
     SerialAdapters = 33001, VirtualRadio = 33002,
+    // Ours: the commands for programming a fleet.
+    CompareWithFile = 33010, ImportChannels = 33011, VerifyAfterWriting = 33012, WriteToSeveral = 33013,
+    CompareWithRadio = 33014,
 };
 }
 

@@ -15,10 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace tolvan {
@@ -31,22 +30,6 @@ const char* const kVerifyKey = "Settings/VerifyAfterWriting";
 QString q(const std::string& s)
 {
     return QString::fromStdString(s);
-}
-
-QMenu* menuHolding(CMainFrame& frame, QAction* action)
-{
-    for (QAction* top : frame.menuBar()->actions())
-        if (top->menu() && top->menu()->actions().contains(action))
-            return top->menu();
-    return nullptr;
-}
-
-// The action that follows `action` in its menu (nullptr at the end).
-QAction* after(QMenu* menu, QAction* action)
-{
-    const auto list = menu->actions();
-    const auto i = list.indexOf(action);
-    return i >= 0 && i + 1 < list.size() ? list[i + 1] : nullptr;
 }
 
 // While an exchange of these commands runs, the window's commands are off, as
@@ -79,24 +62,15 @@ FleetCommands::FleetCommands(CMainFrame& frame, const StartupLanguage& language,
     : QObject(&frame), frame_(frame), language_(language), dialogs_(dialogs), clone_(clone)
 {
     showDialog = [](QDialog& d) { d.exec(); };
-    verify_ = new QAction(text("&Verify After Writing", "写入后校验(&V)"), this);
+    verify_ = frame_.attachCommand(cmd::VerifyAfterWriting, [] {});
     verify_->setCheckable(true);
     verify_->setChecked(QSettings(kOrganisation, q(language_.baseName)).value(kVerifyKey, true).toBool());
     connect(verify_, &QAction::toggled, this,
             [this](bool on) { QSettings(kOrganisation, q(language_.baseName)).setValue(kVerifyKey, on); });
-    compareFile_ = new QAction(text("Compare With &File...", "与文件比较(&F)..."), this);
-    compareRadio_ = new QAction(text("&Compare With Radio...", "与对讲机比较(&C)..."), this);
-    import_ = new QAction(text("&Import Channels...", "导入频道(&I)..."), this);
-    several_ = new QAction(text("Write To &Several Radios...", "写入多台对讲机(&S)..."), this);
-    connect(compareFile_, &QAction::triggered, this, &FleetCommands::runCompareWithFile);
-    connect(compareRadio_, &QAction::triggered, this, &FleetCommands::runCompareWithRadio);
-    connect(import_, &QAction::triggered, this, &FleetCommands::runImport);
-    connect(several_, &QAction::triggered, this, &FleetCommands::runWriteToSeveral);
-    // Not while a transfer runs, like the frame's own commands.
-    connect(&frame_.view(), &CTolView::transferStateChanged, this, [this](bool running) {
-        for (QAction* a : {compareFile_, compareRadio_, import_, several_})
-            a->setEnabled(!running);
-    });
+    compareFile_ = frame_.attachCommand(cmd::CompareWithFile, [this] { runCompareWithFile(); });
+    compareRadio_ = frame_.attachCommand(cmd::CompareWithRadio, [this] { runCompareWithRadio(); });
+    import_ = frame_.attachCommand(cmd::ImportChannels, [this] { runImport(); });
+    several_ = frame_.attachCommand(cmd::WriteToSeveral, [this] { runWriteToSeveral(); });
 }
 
 QString FleetCommands::text(const char* english, const char* chinese) const
@@ -104,22 +78,6 @@ QString FleetCommands::text(const char* english, const char* chinese) const
     return frame_.document().edition().uiLanguage(frame_.view().language()) == Language::English
                ? QString::fromUtf8(english)
                : QString::fromUtf8(chinese);
-}
-
-void FleetCommands::addToMenus()
-{
-    if (QMenu* file = menuHolding(frame_, frame_.action(cmd::Print))) {
-        QAction* print = frame_.action(cmd::Print);
-        file->insertAction(print, compareFile_);
-        file->insertAction(print, import_);
-        file->insertSeparator(print);
-    }
-    if (QMenu* program = menuHolding(frame_, frame_.action(cmd::WriteToRadio))) {
-        QAction* next = after(program, frame_.action(cmd::WriteToRadio));
-        program->insertAction(next, verify_);
-        program->insertAction(next, several_);
-        program->insertAction(next, compareRadio_);
-    }
 }
 
 MemoryImage FleetCommands::documentImage() const
@@ -159,8 +117,33 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
 
 void FleetCommands::showVerdict(const WriteResult& result)
 {
-    dialogs_.ask(&frame_, result.ok ? QMessageBox::Information : QMessageBox::Warning, QString(), result.text,
-                 QMessageBox::Ok);
+    // A technician writing twenty radios must not dismiss twenty boxes.
+    if (result.ok)
+        frame_.statusBar()->showMessage(result.text);
+    else
+        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(), result.text, QMessageBox::Ok);
+}
+
+CloneWindowOptions FleetCommands::readOptions() const
+{
+    CloneWindowOptions options = clone_;
+    if (frame_.view().form().hasPassword())
+        options.password = frame_.view().form().password();
+    return options;
+}
+
+TransferFunction FleetCommands::transfer()
+{
+    return [this](Direction direction, const std::string& port, const MemoryImage& image) -> std::optional<MemoryImage> {
+        if (direction == Direction::Read)
+            return runCloneWithProgress(&frame_, frame_.document().edition(), frame_.view().language(), direction,
+                                        port, image, readOptions());
+        const WriteResult result = writeDocument(false, false);
+        // A plain write stays silent; a read-back says how it went.
+        if (result.written && verify_->isChecked())
+            showVerdict(result);
+        return result.ok ? std::optional<MemoryImage>(image) : std::nullopt;
+    };
 }
 
 void FleetCommands::showComparison(const QString& title, const MemoryImage& other)
@@ -190,7 +173,7 @@ void FleetCommands::runCompareWithFile()
     const Edition& edition = frame_.document().edition();
     const SinLoadResult loaded = loadSin(path.toStdString(), edition.imageSize);
     if (loaded.status != SinStatus::Ok) {
-        dialogs_.ask(&frame_, QMessageBox::Warning, QString(),
+        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(),
                      q(describeSinStatus(loaded.status, path.toStdString(), edition.imageSize, loaded.detail)),
                      QMessageBox::Ok);
         return;
@@ -207,7 +190,7 @@ void FleetCommands::runCompareWithRadio()
     {
         const TransferMark mark(view);
         radio = runCloneWithProgress(&frame_, edition, view.language(), Direction::Read, view.portName(),
-                                     frame_.document().image(), clone_);
+                                     frame_.document().image(), readOptions());
     }
     if (radio)
         showComparison(text("Compare With Radio", "与对讲机比较"), *radio);
@@ -222,14 +205,14 @@ void FleetCommands::runImport()
     const Language language = frame_.view().language();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        dialogs_.ask(&frame_, QMessageBox::Warning, QString(), path + ": " + file.errorString(), QMessageBox::Ok);
+        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(), path + ": " + file.errorString(), QMessageBox::Ok);
         return;
     }
     const QByteArray csv = file.readAll();
     MemoryImage image = documentImage();
     const CsvImportResult result = importChannelCsv(edition, language, csv.toStdString(), image);
     if (result.error) {
-        dialogs_.ask(&frame_, QMessageBox::Warning, QString(),
+        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(),
                      QFileInfo(path).fileName() + ": " + q(describeImportError(edition, language, *result.error)),
                      QMessageBox::Ok);
         return;
@@ -258,26 +241,6 @@ void FleetCommands::runWriteToSeveral()
         return r.text;
     });
     showDialog(dialog);
-}
-
-FleetCommands* attachFleetCommands(CMainFrame& frame, const StartupLanguage& language, UserDialogs& dialogs,
-                                   CloneWindowOptions clone)
-{
-    auto* commands = new FleetCommands(frame, language, dialogs, clone);
-    commands->addToMenus();
-    CTolView& view = frame.view();
-    view.setTransfer([commands, &frame, clone](Direction direction, const std::string& port,
-                                               const MemoryImage& image) -> std::optional<MemoryImage> {
-        if (direction == Direction::Read)
-            return runCloneWithProgress(&frame, frame.document().edition(), frame.view().language(), direction, port,
-                                        image, clone);
-        const FleetCommands::WriteResult result = commands->writeDocument(false, false);
-        // A read-back's verdict gets a box of its own; a plain write stays silent.
-        if (result.written && commands->verifyAfterWriting()->isChecked())
-            commands->showVerdict(result);
-        return result.ok ? std::optional<MemoryImage>(image) : std::nullopt;
-    });
-    return commands;
 }
 
 } // namespace tolvan

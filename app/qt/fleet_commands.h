@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/transfer.h"
 #include "link/qt/clone_with_progress.h"
 #include "program/startup_language.h"
 
@@ -41,12 +42,11 @@ public:
         QString text;
     };
     WriteResult writeDocument(bool startAtOnce, bool alwaysVerify);
-    // The verdict of a read-back as a message box.
+    // The verdict of a read-back: a match in the status bar, a mismatch or a
+    // failed read-back in a message box.
     void showVerdict(const WriteResult& result);
-
-    // File: Compare With File, Import Channels before Print; Program: Verify
-    // After Writing, Write To Several Radios, Compare With Radio after Write To Radio.
-    void addToMenus();
+    // The window's Read From Radio and Write To Radio.
+    TransferFunction transfer();
 
 private:
     void runCompareWithFile();
@@ -55,6 +55,7 @@ private:
     void runWriteToSeveral();
     void showComparison(const QString& title, const MemoryImage& other);
     MemoryImage documentImage() const;  // the image with the table's cells in it
+    CloneWindowOptions readOptions() const;  // the link's, with the "Data Password" shown
     QString text(const char* english, const char* chinese) const;
 
     CMainFrame& frame_;
@@ -67,10 +68,5 @@ private:
     QAction* import_;
     QAction* several_;
 };
-
-// Creates the fleet commands for `frame` (owned by it) and puts them into its
-// menus; the window's Write To Radio then verifies when the user wants it.
-FleetCommands* attachFleetCommands(CMainFrame& frame, const StartupLanguage& language, UserDialogs& dialogs,
-                                   CloneWindowOptions clone = {});
 
 } // namespace tolvan

@@ -209,11 +209,11 @@ void CMainFrame::createActions()
     addCommand(cmd::HelpTopics, [this] { openHelp(); });
     addCommand(cmd::About, [this] { showAbout(); });
 
-    // Keys beyond the menus: F1 is bound to nothing on purpose, Shift+F1 opens
-    // the help's contents, F6 moves between panes.
+    // Keys beyond the menus: F1, as every status bar promises, and Shift+F1
+    // open the help page; F6 moves between panes.
     const std::pair<QAction*, QKeySequence> keys[] = {
         {addCommand(cmd::ContextHelp, [this] { openHelp(); }), QKeySequence(Qt::SHIFT | Qt::Key_F1)},
-        {addCommand(cmd::Help, [] {}), QKeySequence(Qt::Key_F1)},
+        {addCommand(cmd::Help, [this] { openHelp(); }), QKeySequence(Qt::Key_F1)},
         {addCommand(cmd::NextPane, [this] { focusNextChild(); }), QKeySequence(Qt::Key_F6)},
         {addCommand(cmd::PreviousPane, [this] { focusPreviousChild(); }), QKeySequence(Qt::SHIFT | Qt::Key_F6)},
     };
@@ -223,17 +223,8 @@ void CMainFrame::createActions()
     }
     action(cmd::ContextHelp)->setText(tr("Help"));
 
-    // Captions and bound keys come from the program's menu outline.
-    for (const Menu& menu : doc_.edition().menus)
-        for (const MenuItem& item : menu.items) {
-            QAction* a = action(item.command);
-            if (!a || item.command == cmd::RecentFile1 || item.isSeparator())
-                continue;
-            a->setText(q(item.caption.in(language_.resources)));
-            const std::string& shown = item.caption.english;
-            if (const auto tab = shown.find('\t'); item.bindsKey && tab != std::string::npos)
-                a->setShortcut(QKeySequence(q(shown.substr(tab + 1)), QKeySequence::PortableText));
-        }
+    for (const auto& [id, a] : actions_)
+        applyOutline(id, a);
 
     setPrompt(action(cmd::ReadFromRadio), tr("Read Data From Radio\nRead"));
     setPrompt(action(cmd::WriteToRadio), tr("Write Data to Radio \nWrite"));
@@ -259,6 +250,30 @@ void CMainFrame::createActions()
     for (QAction* a : recentActions_)
         setPrompt(a, tr("Open this document"));
     setPrompt(action(cmd::TwoTone), tr("Edit the two-tone signalling tables\nTwo Tone"));
+}
+
+// Captions and bound keys come from the program's menu outline.
+void CMainFrame::applyOutline(int id, QAction* a)
+{
+    if (id == cmd::RecentFile1)
+        return;
+    for (const Menu& menu : doc_.edition().menus)
+        for (const MenuItem& item : menu.items) {
+            if (item.command != id)
+                continue;
+            a->setText(q(item.caption.in(language_.resources)));
+            const std::string& shown = item.caption.english;
+            if (const auto tab = shown.find('\t'); item.bindsKey && tab != std::string::npos)
+                a->setShortcut(QKeySequence(q(shown.substr(tab + 1)), QKeySequence::PortableText));
+        }
+}
+
+QAction* CMainFrame::attachCommand(int id, std::function<void()> run)
+{
+    QAction* a = addCommand(id, std::move(run));
+    applyOutline(id, a);
+    buildMenus();
+    return a;
 }
 
 bool CMainFrame::hasCommand(int id) const

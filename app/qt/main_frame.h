@@ -59,6 +59,9 @@ public:
     void setHooks(FrameHooks hooks);
     // Whether this program has the command (its menu item is shown).
     bool hasCommand(int id) const;
+    // Adds a command of another part (the fleet commands) under its id: its
+    // caption and key come from the menu outline, its item is shown from now on.
+    QAction* attachCommand(int id, std::function<void()> run);
 
     // Port choice: "COM1".."COM4", an adapter's device path, or "virtual".
     void choosePort(const std::string& port);
@@ -91,6 +94,7 @@ protected:
 private:
     bool loadFile(const std::filesystem::path& path);  // without asking about unsaved changes
     QAction* addCommand(int id, std::function<void()> run);
+    void applyOutline(int id, QAction* a);
     void createActions();
     void buildMenus();
     void buildToolBar();

@@ -62,7 +62,7 @@ ProgramWindow::~ProgramWindow()
 
 std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, const std::string& programPath,
                                                     bool systemIsChinese, const QStringList& translationDirs,
-                                                    UserDialogs& dialogs)
+                                                    UserDialogs& dialogs, const CloneWindowOptions& link)
 {
     std::unique_ptr<ProgramWindow> w(new ProgramWindow);
     w->language_ = decideStartupLanguage(edition, programPath, systemIsChinese);
@@ -88,6 +88,7 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
     ToneList::instance();
     w->doc_ = std::make_unique<CTolDoc>(edition);
     w->frame_ = std::make_unique<CMainFrame>(*w->doc_, w->language_, dialogs);
+    w->fleet_ = &composeWindowCommands(*w->frame_, w->language_, dialogs, link);
     // The edition's size, or the same proportions on a screen too small for it.
     WindowSize size = edition.windowSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -152,8 +153,6 @@ int windowMain(const Edition& edition, int argc, char** argv)
     if (!window)
         return kExitFileError;
     CMainFrame& frame = window->frame();
-    connectWindowCommands(frame);
-    attachFleetCommands(frame, window->language(), dialogs);
     frame.choosePort(args.port);
     if (!args.screenshot.empty() && pictureFormat(args.screenshot).isEmpty())
         return usageError(edition.id, "--screenshot",

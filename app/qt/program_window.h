@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/qt/clone_with_progress.h"
 #include "program/startup_language.h"
 #include "program/tol_doc.h"
 #include "editions/edition.h"
@@ -13,6 +14,7 @@
 namespace tolvan {
 
 class CMainFrame;
+class FleetCommands;
 class UserDialogs;
 
 // One running program window: its translation, its document and its frame.
@@ -22,17 +24,20 @@ public:
 
     CMainFrame& frame() { return *frame_; }
     CTolDoc& document() { return *doc_; }
+    FleetCommands& fleet() { return *fleet_; }
     const StartupLanguage& language() const { return language_; }
     QString translationFile() const { return translationFile_; }
 
     // Start-up: ini file and language, the translation of the language name
     // (the program's own two are built in; another name is "<name>.qm" in
-    // `translationDirs`), the tone list, the document, the frame. A language
-    // name without a translation shows "Load Resource DLL english.dll Fail"
-    // and gives nothing.
+    // `translationDirs`), the tone list, the document, the frame with every
+    // command connected (composeWindowCommands). A language name without a
+    // translation shows "Load Resource DLL english.dll Fail" and gives
+    // nothing. The program and its window tests start here alike; `link`
+    // reaches every transfer (tests: their own radio, no pauses).
     static std::unique_ptr<ProgramWindow> start(const Edition& edition, const std::string& programPath,
                                                 bool systemIsChinese, const QStringList& translationDirs,
-                                                UserDialogs& dialogs);
+                                                UserDialogs& dialogs, const CloneWindowOptions& link = {});
 
 private:
     ProgramWindow() = default;
@@ -43,6 +48,7 @@ private:
     std::unique_ptr<QTranslator> standardTexts_;  // Qt's own buttons in the message language
     std::unique_ptr<CTolDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
+    FleetCommands* fleet_ = nullptr;  // owned by the frame
 };
 
 // The directories searched for translations and help: the program's own, then

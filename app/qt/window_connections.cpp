@@ -1,5 +1,6 @@
 #include "app/qt/window_connections.h"
 
+#include "app/qt/fleet_commands.h"
 #include "app/qt/main_frame.h"
 #include "dialogs/qt/debug_mode_dlg.h"
 #include "dialogs/qt/key_assignment_dlg.h"
@@ -33,14 +34,21 @@ MemoryImage imageForReport(CTolView& view)
     return image;
 }
 
-// The dialog that `make` builds over a copy of the image; OK puts the copy
-// into the document.
+// How a dialog over the image ends: with OK (Cancel drops what it changed), or
+// with every way out keeping what is on screen (Two Tone has no OK).
+enum class DialogEnd { OkKeeps, EveryCloseKeeps };
+
+// The dialog that `make` builds over a copy of the image; when it ends as
+// `end` says, the copy goes into the document.
 template <typename MakeDialog>
-bool runImageDialog(CTolView& view, MakeDialog make)
+bool runImageDialog(CTolView& view, MakeDialog make, DialogEnd end = DialogEnd::OkKeeps)
 {
     MemoryImage image = view.document().image();
-    const auto dialog = make(image);
-    if (dialog->exec() != QDialog::Accepted || image == view.document().image())
+    const bool accepted = [&] {
+        const auto dialog = make(image);
+        return dialog->exec() == QDialog::Accepted;
+    }();  // destroyed here: a dialog still showing writes its page on the way out
+    if ((!accepted && end == DialogEnd::OkKeeps) || image == view.document().image())
         return false;
     view.document().image() = std::move(image);
     return true;
@@ -48,19 +56,10 @@ bool runImageDialog(CTolView& view, MakeDialog make)
 
 } // namespace
 
-void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
+FleetCommands& composeWindowCommands(CMainFrame& frame, const StartupLanguage& language, UserDialogs& dialogs,
+                                     const CloneWindowOptions& link)
 {
-    CTolView& view = frame.view();
-    const Edition& edition = view.document().edition();
-    const Language language = view.language();
-    view.setTransfer([&frame, &view, &edition, language, clone](Direction direction, const std::string& port,
-                                                                const MemoryImage& image) {
-        // A read takes the "Data Password" shown as it starts.
-        CloneWindowOptions options = clone;
-        if (view.form().hasPassword())
-            options.password = view.form().password();
-        return runCloneWithProgress(&frame, edition, language, direction, port, image, options);
-    });
+    const Edition& edition = frame.document().edition();
     FrameHooks hooks;
     // A dialog is attached only where the edition has what it edits.
     if (const auto& layout = edition.optionalFeatures)
@@ -92,12 +91,12 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
         hooks.twoTone = [&frame](CTolView& v) {
             return runImageDialog(v, [&](MemoryImage& image) {
                 return std::make_unique<CTwoToneDlg>(image, v.document().edition(), v.language(), &frame);
-            });
+            }, DialogEnd::EveryCloseKeeps);
         };
-    hooks.testMode = [&frame](CTolView& v) {
-        SystemPortOpener opener(v.document().edition(), &programIniFile(), v.language());
-        CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field, opener,
-                             nullptr, &frame);
+    hooks.testMode = [&frame, radio = link.opener](CTolView& v) {
+        SystemPortOpener system(v.document().edition(), &programIniFile(), v.language());
+        CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field,
+                             radio ? *radio : system, nullptr, &frame);
         dialog.exec();
     };
     hooks.print = [&frame](CTolView& v) {
@@ -108,6 +107,11 @@ void connectWindowCommands(CMainFrame& frame, CloneWindowOptions clone)
     };
     hooks.printSetup = [&frame](CTolView&) { printSetup(&frame); };
     frame.setHooks(std::move(hooks));
+    // The fleet commands own the transfer: a read passes the data password
+    // shown, a write reads back when the user wants it.
+    auto* fleet = new FleetCommands(frame, language, dialogs, link);
+    frame.view().setTransfer(fleet->transfer());
+    return *fleet;
 }
 
 } // namespace tolvan

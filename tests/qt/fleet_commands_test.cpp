@@ -45,16 +45,14 @@ protected:
     void startRun(const ProgramRun& run)
     {
         dialogs.shown.clear();
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QString::fromStdString(run.edition->id))
+            .remove("Settings/VerifyAfterWriting");
         w = start(run.edition->id.c_str(), nullptr, run.chineseSystem);
         ASSERT_TRUE(w);
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QString::fromStdString(w->language().baseName))
-            .remove("Settings/VerifyAfterWriting");
         e = &w->document().edition();
-        radio = std::make_unique<VirtualRadio>(sampleCodeplug(*e));
-        opener = std::make_unique<RadioPortOpener>(*radio);
-        const CloneWindowOptions clone{.opener = opener.get(), .pauses = false};
-        connectWindowCommands(w->frame(), clone);
-        fleet = attachFleetCommands(w->frame(), w->language(), dialogs, clone);
+        radio = &WindowTest::radio();
+        radio->memory() = sampleCodeplug(*e);
+        fleet = &w->fleet();
         fleet->showDialog = [this](QDialog& d) {
             if (auto* text = d.findChild<QPlainTextEdit*>())
                 note("shown", text->toPlainText());
@@ -74,13 +72,12 @@ protected:
     void noteLastMessage(const std::string& what)
     {
         ASSERT_FALSE(dialogs.shown.empty()) << what;
-        note(what, dialogs.shown.back().text);
+        note(what, "[" + dialogs.shown.back().title + "] " + dialogs.shown.back().text);
     }
 
     std::unique_ptr<ProgramWindow> w;
     const Edition* e = nullptr;
-    std::unique_ptr<VirtualRadio> radio;
-    std::unique_ptr<RadioPortOpener> opener;
+    VirtualRadio* radio = nullptr;
     FleetCommands* fleet = nullptr;
     std::function<void(QDialog&)> onDialog;
     std::string out;
@@ -94,7 +91,8 @@ TEST_F(FleetWindow, VerifyAfterWritingIsOnByDefaultAndCatchesAWrongByte)
         EXPECT_TRUE(verify->isCheckable() && verify->isChecked());
         WindowCloser startEachTransfer(true, true);
         frame.action(cmd::WriteToRadio)->trigger();
-        noteLastMessage("write");
+        EXPECT_TRUE(dialogs.shown.empty()) << "a match needs no box to dismiss";
+        note("write, status bar", frame.statusText());
         radio->faults.wrongByte = {{e->recordOffset(3), 0x42}};
         frame.action(cmd::WriteToRadio)->trigger();
         noteLastMessage("write, channel 3 wrong");

@@ -30,10 +30,9 @@ TEST_F(WindowTest, TheDataPasswordOfTheFileAndOfAProtectedRadio)
         ASSERT_TRUE(frame.fileSaveAs());
         EXPECT_EQ(hexBytes(loadSin(path("saved.sin").toStdString(), 7).image.value().raw()), "31 33 35 37 39 31 FF");
 
-        VirtualRadio radio(sampleCodeplug(e));
+        VirtualRadio& radio = this->radio();
+        radio.memory() = sampleCodeplug(e);
         radio.setPassword(e, "123456");
-        RadioPortOpener opener(radio);
-        connectWindowCommands(frame, {.opener = &opener, .pauses = false});
         frame.show();
 
         for (const auto& [typed, reads] : {std::pair{"", false}, std::pair{"123455", false}, std::pair{"123456", true}}) {

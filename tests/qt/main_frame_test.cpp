@@ -141,31 +141,49 @@ TEST_F(WindowTest, ANameThatIsNotUtf8OpensAndSavesUnderItself)
     }
 }
 
+// Runs `during` once on each pump pass of the transfer that is running.
+class DuringTransfer {
+public:
+    explicit DuringTransfer(std::function<void()> during) : during_(std::move(during))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (cloneTransferRunning())
+                during_();
+        });
+        timer_.start(0);
+    }
+
+private:
+    std::function<void()> during_;
+    QTimer timer_;
+};
+
 TEST_F(WindowTest, ReadingAndWritingThroughTheTransfer)
 {
     auto w = start("cps-twotone");
     CMainFrame& frame = w->frame();
     CTolView& view = frame.view();
+    frame.show();
     frame.choosePort("virtual");
-    std::vector<std::pair<Direction, std::string>> calls;
     bool commandsDisabled = false;
-    MemoryImage sent;
-    bool complete = false;
-    view.setTransfer([&](Direction d, const std::string& port, const MemoryImage& image) -> std::optional<MemoryImage> {
-        calls.emplace_back(d, port);
+    const DuringTransfer watch([&] {
         commandsDisabled = !frame.action(cmd::New)->isEnabled() && !frame.action(cmd::Com2)->isEnabled();
-        sent = image;
-        if (!complete)
-            return std::nullopt;
-        return d == Direction::Read ? imageWithChannel(5, 0x43) : image;
     });
 
-    frame.action(cmd::ReadFromRadio)->trigger();  // a broken read changes nothing
+    radio().memory() = imageWithChannel(5, 0x43);
+    radio().faults.silentFromBlock = 3;
+    {
+        WindowCloser startAndAnswer(true, true);
+        frame.action(cmd::ReadFromRadio)->trigger();  // a broken read changes nothing
+    }
     EXPECT_FALSE(w->document().isModified());
     EXPECT_EQ(view.grid()->textMatrix(5, 1), "");
 
-    complete = true;
-    frame.action(cmd::ReadFromRadio)->trigger();
+    radio().faults = {};
+    {
+        WindowCloser start(true, true);
+        frame.action(cmd::ReadFromRadio)->trigger();
+    }
     EXPECT_TRUE(commandsDisabled);
     EXPECT_TRUE(frame.action(cmd::New)->isEnabled());
     EXPECT_EQ(view.grid()->textMatrix(5, 1), "435.00000");
@@ -173,21 +191,23 @@ TEST_F(WindowTest, ReadingAndWritingThroughTheTransfer)
     EXPECT_EQ(loadSin(view.lastBackup(), 16 * 5).image.value().at(16 * 4 + 3), 0x43) << "the read's backup";
 
     // Writing commits the open cell editor and stores the table and the form
-    // first; the bytes sent that differ from the document, its table as stored
-    // before the changes, are in the snapshot.
+    // first; the bytes the radio received that differ from the document, its
+    // table as stored before the changes, are in the snapshot.
     w->document().image().set(0x811, 0x00);
     MemoryImage before = w->document().image();
     view.table().storeToImage(before);
+    radio().memory() = before;
     emit view.formList(3)->activated(1);  // Manul Setting: Close
     view.grid()->setCurrentCell(5, 1);
     emit view.grid()->keyPressed('1');
     ASSERT_TRUE(view.editing().model().editorOpen());
     view.editing().frequencyEdit()->setText("145");
     emit view.editing().frequencyEdit()->textEdited("145");
-    frame.action(cmd::WriteToRadio)->trigger();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[2], std::make_pair(Direction::Write, std::string("virtual")));
-    expectGolden("qt", "transfer_write", imageChanges(before, sent));
+    {
+        WindowCloser start(true, true);
+        frame.action(cmd::WriteToRadio)->trigger();
+    }
+    expectGolden("qt", "transfer_write", imageChanges(before, radio().memory()));
     EXPECT_FALSE(view.editing().model().editorOpen());
 }
 
@@ -196,17 +216,23 @@ TEST_F(WindowTest, ClosingDuringATransferCancelsItFirst)
     auto w = start("cps-twotone");
     CMainFrame& frame = w->frame();
     frame.show();
-    int cancels = 0;
+    bool closed = false;
     bool visibleAfterClose = false;
-    frame.setHooks({.cancelTransfer = [&] { ++cancels; }});
-    frame.view().setTransfer([&](Direction, const std::string&, const MemoryImage&) -> std::optional<MemoryImage> {
+    const DuringTransfer closeBox([&] {
+        if (closed)
+            return;
+        closed = true;
         frame.close();  // the close box, dispatched by a pump pass
         visibleAfterClose = frame.isVisible();
-        return std::nullopt;  // the transfer notices the cancel and ends
     });
-    frame.action(cmd::ReadFromRadio)->trigger();
-    EXPECT_EQ(cancels, 1);
+    {
+        WindowCloser start(true);
+        frame.action(cmd::ReadFromRadio)->trigger();
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(closed);
     EXPECT_TRUE(visibleAfterClose);
     EXPECT_FALSE(frame.isVisible());
+    EXPECT_FALSE(w->document().isModified()) << "the cancelled read changed nothing";
     EXPECT_TRUE(dialogs.shown.empty());
 }

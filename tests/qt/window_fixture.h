@@ -28,6 +28,7 @@
 #include "editor/qt/tol_view.h"
 #include "editor/table_csv.h"
 #include "link/qt/clone_with_progress.h"
+#include "link/write_verify.h"
 #include "link/qt/progress_dlg.h"
 #include "link/qt/qt_link_host.h"
 #include "program/qt/local_path.h"
@@ -177,7 +178,9 @@ inline void pressWhenShown(QPushButton* (CProgressDlg::*button)() const = &CProg
 }
 
 // A program "installed" in a temporary directory (so its ini file is its own),
-// finding its translations in the build's program directory.
+// finding its translations in the build's program directory, started as the
+// program starts its window (the same composition of every command), its
+// transfers talking to an in-process virtual radio without pauses.
 class WindowTest : public ::testing::Test {
 protected:
     // Each test starts with no recent files: the list lives in the settings
@@ -188,14 +191,21 @@ protected:
             QSettings("Local AppWizard-Generated Applications", QString::fromStdString(e->id)).remove("Recent File List");
     }
 
+    // The radio of the window started last holds a new document of its edition.
     std::unique_ptr<ProgramWindow> start(const char* id, const char* ini = nullptr, bool chineseSystem = false,
                                          QStringList translationDirs = {TOLVAN_BIN_DIR})
     {
         const std::string program = QDir(dir.path()).filePath(id).toStdString();
         if (ini)
             std::ofstream(program + ".ini") << ini;
-        return ProgramWindow::start(*findEdition(id), program, chineseSystem, translationDirs, dialogs);
+        const Edition& edition = *findEdition(id);
+        radios_.push_back(std::make_unique<VirtualRadio>(newDocumentImage(edition)));
+        openers_.push_back(std::make_unique<RadioPortOpener>(*radios_.back()));
+        return ProgramWindow::start(edition, program, chineseSystem, translationDirs, dialogs,
+                                    {.opener = openers_.back().get(), .pauses = false});
     }
+    VirtualRadio& radio() { return *radios_.back(); }
+    RadioPortOpener& opener() { return *openers_.back(); }
 
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
 
@@ -208,6 +218,10 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
+
+private:
+    std::vector<std::unique_ptr<VirtualRadio>> radios_;
+    std::vector<std::unique_ptr<RadioPortOpener>> openers_;
 };
 
 } // namespace tolvan

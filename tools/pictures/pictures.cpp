@@ -137,7 +137,6 @@ TEST_F(WindowTest, PicturesOfTheOpenMenus)
         auto w = start(e->id.c_str(), nullptr, run.chineseSystem);
         ASSERT_TRUE(w);
         CMainFrame& frame = w->frame();
-        connectWindowCommands(frame);
         frame.resize(1024, 768);
         frame.show();
         QApplication::processEvents();
