@@ -187,8 +187,9 @@ ReportItem checkState(int x, ReportText label, SettingsBit b) { return bitState(
 // The Optional Features dialog of the full design without its hidden key
 // lists (PF1's byte carries the priority channel). Its radio-wide settings
 // keep the block's places; Begin and End of Tx take the places of the key
-// lists, the signal mode that of the VOX delay (the same byte in the other
-// radios), and the six identity codes fill the last two lines. A byte beyond
+// lists, the priority channel and the signal mode those of the VOX function
+// and delay (the signal mode's byte holds the delay in the other radios), and
+// the six identity codes fill the last two lines. A byte beyond
 // a list prints the item the dialog then shows (a VOX gain above 10: "OFF").
 std::vector<std::vector<ReportItem>> optionalFeaturesSettingsLines(const OptionalFeaturesLayout& l)
 {
@@ -203,12 +204,12 @@ std::vector<std::vector<ReportItem>> optionalFeaturesSettingsLines(const Optiona
     languageZh.push_back(zh.languageItems.at(0));
     using T = OptionalFeaturesTexts;
     return {
-        {typeItem(), fieldItem(),
-         number(50, label(&T::priorityChannel), l.priorityChannel, {.low = 1, .high = 128, .outside = same("")})},
+        {typeItem(), fieldItem()},
         {checkState(2, label(&T::beginOfTx), l.beginOfTx), checkState(25, label(&T::endOfTx), l.endOfTx),
          beepItem(50, l.beep)},
         {squelchItem(2, l.squelch), powerRankItem(), scramblerItem(50, l.scrambler)},
-        {voxGainItem(25, l.voxGain, "OFF"),
+        {number(2, label(&T::priorityChannel), l.priorityChannel, {.low = 1, .high = 128, .outside = same("")}),
+         voxGainItem(25, l.voxGain, "OFF"),
          dialogIndexList(50, label(&T::signalMode), l.signalMode, en.signalModeItems, zh.signalModeItems)},
         {dialogList(2, label(&T::language), l.flags, 0x03, languageCodes, languageEn, languageZh, same("")),
          batterySaveItem(25, l.batterySave), totalTxTimeItem(50, l.timeOut)},
