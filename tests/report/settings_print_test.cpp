@@ -121,7 +121,8 @@ void expectEverySettingPrints(const Edition& e, const Model& model, const std::v
             for (int byte = 0; byte < 256; ++byte) {
                 MemoryImage image = newDocumentImage(e);
                 image.set(offset, static_cast<std::uint8_t>(byte));
-                SCOPED_TRACE(e.id + " " + name(language) + " byte " + std::to_string(offset) + " = " + std::to_string(byte));
+                SCOPED_TRACE(e.id + " " + name(language) + " byte " + std::to_string(offset) + " = "
+                             + std::to_string(byte));
                 const Values shown = model.read(image);
                 const std::vector<std::string> printed = printedTexts(e, language, image);
                 for (const auto& s : settings)
@@ -140,9 +141,16 @@ std::string onOff(bool on, Language language, const char* zhOn, const char* zhOf
 std::string timeOutText(int steps) { return steps == 0 ? "OFF" : std::to_string(15 * steps); }
 std::string voxGainText(int level) { return level == 0 ? "OFF" : std::to_string(level); }
 
+// A list without a selection prints nothing after its label.
+std::string itemOf(const std::vector<std::string>& items, int index)
+{
+    return index < 0 ? std::string() : items.at(static_cast<std::size_t>(index));
+}
+
 // Identity codes as typed; the dialog stores and shows them by its own rules.
 const std::vector<std::string> kTypedCodes = {"", "0123", "2345", "234", "9x", "ab1", "ZZ99AA00", "1*2"};
 constexpr int kLastCode = 7;
+std::string typedCode(int i) { return itemOf(kTypedCodes, i); }
 
 // ---- The DTMF/FleetSync radios ----
 
@@ -166,9 +174,9 @@ TEST(SettingsPrint, TheDtmfFleetSyncDialogsSettingsPrintAsTheDialogShowsThem)
     using T = SignallingFeaturesTexts;
     const std::vector<SignallingSetting> settings = {
         {{"Pf1:   ", "Pf1:   "}, 0, 5, [](SV& v, int i) { v.pf1 = i; },
-         [](const SV& v, const T& t, Language) { return t.keyItems.at(static_cast<std::size_t>(v.pf1)); }},
+         [](const SV& v, const T& t, Language) { return itemOf(t.keyItems, v.pf1); }},
         {{"Pf2: ", "Pf2: "}, 0, 5, [](SV& v, int i) { v.pf2 = i; },
-         [](const SV& v, const T& t, Language) { return t.keyItems.at(static_cast<std::size_t>(v.pf2)); }},
+         [](const SV& v, const T& t, Language) { return itemOf(t.keyItems, v.pf2); }},
         signallingCheck({"Beep Warning: ", "报警音提示: "}, &SV::beep, "打开", "关闭"),
         {{"Squelch Level: ", "静噪等级: "}, 0, 9, [](SV& v, int i) { v.squelch = i; },
          [](const SV& v, const T&, Language) { return std::to_string(v.squelch); }},
@@ -177,15 +185,15 @@ TEST(SettingsPrint, TheDtmfFleetSyncDialogsSettingsPrintAsTheDialogShowsThem)
         {{"Vox Gain Level:", "Vox 增益电平:"}, 0, 10, [](SV& v, int i) { v.voxGain = i; },
          [](const SV& v, const T&, Language) { return voxGainText(v.voxGain); }},
         {{"Vox Delay Time: ", "Vox 延迟时间(秒): "}, 0, 5, [](SV& v, int i) { v.voxDelay = i; },
-         [](const SV& v, const T& t, Language) { return t.voxDelayItems.at(static_cast<std::size_t>(v.voxDelay)) + "s"; }},
+         [](const SV& v, const T& t, Language) { return itemOf(t.voxDelayItems, v.voxDelay) + "s"; }},
         {{"Language Choose: ", "语言选择: "}, 0, 2, [](SV& v, int i) { v.language = i; },
-         [](const SV& v, const T& t, Language) { return t.languageItems.at(static_cast<std::size_t>(v.language)); }},
+         [](const SV& v, const T& t, Language) { return itemOf(t.languageItems, v.language); }},
         signallingCheck({"Battery Save:", "电池省电:"}, &SV::batterySave, "启动", "关闭"),
         {{"Total Tx Time(s):", "发射时间(s):"}, 0, 40, [](SV& v, int i) { v.timeOut = i; },
          [](const SV& v, const T&, Language) { return timeOutText(v.timeOut); }},
-        {{"PTT ID: ", "本机命名: "}, 0, kLastCode, [](SV& v, int i) { v.pttId = kTypedCodes.at(static_cast<std::size_t>(i)); },
+        {{"PTT ID: ", "本机命名: "}, 0, kLastCode, [](SV& v, int i) { v.pttId = typedCode(i); },
          [](const SV& v, const T&, Language) { return v.pttId; }, hasCodes},
-        {{"ANI CODE: ", "ANI: "}, 0, kLastCode, [](SV& v, int i) { v.aniCode = kTypedCodes.at(static_cast<std::size_t>(i)); },
+        {{"ANI CODE: ", "ANI: "}, 0, kLastCode, [](SV& v, int i) { v.aniCode = typedCode(i); },
          [](const SV& v, const T&, Language) { return v.aniCode; }, hasCodes},
         signallingCheck({"Begin of Tx: ", "开始发射: "}, &SV::beginOfTx, "打开", "关闭", hasCodes),
         signallingCheck({"End of Tx: ", "结束发射: "}, &SV::endOfTx, "打开", "关闭", hasCodes),
@@ -215,14 +223,8 @@ OptionalSetting optionalCheck(Words label, bool OV::*field, const char* zhOn, co
 
 OptionalSetting identityCode(Words label, std::string OV::*field)
 {
-    return {label, 0, kLastCode, [field](OV& v, int i) { v.*field = kTypedCodes.at(static_cast<std::size_t>(i)); },
+    return {label, 0, kLastCode, [field](OV& v, int i) { v.*field = typedCode(i); },
             [field](const OV& v, const OptionalFeaturesTexts&, Language) { return v.*field; }};
-}
-
-// A list without a selection prints nothing after its label.
-std::string itemOf(const std::vector<std::string>& items, int index)
-{
-    return index < 0 ? std::string() : items.at(static_cast<std::size_t>(index));
 }
 
 TEST(SettingsPrint, TheCcirDialogsSettingsPrintAsTheDialogShowsThem)
@@ -305,14 +307,15 @@ TEST(SettingsPrint, TheKeyRadiosListsAndSideButtonsPrintAsTheDialogsStoreThem)
     };
     using Buttons = std::vector<SideButtonChoice>;
     const std::vector<Words> functions = {
-        {"No Function", "无"},   {"Monitor", "监测"},       {"Scan On/Off", "扫描  开/关"}, {"Scan Temperary Delete", "扫描暂时取消"},
-        {"High/Low Power", "高/低 功率"}, {"Talk Around", "循环对话"}, {"Reverse Frequency", "转换频率"},
-        {"Vox ON/OFF", "发射限时 开/关"},  {"Scrambler ON/OFF", "扰频器  开/关"}};
+        {"No Function", "无"},           {"Monitor", "监测"},         {"Scan On/Off", "扫描  开/关"},
+        {"Scan Temperary Delete", "扫描暂时取消"}, {"High/Low Power", "高/低 功率"}, {"Talk Around", "循环对话"},
+        {"Reverse Frequency", "转换频率"}, {"Vox ON/OFF", "发射限时 开/关"}, {"Scrambler ON/OFF", "扰频器  开/关"}};
     std::vector<Setting<Buttons, NoTexts>> presses;
     for (std::size_t button : {0u, 1u}) {
         for (bool shortPress : {true, false}) {
             int SideButtonChoice::*press = shortPress ? &SideButtonChoice::shortPress : &SideButtonChoice::longPress;
-            presses.push_back({shortPress ? Words{"Short Press:     ", "短按: "} : Words{"Long Press:     ", "长按: "}, 0, 8,
+            const Words label = shortPress ? Words{"Short Press:     ", "短按: "} : Words{"Long Press:     ", "长按: "};
+            presses.push_back({label, 0, 8,
                                [button, press](Buttons& b, int code) { b.at(button).*press = code; },
                                [button, press, functions](const Buttons& b, const NoTexts&, Language l) {
                                    return functions.at(static_cast<std::size_t>(b.at(button).*press)).in(l);
