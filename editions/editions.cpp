@@ -71,14 +71,6 @@ std::vector<BytePatch> familyASettings(std::uint8_t type, std::uint8_t byte81A, 
     };
 }
 
-// --- Printing: where the settings report of each family-A radio reads its items ---
-const FamilyASettingsBytes kReportSettingsAt810 = {.pf1 = 0x810, .pf2 = 0x811, .flags = 0x812, .squelch = 0x813,
-                                                   .totalTxTime = 0x814, .voxGain = 0x815, .voxDelay = 0x816,
-                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
-const FamilyASettingsBytes kReportSettingsAt7D0 = {.pf1 = 0x7D0, .pf2 = 0x7D1, .flags = 0x7D2, .squelch = 0x7D3,
-                                                   .totalTxTime = 0x7D4, .voxGain = 0x7D5, .voxDelay = 0x7D6,
-                                                   .beginCode = 0x7B0, .endCode = 0x7C0};
-
 // The smaller family-A radio keeps its settings at 0x7D0; 0x7DC-0x7DF carry the
 // model designation "TL10".
 const std::vector<BytePatch> kFleetNewDocument = {
@@ -327,7 +319,7 @@ Edition twoTone()
     e.chinese = twoToneChineseTexts();
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
-    e.report = familyAReportPlan(kReportSettingsAt810, 5);
+    e.report = twoToneReportPlan();
     return e;
 }
 
@@ -364,7 +356,7 @@ Edition ccir()
     e.chinese.signalling = e.english.signalling;
     e.formLists = familyAForm(kSettingsAt810);
     e.formStamps = kStampsAt810;
-    e.report = familyAReportPlan(kReportSettingsAt810, 5);
+    e.report = optionalFeaturesReportPlan(*e.optionalFeatures, 5);
     return e;
 }
 
@@ -383,6 +375,7 @@ Edition brand()
     e.newDocument = familyASettings(0x39, 0x00, 0x00);
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.chinese = {};
+    e.report = signallingFeaturesReportPlan(*e.signallingFeatures, 5);
     return e;
 }
 
@@ -411,7 +404,7 @@ Edition fleet()
     e.english.signalling = {"None", "DTMF", "FleetSync"};
     e.english.entry.offStepOnLeave = "Error data Value，Please input according the step value(6.25K/5k)";
     e.english.entry.offStepOnEnter = e.english.entry.offStepOnLeave;
-    e.report = familyAReportPlan(kReportSettingsAt7D0, 4);
+    e.report = signallingFeaturesReportPlan(*e.signallingFeatures, 4);
     return e;
 }
 
@@ -508,7 +501,7 @@ Edition keys()
     e.chineseWindow = e.englishWindow;
     e.chineseWindow.messageCaption = kChineseMessageCaption;
     e.menus = keyAssignmentMenus();
-    e.report = keyAssignmentReportPlan();
+    e.report = keyAssignmentReportPlan(*e.settingsLists);
     return e;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editions/settings_layout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -32,6 +34,8 @@ enum class ReportSource {
     ByteChoice,       // (byte & mask) looked up in `choices`, else `otherwise`
     ByteNumber,       // the byte as a number (see NumberRule)
     Code,             // 16 bytes: digits and A-D, every other byte skipped
+    IdDigits,         // an identity code of 8 bytes as its dialog reads it: the digits of the first 4
+    IdText,           // an identity code of 8 bytes as its dialog reads it: digits and letters, upper case
 };
 
 // A byte printed as a number: it is first divided by `divisor` and limited to
@@ -58,6 +62,9 @@ struct ReportItem {
     std::vector<std::pair<std::uint8_t, ReportText>> choices;
     ReportText otherwise;
     NumberRule number;
+
+    // How many image bytes from `offset` the item reads (0: none, it reads the form).
+    std::size_t byteCount() const;
 };
 
 struct ReportPagePlan {
@@ -89,24 +96,19 @@ struct ReportPlan {
     const ReportChannelLayout& channels(Language language) const;
 };
 
-// Where the family-A settings block reads its items.
-struct FamilyASettingsBytes {
-    std::size_t pf1 = 0;
-    std::size_t pf2 = 0;
-    std::size_t flags = 0;
-    std::size_t squelch = 0;
-    std::size_t totalTxTime = 0;
-    std::size_t voxGain = 0;
-    std::size_t voxDelay = 0;
-    std::size_t beginCode = 0;
-    std::size_t endCode = 0;
-};
-
-// The family-A report: the first `pageCount` of its five pages (channels 1-22,
-// 23-54, 55-86, 87-118, 119-128), the settings block read from `bytes`.
-ReportPlan familyAReportPlan(const FamilyASettingsBytes& bytes, int pageCount);
-// The one-page reports of the two 16-channel families.
-ReportPlan keyAssignmentReportPlan();
+// The family-A reports: the first `pageCount` of five pages (channels 1-22,
+// 23-54, 55-86, 87-118, 119-128), page 1 with a settings block of seven lines.
+// The full radio's block keeps its own readings of 0x810-0x816 and prints the
+// codes at 0x7B0 and 0x7C0.
+ReportPlan twoToneReportPlan();
+// The other family-A radios print what their own Optional Features dialog
+// stores, where it stores it, in its words for what the report had no words
+// for; what the dialog hides or lacks is not printed.
+ReportPlan optionalFeaturesReportPlan(const OptionalFeaturesLayout& dialog, int pageCount);
+ReportPlan signallingFeaturesReportPlan(const SignallingFeaturesLayout& dialog, int pageCount);
+// The one-page reports of the two 16-channel families; the key radio's beep
+// and battery save as its dialog of lists stores them.
+ReportPlan keyAssignmentReportPlan(const SettingsListsLayout& dialog);
 ReportPlan sixteenChannelReportPlan();
 
 } // namespace tolvan

@@ -92,22 +92,10 @@ std::vector<NamedSetting> namedSettings(const Edition& edition, Language languag
     for (const auto& line : edition.report.settingsLines) {
         for (const ReportItem& item : line) {
             const std::string name = settingName(item.label.in(ui));
-            switch (item.source) {
-            case ReportSource::ByteChoice:
-            case ReportSource::ByteNumber:
-                addSetting(out, name, {item.offset, item.mask}, nullptr, &item);
-                break;
-            case ReportSource::Code:
-                for (std::size_t i = 0; i < 16; ++i)
-                    addSetting(out, name, {item.offset + i, 0xFF}, nullptr, &item);
-                break;
-            case ReportSource::Label:
-            case ReportSource::FormList:
-            case ReportSource::TypeList:
-            case ReportSource::FieldList:
-            case ReportSource::TxPowerRankList:
-                break;
-            }
+            // A one-byte item names the bits it reads; a code all of its bytes.
+            const std::size_t bytes = item.byteCount();
+            for (std::size_t i = 0; i < bytes; ++i)
+                addSetting(out, name, {item.offset + i, bytes == 1 ? item.mask : std::uint8_t{0xFF}}, nullptr, &item);
         }
     }
     return out;

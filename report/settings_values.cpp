@@ -1,5 +1,7 @@
 #include "report/settings_values.h"
 
+#include "dialogs/settings_fields.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -56,6 +58,10 @@ std::string settingsValueText(const ReportItem& item, const MemoryImage& image, 
         return numberText(item.number, image.at(item.offset), language);
     case ReportSource::Code:
         return codeText(image.bytes(item.offset, kCodeBytes));
+    case ReportSource::IdDigits:
+        return id_code::readDigits(image, item.offset);
+    case ReportSource::IdText:
+        return id_code::readText(image, item.offset);
     }
     return {};
 }

@@ -10,8 +10,8 @@
 
 namespace tolvan {
 
-// The value text of one settings-report item, read from the bytes the report
-// names (which are not always those its settings dialog edits).
+// The value text of one settings-report item, read from the bytes its plan
+// names; an identity code reads as its settings dialog shows it.
 std::string settingsValueText(const ReportItem& item, const MemoryImage& image, const FormListTexts& lists,
                               Language language);
 

@@ -33,14 +33,15 @@ int changedIndex(const Edition& e)
 
 // The sample with channel 2's receive frequency moved, the first form list's
 // byte changed, byte 15 of channel 3's record (no column shows it) and the
-// image's last byte (never sent to a radio) changed; and, where a 16-byte code
-// is among the settings, one of its bytes set to a value that prints nothing.
+// image's last byte (never sent to a radio) changed; and, where codes are among
+// the settings, byte 5 of each set to a value that prints nothing (a 4-digit
+// code does not even read it).
 MemoryImage changed(const Edition& e)
 {
     MemoryImage b = sampleCodeplug(e);
     b.set(e.recordOffset(3) + 15, static_cast<std::uint8_t>(b.at(e.recordOffset(3) + 15) ^ 0x40));
     for (const NamedSetting& s : namedSettings(e, Language::English))
-        if (s.bits.size() == 16)
+        if (s.bits.size() >= 8)
             b.set(s.bits[5].offset, 0xEE);
     ChannelFields ch2 = e.records().read(e, b, 2);
     ch2.rx = 43501250;
