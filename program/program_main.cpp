@@ -22,6 +22,12 @@ std::string& programPathStore()
     return path;
 }
 
+std::function<MemoryImage(const Edition&)>& newDocumentRule()
+{
+    static std::function<MemoryImage(const Edition&)> rule = newDocumentImage;
+    return rule;
+}
+
 WindowMain& windowMain()
 {
     static WindowMain main;
@@ -35,7 +41,7 @@ int newDocument(const Edition& edition, const std::vector<std::string>& args)
         return usageError(edition.id, "--new", a.error);
     std::string detail;
     const std::filesystem::path out = a.names[0];
-    if (saveSin(out, newDocumentImage(edition), &detail) != SinStatus::Ok) {
+    if (saveSin(out, newDocumentRule()(edition), &detail) != SinStatus::Ok) {
         std::cerr << describeSinStatus(SinStatus::CannotWrite, out, edition.imageSize, detail) << '\n';
         return kExitFileError;
     }
@@ -83,6 +89,11 @@ void registerBuiltins()
 void registerBatchCommand(BatchCommand command)
 {
     commands().push_back(std::move(command));
+}
+
+void setNewDocumentRule(std::function<MemoryImage(const Edition&)> rule)
+{
+    newDocumentRule() = std::move(rule);
 }
 
 void setWindowMain(WindowMain main)

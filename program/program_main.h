@@ -21,6 +21,10 @@ struct BatchCommand {
 
 void registerBatchCommand(BatchCommand command);
 
+// The image --new writes; by default the edition's new document. The editor
+// layer makes it the new document as the window saves it.
+void setNewDocumentRule(std::function<MemoryImage(const Edition&)> rule);
+
 // Runs the window; set by the Qt layer when it is linked into the program.
 using WindowMain = std::function<int(const Edition&, int argc, char** argv)>;
 void setWindowMain(WindowMain windowMain);

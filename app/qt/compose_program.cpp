@@ -1,6 +1,7 @@
 #include "app/qt/compose_program.h"
 
 #include "app/qt/program_window.h"
+#include "editor/saved_image.h"
 #include "editor/table_csv.h"
 #include "editor/table_csv_import.h"
 #include "link/link_commands.h"
@@ -14,6 +15,7 @@ namespace tolvan {
 void composeProgram()
 {
     static const bool composed = [] {
+        registerNewDocumentAsSaved();
         registerReportCommands();
         registerTableExport();
         registerTableImport();

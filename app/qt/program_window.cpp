@@ -98,6 +98,16 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
     return w;
 }
 
+void ProgramWindow::show()
+{
+    frame_->show();
+    if (QScreen* screen = frame_->screen()) {
+        QRect r = frame_->frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        frame_->move(r.topLeft());
+    }
+}
+
 QStringList dataDirectories()
 {
     // Beside the program, then the data folder of the tree it was installed in
@@ -165,12 +175,7 @@ int windowMain(const Edition& edition, int argc, char** argv)
         QApplication::processEvents();
         return savePicture(frame.grab().toImage(), args.screenshot, pictureRules);
     }
-    frame.show();
-    if (QScreen* screen = frame.screen()) {
-        QRect r = frame.frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        frame.move(r.topLeft());
-    }
+    window->show();
     return app.exec();
 }
 

@@ -39,6 +39,9 @@ public:
                                                 bool systemIsChinese, const QStringList& translationDirs,
                                                 UserDialogs& dialogs, const CloneWindowOptions& link = {});
 
+    // Shows the window centred on its screen, at the size start() gave it.
+    void show();
+
 private:
     ProgramWindow() = default;
 

@@ -69,6 +69,12 @@ TEST(CellEditing, EntriesMatchTheGoldenFile)
         "cps-keys en 3: type Transmit 446; set RxTone ; clear Transmit",
         "cps16 en 3: type Transmit 446; set RxTone 88.5; clear Transmit",
         "cps-twotone en 3: type Transmit 446; set RxTone 88.5; clear Transmit",
+        // A row gets the new channel's defaults only when its first five
+        // columns are all empty: a tone or a band width already there stays,
+        // and the transmit frequency is not copied.
+        "cps-keys en 3: set RxTone 88.5; type Receive 446",
+        "cps16 en 3: set TxTone D023N; type Transmit 446",
+        "cps-twotone en 3: set Bandwidth Narrow; type Receive 446",
         // Keys that are not digits; names the radio cannot store.
         "cps-twotone en 3: key Name A; key More A; row 1; enter Name ab-1 x!yz",
         // Tone entries, and a tone without frequencies.

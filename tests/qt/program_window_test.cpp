@@ -103,3 +103,62 @@ TEST_F(WindowTest, BrandTakesCaptionAndAboutFromItsIniFile)
     }
     expectGolden("qt", "brand_caption_and_about", out);
 }
+
+// --new writes what New then Save writes in the window: the form's bytes and
+// the table's own way of storing rows included, so --new then --write never
+// sends what the window never would.
+TEST_F(WindowTest, TheNewCommandWritesWhatTheWindowSaves)
+{
+    for (const Edition* e : allEditions()) {
+        SCOPED_TRACE(e->id);
+        const QString command = QString("'%1/%2' --new '%3' >/dev/null 2>&1")
+                                    .arg(TOLVAN_BIN_DIR, QString::fromStdString(e->id), path("batch.sin"));
+        ASSERT_EQ(std::system(command.toLocal8Bit().constData()), 0);
+        auto w = start(e->id.c_str());
+        ASSERT_TRUE(w->frame().fileNew());
+        dialogs.saveNames = {path("window.sin")};
+        ASSERT_TRUE(w->frame().fileSaveAs());
+        const MemoryImage batch = loadSin(path("batch.sin").toStdString(), e->imageSize).image.value();
+        const MemoryImage window = loadSin(path("window.sin").toStdString(), e->imageSize).image.value();
+        EXPECT_TRUE(batch == window) << imageChanges(window, batch).substr(0, 300);
+    }
+}
+
+// Each program opens at its own size (on a screen too small for it, the same
+// proportions), centred; F1 and Help Topics open the help page of the language
+// decided at start, an ini file that forces one included, not the system's.
+TEST_F(WindowTest, EachWindowOpensAtItsOwnSizeCentredWithTheHelpOfItsLanguage)
+{
+    const struct {
+        const char* id;
+        const char* ini;
+        bool chineseSystem;
+        const char* help;
+    } cases[] = {
+        {"cps-twotone", nullptr, false, "Tolvan_V_EN.html"},
+        {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n", false, "Tolvan_V_CH.html"},
+        {"cps-ccir", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-ccir_EN\n", true, "Tolvan_V_EN.html"},
+        {"cps-keys", nullptr, true, "Tolvan_V_EN.html"},
+        {"cps-keys-cn", nullptr, false, "Tolvan_V_CH.html"},
+        {"cps16-cn", nullptr, false, "Tolvan_V_CH.html"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.id) + (c.ini ? " forced" : ""));
+        QFile::remove(path(QString(c.id) + ".ini"));
+        auto w = start(c.id, c.ini, c.chineseSystem);
+        ASSERT_TRUE(w);
+        w->show();
+        CMainFrame& frame = w->frame();
+        const QRect screen = frame.screen()->availableGeometry();
+        const WindowSize own = w->document().edition().windowSize;
+        EXPECT_LE(frame.width(), std::max(own.width, screen.width()));
+        EXPECT_NEAR(double(frame.width()) / frame.height(), double(own.width) / own.height, 0.01);
+        EXPECT_TRUE(frame.width() == own.width || frame.height() == own.height || frame.height() <= screen.height());
+        EXPECT_LE((frame.frameGeometry().center() - screen.center()).manhattanLength(), 2);
+        QApplication::setActiveWindow(&frame);
+        QTest::keyClick(&frame, Qt::Key_F1);
+        ASSERT_TRUE(frame.helpWindow()) << "F1 opens the help";
+        EXPECT_TRUE(frame.helpWindow()->currentFile().endsWith(c.help)) << frame.helpWindow()->currentFile().toStdString();
+        frame.helpWindow()->close();
+    }
+}
