@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -148,10 +149,12 @@ FileResult check(const fs::path& given, const OutputRules& rules, Target& target
         return {};
     if (rules.isExport && endsWithSin(target.path.filename().string()))
         return failure(FileFault::ChannelFile, "it leads to a channel data file (.sin), which an export never replaces");
-    if (!rules.input.empty()) {
+    // Any name of an input (another spelling, a link, a hard link) is the same file.
+    for (const fs::path* input : {&rules.input, &rules.secondInput}) {
         struct stat in {};
-        if (::stat(rules.input.c_str(), &in) == 0 && in.st_dev == target.st.st_dev && in.st_ino == target.st.st_ino)
-            return failure(FileFault::SameAsInput, "it is the input file \"" + rules.input.string() + "\"");
+        if (!input->empty() && ::stat(input->c_str(), &in) == 0 && in.st_dev == target.st.st_dev
+            && in.st_ino == target.st.st_ino)
+            return failure(FileFault::SameAsInput, "it is the input file \"" + input->string() + "\"");
     }
     if (!S_ISREG(target.st.st_mode))
         return failure(FileFault::NotRegular, kindOf(target.st.st_mode));
@@ -165,6 +168,33 @@ FileResult check(const fs::path& given, const OutputRules& rules, Target& target
         return systemError(errno);
     }
     return {};
+}
+
+// The new file is made in the target's folder and renamed there: the folder
+// must take it, or the work (a read from the radio) is done for nothing.
+// A folder without any write permission is refused even to root, as a file is.
+FileResult checkFolder(const fs::path& target)
+{
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0)
+        return systemError(errno);
+    const std::string readOnly = "its folder \"" + dir.string() + "\" is read-only";
+    if ((st.st_mode & 0222) == 0)
+        return failure(FileFault::ReadOnly, readOnly);
+    if (::faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        if (errno == EACCES || errno == EPERM)
+            return failure(FileFault::ReadOnly, readOnly);
+        return errno == EROFS ? failure(FileFault::ReadOnly, std::strerror(errno)) : systemError(errno);
+    }
+    return {};
+}
+
+FileResult checkAll(const fs::path& given, const OutputRules& rules, Target& target)
+{
+    if (FileResult r = check(given, rules, target); !r.ok())
+        return r;
+    return checkFolder(target.path);
 }
 
 } // namespace
@@ -187,13 +217,13 @@ bool isSafeFileTemporary(std::string_view name)
 FileResult checkOutputFile(const fs::path& target, const OutputRules& rules)
 {
     Target resolved;
-    return check(target, rules, resolved);
+    return checkAll(target, rules, resolved);
 }
 
 FileResult writeFileSafely(const fs::path& given, std::string_view bytes, const OutputRules& rules)
 {
     Target target;
-    if (FileResult r = check(given, rules, target); !r.ok())
+    if (FileResult r = checkAll(given, rules, target); !r.ok())
         return r;
 
     const fs::path dir = target.path.has_parent_path() ? target.path.parent_path() : fs::path(".");
@@ -257,13 +287,12 @@ int openRegularFile(const fs::path& path, FileResult& result)
     return fd;
 }
 
-FileResult readFileSafely(const fs::path& path, std::string& out, std::size_t limit)
+namespace {
+
+// Appends at most `limit` bytes of `fd` to `out`, then closes it.
+FileResult readUpTo(int fd, std::string& out, std::size_t limit)
 {
-    out.clear();
     FileResult result;
-    const int fd = openRegularFile(path, result);
-    if (fd < 0)
-        return result;
     char buffer[65536];
     while (out.size() < limit) {
         const std::size_t want = std::min(sizeof buffer, limit - out.size());
@@ -280,6 +309,54 @@ FileResult readFileSafely(const fs::path& path, std::string& out, std::size_t li
     }
     ::close(fd);
     return result;
+}
+
+FileResult tooLarge(std::size_t limit)
+{
+    return failure(FileFault::TooLarge,
+                   "it is larger than " + std::to_string(limit) + " bytes, more than any such file this program writes");
+}
+
+} // namespace
+
+FileResult readFileSafely(const fs::path& path, std::string& out, std::size_t limit)
+{
+    out.clear();
+    FileResult result;
+    const int fd = openRegularFile(path, result);
+    return fd < 0 ? result : readUpTo(fd, out, limit);
+}
+
+FileResult readWholeFile(const fs::path& path, std::string& out, std::size_t limit)
+{
+    out.clear();
+    FileResult result;
+    const int fd = openRegularFile(path, result);
+    if (fd < 0)
+        return result;
+    // Refused by its size before a byte is read; a file that grows meanwhile
+    // is caught by reading one byte past the limit.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && static_cast<std::uintmax_t>(st.st_size) > limit) {
+        ::close(fd);
+        return tooLarge(limit);
+    }
+    result = readUpTo(fd, out, limit + 1);
+    if (result.ok() && out.size() > limit)
+        result = tooLarge(limit);
+    if (!result.ok())
+        out.clear();
+    return result;
+}
+
+bool createEmptyFile(const fs::path& path)
+{
+    // O_EXCL: never through a link that points nowhere, never over a file.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
 }
 
 std::string describeWriteFault(const FileResult& result, const fs::path& target)

@@ -15,9 +15,10 @@ enum class FileFault {
     None,
     NotRegular,    // a folder, device, pipe or socket stands at the path
     DanglingLink,  // a symbolic link to nothing: writing would create a file elsewhere
-    ReadOnly,      // the user may not write the file
+    ReadOnly,      // the user may not write the file, or its folder
     SameAsInput,   // the output is the very file being read
     ChannelFile,   // an export aimed at a channel data file (.sin)
+    TooLarge,      // a file to read is larger than any this system writes of its kind
     SystemError,   // the system refused; the reason is its own text
 };
 
@@ -32,12 +33,15 @@ struct FileResult {
 bool isUsageFault(FileFault fault);
 
 struct OutputRules {
-    std::filesystem::path input;  // the file being read, if any: the output may not be it
-    bool isExport = false;        // CSV, PDF, PNG: never replaces a channel data file
+    std::filesystem::path input;        // the file being read, if any: the output may not be it
+    bool isExport = false;              // CSV, PDF, PNG: never replaces a channel data file
+    std::filesystem::path secondInput;  // a second file being read (an import's base), likewise
 };
 
-// Everything that can be said about the output before any work is done, so a
-// command can refuse before it talks to a radio or draws a page.
+// Everything that can be said about the output before any work is done (the
+// folder is there and may be written, the target is a kind that may be
+// replaced, it is none of the inputs under any name), so a command can refuse
+// before it talks to a radio or draws a page.
 FileResult checkOutputFile(const std::filesystem::path& target, const OutputRules& rules = {});
 
 // Checks, then writes `bytes` to a temporary file with a short name in the
@@ -56,6 +60,14 @@ int openRegularFile(const std::filesystem::path& path, FileResult& result);
 
 // Reads at most `limit` bytes from the start of a regular file.
 FileResult readFileSafely(const std::filesystem::path& path, std::string& out, std::size_t limit);
+
+// Reads a whole regular file, refusing one longer than `limit` bytes
+// (FileFault::TooLarge) before it is read.
+FileResult readWholeFile(const std::filesystem::path& path, std::string& out, std::size_t limit);
+
+// Creates an empty file where nothing stands: never over a file, never through
+// a link. False when something stands there or the system refuses.
+bool createEmptyFile(const std::filesystem::path& path);
 
 // "Cannot write "x": it is read-only." and the like, for a message box or stderr.
 std::string describeWriteFault(const FileResult& result, const std::filesystem::path& target);

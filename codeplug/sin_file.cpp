@@ -33,11 +33,12 @@ SinLoadResult loadSin(const std::filesystem::path& path, std::size_t imageSize)
     return result;
 }
 
-SinStatus saveSin(const std::filesystem::path& path, const MemoryImage& image, std::string* detail)
+SinStatus saveSin(const std::filesystem::path& path, const MemoryImage& image, std::string* detail,
+                  const OutputRules& rules)
 {
     const auto& raw = image.raw();
     const FileResult written
-        = writeFileSafely(path, std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()));
+        = writeFileSafely(path, std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size()), rules);
     if (written.ok())
         return SinStatus::Ok;
     if (detail)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codeplug/memory_image.h"
+#include "codeplug/safe_file.h"
 
 #include <filesystem>
 #include <optional>
@@ -31,8 +32,10 @@ struct SinLoadResult {
 SinLoadResult loadSin(const std::filesystem::path& path, std::size_t imageSize);
 
 // Writes the image to a temporary file beside `path` and renames it over `path`,
-// so a failed save never destroys the previous file.
-SinStatus saveSin(const std::filesystem::path& path, const MemoryImage& image, std::string* detail = nullptr);
+// so a failed save never destroys the previous file; `rules` name the inputs it
+// may not replace.
+SinStatus saveSin(const std::filesystem::path& path, const MemoryImage& image, std::string* detail = nullptr,
+                  const OutputRules& rules = {});
 
 // A short sentence for a message box or stderr, naming the file.
 std::string describeSinStatus(SinStatus status, const std::filesystem::path& path, std::size_t imageSize,

@@ -10,8 +10,33 @@
 
 namespace tolvan {
 
-std::string csvField(std::string_view text)
+namespace {
+
+bool spreadsheetWouldChange(std::string_view text, bool freeText)
 {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    if (std::string_view("-+=@").find(text[first]) != std::string_view::npos)
+        return true;
+    return freeText && text.find_first_of("0123456789") != std::string_view::npos;
+}
+
+} // namespace
+
+std::string unprotectedField(std::string_view field)
+{
+    if (field.starts_with('\''))
+        field.remove_prefix(1);
+    return std::string(field);
+}
+
+std::string csvField(std::string_view given, bool freeText)
+{
+    std::string protectedText;
+    if (spreadsheetWouldChange(given, freeText))
+        protectedText.append(1, '\'').append(given);
+    const std::string_view text = protectedText.empty() ? given : std::string_view(protectedText);
     const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos
                        || (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote)
@@ -32,7 +57,7 @@ std::string channelTableCsv(const ChannelTable& table)
         for (int col = 0; col < table.columnCount(); ++col) {
             if (col > 0)
                 out += ',';
-            out += csvField(table.cell(row, col));
+            out += csvField(table.cell(row, col), row > 0 && table.columnAt(col) == Column::Name);
         }
         out += "\r\n";
     }

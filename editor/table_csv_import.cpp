@@ -7,14 +7,14 @@
 #include "editor/cell_editing.h"
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"
+#include "editor/table_csv.h"
 #include "editor/undo_stack.h"
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 namespace tolvan {
 namespace {
@@ -49,7 +49,7 @@ const ImportTexts& importTexts(const Edition& edition, Language language)
         "not one of the column's choices",
         "not a tone of the tone list",
         "a name takes at most 6 characters: A-Z, 0-9, - and space",
-        "cannot read ",
+        "Cannot read ",
         " channels changed"};
     static const ImportTexts chinese{
         "第 %L 行，第 %C 列：",
@@ -72,6 +72,50 @@ void replaceAll(std::string& text, std::string_view what, const std::string& wit
 {
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
         text.replace(at, what.size(), with);
+}
+
+// A plain decimal number written the shortest way ("0145.520" -> "145.52");
+// nothing when the text is not one. A spreadsheet rewrites the program's
+// numbers so ("145.52000" -> "145.52", "67.0" -> "67") and keeps their value.
+std::optional<std::string> plainNumber(std::string_view text)
+{
+    const std::string t = trim(text);
+    std::string whole, fraction;
+    bool point = false;
+    for (char c : t) {
+        if (c == '.' && !point)
+            point = true;
+        else if (c >= '0' && c <= '9')
+            (point ? fraction : whole) += c;
+        else
+            return std::nullopt;
+    }
+    if (whole.empty() && fraction.empty())
+        return std::nullopt;
+    whole.erase(0, whole.find_first_not_of('0'));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return whole + "." + fraction;
+}
+
+// The same number in both texts, where a cell holds a number.
+bool sameNumber(EditorKind kind, std::string_view a, std::string_view b)
+{
+    if (kind != EditorKind::Frequency && kind != EditorKind::Tone)
+        return false;
+    const auto x = plainNumber(a);
+    return x && x == plainNumber(b);
+}
+
+// The tone list's own text for a tone given as a number ("67" for "67.0").
+std::optional<std::string> toneOfNumber(std::string_view text)
+{
+    const auto number = plainNumber(text);
+    if (!number)
+        return std::nullopt;
+    for (const std::string& tone : ToneList::instance().texts())
+        if (plainNumber(tone) == number)
+            return tone;
+    return std::nullopt;
 }
 
 // The headers of a column in both languages, as the export writes them.
@@ -131,7 +175,7 @@ struct Importer {
     std::optional<std::string> typeCell(int row, int col, std::string text, const ImportTexts& t)
     {
         const EditorKind kind = editing.editorKind(col);
-        if (kind == EditorKind::None || text == table.cell(row, col))
+        if (kind == EditorKind::None || text == table.cell(row, col) || sameNumber(kind, text, table.cell(row, col)))
             return std::nullopt;
         switch (kind) {
         case EditorKind::Words:
@@ -145,8 +189,12 @@ struct Importer {
                 return t.badWord;
             break;
         case EditorKind::Tone:
-            if (!text.empty() && ToneList::instance().find(text) < 0)
-                return t.badTone;
+            if (!text.empty() && ToneList::instance().find(text) < 0) {
+                const auto tone = toneOfNumber(text);
+                if (!tone)
+                    return t.badTone;
+                text = *tone;
+            }
             break;
         case EditorKind::Name: {
             std::string upper = text;
@@ -240,9 +288,12 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
         return CsvImportResult{CsvImportError{line, column, std::move(message)}, 0};
     };
     std::optional<CsvImportError> parseError;
-    const std::vector<CsvRow> rows = parseCsv(csv, &parseError);
+    std::vector<CsvRow> rows = parseCsv(csv, &parseError);
     if (parseError)
         return fail(parseError->line, parseError->column, t.unclosedQuote);
+    for (CsvRow& row : rows)
+        for (std::string& field : row.fields)
+            field = unprotectedField(field);
     if (rows.empty())
         return fail(1, 1, t.noChannelColumn);
 
@@ -329,35 +380,48 @@ std::string describeImportError(const Edition& edition, Language language, const
     return where + error.message;
 }
 
+CsvFileImport importChannelFile(const Edition& edition, Language language, const std::filesystem::path& file,
+                                const std::string& shownName, MemoryImage& image)
+{
+    std::string csv;
+    if (const FileResult read = readWholeFile(file, csv, kChannelCsvLimit); !read.ok())
+        return {false, 0, importTexts(edition, language).cannotRead + shownName + ": " + read.reason};
+    const CsvImportResult result = importChannelCsv(edition, language, csv, image);
+    if (result.error)
+        return {false, 0, shownName + ": " + describeImportError(edition, language, *result.error)};
+    return {true, result.channelsChanged, {}};
+}
+
 namespace {
 
 int importCommand(const Edition& edition, const std::vector<std::string>& args)
 {
-    if (args.size() != 3) {
-        std::cerr << edition.id << ": --import-csv needs IN.csv BASE.sin OUT.sin\n";
-        return kExitUsage;
-    }
-    const Language language = decideStartupLanguage(edition, programPath(), systemLanguageIsChinese()).language;
-    std::ifstream in(args[0], std::ios::binary);
-    std::ostringstream csv;
-    csv << in.rdbuf();
-    if (!in.is_open() || in.bad()) {
-        std::cerr << importTexts(edition, language).cannotRead << args[0] << '\n';
+    const CommandArgs a = parseCommandArgs(args, 3, 3);
+    if (!a.ok())
+        return usageError(edition.id, "--import-csv", a.error + " (IN.csv BASE.sin OUT.sin)");
+    const std::filesystem::path csvPath = a.names[0], basePath = a.names[1], outPath = a.names[2];
+    // As every export: OUT is neither input under any name, which would
+    // replace the list or the base with the result.
+    const OutputRules rules{.input = csvPath, .secondInput = basePath};
+    if (const FileResult target = checkOutputFile(outPath, rules); !target.ok())
+        return outputFault(target, outPath);
+    const auto startup = batchStartupLanguage(edition, programPath());
+    if (!startup)
         return kExitFileError;
-    }
-    SinLoadResult base = loadSin(args[1], edition.imageSize);
+    const Language language = startup->language;
+    SinLoadResult base = loadSin(basePath, edition.imageSize);
     if (base.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(base.status, args[1], edition.imageSize, base.detail) << '\n';
+        std::cerr << describeSinStatus(base.status, basePath, edition.imageSize, base.detail) << '\n';
         return kExitFileError;
     }
-    const CsvImportResult result = importChannelCsv(edition, language, csv.str(), *base.image);
-    if (result.error) {
-        std::cerr << args[0] << ": " << describeImportError(edition, language, *result.error) << '\n';
+    const CsvFileImport result = importChannelFile(edition, language, csvPath, csvPath.string(), *base.image);
+    if (!result.ok) {
+        std::cerr << result.message << '\n';
         return kExitFileError;
     }
     std::string detail;
-    if (saveSin(args[2], *base.image, &detail) != SinStatus::Ok) {
-        std::cerr << describeSinStatus(SinStatus::CannotWrite, args[2], edition.imageSize, detail) << '\n';
+    if (saveSin(outPath, *base.image, &detail, rules) != SinStatus::Ok) {
+        std::cerr << describeSinStatus(SinStatus::CannotWrite, outPath, edition.imageSize, detail) << '\n';
         return kExitFileError;
     }
     std::cerr << result.channelsChanged << importTexts(edition, language).imported << '\n';

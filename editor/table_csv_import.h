@@ -3,6 +3,8 @@
 #include "codeplug/memory_image.h"
 #include "editions/edition.h"
 
+#include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +43,25 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
 
 // "Line 3, column 2: ..." in the edition's language.
 std::string describeImportError(const Edition& edition, Language language, const CsvImportError& error);
+
+// The most a channel list may hold. The largest table any of the programs
+// exports is some 12 KB (cps-twotone: 129 lines, every cell at its widest,
+// names protected); this leaves twenty times that for a spreadsheet that quotes
+// every cell or adds blank lines. A larger file is no channel list: reading it
+// would only cost memory and time.
+constexpr std::size_t kChannelCsvLimit = 256 * 1024;
+
+struct CsvFileImport {
+    bool ok = false;
+    int channelsChanged = 0;
+    std::string message;  // when not ok: why, naming the file
+};
+
+// The window's Import Channels and --import-csv: reads the file through the
+// one safe reader (a regular file of at most kChannelCsvLimit bytes, never a
+// pipe or device waited on) and imports it as importChannelCsv does.
+CsvFileImport importChannelFile(const Edition& edition, Language language, const std::filesystem::path& file,
+                                const std::string& shownName, MemoryImage& image);
 
 // Adds "--import-csv IN.csv BASE.sin OUT.sin" to the command line.
 void registerTableImport();

@@ -4,6 +4,8 @@
 // reproducible from its own export. Exporting the result (in either language,
 // byte 2's next bit) and importing that export into the same base must give
 // the very same image, and importing it into the result must change nothing.
+// The window's Import Channels and --import-csv both import through
+// importChannelFile, which reads the file and hands it to importChannelCsv.
 
 #include "editor/channel_table.h"
 #include "editor/table_csv.h"

@@ -4,6 +4,7 @@
 #include "program/exit_status.h"
 #include "program/ini_file.h"
 #include "program/program_main.h"
+#include "program/read_backup.h"
 #include "program/startup_language.h"
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
@@ -46,7 +47,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
             rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
             break;
         }
-        if (args[i] == "--port" && i + 1 < args.size()) {
+        if (args[i] == "--port" && i + 1 < args.size() && !args[i + 1].empty()) {
             ports.push_back(args[++i]);
             continue;
         }
@@ -124,6 +125,13 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     CloneOutcome outcome = runBatch(edition, language->language, *o, {Direction::Read, newDocumentImage(edition), o->password});
     if (outcome.result != CloneResult::Completed)
         return exitStatusOf(outcome);
+    // Kept first, as the window keeps every read, so the radio's data outlive
+    // a save that fails; a backup that fails does not stop the save.
+    std::string backupError;
+    if (saveReadBackup(readBackupDirectory(), language->baseName, *outcome.image, std::chrono::system_clock::now(),
+                       kReadBackupsKept, &backupError)
+            .empty())
+        std::cerr << backupError << '\n';
     std::string detail;
     if (saveSin(o->file, *outcome.image, &detail) != SinStatus::Ok) {
         std::cerr << describeSinStatus(SinStatus::CannotWrite, o->file, edition.imageSize, detail) << '\n';
@@ -197,8 +205,8 @@ std::string portFacts(const std::string& device)
 
 int listPortsCommand(const Edition& edition, const std::vector<std::string>& args)
 {
-    if (!args.empty())
-        return usageError(edition.id, "--list-ports", "takes no arguments");
+    if (const CommandArgs a = parseCommandArgs(args, 0, 0); !a.ok())
+        return usageError(edition.id, "--list-ports", a.error);
     const auto startup = batchStartupLanguage(edition, programPath());
     if (!startup)
         return kExitFileError;

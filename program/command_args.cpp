@@ -12,6 +12,16 @@ std::string CommandArgs::value(const std::string& option) const
     return it == options.end() ? std::string() : it->second;
 }
 
+namespace {
+
+// An argument that begins with "-" and is no option here: perhaps a file name.
+std::string unexpectedArgument(const std::string& arg)
+{
+    return "unexpected " + arg + "; a name that begins with \"-\" goes after --";
+}
+
+} // namespace
+
 CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t minNames, std::size_t maxNames,
                              const std::vector<OptionSpec>& options)
 {
@@ -19,7 +29,7 @@ CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t m
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size() && out.ok(); ++i) {
         const std::string& a = args[i];
-        if (optionsEnded || a.size() < 2 || a[0] != '-') {
+        if (optionsEnded || !a.starts_with('-')) {
             if (out.names.size() == maxNames)
                 out.error = "unexpected " + a;
             else
@@ -35,12 +45,12 @@ CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t m
             if (o.name == a)
                 known = &o;
         if (!known)
-            out.error = "unexpected " + a;
+            out.error = unexpectedArgument(a);
         else if (out.has(a))
             out.error = a + " is given twice";
         else if (known->valueName.empty())
             out.options[a] = {};
-        else if (i + 1 == args.size())
+        else if (i + 1 == args.size() || args[i + 1].empty())
             out.error = a + " needs " + known->valueName;
         else
             out.options[a] = args[++i];

@@ -29,8 +29,10 @@ struct OptionSpec {
     std::string valueName;  // "PORT"; empty for a flag
 };
 
-// Between `minNames` and `maxNames` names, the given options each at most once.
-// "--" ends the options, so a file whose name begins with "-" can be named.
+// Between `minNames` and `maxNames` names, the given options each at most once,
+// each option that takes a value with a value that is not empty. "--" ends the
+// options, so a file whose name begins with "-" can be named; before it such a
+// name ("-", "-x.sin") is refused, with that hint, as an option would be.
 CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t minNames, std::size_t maxNames,
                              const std::vector<OptionSpec>& options = {});
 

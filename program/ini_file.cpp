@@ -4,7 +4,6 @@
 #include "codeplug/text_util.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,11 +44,8 @@ bool CIniFile::load(const std::filesystem::path& path, bool compareWithoutCase, 
     if (::lstat(path.c_str(), &st) != 0) {
         if (errno != ENOENT || !createIfMissing)
             return false;
-        // O_EXCL: never through a link that points nowhere.
-        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (created < 0)
+        if (!createEmptyFile(path))
             return false;
-        ::close(created);
     }
     FileResult opened;
     const int fd = openRegularFile(path, opened);

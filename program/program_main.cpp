@@ -2,6 +2,7 @@
 
 #include "program/command_args.h"
 #include "program/exit_status.h"
+#include "program/read_backup.h"
 #include "codeplug/sin_file.h"
 
 #include <csignal>
@@ -70,6 +71,11 @@ void printHelp(const Edition& edition, std::ostream& out)
         out << "  " << head << (c.helpFor ? c.helpFor(edition) : c.help) << '\n';
     }
     out << "  --help                      show this help\n\n"
+        << "-- ends the options, so a file whose name begins with \"-\" is named after it:\n"
+        << edition.id << " --new -- -blank.sin\n\n"
+        << "Every completed read from a radio, in the window or with --read, is also kept\n"
+        << "in ~/.local/share/tolvan/backups ($XDG_DATA_HOME/tolvan/backups when it is set)\n"
+        << "as " << edition.id << "-YYYYMMDD-HHMMSS.sin; the last " << kReadBackupsKept << " are kept.\n\n"
         << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled,\n"
         << "5 the files differ (--diff; 0 when they are identical).\n";
 }
@@ -114,6 +120,8 @@ int dispatch(const Edition& edition, int argc, char** argv)
     registerBuiltins();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        if (args.size() > 1)
+            return usageError(edition.id, args[0], "takes no arguments, not " + args[1]);
         printHelp(edition, std::cout);
         return kExitDone;
     }

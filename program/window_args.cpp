@@ -8,8 +8,8 @@ WindowArgs parseWindowArgs(const std::vector<std::string>& args)
 {
     const CommandArgs parsed = parseCommandArgs(args, 0, 1, {{"--port", "PORT"}, {"--screenshot", "OUT.png"}});
     WindowArgs a;
-    a.ok = parsed.ok() && !(parsed.has("--screenshot") && parsed.value("--screenshot").empty());
-    a.error = parsed.ok() ? (a.ok ? "" : "--screenshot needs OUT.png") : parsed.error;
+    a.ok = parsed.ok();
+    a.error = parsed.error;
     if (parsed.has("--port"))
         a.port = parsed.value("--port");
     a.screenshot = parsed.value("--screenshot");

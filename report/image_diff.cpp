@@ -7,6 +7,7 @@
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"
 #include "link/image_regions.h"
+#include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
@@ -275,12 +276,11 @@ namespace {
 
 int diffCommand(const Edition& edition, const std::vector<std::string>& args)
 {
-    if (args.size() != 2) {
-        std::cerr << edition.id << ": --diff needs A.sin B.sin\n";
-        return kExitUsage;
-    }
+    const CommandArgs a = parseCommandArgs(args, 2, 2);
+    if (!a.ok())
+        return usageError(edition.id, "--diff", a.error + " (A.sin B.sin)");
     std::vector<MemoryImage> images;
-    for (const std::string& path : args) {
+    for (const std::string& path : a.names) {
         SinLoadResult in = loadSin(path, edition.imageSize);
         if (in.status != SinStatus::Ok) {
             std::cerr << describeSinStatus(in.status, path, edition.imageSize, in.detail) << '\n';

@@ -5,6 +5,7 @@
 # from fuzz/seeds/<target>; a fault is saved as build-fuzz/<target>-crash-*.
 #
 #   scripts/fuzz.sh [MINUTES] [TARGET...]
+#   FUZZ_RUNS=10000000 scripts/fuzz.sh 120 fuzz_csv_import   # stop after that many inputs
 #
 # Needs clang and its runtime (scripts/install-deps.sh --fuzz installs them).
 set -euo pipefail
@@ -31,7 +32,7 @@ for t in "${targets[@]}"; do
   seeds=()
   [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
   echo "== $t: $minutes min"
-  (cd build-fuzz && nice -n 19 "bin/$t" -max_total_time=$((minutes * 60)) -print_final_stats=1 \
+  (cd build-fuzz && nice -n 19 "bin/$t" -max_total_time=$((minutes * 60)) ${FUZZ_RUNS:+-runs=$FUZZ_RUNS} -print_final_stats=1 \
       -artifact_prefix="$t-" "${dict[@]/#-dict=/-dict=../}" "corpus/$t" "${seeds[@]/#/../}") 2>&1 |
     grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec|==[0-9]+==ERROR|SUMMARY|artifact_prefix|Test unit written)" || true
 done

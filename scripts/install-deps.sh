@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the screenshots and the
 # Debian package need (icons, manual pages, desktop-file and AppStream checks,
-# library dependencies), and nothing that is already there. Safe to run again.
+# library dependencies, a spreadsheet for the CSV round trip), and nothing that
+# is already there. Safe to run again.
 # With --fuzz, also what the fuzz targets need.
 set -euo pipefail
 
@@ -13,6 +14,7 @@ packages=(
   libgl-dev fonts-wqy-microhei fonts-liberation
   xvfb xauth poppler-utils imagemagick
   librsvg2-bin help2man desktop-file-utils appstream shared-mime-info file dpkg-dev
+  libreoffice-calc-nogui
 )
 # --fuzz: also clang and its sanitizer and libFuzzer runtime, for scripts/fuzz.sh.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -24,6 +24,9 @@ struct Spawn {
     rlim_t fileLimit = RLIM_INFINITY;               // RLIMIT_FSIZE of the child
     int stderrFd = -1;                              // instead of the pipe we read
     std::filesystem::path stdoutFile;               // empty: /dev/null
+    std::filesystem::path cwd;                      // empty: the test's own
+    // Where reads keep their backups (XDG_DATA_HOME): never the user's own.
+    std::filesystem::path dataHome = std::filesystem::temp_directory_path() / "tolvan-test-data";
 };
 
 // A program started in the background; its status is the exit status, 128 +
@@ -52,6 +55,9 @@ public:
             argv.push_back(nullptr);
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
             setenv("LANG", "C.UTF-8", 1);
+            setenv("XDG_DATA_HOME", how.dataHome.c_str(), 1);
+            if (!how.cwd.empty() && chdir(how.cwd.c_str()) != 0)
+                _exit(127);
             execv(exe.c_str(), argv.data());
             _exit(127);
         }
@@ -141,7 +147,7 @@ inline std::string named(std::string text, const std::filesystem::path& dir)
 
 // What a command ended in: its status and its error stream, one message a line.
 // Qt's notes about the environment and the progress counts (paced by the
-// clock) are left out.
+// clock) are left out; a read backup's time stamp reads YYYYMMDD-HHMMSS.
 inline std::string result(const std::string& what, const RunResult& r, const std::filesystem::path& dir)
 {
     std::istringstream lines(r.err);
@@ -149,7 +155,8 @@ inline std::string result(const std::string& what, const RunResult& r, const std
     for (std::string line; std::getline(lines, line);)
         if (!line.starts_with("QStandardPaths:") && !line.ends_with("propagateSizeHints()")
             && !std::regex_search(line, std::regex(": [0-9]+/[0-9]+$")))
-            out += "  " + named(line, dir) + "\n";
+            out += "  " + std::regex_replace(named(line, dir), std::regex("-[0-9]{8}-[0-9]{6}"), "-YYYYMMDD-HHMMSS")
+                   + "\n";
     return out;
 }
 

@@ -7,12 +7,12 @@
 #include "editor/qt/tol_view.h"
 #include "editor/table_csv_import.h"
 #include "link/write_verify.h"
+#include "program/qt/local_path.h"
 #include "report/image_diff.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -201,20 +201,12 @@ void FleetCommands::runImport()
     const QString path = dialogs_.openFileName(&frame_, QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
-    const Edition& edition = frame_.document().edition();
-    const Language language = frame_.view().language();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(), path + ": " + file.errorString(), QMessageBox::Ok);
-        return;
-    }
-    const QByteArray csv = file.readAll();
     MemoryImage image = documentImage();
-    const CsvImportResult result = importChannelCsv(edition, language, csv.toStdString(), image);
-    if (result.error) {
-        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(),
-                     QFileInfo(path).fileName() + ": " + q(describeImportError(edition, language, *result.error)),
-                     QMessageBox::Ok);
+    // The command line's own reader and import: a pipe, a device or a huge file is refused.
+    const CsvFileImport result = importChannelFile(frame_.document().edition(), frame_.view().language(),
+                                                   localPath(path), QFileInfo(path).fileName().toStdString(), image);
+    if (!result.ok) {
+        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(), q(result.message), QMessageBox::Ok);
         return;
     }
     if (result.channelsChanged == 0)

@@ -1,14 +1,15 @@
 #include "app/qt/fleet_log_dlg.h"
 
 #include "app/qt/user_dialogs.h"
+#include "codeplug/safe_file.h"
 #include "editor/table_csv.h"
+#include "program/qt/local_path.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -86,10 +87,13 @@ bool FleetLogDlg::saveLog()
     const QString path = dialogs_.saveFileName(this, QStringLiteral("fleet-log.csv"), QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return false;
-    // Written beside and renamed, so a failed save leaves an older log whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(logCsv().toUtf8()) < 0 || !file.commit()) {
-        dialogs_.ask(this, QMessageBox::Warning, windowTitle(), file.errorString(), QMessageBox::Ok);
+    // The one safe writer, as every export: a failed save leaves an older log
+    // whole, and a log never replaces a channel data file.
+    const std::filesystem::path target = localPath(path);
+    const FileResult written = writeFileSafely(target, logCsv().toStdString(), {.isExport = true});
+    if (!written.ok()) {
+        dialogs_.ask(this, QMessageBox::Warning, windowTitle(), displayPath(describeWriteFault(written, target)),
+                     QMessageBox::Ok);
         return false;
     }
     return true;

@@ -1,7 +1,9 @@
 #include "app/qt/help_window.h"
 
+#include "codeplug/safe_file.h"
+#include "program/qt/local_path.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -10,6 +12,12 @@
 #include <QTextBrowser>
 
 namespace tolvan {
+namespace {
+
+// The help pages are some 8 KB: a file this large is no help page.
+constexpr std::size_t kHelpPageLimit = 4 * 1024 * 1024;
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), contents_(new QListWidget), page_(new QTextBrowser)
@@ -32,10 +40,12 @@ HelpWindow::HelpWindow(QWidget* parent)
 
 bool HelpWindow::showFile(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    // The one safe reader: a help page is found by name in the current folder
+    // too, where a pipe or a device of that name must not hang the window.
+    std::string bytes;
+    if (!readWholeFile(localPath(path), bytes, kHelpPageLimit).ok())
         return false;
-    const QString html = QString::fromUtf8(f.readAll());
+    const QString html = QString::fromStdString(bytes);
     file_ = path;
     page_->setSearchPaths({QFileInfo(path).absolutePath()});
     page_->setHtml(html);

@@ -44,7 +44,8 @@ std::string readable(std::string text, const fs::path& dir)
 
 std::string faultName(FileFault fault)
 {
-    const char* const names[] = {"none", "not regular", "dangling link", "read-only", "same as input", "channel file", "system"};
+    const char* const names[] = {"none",         "not regular", "dangling link", "read-only",
+                                 "same as input", "channel file", "too large",     "system"};
     return names[static_cast<int>(fault)];
 }
 
@@ -123,7 +124,23 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         {"export through a link to a channel data file",
          [&](P d) { put(d / "radio.sin", old); fs::create_symlink("radio.sin", d / "table.csv"); return d / "table.csv"; },
          exporting},
+        {"output is the second input through a link",
+         [&](P d) { put(d / "base.sin", old); fs::create_symlink("base.sin", d / "out.sin"); return d / "out.sin"; },
+         {.input = "list.csv", .secondInput = "base.sin"}},
         {"missing folder", [&](P d) { return d / "none" / "a.sin"; }, {}},
+        {"folder without write permission",
+         [&](P d) {
+             fs::permissions(d, fs::perms::owner_read | fs::perms::owner_exec);
+             return d / "a.sin";
+         },
+         {}},
+        {"old file in a folder without write permission",
+         [&](P d) {
+             put(d / "a.sin", old);
+             fs::permissions(d, fs::perms::owner_read | fs::perms::owner_exec);
+             return d / "a.sin";
+         },
+         {}},
         {"name of 255 bytes", [&](P d) { return d / (std::string(251, 'n') + ".sin"); }, {}},
         {"name of 256 bytes", [&](P d) { return d / (std::string(252, 'n') + ".sin"); }, {}},
         {"name that is not UTF-8", [&](P d) { put(d / "caf\xe9.sin", old); return d / "caf\xe9.sin"; }, {}},
@@ -136,10 +153,12 @@ TEST_F(SafeFile, RefusesWhatItMustNotReplaceAndKeepsTheOldBytes)
         fs::create_directories(dir);
         const fs::path target = c.setUp(dir);
         OutputRules rules = c.rules;
-        if (!rules.input.empty())
-            rules.input = dir / rules.input;
+        for (fs::path* input : {&rules.input, &rules.secondInput})
+            if (!input->empty())
+                *input = dir / *input;
         const FileResult checked = checkOutputFile(target, rules);
         const FileResult r = writeFileSafely(target, fresh, rules);
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
         EXPECT_EQ(checked.fault, r.fault);
         EXPECT_EQ(r.reason.find("Success"), std::string::npos);
         out += std::string(c.name) + ": " + faultName(r.fault) + (isUsageFault(r.fault) ? " (a usage fault), " : ", ")
@@ -210,4 +229,10 @@ TEST_F(SafeFile, ReadingRefusesWhatIsNotARegularFileWithoutWaiting)
     std::string bytes;
     EXPECT_TRUE(readFileSafely(dir_ / "short", bytes, 2).ok());
     EXPECT_EQ(bytes, "ab");
+    // Read whole: a longer file is refused, not cut.
+    EXPECT_EQ(readWholeFile(dir_ / "short", bytes, 2).fault, FileFault::TooLarge);
+    EXPECT_EQ(bytes, "");
+    EXPECT_TRUE(readWholeFile(dir_ / "short", bytes, 3).ok());
+    EXPECT_EQ(bytes, "abc");
+    EXPECT_EQ(readWholeFile(dir_ / "pipe", bytes, 3).fault, FileFault::NotRegular);
 }

@@ -17,6 +17,7 @@ TEST(CommandArgs, NamesOptionsNumbersAndExitStatuses)
         {"--", "--port"},  // a file of that name
         {"-"}, {}, {"a.sin", "b.sin"}, {"a.sin", "--port"}, {"a.sin", "--port", "A", "--port", "B"},
         {"a.sin", "--force", "--force"}, {"a.sin", "--colour"}, {"a.sin", "-p"},
+        {"a.sin", "--port", ""}, {"--", "-"}, {"--port", "-x", "--", "--"},
     };
     std::string out;
     for (const auto& args : cases) {
@@ -49,6 +50,7 @@ TEST(WindowArgs, PortFileAndPicture)
         {"--screenshot", "w.png", "a.sin", "--port", "COM3"}, {"--", "-odd.sin"},
         {"--port"}, {"a.sin", "b.sin"}, {"--colour"}, {"--screenshot", ""},
         {"--port", "COM2", "--port", "COM3"}, {"--screenshot", "a.png", "--screenshot", "b.png"},
+        {"--port", ""}, {"-odd.sin"}, {"-"},
     };
     std::string out;
     for (const auto& args : cases) {

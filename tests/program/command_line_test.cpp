@@ -6,6 +6,9 @@
 #include "codeplug/safe_file.h"
 #include "codeplug/sin_file.h"
 #include "editions/edition.h"
+#include "editor/channel_table.h"
+#include "editor/table_csv.h"
+#include "editor/table_csv_import.h"
 #include "run_program.h"
 #include "sim/sample_codeplug.h"
 #include "golden.h"
@@ -29,19 +32,33 @@ bool leftTemporaries(const fs::path& dir)
 const std::string kOld = "the user's old file\n";
 using Args = std::vector<std::string>;
 
+// The channel list of a new document, as the program exports it, beside `base`.
+std::string channelList(const std::string& program, const fs::path& base)
+{
+    const Edition& e = *findEdition(program);
+    ChannelTable table(e, e.uiLanguage(Language::Chinese));
+    table.loadFromImage(newDocumentImage(e));
+    const fs::path csv = fs::path(base).replace_extension(".csv");
+    put(csv, channelTableCsv(table));
+    return csv.string();
+}
+
 // The commands that write a file, each in a program that has it.
+enum class Needs { Any, Input, Export };
 const struct Output {
     const char* command;
     const char* program;
     const char* ext;  // of its output
-    bool isExport;
+    Needs kind;       // Input: it reads a file; Export: also never replaces a channel data file
     std::function<Args(const std::string& in, const std::string& out)> args;
 } kOutputs[] = {
-    {"--new", "cps-twotone", ".sin", false, [](auto, auto out) { return Args{"--new", out}; }},
-    {"--read", "cps16", ".sin", false, [](auto, auto out) { return Args{"--read", out, "--port", "virtual"}; }},
-    {"--export-csv", "cps-ccir", ".csv", true, [](auto in, auto out) { return Args{"--export-csv", in, out}; }},
-    {"--print-pdf", "cps-keys", ".pdf", true, [](auto in, auto out) { return Args{"--print-pdf", in, out}; }},
-    {"--screenshot", "cps-fleet", ".png", true, [](auto in, auto out) { return Args{"--screenshot", out, in}; }},
+    {"--new", "cps-twotone", ".sin", Needs::Any, [](auto, auto out) { return Args{"--new", out}; }},
+    {"--read", "cps16", ".sin", Needs::Any, [](auto, auto out) { return Args{"--read", out, "--port", "virtual"}; }},
+    {"--export-csv", "cps-ccir", ".csv", Needs::Export, [](auto in, auto out) { return Args{"--export-csv", in, out}; }},
+    {"--print-pdf", "cps-keys", ".pdf", Needs::Export, [](auto in, auto out) { return Args{"--print-pdf", in, out}; }},
+    {"--screenshot", "cps-fleet", ".png", Needs::Export, [](auto in, auto out) { return Args{"--screenshot", out, in}; }},
+    {"--import-csv", "cps-cn10", ".sin", Needs::Input,
+     [](auto in, auto out) { return Args{"--import-csv", channelList("cps-cn10", in), in, out}; }},
 };
 
 fs::path goodInput(const fs::path& dir, const Output& o, const std::string& name = "in.sin")
@@ -68,33 +85,45 @@ std::string state(const fs::path& p, const fs::path& in)
 // `file` is the output's name, '%' standing for the command's extension.
 const struct Hostile {
     const char* name;
-    bool exportsOnly;
+    Needs needs;
     std::string file;
     std::function<void(const fs::path& in, const fs::path& out)> prepare;
     std::string input = "in.sin";
     rlim_t fileLimit = RLIM_INFINITY;
 } kHostile[] = {
-    {"a new name", false, "out%", nullptr},
-    {"an old file of that name", false, "out%", [](auto, auto out) { put(out, kOld); }},
-    {"a symlink: its target is written, the link stays", false, "link%",
+    {"a new name", Needs::Any, "out%", nullptr},
+    {"an old file of that name", Needs::Any, "out%", [](auto, auto out) { put(out, kOld); }},
+    {"a symlink: its target is written, the link stays", Needs::Any, "link%",
      [](auto, auto out) {
          put(out.parent_path() / ("real" + out.extension().string()), kOld);
          fs::create_symlink("real" + out.extension().string(), out);
      }},
-    {"a dangling symlink", false, "link%", [](auto, auto out) { fs::create_symlink("nowhere", out); }},
-    {"a pipe", false, "pipe%", [](auto, auto out) { mkfifo(out.c_str(), 0644); }},
-    {"a folder", false, "folder%", [](auto, auto out) { fs::create_directory(out); }},
-    {"a read-only file", false, "ro%",
+    {"a dangling symlink", Needs::Any, "link%", [](auto, auto out) { fs::create_symlink("nowhere", out); }},
+    {"a pipe", Needs::Any, "pipe%", [](auto, auto out) { mkfifo(out.c_str(), 0644); }},
+    {"a folder", Needs::Any, "folder%", [](auto, auto out) { fs::create_directory(out); }},
+    {"a read-only file", Needs::Any, "ro%",
      [](auto, auto out) {
          put(out, kOld);
          fs::permissions(out, fs::perms::owner_read | fs::perms::group_read);
      }},
-    {"the input under a second name", true, "second%", [](auto in, auto out) { fs::create_hard_link(in, out); }},
-    {"a channel data file (arguments swapped)", true, "other.sin", [](auto, auto out) { put(out, kOld); }},
-    {"a name of 255 bytes", false, std::string(251, 'n') + "%", nullptr},
-    {"names that are not UTF-8", false, "caf\xe9%", nullptr, "in\xff\xfe.sin"},
+    {"the input under a second name", Needs::Input, "second%", [](auto in, auto out) { fs::create_hard_link(in, out); }},
+    {"a channel data file (arguments swapped)", Needs::Export, "other.sin", [](auto, auto out) { put(out, kOld); }},
+    // The file would be made in its folder: refused before any work.
+    {"a folder that cannot be written", Needs::Any, "locked/out%",
+     [](auto, auto out) {
+         fs::create_directory(out.parent_path());
+         fs::permissions(out.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+     }},
+    {"an old file in a folder that cannot be written", Needs::Any, "locked/out%",
+     [](auto, auto out) {
+         fs::create_directory(out.parent_path());
+         put(out, kOld);
+         fs::permissions(out.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+     }},
+    {"a name of 255 bytes", Needs::Any, std::string(251, 'n') + "%", nullptr},
+    {"names that are not UTF-8", Needs::Any, "caf\xe9%", nullptr, "in\xff\xfe.sin"},
     // Every write past 600 bytes fails, as on a full disk.
-    {"a writer failing midway", false, "out%", [](auto, auto out) { put(out, kOld); }, "in.sin", 600},
+    {"a writer failing midway", Needs::Any, "out%", [](auto, auto out) { put(out, kOld); }, "in.sin", 600},
 };
 
 } // namespace
@@ -126,7 +155,7 @@ TEST_F(CommandLine, EveryOutputGivenEveryHostilePath)
     std::string text;
     for (const Output& o : kOutputs) {
         for (const Hostile& h : kHostile) {
-            if (h.exportsOnly && !o.isExport)
+            if (h.needs > o.kind)
                 continue;
             const std::string what = std::string(o.program) + " " + o.command + ", " + h.name;
             SCOPED_TRACE(what);
@@ -140,6 +169,7 @@ TEST_F(CommandLine, EveryOutputGivenEveryHostilePath)
                 h.prepare(in, out);
             const std::string inBefore = contents(in);
             const RunResult r = run(o.program, o.args(in.string(), out.string()), {.fileLimit = h.fileLimit});
+            fs::permissions(out.parent_path(), fs::perms::owner_all, fs::perm_options::add);
             text += result(what, r, dir) + "  -> " + state(out, in) + "\n";
             EXPECT_EQ(contents(in), inBefore);
             EXPECT_FALSE(leftTemporaries(dir));
@@ -153,6 +183,9 @@ TEST_F(CommandLine, HostileInputsAreRefusedWithTheSystemsReason)
     mkfifo((dir_ / "pipe.sin").c_str(), 0644);  // no writer: an open without care hangs
     fs::create_directory(dir_ / "folder.sin");
     const fs::path inputs[] = {dir_ / "pipe.sin", dir_ / "folder.sin", "/dev/stdin", dir_ / "missing.sin"};
+    const std::string base = channelList("cps-cn2", dir_ / "base.sin");  // a good list beside it
+    saveSin(dir_ / "base.sin", newDocumentImage(*findEdition("cps-cn2")));
+    const auto import = [&](auto in) { return Args{"--import-csv", in, (dir_ / "base.sin").string(), (dir_ / "o.sin").string()}; };
     const struct {
         const char* program;
         std::function<Args(const std::string&)> args;
@@ -161,14 +194,113 @@ TEST_F(CommandLine, HostileInputsAreRefusedWithTheSystemsReason)
         {"cps-keys", [&](auto in) { return Args{"--print-pdf", in, (dir_ / "o.pdf").string()}; }},
         {"cps16", [](auto in) { return Args{"--write", in, "--port", "virtual"}; }},
         {"cps-brand", [&](auto in) { return Args{"--screenshot", (dir_ / "o.png").string(), in}; }},
+        {"cps-cn2", import},
     };
     std::string text;
     for (const auto& reader : readers)
         for (const fs::path& in : inputs)
             text += runShown(reader.program, reader.args(in.string()), dir_);
+    // A list is read whole: an endless device or a file larger than any export is refused unread.
+    put(dir_ / "big.csv", std::string(kChannelCsvLimit + 1, '\n'));
+    for (const fs::path& in : {fs::path("/dev/zero"), dir_ / "big.csv"})
+        text += runShown("cps-cn2", import(in.string()), dir_);
     expectGolden("program", "hostile_inputs", text);
     EXPECT_TRUE(fs::is_fifo(dir_ / "pipe.sin"));
-    EXPECT_FALSE(fs::exists(dir_ / "o.csv") || fs::exists(dir_ / "o.pdf") || fs::exists(dir_ / "o.png"));
+    for (const char* never : {"o.csv", "o.pdf", "o.png", "o.sin"})
+        EXPECT_FALSE(fs::exists(dir_ / never)) << never;
+}
+
+// OUT.sin may be neither IN.csv nor BASE.sin under any name: a usage error
+// before anything is read, both kept byte for byte, nothing left behind.
+TEST_F(CommandLine, AnImportNeverReplacesItsListOrItsBase)
+{
+    saveSin(dir_ / "base.sin", sampleCodeplug(*findEdition("cps-twotone")));
+    channelList("cps-twotone", dir_ / "base.sin");
+    const std::string list = contents(dir_ / "base.csv"), base = contents(dir_ / "base.sin");
+    fs::create_directory(dir_ / "sub");
+    for (const char* name : {"base.csv", "base.sin"}) {
+        fs::create_symlink(name, dir_ / (std::string("link-") + name));
+        fs::create_hard_link(dir_ / name, dir_ / (std::string("hard-") + name));
+    }
+    std::string text;
+    for (const char* out : {"base.csv", "./base.csv", "sub/../base.csv", "link-base.csv", "hard-base.csv", "base.sin",
+                            "./base.sin", "sub/../base.sin", "link-base.sin", "hard-base.sin"})
+        text += runShown("cps-twotone", {"--import-csv", "base.csv", "base.sin", out}, dir_, {.cwd = dir_});
+    expectGolden("program", "import_over_its_inputs", text);
+    EXPECT_EQ(contents(dir_ / "base.csv"), list);
+    EXPECT_EQ(contents(dir_ / "base.sin"), base);
+    EXPECT_FALSE(leftTemporaries(dir_));
+}
+
+// A read from the command line is kept as the window keeps it, before the
+// file is saved; a read refused before it starts keeps nothing.
+TEST_F(CommandLine, EveryCompletedReadKeepsItsBackup)
+{
+    const Spawn how{.dataHome = dir_ / "data"};
+    const fs::path backups = dir_ / "data" / "tolvan" / "backups";
+    ASSERT_EQ(run("cps16", {"--read", (dir_ / "a.sin").string(), "--port", "virtual"}, how).status, 0);
+    fs::create_directory(dir_ / "folder.sin");
+    EXPECT_EQ(run("cps16", {"--read", (dir_ / "folder.sin").string(), "--port", "virtual"}, how).status, 2);
+    const std::vector<fs::directory_entry> kept(fs::directory_iterator(backups), {});
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(kept[0].path().filename().string().starts_with("cps16-"));
+    EXPECT_EQ(contents(kept[0].path()), contents(dir_ / "a.sin"));
+    EXPECT_EQ(loadSin(kept[0].path(), 1024).image, sampleCodeplug(*findEdition("cps16")));
+}
+
+// One rule for the arguments of every command: "--" ends the options, a name
+// that begins with "-" is refused before it (with that hint), an option's value
+// may not be empty, and --help takes nothing more. What each gave is in
+// tests/program/golden/argument_rule.txt.
+TEST_F(CommandLine, OneArgumentRuleForEveryCommand)
+{
+    saveSin(dir_ / "-in.sin", newDocumentImage(*findEdition("cps16")));
+    channelList("cps16", dir_ / "-list.sin");
+    const struct {
+        const char* command;  // "" for the window
+        Args options, names;
+    } commands[] = {
+        {"--new", {}, {"-new.sin"}},
+        {"--read", {"--port", "virtual"}, {"-read.sin"}},
+        {"--write", {"--port", "virtual"}, {"-in.sin"}},
+        {"--export-csv", {}, {"-in.sin", "-out.csv"}},
+        {"--import-csv", {}, {"-list.csv", "-in.sin", "-imported.sin"}},
+        {"--diff", {}, {"-in.sin", "-in.sin"}},
+        {"--print-pdf", {}, {"-in.sin", "-out.pdf"}},
+        {"--list-ports", {}, {"-x"}},
+        {"", {"--screenshot", "shot.png"}, {"-in.sin"}},
+    };
+    const char* const made[] = {"-new.sin", "-read.sin", "-out.csv", "-imported.sin", "-out.pdf", "shot.png"};
+    const auto cat = [](std::initializer_list<Args> parts) {
+        Args out;
+        for (const Args& part : parts)
+            out.insert(out.end(), part.begin(), part.end());
+        return out;
+    };
+    const auto runAll = [&](const std::vector<Args>& cases) {
+        std::string text;
+        for (Args args : cases) {
+            if (args.front().empty())
+                args.erase(args.begin());
+            text += runShown("cps16", args, dir_, {.cwd = dir_});
+        }
+        return text;
+    };
+    std::vector<Args> refused = {{"--new", "-"}, {"--read", "a.sin", "--port", ""}, {"--write", "--port", "", "--", "-in.sin"},
+                                 {"--port", "", "--", "-in.sin"}, {"--screenshot", "", "-in.sin"}, {"--help", "extra"}, {"-h", "--"},
+                                 {"--read", "a.sin", "--port", "virtual", "--retries", ""}};
+    for (const auto& c : commands)
+        refused.push_back(cat({{c.command}, c.names, c.options}));
+    std::string text = runAll(refused);
+    for (const char* name : made)
+        EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+    std::vector<Args> ended;
+    for (const auto& c : commands)
+        ended.push_back(cat({{c.command}, c.options, {"--"}, c.names}));
+    text += runAll(ended);
+    for (const char* name : made)
+        EXPECT_TRUE(fs::exists(dir_ / name)) << name;
+    expectGolden("program", "argument_rule", text);
 }
 
 TEST_F(CommandLine, ArgumentsAreCheckedBeforeAnythingIsDone)

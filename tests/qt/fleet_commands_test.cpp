@@ -3,6 +3,8 @@
 // several-radios log, against the in-process virtual radio without pauses.
 #include "window_fixture.h"
 
+#include <sys/stat.h>
+
 using namespace tolvan;
 
 namespace {
@@ -133,6 +135,10 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         dialogs.openNames = {path("list.csv")};
         fleet->importChannels()->trigger();
         noteLastMessage("import, a line too many");
+        mkfifo(path("pipe.csv").toStdString().c_str(), 0644);  // no writer: a careless read waits for ever
+        dialogs.openNames = {path("pipe.csv")};
+        fleet->importChannels()->trigger();
+        noteLastMessage("import, a pipe");
         EXPECT_EQ(w->document().image(), sampleCodeplug(*e));
         EXPECT_FALSE(w->document().isModified());
 
@@ -157,6 +163,12 @@ TEST_F(FleetWindow, SeveralRadiosOneAfterAnotherWithALog)
         }
         for (int row = 0; row < log.log()->rowCount(); ++row)
             note("log", log.log()->item(row, 0)->text() + " | " + log.log()->item(row, 2)->text());
+        // A log is an export: it never replaces a channel data file.
+        writeFile("radio.sin", sampleCodeplug(*e));
+        dialogs.saveNames = {path("radio.sin")};
+        EXPECT_FALSE(log.saveLog());
+        noteLastMessage("save log over radio.sin");
+        EXPECT_EQ(loadSin(path("radio.sin").toStdString(), e->imageSize).image, sampleCodeplug(*e));
         dialogs.saveNames = {path("log.csv")};
         ASSERT_TRUE(log.saveLog());
         QFile csv(path("log.csv"));

@@ -44,7 +44,7 @@ TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
     EXPECT_EQ(run("cps-twotone", {"--import-csv", csv, sin}).status, kExitUsage);
     const auto missing = run("cps-twotone", {"--import-csv", dir_ / "missing.csv", sin, out});
     EXPECT_EQ(missing.status, kExitFileError);
-    EXPECT_EQ(missing.err, "cannot read " + (dir_ / "missing.csv").string() + "\n");
+    EXPECT_EQ(missing.err, "Cannot read " + (dir_ / "missing.csv").string() + ": No such file or directory\n");
     EXPECT_FALSE(fs::exists(out));
 }
 
