@@ -33,4 +33,32 @@ RowCommandTexts rowCommandTexts(Language language)
     return {"复制行", "粘贴行", "清除行", "撤销", "重做"};
 }
 
+std::string undoCaption(EditKind kind, bool redo, Language language)
+{
+    struct Name {
+        EditKind kind;
+        const char* english;
+        const char* chinese;
+    };
+    static const Name names[] = {
+        {EditKind::Typing, "Typing", "输入"},
+        {EditKind::Paste, "Paste Rows", "粘贴行"},
+        {EditKind::Clear, "Clear Rows", "清除行"},
+        {EditKind::ChannelEdit, "Channel Edit", "频道编辑"},
+        {EditKind::OptionalFeatures, "Optional Features", "可选功能"},
+        {EditKind::KeyAssignment, "Key Assignment", "侧键功能"},
+        {EditKind::TwoTone, "Two Tone", "两音信令"},
+        {EditKind::Form, "Setting", "设置"},
+        {EditKind::Password, "Data Password", "数据密码"},
+        {EditKind::ImportChannels, "Import Channels", "导入频道"},
+        {EditKind::ReadFromRadio, "Read From Radio", "读频"},
+    };
+    const RowCommandTexts texts = rowCommandTexts(language);
+    for (const Name& n : names)
+        if (n.kind == kind)
+            return language == Language::English ? (redo ? texts.redo : texts.undo) + " " + n.english
+                                                 : (redo ? texts.redo : texts.undo) + n.chinese;
+    return redo ? texts.redo : texts.undo;
+}
+
 } // namespace tolvan

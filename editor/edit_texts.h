@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editions/edition.h"
+#include "editor/undo_stack.h"
 
 #include <array>
 #include <string>
@@ -30,5 +31,7 @@ struct RowCommandTexts {
 
 ChannelEditTexts channelEditTexts(Language language);
 RowCommandTexts rowCommandTexts(Language language);
+// "Undo Channel Edit", "撤销频道编辑": what Undo or Redo will do.
+std::string undoCaption(EditKind kind, bool redo, Language language);
 
 } // namespace tolvan

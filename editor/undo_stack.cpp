@@ -5,6 +5,9 @@
 namespace tolvan {
 namespace {
 
+// Steps kept; the oldest goes first. A step holds two images of a few KiB.
+constexpr std::size_t kStepsKept = 1000;
+
 std::vector<std::string> rowCells(const ChannelTable& table, int row)
 {
     std::vector<std::string> cells;
@@ -13,41 +16,66 @@ std::vector<std::string> rowCells(const ChannelTable& table, int row)
     return cells;
 }
 
-std::vector<int> apply(ChannelTable& table, const std::vector<UndoStack::RowChange>& step, bool forward)
+} // namespace
+
+std::vector<int> UndoStack::allRows(const ChannelTable& table)
 {
     std::vector<int> rows;
-    for (const auto& change : step) {
-        const auto& cells = forward ? change.after : change.before;
-        for (int col = 0; col < table.columnCount(); ++col)
-            table.setCell(change.row, col, cells[static_cast<std::size_t>(col)]);
-        rows.push_back(change.row);
-    }
+    for (int row = 1; row < table.rowCount(); ++row)
+        rows.push_back(row);
     return rows;
 }
 
-} // namespace
-
-void UndoStack::begin(const ChannelTable& table, std::vector<int> rows)
+void UndoStack::begin(const ChannelTable& table, std::vector<int> rows, EditKind kind)
 {
-    pending_.clear();
+    pending_ = Step{};
+    pending_.kind = kind;
     for (int row : rows)
-        pending_.push_back({row, rowCells(table, row), {}});
+        pending_.rows.push_back({row, rowCells(table, row), {}});
+    if (document_.take)
+        pending_.before = document_.take();
 }
 
 void UndoStack::finish(const ChannelTable& table)
 {
     Step step;
-    for (RowChange& change : pending_) {
+    step.kind = pending_.kind;
+    step.before = std::move(pending_.before);
+    for (RowChange& change : pending_.rows) {
         change.after = rowCells(table, change.row);
         if (change.after != change.before)
-            step.push_back(std::move(change));
+            step.rows.push_back(std::move(change));
     }
-    pending_.clear();
-    if (step.empty())
+    pending_ = Step{};
+    if (document_.take)
+        step.after = document_.take();
+    if (step.rows.empty() && step.before == step.after)
         return;
-    done_.push_back(std::move(step));
+    // A password typed key by key is one change.
+    if (step.kind == EditKind::Password && !done_.empty() && done_.back().kind == EditKind::Password
+        && undone_.empty() && step.rows.empty())
+        done_.back().after = std::move(step.after);
+    else
+        done_.push_back(std::move(step));
+    if (done_.size() > kStepsKept)
+        done_.erase(done_.begin());
     undone_.clear();
     ++changes_;
+}
+
+std::vector<int> UndoStack::apply(ChannelTable& table, const Step& step, bool forward)
+{
+    std::vector<int> rows;
+    for (const auto& change : step.rows) {
+        const auto& cells = forward ? change.after : change.before;
+        for (int col = 0; col < table.columnCount(); ++col)
+            table.setCell(change.row, col, cells[static_cast<std::size_t>(col)]);
+        rows.push_back(change.row);
+    }
+    if (document_.put)
+        document_.put(forward ? step.after : step.before);
+    ++changes_;
+    return rows;
 }
 
 std::vector<int> UndoStack::undo(ChannelTable& table)
@@ -58,7 +86,6 @@ std::vector<int> UndoStack::undo(ChannelTable& table)
     done_.pop_back();
     std::vector<int> rows = apply(table, step, false);
     undone_.push_back(std::move(step));
-    ++changes_;
     return rows;
 }
 
@@ -70,7 +97,6 @@ std::vector<int> UndoStack::redo(ChannelTable& table)
     undone_.pop_back();
     std::vector<int> rows = apply(table, step, true);
     done_.push_back(std::move(step));
-    ++changes_;
     return rows;
 }
 
@@ -78,7 +104,7 @@ void UndoStack::clear()
 {
     done_.clear();
     undone_.clear();
-    pending_.clear();
+    pending_ = Step{};
 }
 
 } // namespace tolvan

@@ -211,8 +211,10 @@ void FleetCommands::runImport()
     }
     if (result.channelsChanged == 0)
         return;
-    frame_.document().replaceImage(std::move(image));
-    frame_.view().imageToGrid();
+    frame_.view().record(EditKind::ImportChannels, [&] {
+        frame_.document().replaceImage(std::move(image));
+        frame_.view().imageToGrid();
+    });
 }
 
 void FleetCommands::runWriteToSeveral()

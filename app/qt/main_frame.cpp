@@ -170,10 +170,10 @@ void CMainFrame::createActions()
         if (hooks_.testMode)
             hooks_.testMode(*view_);
     });
-    addCommand(cmd::OptionalFeatures, [this] { runDialogHook(hooks_.optionalFeatures); });
-    addCommand(cmd::EditOptionalFeatures, [this] { runDialogHook(hooks_.optionalFeatures); });
-    addCommand(cmd::KeyAssignment, [this] { runDialogHook(hooks_.keyAssignment); });
-    addCommand(cmd::TwoTone, [this] { runDialogHook(hooks_.twoTone); });
+    addCommand(cmd::OptionalFeatures, [this] { runDialogHook(hooks_.optionalFeatures, EditKind::OptionalFeatures); });
+    addCommand(cmd::EditOptionalFeatures, [this] { runDialogHook(hooks_.optionalFeatures, EditKind::OptionalFeatures); });
+    addCommand(cmd::KeyAssignment, [this] { runDialogHook(hooks_.keyAssignment, EditKind::KeyAssignment); });
+    addCommand(cmd::TwoTone, [this] { runDialogHook(hooks_.twoTone, EditKind::TwoTone); });
 
     portGroup_ = new QActionGroup(this);
     portGroup_->setExclusive(true);
@@ -463,10 +463,11 @@ void CMainFrame::refreshPortChecks()
     }
 }
 
-void CMainFrame::runDialogHook(const std::function<bool(CTolView&)>& hook)
+// A dialog that changed the image is one command Undo takes back.
+void CMainFrame::runDialogHook(const std::function<bool(CTolView&)>& hook, EditKind kind)
 {
-    if (hook && hook(*view_))
-        doc_.setModified();
+    if (hook)
+        view_->record(kind, [&] { hook(*view_); });
 }
 
 void CMainFrame::fileMessage(SinStatus status, const std::filesystem::path& path, const std::string& detail)

@@ -5,6 +5,7 @@
 #include "program/startup_language.h"
 #include "program/tol_doc.h"
 #include "editions/menu_outline.h"
+#include "editor/undo_stack.h"
 
 #include <QMainWindow>
 
@@ -107,7 +108,7 @@ private:
     void showAbout();
     void message(const QString& text);
     void fileMessage(SinStatus status, const std::filesystem::path& path, const std::string& detail);
-    void runDialogHook(const std::function<bool(CTolView&)>& hook);
+    void runDialogHook(const std::function<bool(CTolView&)>& hook, EditKind kind);
 
     CTolDoc& doc_;
     StartupLanguage language_;

@@ -15,9 +15,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QShortcut>
 
 namespace tolvan {
 namespace {
+
+// The clipboard format of rows copied whole.
+constexpr const char* kRecordsMime = "application/x-tolvan-channel-records";
 
 bool isReturn(const QKeyEvent* event)
 {
@@ -114,6 +119,13 @@ GridEditing::GridEditing(CTolView& view, ChannelTable& table, CMSFlexGrid& grid)
     connect(&grid_, &CMSFlexGrid::keyPressed, this, &GridEditing::typed);
     connect(&grid_, &CMSFlexGrid::returnPressed, this, &GridEditing::enterKey);
     connect(&grid_, &CMSFlexGrid::doubleClickedCell, this, &GridEditing::doubleClick);
+    // Undo and Redo from anywhere in the form; a text box being typed in
+    // keeps Ctrl+Z for its own text.
+    for (const auto& [keys, run] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Z), &GridEditing::undo},
+                                    std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &GridEditing::redo}}) {
+        auto* shortcut = new QShortcut(keys, &view_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, run);
+    }
     grid_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         rowMenu()->exec(grid_.viewport()->mapToGlobal(at));
@@ -328,11 +340,8 @@ void GridEditing::runChannelEdit(int row)
     // The dialog works on the image: the table goes there first, and every
     // change the dialog makes comes back into the table (one undo step).
     CTolDoc& doc = view_.document();
-    view_.gridToImage(doc.image());
-    std::vector<int> rows;
-    for (int r = 1; r < table_.rowCount(); ++r)
-        rows.push_back(r);
-    undo_.begin(table_, rows);
+    view_.gridToImage(doc.image());  // what a save would store: no change of the document
+    undo_.begin(table_, UndoStack::allRows(table_), EditKind::ChannelEdit);
     ChannelEdit edit(doc.image(), table_, row);
     CChannelEditDlg dialog(
         edit, table_.edition().uiLanguage(table_.language()),
@@ -347,10 +356,19 @@ void GridEditing::runChannelEdit(int row)
     afterChange();
 }
 
+// The rows as text (for a spreadsheet or another radio's program) and as the
+// radio's bytes (for this program, so nothing the table does not show is lost).
 void GridEditing::copyRows()
 {
     commit();
-    QApplication::clipboard()->setText(qs(tolvan::copyRows(table_, grid_.selectedRows())));
+    const std::vector<int> rows = grid_.selectedRows();
+    MemoryImage image = view_.document().image();
+    view_.gridToImage(image);
+    auto* data = new QMimeData;
+    data->setText(qs(tolvan::copyRows(table_, rows)));
+    data->setData(QString::fromLatin1(kRecordsMime),
+                  QByteArray::fromStdString(copyRecords(table_.edition(), image, rows)));
+    QApplication::clipboard()->setMimeData(data);
 }
 
 void GridEditing::pasteRows()
@@ -359,7 +377,10 @@ void GridEditing::pasteRows()
     const std::vector<int> rows = grid_.selectedRows();
     if (rows.empty())
         return;
-    tolvan::pasteRows(table_, rows.front(), QApplication::clipboard()->text().toStdString(), undo_);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const std::string records = data ? data->data(QString::fromLatin1(kRecordsMime)).toStdString() : std::string();
+    if (pasteRecords(table_, view_.document().image(), rows.front(), records, undo_).empty())
+        tolvan::pasteRows(table_, rows.front(), QApplication::clipboard()->text().toStdString(), undo_);
     afterRowCommand();
 }
 
@@ -386,10 +407,11 @@ void GridEditing::redo()
 
 std::unique_ptr<QMenu> GridEditing::rowMenu()
 {
-    const RowCommandTexts texts = rowCommandTexts(table_.edition().uiLanguage(table_.language()));
+    const Language language = table_.edition().uiLanguage(table_.language());
+    const RowCommandTexts texts = rowCommandTexts(language);
     auto menu = std::make_unique<QMenu>(&grid_);
     const struct {
-        const std::string& caption;
+        std::string caption;
         QKeySequence keys;
         void (GridEditing::*run)();
         bool enabled;
@@ -398,13 +420,15 @@ std::unique_ptr<QMenu> GridEditing::rowMenu()
         {texts.pasteRows, QKeySequence(Qt::CTRL | Qt::Key_V), &GridEditing::pasteRows,
          !QApplication::clipboard()->text().isEmpty()},
         {texts.clearRows, QKeySequence(Qt::Key_Delete), &GridEditing::clearRows, true},
-        {texts.undo, QKeySequence(Qt::CTRL | Qt::Key_Z), &GridEditing::undo, undo_.canUndo()},
-        {texts.redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &GridEditing::redo, undo_.canRedo()},
+        {undo_.canUndo() ? undoCaption(undo_.undoKind(), false, language) : texts.undo,
+         QKeySequence(Qt::CTRL | Qt::Key_Z), &GridEditing::undo, undo_.canUndo()},
+        {undo_.canRedo() ? undoCaption(undo_.redoKind(), true, language) : texts.redo,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &GridEditing::redo, undo_.canRedo()},
     };
     for (const auto& item : items) {
         if (&item == &items[3])
             menu->addSeparator();
-        // The keys are shown here and handled by the grid itself.
+        // The keys are shown here and handled by the form's own shortcuts and the grid.
         QAction* a = menu->addAction(qs(item.caption));
         a->setShortcut(item.keys);
         a->setShortcutContext(Qt::WidgetShortcut);
@@ -423,10 +447,6 @@ bool GridEditing::gridKey(QKeyEvent* event)
         pasteRows();
     else if (event->key() == Qt::Key_Delete && mods == Qt::NoModifier)
         clearRows();
-    else if (event->key() == Qt::Key_Z && mods == Qt::ControlModifier)
-        undo();
-    else if (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier))
-        redo();
     else if (event->key() == Qt::Key_F2 && mods == Qt::NoModifier && grid_.row() > 0) {
         editing_.openEditor(OpenKey::Enter);  // the cell's own text, selected
         showEditor(OpenKey::Enter);

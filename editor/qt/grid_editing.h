@@ -28,7 +28,7 @@ public:
     ~GridEditing() override;
 
     const CellEditing& model() const { return editing_; }
-    const UndoStack& undoStack() const { return undo_; }
+    UndoStack& undoStack() { return undo_; }
 
     // The editor shown over the current cell, or nullptr.
     QWidget* shownEditor() const { return shown_; }
@@ -52,6 +52,9 @@ public:
     void redo();
     // The grid's context menu: the row commands with their keys.
     std::unique_ptr<QMenu> rowMenu();
+    // After a change of the document: the table shown again, the document
+    // marked changed, the current cell's editor preloaded from the table.
+    void afterRowCommand();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +67,6 @@ private:
     void moveGridTo(int row, int col);
     void leaveTable(bool forward);
     void afterChange();
-    void afterRowCommand();
     void notify(const std::vector<Notice>& notices);
 
     void typed(int key);

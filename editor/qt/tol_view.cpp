@@ -68,9 +68,7 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
             row->addWidget(label);
             row->addWidget(password_);
             connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
-                form_.setPassword(text.toStdString());
-                doc_.setModified();
-                emit changed();
+                record(EditKind::Password, [&] { form_.setPassword(text.toStdString()); });
             });
         }
         row->addStretch(1);
@@ -85,6 +83,7 @@ CTolView::CTolView(CTolDoc& doc, Language language, QWidget* parent)
     if (hasListsAt(FormList::Place::FunctionGroup))
         layout->addWidget(createFunctionGroup());
     editing_ = new GridEditing(*this, table_, *grid_);
+    attachHistory();
     // The open editor follows its cell, so a scroll never loses an entry.
     connect(grid_, &CMSFlexGrid::scrolled, this, [this] {
         editing_->followScroll();
@@ -115,24 +114,18 @@ std::pair<QLabel*, QComboBox*> CTolView::createFormList(int i, QWidget* parent)
         combo->setInsertPolicy(QComboBox::NoInsert);
         // Typing may snap the list back; only choosing from the list changes it.
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i, combo] {
-            const int before = form_.selection(i);
-            form_.typed(i);
-            if (form_.list(i).typingReset < 0)
+            if (form_.list(i).typingReset < 0) {
+                form_.typed(i);
                 return;
-            combo->setCurrentIndex(form_.selection(i));
-            if (form_.selection(i) != before) {
-                doc_.setModified();
-                emit changed();
             }
+            record(EditKind::Form, [&] { form_.typed(i); });
+            combo->setCurrentIndex(form_.selection(i));
         });
         combo->lineEdit()->installEventFilter(this);
     }
     connect(combo, &QComboBox::activated, this, [this, i](int index) {
-        if (form_.selection(i) != index) {
-            form_.select(i, index);
-            doc_.setModified();
-            emit changed();
-        }
+        if (form_.selection(i) != index)
+            record(EditKind::Form, [&] { form_.select(i, index); });
     });
     combo->installEventFilter(this);
     lists_.at(static_cast<std::size_t>(i)) = combo;
@@ -181,6 +174,39 @@ void CTolView::setupGrid()
 void CTolView::commitCellEdit()
 {
     editing_->commit();
+}
+
+// Undo restores the image and the form with the table: a command undone is
+// the document as it was, whatever a save wrote into the image since.
+void CTolView::attachHistory()
+{
+    editing_->undoStack().attach({
+        [this] {
+            UndoStack::Snapshot s{doc_.image(), {}, form_.password()};
+            for (int i = 0; i < form_.count(); ++i)
+                s.form.push_back(form_.selection(i));
+            return s;
+        },
+        [this](const UndoStack::Snapshot& s) {
+            doc_.image() = s.image;
+            for (int i = 0; i < form_.count(); ++i)
+                form_.select(i, s.form.at(static_cast<std::size_t>(i)));
+            form_.setPassword(s.password);
+            showForm();
+        },
+    });
+}
+
+bool CTolView::record(EditKind kind, const std::function<void()>& change)
+{
+    commitCellEdit();
+    UndoStack& history = editing_->undoStack();
+    const unsigned long before = history.changeCount();
+    history.begin(table_, UndoStack::allRows(table_), kind);
+    change();
+    history.finish(table_);
+    editing_->afterRowCommand();
+    return history.changeCount() != before;
 }
 
 void CTolView::showTable()
@@ -276,9 +302,10 @@ bool CTolView::runTransfer(Direction direction)
         if (lastBackup_.empty())
             emit backupFailed(q(error));
     }
-    doc_.replaceImage(std::move(*result));
-    imageToGrid();
-    editing_->reset();
+    record(EditKind::ReadFromRadio, [&] {
+        doc_.replaceImage(std::move(*result));
+        imageToGrid();
+    });
     return true;
 }
 

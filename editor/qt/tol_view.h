@@ -66,6 +66,9 @@ public:
     GridEditing& editing() { return *editing_; }
     // Commits the open cell editor (before a save, a transfer, a report).
     void commitCellEdit();
+    // Runs `change` (which may change the image, the table and the form) as one
+    // command that Undo takes back whole. Returns whether it changed the document.
+    bool record(EditKind kind, const std::function<void()>& change);
     // Every cell from the table (after an edit changed it).
     void showTable();
     // Shows a cell-editing message; the window routes it to its message boxes.
@@ -85,6 +88,7 @@ protected:
 private:
     bool runTransfer(Direction direction);
     void showForm();
+    void attachHistory();
     void setupGrid();
     // The form's lists: list i with its label, bound to FormSettings.
     bool hasListsAt(FormList::Place place) const;

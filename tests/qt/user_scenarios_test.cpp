@@ -121,12 +121,12 @@ protected:
     // File > Save and notes the bytes that changed; `reopened` then notes
     // what a new window shows of the saved file.
     void scenario(const char* id, const std::string& name, const Steps& steps,
-                  const std::function<std::string()>& reopened)
+                  const std::function<std::string()>& reopened, const MemoryImage* start = nullptr)
     {
         SCOPED_TRACE(std::string(id) + ": " + name);
         const Edition& e = *findEdition(id);
         const QString file = QString(id) + ".sin";
-        writeFile(file, sampleCodeplug(e));
+        writeFile(file, start ? *start : sampleCodeplug(e));
         open(id);
         ASSERT_TRUE(frame().openFile(path(file)));
         // Saving the unchanged file first: a save writes every row the way the table stores it.
@@ -138,6 +138,21 @@ protected:
         const MemoryImage saved = loadSin(path(file).toStdString(), e.imageSize).image.value();
         out += "== " + std::string(id) + ": " + name + "\n" + notes + imageChanges(before, saved);
         notes.clear();
+        // Every step of it undone gives the file as it was, every step redone
+        // the file as saved: a save in between changes nothing of that.
+        out += "undone:";
+        for (int i = 0; i < 5 && undoStep(false, Qt::ControlModifier); ++i) {
+        }
+        frame().action(cmd::Save)->trigger();
+        const MemoryImage undone = loadSin(path(file).toStdString(), e.imageSize).image.value();
+        EXPECT_TRUE(undone == before) << imageChanges(before, undone);
+        out += "\nredone:";
+        for (int i = 0; i < 5 && undoStep(true, Qt::ControlModifier | Qt::ShiftModifier); ++i) {
+        }
+        out += "\n";
+        frame().action(cmd::Save)->trigger();
+        const MemoryImage redone = loadSin(path(file).toStdString(), e.imageSize).image.value();
+        EXPECT_TRUE(redone == saved) << imageChanges(saved, redone);
         for (const auto& shown : dialogs.shown)
             out += "message: [" + shown.title.toStdString() + "] " + shown.text.toStdString() + "\n";
         window.reset();
@@ -145,6 +160,24 @@ protected:
         ASSERT_TRUE(frame().openFile(path(file)));
         out += "reopened: " + reopened() + "\n";
         window.reset();
+    }
+
+    // Ctrl+Z or Ctrl+Shift+Z when the table's menu offers it; its caption noted.
+    bool undoStep(bool redo, Qt::KeyboardModifiers keys)
+    {
+        const RowCommandTexts texts = rowCommandTexts(edition().uiLanguage(view().language()));
+        const QString word = QString::fromStdString(redo ? texts.redo : texts.undo);
+        const auto menu = editing().rowMenu();
+        for (QAction* a : menu->actions())
+            if (a->text().startsWith(word) && a->isEnabled()) {
+                out += " [" + a->text().toStdString() + "]";
+                frame().activateWindow();  // the offscreen platform does not when a dialog closes
+                EXPECT_TRUE(QTest::qWaitForWindowActive(&frame()));
+                grid()->setFocus();
+                key(Qt::Key_Z, keys);
+                return true;
+            }
+        return false;
     }
 
     // Opens a dialog through its command, makes the touches, closes it as `how`.
@@ -216,6 +249,30 @@ bool hasFunctionGroup(const Edition& e)
         if (form.list(i).place == FormList::Place::FunctionGroup)
             return true;
     return false;
+}
+
+// A channel's record and name bytes, as a hex string.
+std::string channelBytes(const Edition& e, const MemoryImage& image, int channel)
+{
+    std::string out = hexBytes(image.bytes(e.recordOffset(channel), 16));
+    if (e.nameBase)
+        out += " | " + hexBytes(image.bytes(*e.nameBase + 8 * static_cast<std::size_t>(channel - 1), 8));
+    return out;
+}
+
+// Every byte of the channel's record the table shows no column of set to a
+// pattern of its own, and a name where the radio keeps names.
+MemoryImage withHiddenBytesSet(const Edition& e, MemoryImage image, int channel)
+{
+    const std::size_t record = e.recordOffset(channel);
+    image.set(record + 12, static_cast<std::uint8_t>(image.at(record + 12) ^ 0xF0));
+    image.set(record + 13, 0xA5);
+    image.set(record + 14, 0x5A);
+    image.set(record + 15, 0xC3);
+    if (e.nameBase)
+        image.write(*e.nameBase + 8 * static_cast<std::size_t>(channel - 1),
+                    std::vector<std::uint8_t>{0x0A, 0x0B, 0x01, 0x02, 0xFF, 0xFF, 0x3F, 0x7E});
+    return image;
 }
 
 const std::vector<const char*> kEveryProgram = {"cps-twotone", "cps-ccir", "cps-brand", "cps-fleet", "cps-cn2",
@@ -406,6 +463,31 @@ TEST_F(UserScenario, EveryEditingCommandReachesTheSavedFile)
                          },
                          [&] { return rowText(2) + " password [" + view().passwordEdit()->text().toStdString() + "]"; });
         }
+
+        // Rows copied and pasted within the program carry every byte of their
+        // channel; Delete clears a row.
+        const MemoryImage hidden = withHiddenBytesSet(e, sampleCodeplug(e), 1);
+        int pastedRow = 0;
+        scenario(id, "Ctrl+C on channel 1 (every byte the table does not show set), Ctrl+V on an empty row",
+                 [&] {
+                     select(1, 1);
+                     key(Qt::Key_C, Qt::ControlModifier);
+                     pastedRow = emptyRow();
+                     select(pastedRow, 1);
+                     key(Qt::Key_V, Qt::ControlModifier);
+                 },
+                 [&] {
+                     const MemoryImage saved = loadSin(path(QString(id) + ".sin").toStdString(), e.imageSize).image.value();
+                     return "channel " + std::to_string(pastedRow) + " holds channel 1's bytes: "
+                            + (channelBytes(e, saved, pastedRow) == channelBytes(e, saved, 1) ? "yes" : "no");
+                 },
+                 &hidden);
+        scenario(id, "Delete on channel 2",
+                 [&] {
+                     select(2, 1);
+                     key(Qt::Key_Delete);
+                 },
+                 [&] { return rowText(2); });
 
         scenario(id, "Import Channels: a CSV with channel 2 moved",
                  [&] {

@@ -21,6 +21,7 @@
 #include "dialogs/qt/two_tone_dlg.h"
 #include "editions/record_codec.h"
 #include "editor/column_widths.h"
+#include "editor/edit_texts.h"
 #include "editor/form_settings.h"
 #include "editor/qt/channel_edit_dlg.h"
 #include "editor/qt/grid_editing.h"
