@@ -84,8 +84,11 @@ std::string ChannelEdit::stepThroughNo(const std::string& shown, int delta, int 
 bool ChannelEdit::accept()
 {
     const int n = wholeNumber(channelText_);
-    if (n < 1 || n > edition_.channelCount)
+    if (n < 1 || n > edition_.channelCount) {
+        // Refused: the field shows again the channel the dialog still works on.
+        channelText_ = std::to_string(channel_);
         return false;
+    }
     if (!twoToneShown())
         return true;
     const MemoryImage before = image_;

@@ -88,8 +88,9 @@ MemoryImage FleetCommands::documentImage() const
     return image;
 }
 
-FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool alwaysVerify)
+FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool alwaysVerify, QWidget* over)
 {
+    QWidget* parent = over ? over : &frame_;
     CTolView& view = frame_.view();
     const Edition& edition = frame_.document().edition();
     const Language language = view.language();
@@ -99,7 +100,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     CloneWindowOptions options = clone_;
     options.outcome = &written;
     options.startAtOnce = startAtOnce;
-    runCloneWithProgress(&frame_, edition, language, Direction::Write, view.portName(), sent, options);
+    runCloneWithProgress(parent, edition, language, Direction::Write, view.portName(), sent, options);
     if (written.result != CloneResult::Completed)
         return {false, false, written.message.empty() ? text("Cancelled.", "已取消。") : q(written.message)};
     if (!alwaysVerify && !verify_->isChecked())
@@ -110,7 +111,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     options.startAtOnce = true;
     options.title = verifyTitle(edition, language);
     options.password = readBackRequest(edition, sent).password;
-    runCloneWithProgress(&frame_, edition, language, Direction::Read, view.portName(), sent, options);
+    runCloneWithProgress(parent, edition, language, Direction::Read, view.portName(), sent, options);
     const VerifyOutcome verified = judgeReadBack(edition, language, sent, std::move(readBack));
     return {true, verified.verified, q(verified.message)};
 }
@@ -228,12 +229,16 @@ void FleetCommands::runWriteToSeveral()
                          text("No.", "序号"),
                          text("Time", "时间"),
                          text("Result", "结果"),
-                         text("FAILED: ", "失败：")};
-    FleetLogDlg dialog(&frame_, t, dialogs_, [this](bool& ok) {
-        const WriteResult r = writeDocument(true, true);
+                         text("FAILED: ", "失败："),
+                         text("A radio is being written. Stop the write and close?",
+                              "正在写入对讲机。要停止写入并关闭吗？")};
+    FleetLogDlg* self = nullptr;
+    FleetLogDlg dialog(&frame_, t, dialogs_, [this, &self](bool& ok) {
+        const WriteResult r = writeDocument(true, true, self);
         ok = r.ok;
         return r.text;
     });
+    self = &dialog;
     showDialog(dialog);
 }
 

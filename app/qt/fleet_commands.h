@@ -11,6 +11,7 @@
 
 class QAction;
 class QDialog;
+class QWidget;
 
 namespace tolvan {
 
@@ -35,13 +36,14 @@ public:
     std::function<void(QDialog&)> showDialog;
 
     // A write from the window, with the read-back when verify is on (or
-    // always). `text` is the line the fleet log shows.
+    // always). `text` is the line the fleet log shows. The progress windows
+    // stand over `over` (a modal fleet dialog must not block their Cancel).
     struct WriteResult {
         bool written = false;  // the write itself completed
         bool ok = false;       // written, and verified where it was read back
         QString text;
     };
-    WriteResult writeDocument(bool startAtOnce, bool alwaysVerify);
+    WriteResult writeDocument(bool startAtOnce, bool alwaysVerify, QWidget* over = nullptr);
     // The verdict of a read-back: a match in the status bar, a mismatch or a
     // failed read-back in a message box.
     void showVerdict(const WriteResult& result);

@@ -3,6 +3,7 @@
 #include "app/qt/user_dialogs.h"
 #include "codeplug/safe_file.h"
 #include "editor/table_csv.h"
+#include "link/qt/clone_with_progress.h"
 #include "program/qt/local_path.h"
 
 #include <QDateTime>
@@ -50,7 +51,9 @@ void FleetLogDlg::writeNext()
 {
     write_->setEnabled(false);
     bool ok = false;
+    writing_ = true;
     const QString result = writeOne_(ok);
+    writing_ = false;
     write_->setEnabled(true);
     const int row = log_->rowCount();
     log_->insertRow(row);
@@ -63,6 +66,22 @@ void FleetLogDlg::writeNext()
     save_->setEnabled(true);
     prompt_->setText(texts_.connectNext);
     write_->setFocus();
+    if (closeWhenWritten_)
+        QDialog::done(Accepted);
+}
+
+void FleetLogDlg::done(int result)
+{
+    if (!writing_) {
+        QDialog::done(result);
+        return;
+    }
+    if (closeWhenWritten_
+        || dialogs_.ask(this, QMessageBox::Question, windowTitle(), texts_.stopWriting,
+                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    closeWhenWritten_ = true;
+    cancelCloneTransfer();
 }
 
 QString FleetLogDlg::logCsv() const

@@ -17,7 +17,7 @@ class UserDialogs;
 class FleetLogDlg : public QDialog {
 public:
     struct Texts {
-        QString title, connectNext, writeNext, saveLog, close, number, time, result, failed;
+        QString title, connectNext, writeNext, saveLog, close, number, time, result, failed, stopWriting;
     };
     // `writeOne` writes (and verifies) the document to the radio now connected;
     // it returns the result line and sets whether it succeeded.
@@ -30,6 +30,9 @@ public:
     QString logCsv() const;
     void writeNext();
     bool saveLog();
+    // Closing while a radio is written asks first; yes stops the write, logs
+    // that radio as it ended and closes once it has.
+    void done(int result) override;
 
 private:
     Texts texts_;
@@ -39,6 +42,8 @@ private:
     QTableWidget* log_;
     QPushButton* write_;
     QPushButton* save_;
+    bool writing_ = false;
+    bool closeWhenWritten_ = false;
 };
 
 } // namespace tolvan

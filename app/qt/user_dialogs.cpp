@@ -13,6 +13,9 @@ public:
                                     const QString& text, QMessageBox::StandardButtons buttons) override
     {
         QMessageBox box(icon, title, text, buttons, parent);
+        // A yes-or-no question that stops or replaces something takes No on Enter.
+        if (buttons.testFlag(QMessageBox::No))
+            box.setDefaultButton(QMessageBox::No);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 

@@ -98,6 +98,7 @@ bool CChannelEditDlg::store()
     if (!edit_.accept()) {
         if (message_)
             message_(rangeMessage_);
+        refresh();
         return false;
     }
     if (edit_.changedImage() != changed || edit_.twoToneShown())

@@ -15,6 +15,7 @@ namespace tolvan {
 namespace {
 
 bool g_running = false;
+CProgressDlg* g_dialog = nullptr;  // the running transfer's window
 
 // Closing the main window during a transfer cancels the transfer; the window
 // closes once the transfer has ended.
@@ -62,6 +63,12 @@ bool cloneTransferRunning()
     return g_running;
 }
 
+void cancelCloneTransfer()
+{
+    if (g_dialog)
+        g_dialog->requestCancel();
+}
+
 std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& edition, Language language,
                                                 Direction direction, const std::string& port,
                                                 const MemoryImage& documentImage, const CloneWindowOptions& options)
@@ -93,7 +100,9 @@ std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& 
     CloneSession session(edition, language, host);
 
     g_running = true;
+    g_dialog = &dialog;
     CloneOutcome outcome = session.run(opener, port, {direction, documentImage, options.password});
+    g_dialog = nullptr;
     g_running = false;
     dialog.finish();
     dialog.hide();

@@ -34,5 +34,8 @@ std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& 
 
 // True while a transfer runs; the main window disables its commands meanwhile.
 bool cloneTransferRunning();
+// Asks the running transfer to stop, as its Cancel does (a window that closes
+// while a transfer runs for it).
+void cancelCloneTransfer();
 
 } // namespace tolvan

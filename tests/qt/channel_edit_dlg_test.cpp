@@ -122,7 +122,10 @@ TEST_F(ChannelEditTest, WhatIsChosenReachesTheRecord)
              QTest::keyClicks(d.channelBox(), "0");
              QTest::keyClick(d.channelBox(), Qt::Key_Return);
              EXPECT_TRUE(d.isVisible());
-             QTest::keyClick(d.channelBox(), Qt::Key_Backspace);
+             // The field shows again the channel the dialog works on, its kind with it.
+             EXPECT_EQ(d.channelBox()->text(), "128");
+             EXPECT_FALSE(d.signallingList()->isEnabled());
+             QTest::keyClick(d.channelBox(), Qt::Key_A, Qt::ControlModifier);
              QTest::keyClicks(d.channelBox(), "2");
              QTest::keyClick(d.channelBox(), Qt::Key_Return);
          }},

@@ -184,3 +184,100 @@ TEST_F(FleetWindow, SeveralRadiosOneAfterAnotherWithALog)
 }
 
 } // namespace
+
+namespace {
+
+// Presses Cancel, once, on the progress window whose caption is `title` when
+// it has shown `after` steps: a click through the window system, so a modal
+// window that would block it blocks it here too.
+class CancelMidTransfer {
+public:
+    CancelMidTransfer(QString title, int after) : title_(std::move(title)), after_(after)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<CProgressDlg*>(w); d && !pressed && d->isRunning()
+                                                              && d->windowTitle() == title_
+                                                              && d->progressBar()->value() >= after_) {
+                    pressed = true;
+                    QPushButton* cancel = d->cancelButton();
+                    QTest::mouseClick(d->windowHandle(), Qt::LeftButton, {},
+                                      cancel->mapTo(d, cancel->rect().center()));
+                }
+        });
+        timer_.start(0);
+    }
+    bool pressed = false;
+
+private:
+    QString title_;
+    int after_;
+    QTimer timer_;
+};
+
+} // namespace
+
+// Cancel stops every transfer a command starts, also the writes of Write To
+// Several Radios under their modal log; closing that log mid-write asks, then
+// stops the write and logs the radio. What each left is in the snapshot.
+TEST_F(FleetWindow, EveryTransferStopsAtCancel)
+{
+    eachRun("fleet_cancel", [&] {
+        CMainFrame& frame = w->frame();
+        const Language language = frame.view().language();
+        const QString reading = QString::fromStdString(cloneTitle(*e, language, Direction::Read));
+        const QString writing = QString::fromStdString(cloneTitle(*e, language, Direction::Write));
+        const QString verifying = QString::fromStdString(verifyTitle(*e, language));
+        const auto run = [&](const char* what, const QString& title, const std::function<void()>& command) {
+            radio->memory() = newDocumentImage(*e);
+            const int read = radio->blocksRead(), written = radio->blocksWritten();
+            dialogs.shown.clear();
+            CancelMidTransfer cancel(title, 3);
+            WindowCloser startAndAnswer(true, true);
+            command();
+            EXPECT_EQ(cancel.pressed, !title.isEmpty()) << what;
+            QStringList messages = startAndAnswer.messages;
+            for (const auto& m : dialogs.shown)
+                messages << m.text;
+            // How far it got depends on the machine's pace; that it stopped does not.
+            const auto part = [](int done, int all) { return done == 0 ? "none" : done < all ? "part" : "all"; };
+            note(what, QString("read %1, written %2, document %3; %4")
+                           .arg(part(radio->blocksRead() - read, e->link.readBlocks))
+                           .arg(part(radio->blocksWritten() - written, e->link.writeBlocks))
+                           .arg(w->document().isModified() ? "changed" : "unchanged")
+                           .arg(messages.join(" / ")));
+        };
+        run("read", reading, [&] { frame.action(cmd::ReadFromRadio)->trigger(); });
+        run("write", writing, [&] { frame.action(cmd::WriteToRadio)->trigger(); });
+        run("verify", verifying, [&] { frame.action(cmd::WriteToRadio)->trigger(); });
+        run("compare with radio", reading, [&] { fleet->compareWithRadio()->trigger(); });
+        onDialog = [&](QDialog& d) {
+            auto& log = dynamic_cast<FleetLogDlg&>(d);
+            log.writeNext();
+            note("several, logged", log.log()->item(0, 2)->text());
+        };
+        run("several, Cancel", writing, [&] { fleet->writeToSeveral()->trigger(); });
+        // Esc on the log while its write runs: asked, yes, the write stops and the log goes.
+        bool closed = false;
+        onDialog = [&](QDialog& d) {
+            auto& log = dynamic_cast<FleetLogDlg&>(d);
+            dialogs.answers = {QMessageBox::Yes};
+            bool pressed = false;
+            QTimer esc;
+            QObject::connect(&esc, &QTimer::timeout, [&] {
+                if (!pressed && cloneTransferRunning()) {
+                    pressed = true;
+                    QTest::keyClick(log.windowHandle(), Qt::Key_Escape);
+                }
+            });
+            esc.start(0);
+            log.show();
+            log.writeNext();
+            closed = !log.isVisible();
+            note("several, Esc, logged", log.log()->item(0, 2)->text());
+        };
+        run("several, Esc", "", [&] { fleet->writeToSeveral()->trigger(); });
+        EXPECT_TRUE(closed) << "the log closes once the write has stopped";
+        onDialog = nullptr;
+    });
+}

@@ -59,7 +59,9 @@ TEST_F(WindowTest, ACommandTheProgramLacksIsAbsentNeverBroken)
     expectGolden("qt", "menus_folded", outlines.join("\n").toStdString() + "\n");
 }
 
-TEST_F(WindowTest, CtrlOOpensAFileWhereOptionalFeaturesShowsItToo)
+// The keys the menus show do what they show: Ctrl+O is File > Open where
+// Optional Features shows it too, Ctrl+D, Ctrl+E and Ctrl+F choose COM2-COM4.
+TEST_F(WindowTest, TheKeysTheMenusShowDoWhatTheyShow)
 {
     for (const char* id : {"cps-twotone", "cps-keys"}) {
         auto w = start(id);
@@ -72,5 +74,10 @@ TEST_F(WindowTest, CtrlOOpensAFileWhereOptionalFeaturesShowsItToo)
         QTest::keyClick(&frame, Qt::Key_O, Qt::ControlModifier);
         EXPECT_TRUE(closer.closed.isEmpty()) << id << ": no dialog opened";
         EXPECT_EQ(w->document().path(), path("other.sin").toStdString()) << id;
+        for (const auto& [key, port] : {std::pair{Qt::Key_D, "COM2"}, {Qt::Key_E, "COM3"}, {Qt::Key_F, "COM4"}}) {
+            QTest::keyClick(&frame, key, Qt::ControlModifier);
+            EXPECT_EQ(frame.view().portName(), port) << id;
+            EXPECT_TRUE(frame.action(cmd::Com2 + (port[3] - '2'))->isChecked()) << port;
+        }
     }
 }
