@@ -24,6 +24,7 @@ using Micro = std::chrono::microseconds;
 
 // How often a line the PC does not read from is tried again once it is full.
 constexpr std::int64_t kFullLineRetryMicroseconds = 10000;
+constexpr std::int64_t kLastStretchMicroseconds = 1000;
 
 void makeRaw(int fd)
 {
@@ -147,8 +148,13 @@ void PtyRadio::serve()
         if (!outbound.empty()) {
             // A full line is looked at again now and then, whether or not it
             // reports room.
-            const std::int64_t wait = lineFull ? kFullLineRetryMicroseconds
-                                               : std::max<std::int64_t>(0, outbound.front().deliver - nowMicroseconds());
+            std::int64_t wait = lineFull ? kFullLineRetryMicroseconds
+                                         : std::max<std::int64_t>(0, outbound.front().deliver - nowMicroseconds());
+            // A thread woken from a long sleep starts later than one woken
+            // from a short one (the processor has gone idle deeper): the last
+            // stretch before a reply is due is slept on its own.
+            if (!lineFull && wait > 2 * kLastStretchMicroseconds)
+                wait -= kLastStretchMicroseconds;
             ts = {static_cast<time_t>(wait / 1000000), static_cast<long>(wait % 1000000) * 1000};
             timeout = &ts;
         }
