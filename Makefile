@@ -29,10 +29,7 @@ $(BUILD_SAN)/build.ninja: | deps
 build-san: deps $(BUILD_SAN)/build.ninja
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 
-# A test that talks to the virtual radio through a pseudo-terminal at 9600 baud
-# can miss its 30 ms inter-byte time-out when the machine stalls the radio's
-# thread; such a test is run once more before it counts as failed.
-CTEST_FLAGS := --output-on-failure -j $(JOBS) --repeat until-pass:2
+CTEST_FLAGS := --output-on-failure -j $(JOBS)
 
 test-main: build
 	ctest --test-dir $(BUILD) $(CTEST_FLAGS)

@@ -92,7 +92,7 @@ public:
             writes_.push_back(PtyRadio::nowMicroseconds());
     }
     // The radio's own lateness (part of the reads' time): how long after each
-    // write its thread took the bytes in, and how late each byte went out.
+    // write its thread took the bytes in, and how late each reply went out.
     void radio(const PtyRadio::Lateness& lateness)
     {
         if (!on)

@@ -14,12 +14,17 @@
 #include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tolvan {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using Micro = std::chrono::microseconds;
+
+// How often a line the PC does not read from is tried again once it is full.
+constexpr std::int64_t kFullLineRetryMicroseconds = 10000;
+constexpr std::int64_t kLastStretchMicroseconds = 1000;
 
 void makeRaw(int fd)
 {
@@ -32,10 +37,13 @@ void makeRaw(int fd)
     tcsetattr(fd, TCSANOW, &t);
 }
 
-struct Timed {
-    std::int64_t due;      // when the byte has crossed the cable
-    std::uint8_t byte;
-    std::int64_t deliver;  // when it reaches the other end's reader
+// A run of bytes to the PC that reaches it in one piece: a reply, or the part
+// of one before or after a gap the radio was told to leave.
+struct Piece {
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::int64_t> crossed;  // when each byte has crossed the cable
+    std::int64_t deliver = 0;           // when the last one reaches the PC's reader
+    std::size_t written = 0;
 };
 
 } // namespace
@@ -100,70 +108,83 @@ void PtyRadio::serve()
     // The modelled line keeps its own time to the microsecond, not to the
     // 50 us a thread's sleeps may otherwise overrun by.
     prctl(PR_SET_TIMERSLACK, 1UL);
-    std::deque<Timed> inbound;   // bytes from the PC, due when fully on the line
-    std::deque<Timed> outbound;  // bytes to the PC, due when they have crossed it
+    std::deque<Piece> outbound;
     std::int64_t lastInDue = 0;
     std::int64_t lastOutDue = 0;
     std::uint8_t buffer[256];
 
     while (!stop_) {
-        std::int64_t now = nowMicroseconds();
-        while (!inbound.empty() && inbound.front().due <= now) {
-            const Timed in = inbound.front();
-            inbound.pop_front();
+        // A reply goes to the PC in one write once its last byte has crossed
+        // the cable: a thread that wakes late delays a reply as a whole but
+        // never opens a gap inside it, as a radio's line buffer would not.
+        bool lineFull = false;
+        while (!outbound.empty() && outbound.front().deliver <= nowMicroseconds()) {
+            Piece& piece = outbound.front();
+            // Written under the lock: whoever has read the bytes and then asks
+            // for the transcript finds them there.
             std::lock_guard lock(mutex_);
-            stamp_ = in.due;
-            radio_->receive(in.byte);
-            while (radio_->hasOutput()) {
-                const RadioOutput out = radio_->takeOutput();
-                std::int64_t start = std::max(in.due, lastOutDue);
-                if (out.gapBefore)
-                    start += kGapMilliseconds * 1000;
-                lastOutDue = start + byteMicroseconds_;
-                outbound.push_back(
-                    {lastOutDue, out.byte, deliveredAt(lastOutDue, timerOrigin_, latencyTimerMicroseconds_)});
+            const ssize_t n = ::write(master_, piece.bytes.data() + piece.written, piece.bytes.size() - piece.written);
+            if (n <= 0) {
+                lineFull = true;  // the PC's side holds all it can: wait for room
+                break;
             }
-        }
-        now = nowMicroseconds();
-        while (!outbound.empty() && outbound.front().deliver <= now) {
-            const Timed out = outbound.front();
-            // Written under the lock: whoever has read the byte and then asks
-            // for the transcript finds it there.
-            std::lock_guard lock(mutex_);
-            if (::write(master_, &out.byte, 1) != 1)
-                break;  // the line is full: try again after the next wait
+            if (noteLateness_ && piece.written == 0)
+                lateness_.sentLate.push_back(nowMicroseconds() - piece.deliver);
+            for (std::size_t i = piece.written; i < piece.written + static_cast<std::size_t>(n); ++i) {
+                stamp_ = piece.crossed[i];
+                radio_->recordSent(piece.bytes[i]);
+            }
+            piece.written += static_cast<std::size_t>(n);
+            if (piece.written < piece.bytes.size()) {
+                lineFull = true;
+                break;
+            }
             outbound.pop_front();
-            if (noteLateness_)
-                lateness_.sentLate.push_back(nowMicroseconds() - out.deliver);
-            stamp_ = out.due;
-            radio_->recordSent(out.byte);
         }
 
-        std::int64_t next = -1;
-        if (!inbound.empty())
-            next = inbound.front().due;
-        if (!outbound.empty() && (next < 0 || outbound.front().deliver < next))
-            next = outbound.front().deliver;
-        pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        pollfd fds[2] = {{master_, static_cast<short>(POLLIN | (lineFull ? POLLOUT : 0)), 0}, {wake_[0], POLLIN, 0}};
         timespec ts{};
         timespec* timeout = nullptr;
-        if (next >= 0) {
-            const std::int64_t wait = std::max<std::int64_t>(0, next - nowMicroseconds());
+        if (!outbound.empty()) {
+            // A full line is looked at again now and then, whether or not it
+            // reports room.
+            std::int64_t wait = lineFull ? kFullLineRetryMicroseconds
+                                         : std::max<std::int64_t>(0, outbound.front().deliver - nowMicroseconds());
+            // A thread woken from a long sleep starts later than one woken
+            // from a short one (the processor has gone idle deeper): the last
+            // stretch before a reply is due is slept on its own.
+            if (!lineFull && wait > 2 * kLastStretchMicroseconds)
+                wait -= kLastStretchMicroseconds;
             ts = {static_cast<time_t>(wait / 1000000), static_cast<long>(wait % 1000000) * 1000};
             timeout = &ts;
         }
         if (ppoll(fds, 2, timeout, nullptr) < 0 && errno != EINTR)
             return;
-        if (fds[0].revents & POLLIN) {
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            const std::int64_t arrived = nowMicroseconds();
-            if (n > 0 && noteLateness_) {
-                std::lock_guard lock(mutex_);
-                lateness_.arrivals.push_back(arrived);
-            }
-            for (ssize_t i = 0; i < n; ++i) {
-                lastInDue = std::max(arrived, lastInDue) + byteMicroseconds_;
-                inbound.push_back({lastInDue, buffer[i], lastInDue});
+        if (!(fds[0].revents & POLLIN))
+            continue;
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        const std::int64_t arrived = nowMicroseconds();
+        std::lock_guard lock(mutex_);
+        if (n > 0 && noteLateness_)
+            lateness_.arrivals.push_back(arrived);
+        // Each byte is taken in at once, stamped with when it has fully crossed
+        // the cable; what the radio answers is timed from there.
+        for (ssize_t i = 0; i < n; ++i) {
+            lastInDue = std::max(arrived, lastInDue) + byteMicroseconds_;
+            stamp_ = lastInDue;
+            radio_->receive(buffer[i]);
+            Piece* piece = nullptr;
+            while (radio_->hasOutput()) {
+                const RadioOutput out = radio_->takeOutput();
+                std::int64_t start = std::max(lastInDue, lastOutDue);
+                if (out.gapBefore)
+                    start += kGapMilliseconds * 1000;
+                if (!piece || out.gapBefore)
+                    piece = &outbound.emplace_back();
+                lastOutDue = start + byteMicroseconds_;
+                piece->bytes.push_back(out.byte);
+                piece->crossed.push_back(lastOutDue);
+                piece->deliver = deliveredAt(lastOutDue, timerOrigin_, latencyTimerMicroseconds_);
             }
         }
     }
@@ -181,8 +202,13 @@ std::string sharedVirtualRadioDevice(const Edition& edition, const std::string& 
             return {};
         }
     }
-    if (!password.empty())
-        radio->withRadio([&](VirtualRadio& r) { r.setPassword(edition, password); });
+    radio->withRadio([&](VirtualRadio& r) {
+        // Nobody reads this radio's transcript: kept whole, it would grow with
+        // every transfer of a long demonstration.
+        r.clearTranscript();
+        if (!password.empty())
+            r.setPassword(edition, password);
+    });
     return radio->devicePath();
 }
 

@@ -16,6 +16,13 @@ namespace tolvan {
 // byte-time model every byte takes 10 bit times at 9600 baud in each direction,
 // as on the cable; without it the radio answers as fast as it can.
 //
+// The radio answers like one behind a buffered line: a reply reaches the PC in
+// one piece, at once when it is complete (with the byte-time model: when its
+// last byte has crossed the cable). A thread the machine runs late delays a
+// reply as a whole and never shows as a gap inside it, which the PC's
+// inter-byte time-out would take for a short reply. Only a gap the radio is
+// told to leave (RadioFaults) splits one.
+//
 // A latency timer models a USB adapter between the cable and the PC: bytes
 // from the radio wait in the adapter until its timer next runs out (every 16 ms
 // on some chips, every 1 ms with the driver's low-latency flag), then go on
@@ -48,7 +55,7 @@ public:
 
     // The serving thread runs before any ordinary thread whenever it has
     // something to do (where the system lets it), so it takes in a command and
-    // sends each byte as a radio's own hardware would, not when the scheduler
+    // sends each reply as a radio's own hardware would, not when the scheduler
     // gets round to it; a benchmark then measures the program, not the
     // thread's wake-ups. Returns whether the system let it.
     bool answerAtOnce();
@@ -56,7 +63,7 @@ public:
     // How late the serving thread itself was, in microseconds on the steady
     // clock, so a benchmark can tell the modelled radio's delays from the
     // program's: when it took in each run of bytes from the PC, and by how much
-    // each byte to the PC went out after its time. Noted only once asked for.
+    // each reply to the PC went out after its time. Noted only once asked for.
     void noteLateness() { noteLateness_ = true; }
     struct Lateness {
         std::vector<std::int64_t> arrivals;

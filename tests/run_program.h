@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <poll.h>
 #include <regex>
@@ -86,6 +87,16 @@ public:
         return true;
     }
     void interrupt() const { kill(pid_, SIGINT); }
+    // Whether the program still has its own handler for `signal`: a one-shot
+    // handler is given back the moment the signal is taken.
+    bool handles(int signal) const
+    {
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.starts_with("SigCgt:"))
+                return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+        return false;
+    }
     int wait(int limitMs = 30000)
     {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);

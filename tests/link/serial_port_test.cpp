@@ -1,6 +1,7 @@
 // The real serial port on a pseudo-terminal pair: time-outs, short reads,
-// exclusive open, purge, hang-up. Times are only checked from below, so a
-// busy machine cannot make these fail.
+// exclusive open, purge, hang-up. Times are only checked from below, or far
+// above, and the far end is silent exactly where a time-out is to end a read,
+// so a busy machine cannot make these fail.
 
 #include "program/ini_file.h"
 #include "link/port_names.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -38,11 +40,16 @@ struct PtyPair {
         tcgetattr(master, &t);
         cfmakeraw(&t);
         tcsetattr(master, TCSANOW, &t);
+        // Opened before the port takes the line for itself: it tells how many
+        // bytes the port's side holds unread.
+        portSide = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        EXPECT_GE(portSide, 0);
     }
     ~PtyPair()
     {
-        if (master >= 0)
-            close(master);
+        for (int fd : {master, portSide})
+            if (fd >= 0)
+                close(fd);
     }
     void send(std::vector<std::uint8_t> bytes) { ASSERT_EQ(::write(master, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
     std::vector<std::uint8_t> receive(std::size_t n)
@@ -58,8 +65,19 @@ struct PtyPair {
         out.resize(got);
         return out;
     }
+    // Waits until the port's side holds `n` unread bytes: sent bytes cross a
+    // pseudo-terminal on a kernel thread of their own, which may run late.
+    void waitUntilUnread(int n) const
+    {
+        const auto limit = Clock::now() + std::chrono::seconds(20);
+        int unread = -1;
+        while ((ioctl(portSide, FIONREAD, &unread) != 0 || unread != n) && Clock::now() < limit)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        EXPECT_EQ(unread, n);
+    }
 
     int master = -1;
+    int portSide = -1;
     std::string path;
 };
 
@@ -86,6 +104,7 @@ TEST_F(SerialPortOnPty, WritesArriveAndReadsReturnWhatCame)
     EXPECT_EQ(pty.receive(out.size()), out);
 
     pty.send({0x06, 0x0D, 0x0A, 0x11});
+    pty.waitUntilUnread(4);
     std::vector<std::uint8_t> in(6, 0xEE);
     const ReadResult r = port->read(in);
     EXPECT_TRUE(r.ok);
@@ -105,19 +124,20 @@ TEST_F(SerialPortOnPty, NothingArrivesAfterTheTotalTimeOut)
     EXPECT_EQ(b, 0x55);
 }
 
+// The far end stays silent until the read is over, and the read's whole time
+// is far longer than the gap: only the gap can end it.
 TEST_F(SerialPortOnPty, AGapLongerThanTheIntervalEndsTheRead)
 {
-    auto port = open({30, 500, 2000, 50, 50});
+    auto port = open({30, 500, 20000, 50, 50});
     pty.send({1, 2});
-    std::thread late([&] {
-        std::this_thread::sleep_for(milliseconds(300));
-        pty.send({3});
-    });
     std::uint8_t buffer[4] = {};
+    const auto start = Clock::now();
     const ReadResult r = port->read(buffer);
-    late.join();
+    EXPECT_GE(Clock::now() - start, milliseconds(30));
+    EXPECT_LT(Clock::now() - start, milliseconds(11000));  // half the read's whole time
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.received, 2u);
+    pty.send({3});  // a late byte waits for the next read
     std::uint8_t next = 0;
     EXPECT_EQ(port->read(std::span(&next, 1)).received, 1u);
     EXPECT_EQ(next, 3);
@@ -127,7 +147,7 @@ TEST_F(SerialPortOnPty, PurgeDropsUnreadInputOnly)
 {
     auto port = open();
     pty.send({9, 9, 9});
-    std::this_thread::sleep_for(milliseconds(20));
+    pty.waitUntilUnread(3);
     port->purge(kPurgeQueues);
     ASSERT_TRUE(port->write(std::vector<std::uint8_t>{0x57, 0x00}));
     port->purge(kPurgeAll);  // the write has drained: its bytes are on their way
@@ -153,10 +173,12 @@ TEST_F(SerialPortOnPty, OpenIsExclusiveThroughAnyPath)
 }
 
 // A reply paced at the line's rate is taken whole, woken for once it starts
-// and once when the rest has had time to come.
+// and once when the rest has had time to come. The gap a read allows is long
+// here, so a far end that the machine runs late cannot end the read; that a
+// gap does is the test above.
 TEST_F(SerialPortOnPty, APacedReplyIsReadWhole)
 {
-    auto port = open(TimeoutProfile::clone());
+    auto port = open({10000, 500, 60000, 50, 50});
     std::thread radio([this] {
         for (std::uint8_t i = 0; i < 12; ++i) {
             std::this_thread::sleep_for(std::chrono::microseconds(1042));
@@ -174,19 +196,23 @@ TEST_F(SerialPortOnPty, APacedReplyIsReadWhole)
 
 // A hang-up is a device failure at once: with nothing to read, and while bytes
 // flow, when the line may still report bytes to read and the look that finds
-// none ends the read, not its time-out. The refusals of the open (in use, no
-// such device, not a serial port) are held by the port permission and batch tests.
+// none ends the read, not its time-out. The read's time-outs are long, so only
+// the hang-up can end it soon. The refusals of the open (in use, no such
+// device, not a serial port) are held by the port permission and batch tests.
 TEST(SerialPort, AHangUpEndsTheReadAtOnceAsAFailure)
 {
     for (const bool bytesFirst : {false, true}) {
         SCOPED_TRACE(bytesFirst);
         PtyPair pty;
-        PortOpenResult opened = SerialPort::open(pty.path, TimeoutProfile::clone());
+        PortOpenResult opened = SerialPort::open(pty.path, {10000, 500, 60000, 50, 50});
         ASSERT_TRUE(opened.port) << opened.detail;
+        if (bytesFirst) {
+            pty.send({1, 2, 3});
+            pty.waitUntilUnread(3);
+        }
         std::thread radio([&] {
             if (bytesFirst)
-                pty.send({1, 2, 3});
-            std::this_thread::sleep_for(milliseconds(20));
+                pty.waitUntilUnread(0);  // the read has them
             close(pty.master);
             pty.master = -1;
         });
@@ -195,7 +221,7 @@ TEST(SerialPort, AHangUpEndsTheReadAtOnceAsAFailure)
         const ReadResult r = opened.port->read(buffer);
         radio.join();
         EXPECT_FALSE(r.ok);
-        EXPECT_LT(Clock::now() - start, milliseconds(1000));  // the read's own time-out is 6 s
+        EXPECT_LT(Clock::now() - start, milliseconds(30000));  // the read's own time-out is 66 s
     }
 }
 
