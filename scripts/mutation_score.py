@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """How many small faults do the tests catch?
 
-Makes one small fault at a time in the plain C++ layers (flips a comparison,
+Makes one small fault at a time in the C++ sources (flips a comparison,
 changes a constant by one, drops a statement, swaps a bit operation, turns
 && into ||, returns early with a default value), rebuilds only the test program
 of that file's layer, runs it, and counts the fault as caught when the program
-fails. A fault that does not compile is not counted.
+fails. A fault that does not compile is not counted. The window layers
+(`<layer>/qt/`, `app/`) are tried against the window tests (`test_qt`), which
+start each program as its main() does.
 
 Works on a copy of the tree in a temporary folder, so the checkout is never
 touched. Not part of `make test`; the default sample runs in about 25 minutes
@@ -14,6 +16,7 @@ on 2 cores.
     scripts/mutation_score.py                      # the default sample
     scripts/mutation_score.py codeplug/decimal.cpp --per-file 30
     scripts/mutation_score.py --list               # only list the faults it would make
+    scripts/mutation_score.py --window             # the window layers against the window tests
 """
 
 import argparse
@@ -57,6 +60,16 @@ OPERATORS = [
     (">>/<<", re.compile(r" >> (?=\d)"), " << "),
     ("+/-", re.compile(r"(?<=[\w)]) \+ (?=[\w(])"), " - "),
     ("-/+", re.compile(r"(?<=[\w)]) - (?=[\w(])"), " + "),
+]
+
+# Every window file: what the user drives, bound to the rules.
+WINDOW_SAMPLE = [
+    "app/qt/*.cpp",
+    "editor/qt/*.cpp",
+    "dialogs/qt/*.cpp",
+    "link/qt/*.cpp",
+    "report/qt/*.cpp",
+    "program/qt/*.cpp",
 ]
 
 NUMBER = re.compile(r"(?<![\w.])(0x[0-9A-Fa-f]+|\d+)(?![\w.])")
@@ -105,6 +118,9 @@ def mutants_of(path):
 
 
 def layer_of(relpath):
+    """The test program a file's faults run against: its layer's, or the window tests'."""
+    if "/qt/" in relpath or relpath.startswith("app/"):
+        return "qt"
     return relpath.split("/", 1)[0]
 
 
@@ -123,12 +139,13 @@ def main():
     ap.add_argument("--per-file", type=int, default=10, help="faults per file at most (default 10)")
     ap.add_argument("--seed", type=int, default=1, help="which faults are drawn (default 1)")
     ap.add_argument("--list", action="store_true", help="list the faults and stop")
+    ap.add_argument("--window", action="store_true", help="the window layers' sample instead of the default")
     ap.add_argument("--keep", help="work in this folder and keep it (default: a temporary folder)")
     args = ap.parse_args()
 
-    patterns = args.files or DEFAULT_SAMPLE
+    patterns = args.files or (WINDOW_SAMPLE if args.window else DEFAULT_SAMPLE)
     files = sorted({p.relative_to(ROOT).as_posix() for pat in patterns for p in ROOT.glob(pat)})
-    files = [f for f in files if "/qt/" not in f and f.endswith(".cpp")]
+    files = [f for f in files if f.endswith(".cpp")]
     if not files:
         sys.exit("no source files match")
 
