@@ -225,19 +225,18 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
         // (flag bits, a name's unused bytes) whatever the columns show.
         std::array<std::uint8_t, 24> explained{};
         if (!channel.cells.empty()) {
-            std::array<std::uint8_t, 24> ownRow{};
-            for (const std::vector<std::string>* row : {&rowA, &rowB}) {
-                codec.write(edition, scratch, n, table.channelOfTexts(*row));
+            auto stored = [&](const std::vector<std::string>& row) {
+                std::array<std::uint8_t, 24> held{};
+                codec.write(edition, scratch, n, table.channelOfTexts(row));
                 for (std::size_t i = 0; i < bytes.count; ++i) {
-                    const std::size_t offset = bytes.offsets[i];
-                    if (row == &rowA)
-                        ownRow[i] = scratch.at(offset);
-                    else
-                        explained[i] = static_cast<std::uint8_t>(~(scratch.at(offset) ^ b.at(offset))
-                                                                 & (scratch.at(offset) ^ ownRow[i]));
-                    scratch.set(offset, a.at(offset));
+                    held[i] = scratch.at(bytes.offsets[i]);
+                    scratch.set(bytes.offsets[i], a.at(bytes.offsets[i]));
                 }
-            }
+                return held;
+            };
+            const std::array<std::uint8_t, 24> own = stored(rowA), other = stored(rowB);
+            for (std::size_t i = 0; i < bytes.count; ++i)
+                explained[i] = static_cast<std::uint8_t>(~(other[i] ^ b.at(bytes.offsets[i])) & (other[i] ^ own[i]));
         }
         for (std::size_t i = 0; i < bytes.count; ++i) {
             const std::size_t offset = bytes.offsets[i];
