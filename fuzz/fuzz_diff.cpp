@@ -2,10 +2,12 @@
 // --diff: the rest of the input is cut in half, and each half is laid over the
 // virtual radio's sample from the image's first byte on, so a short input
 // still gives two whole images and equal halves give equal images. The
-// comparison must never crash, must find nothing between an image and itself,
-// must find something exactly when the images differ, and no line it prints
+// comparison must never crash and must find nothing between an image and
+// itself; every byte where the images differ must be named, and no other,
+// compared as they are and as the program saves them; and no line it prints
 // may show a value turning into itself.
 
+#include "editor/saved_image.h"
 #include "fuzz_input.h"
 #include "report/image_diff.h"
 #include "sim/sample_codeplug.h"
@@ -38,17 +40,32 @@ MemoryImage overlay(const MemoryImage& base, const std::uint8_t* bytes, std::siz
 
 bool showsNoChange(const ImageComparison& c)
 {
+    auto same = [](const auto& change) { return change.before == change.after; };
+    for (const auto& channel : c.channels)
+        if ((channel.cells.empty() && channel.bytes.empty()) || std::any_of(channel.cells.begin(), channel.cells.end(), same)
+            || std::any_of(channel.bytes.begin(), channel.bytes.end(), same))
+            return true;
+    return std::any_of(c.settings.begin(), c.settings.end(), same) || std::any_of(c.bytes.begin(), c.bytes.end(), same);
+}
+
+// Whether the comparison names exactly the bytes where `a` and `b` differ.
+bool namesEveryDifference(const ImageComparison& c, const MemoryImage& a, const MemoryImage& b)
+{
+    std::vector<bool> named(a.size(), false);
+    auto name = [&](std::size_t offset) { named.at(offset) = true; };
     for (const auto& channel : c.channels) {
-        if (channel.cells.empty())
-            return true;
-        for (const auto& cell : channel.cells)
-            if (cell.before == cell.after)
-                return true;
+        std::for_each(channel.shown.begin(), channel.shown.end(), name);
+        for (const auto& byte : channel.bytes)
+            name(byte.offset);
     }
-    for (const auto& s : c.settings)
-        if (s.before == s.after)
-            return true;
-    return std::any_of(c.bytes.begin(), c.bytes.end(), [](const auto& b) { return b.before == b.after; });
+    for (const auto& setting : c.settings)
+        std::for_each(setting.offsets.begin(), setting.offsets.end(), name);
+    for (const auto& byte : c.bytes)
+        name(byte.offset);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (named[i] != (a.at(i) != b.at(i)))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -61,12 +78,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const MemoryImage a = overlay(sample, in.data, half);
     const MemoryImage b = overlay(sample, in.data + half, in.size - half);
 
-    const ImageComparison self = compareImages(*in.edition, in.language, a, a);
-    if (!self.identical())
+    if (!compareImages(*in.edition, in.language, a, a).identical())
         std::abort();
     const ImageComparison c = compareImages(*in.edition, in.language, a, b);
-    if (c.identical() != (a == b) || showsNoChange(c))
+    if (!namesEveryDifference(c, a, b) || showsNoChange(c))
         std::abort();
     (void)comparisonText(*in.edition, in.language, c);
+
+    // As --diff and the window compare them: each as the program saves it.
+    const MemoryImage savedA = imageAsSaved(*in.edition, a), savedB = imageAsSaved(*in.edition, b);
+    const ImageComparison saved = compareImages(*in.edition, in.language, savedA, savedB);
+    if (saved.identical() != (savedA == savedB) || !namesEveryDifference(saved, savedA, savedB) || showsNoChange(saved))
+        std::abort();
     return 0;
 }

@@ -87,7 +87,10 @@ std::vector<NamedSetting> namedSettings(const Edition& edition, Language languag
         const std::string name = printed ? settingName(printed->label.in(ui)) : list.label;
         const auto mask = list.coding == FormList::Coding::Bit ? static_cast<std::uint8_t>(1u << list.bit)
                                                                : std::uint8_t{0xFF};
-        addSetting(out, name, {list.offset, mask}, &list, nullptr);
+        // A list written into several places (one band width for every
+        // record) holds each of them, though it reads only the first.
+        for (int i = 0; i < std::max(list.repeat, 1); ++i)
+            addSetting(out, name, {list.offset + static_cast<std::size_t>(i) * list.stride, mask}, &list, nullptr);
     }
     for (const auto& line : edition.report.settingsLines) {
         for (const ReportItem& item : line) {

@@ -6,6 +6,7 @@
 #include "editions/record_codec.h"
 #include "editor/channel_table.h"
 #include "editor/form_settings.h"
+#include "editor/saved_image.h"
 #include "link/image_regions.h"
 #include "program/command_args.h"
 #include "program/exit_status.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -28,14 +28,43 @@ struct DiffTexts {
     std::string channel;
     std::string settings;
     std::string otherBytes;
-    std::string identical;
+    std::string recordByte;  // a byte of a channel's record, by its number in the record
+    std::string nameByte;    // a byte of a channel's name, likewise
     std::string blank;
+    struct Sides {
+        std::string heading;    // which side is which, above the differences
+        std::string identical;  // the one line when there are none
+    };
+    Sides files, documentAndFile, documentAndRadio;
+
+    const Sides& sides(ComparedSides s) const
+    {
+        return s == ComparedSides::DocumentAndRadio ? documentAndRadio
+               : s == ComparedSides::DocumentAndFile ? documentAndFile
+                                                     : files;
+    }
 };
 
 const DiffTexts& diffTexts(const Edition& edition, Language language)
 {
-    static const DiffTexts english{"Channel ", "Settings", "Other bytes", "The files are identical.", "(blank)"};
-    static const DiffTexts chinese{"信道 ", "设置", "其他字节", "两个文件完全相同。", "（空）"};
+    static const DiffTexts english{"Channel ",
+                                   "Settings",
+                                   "Other bytes",
+                                   "byte ",
+                                   "name byte ",
+                                   "(blank)",
+                                   {"", "The files are identical."},
+                                   {"document -> file", "The files are identical."},
+                                   {"document -> radio", "The radio holds what the document holds."}};
+    static const DiffTexts chinese{"信道 ",
+                                   "设置",
+                                   "其他字节",
+                                   "字节 ",
+                                   "名称字节 ",
+                                   "（空）",
+                                   {"", "两个文件完全相同。"},
+                                   {"文档 -> 文件", "两个文件完全相同。"},
+                                   {"文档 -> 对讲机", "对讲机中的数据与文档一致。"}};
     return edition.uiLanguage(language) == Language::English ? english : chinese;
 }
 
@@ -78,19 +107,24 @@ ChannelBytes channelBytes(const Edition& edition, int n)
 }
 
 // What a comparison needs from an edition in one language, whatever the
-// images: the table's words, its column headers as the lines name them, and
-// the named settings. Built once: a comparison would otherwise spend most of
-// its time on them.
+// images: the table's words, its column headers as the lines name them, the
+// named settings and, by address, the bits they show. Built once: a
+// comparison would otherwise spend most of its time on them.
 struct ComparisonSetUp {
     ChannelTable table;  // no channels loaded: only its words are used
     std::vector<std::string> headers;
     std::vector<NamedSetting> settings;
+    std::vector<std::uint8_t> settingBits;
 
     ComparisonSetUp(const Edition& edition, Language language)
-        : table(edition, language), settings(namedSettings(edition, language))
+        : table(edition, language), settings(namedSettings(edition, language)), settingBits(edition.imageSize, 0)
     {
         for (int col = 0; col < table.columnCount(); ++col)
             headers.push_back(trim(table.cell(0, col)));
+        for (const NamedSetting& s : settings)
+            for (const NamedSetting::Bits& bits : s.bits)
+                if (bits.offset < settingBits.size())
+                    settingBits[bits.offset] |= bits.mask;
     }
 };
 
@@ -112,7 +146,11 @@ std::vector<ImageComparison::Setting> settingChanges(const Edition& edition, Lan
     fb.loadFromImage(b);
     const FormListTexts la = formListTexts(fa, language), lb = formListTexts(fb, language);
     for (const NamedSetting* s : settings) {
-        ImageComparison::Setting setting{s->name, {}, {}};
+        ImageComparison::Setting setting{s->name, {}, {}, {}};
+        for (const auto& bits : s->bits)
+            if (((a.at(bits.offset) ^ b.at(bits.offset)) & bits.mask) != 0
+                && std::find(setting.offsets.begin(), setting.offsets.end(), bits.offset) == setting.offsets.end())
+                setting.offsets.push_back(bits.offset);
         if (s->list) {
             const int i = static_cast<int>(s->list - edition.formLists.data());
             setting.before = listText(*s->list, fa, i, language);
@@ -155,10 +193,9 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
     // Each channel's row of both images, as a table loaded from each would show
     // it; two rows are enough, as channels are compared one at a time.
     std::vector<std::string> rowA(columns.size()), rowB(columns.size());
-    std::vector<std::size_t> unexplained;
-    // One copy of A serves every channel: a channel's record and name (all
-    // that its codec writes) are written into it and put back afterwards.
-    MemoryImage explained = a;
+    // One copy of A serves every channel: a row is written into its record and
+    // name (all that the codec writes) and they are put back afterwards.
+    MemoryImage scratch = a;
     for (int n = 1; n <= edition.channelCount; ++n) {
         // A channel is its bytes: where they are alike in both images there is
         // nothing to read or show.
@@ -166,7 +203,7 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
         if (std::all_of(bytes.begin(), bytes.end(), [&](std::size_t offset) { return a.at(offset) == b.at(offset); }))
             continue;
         const ChannelFields fa = codec.read(edition, a, n), fb = codec.read(edition, b, n);
-        ImageComparison::Channel channel{n, {}};
+        ImageComparison::Channel channel{n, {}, {}, {}};
         // A column's text follows from the channel's fields alone: alike
         // fields show alike rows, so most channels of two close images cost
         // no texts at all.
@@ -182,53 +219,77 @@ ImageComparison compareImages(const Edition& edition, Language language, const M
         for (std::size_t col = 1; differing > 0 && col < columns.size(); ++col)
             if (columns[col] != Column::More && rowA[col] != rowB[col])
                 channel.cells.push_back({setUp->headers[col], rowA[col], rowB[col]});
-        // What the shown columns account for: A with B's channel written into it.
-        if (!channel.cells.empty())
-            codec.write(edition, explained, n, table.channelOfTexts(rowB));
-        for (std::size_t offset : bytes) {
-            if (a.at(offset) != b.at(offset) && explained.at(offset) != b.at(offset))
-                unexplained.push_back(offset);
-            if (!channel.cells.empty())
-                explained.set(offset, a.at(offset));
-        }
+        // The bits the shown columns account for: those that writing B's row
+        // instead of A's own into A turns into B's. A's own row, not A's
+        // bytes, is the base, as storing a row rewrites bytes of its own
+        // (flag bits, a name's unused bytes) whatever the columns show.
+        std::array<std::uint8_t, 24> explained{};
         if (!channel.cells.empty()) {
-            if (out.channels.empty())
-                out.channels.reserve(static_cast<std::size_t>(edition.channelCount - n + 1));
-            out.channels.push_back(std::move(channel));
+            auto stored = [&](const std::vector<std::string>& row) {
+                std::array<std::uint8_t, 24> held{};
+                codec.write(edition, scratch, n, table.channelOfTexts(row));
+                for (std::size_t i = 0; i < bytes.count; ++i) {
+                    held[i] = scratch.at(bytes.offsets[i]);
+                    scratch.set(bytes.offsets[i], a.at(bytes.offsets[i]));
+                }
+                return held;
+            };
+            const std::array<std::uint8_t, 24> own = stored(rowA), other = stored(rowB);
+            for (std::size_t i = 0; i < bytes.count; ++i)
+                explained[i] = static_cast<std::uint8_t>(~(other[i] ^ b.at(bytes.offsets[i])) & (other[i] ^ own[i]));
         }
+        for (std::size_t i = 0; i < bytes.count; ++i) {
+            const std::size_t offset = bytes.offsets[i];
+            const auto changed = static_cast<std::uint8_t>(a.at(offset) ^ b.at(offset));
+            const auto shown = static_cast<std::uint8_t>(changed & explained[i]);
+            if (shown)
+                channel.shown.push_back(offset);
+            // A bit a setting names is that setting's line (the report may read
+            // a channel's bytes as a code, a form list may be written into
+            // every record); the rest shows as the byte.
+            if ((changed & ~shown & ~setUp->settingBits[offset]) != 0)
+                channel.bytes.push_back({offset, a.at(offset), b.at(offset)});
+        }
+        if (!channel.cells.empty() || !channel.bytes.empty())
+            out.channels.push_back(std::move(channel));
     }
 
+    // Bytes outside the channels that no setting accounts for are the other bytes.
     const ImageDifference d = differenceOf(edition, setUp->settings, a, b, a.size());
     // The forms and their list texts are read only when a setting differs.
     if (!d.settings.empty())
         out.settings = settingChanges(edition, language, d.settings, a, b);
-
-    // Both lists ascending (the other bytes already are), merged into one.
-    std::sort(unexplained.begin(), unexplained.end());
-    std::vector<std::size_t> offsets;
-    offsets.reserve(unexplained.size() + d.otherBytes.size());
-    std::set_union(unexplained.begin(), unexplained.end(), d.otherBytes.begin(), d.otherBytes.end(),
-                   std::back_inserter(offsets));
-    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
-    out.bytes.reserve(offsets.size());
-    for (std::size_t offset : offsets)
+    out.bytes.reserve(d.otherBytes.size());
+    for (std::size_t offset : d.otherBytes)
         out.bytes.push_back({offset, a.at(offset), b.at(offset)});
     return out;
 }
 
-std::string comparisonText(const Edition& edition, Language language, const ImageComparison& c)
+ImageComparison compareAsSaved(const Edition& edition, Language language, const MemoryImage& stored,
+                               const MemoryImage& other)
+{
+    return compareImages(edition, language, stored, imageAsSaved(edition, other));
+}
+
+std::string comparisonText(const Edition& edition, Language language, const ImageComparison& c,
+                           ComparedSides sides)
 {
     const DiffTexts& t = diffTexts(edition, language);
+    const DiffTexts::Sides& side = t.sides(sides);
     if (c.identical())
-        return t.identical + "\n";
+        return side.identical + "\n";
     auto shown = [&](const std::string& text) -> const std::string& { return text.empty() ? t.blank : text; };
     // Appended piece by piece, no line built on its own: two unlike images
     // differ in hundreds of cells and thousands of bytes.
     std::string out;
-    std::size_t lines = c.bytes.size() + c.settings.size() + 2;
+    std::size_t lines = c.bytes.size() + c.settings.size() + 3;
     for (const auto& channel : c.channels)
-        lines += channel.cells.size() + 1;
+        lines += channel.cells.size() + channel.bytes.size() + 1;
     out.reserve(24 * lines);  // most lines are shorter: one allocation for most comparisons
+    if (!side.heading.empty()) {
+        out += side.heading;
+        out += '\n';
+    }
     auto change = [&](const std::string& name, const std::string& before, const std::string& after) {
         out += "  ";
         out += name;
@@ -238,12 +299,29 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
         out += shown(after);
         out += '\n';
     };
+    // "  0x0FE0: AB -> CD" or "  byte 12: 00 -> B7": the values set up in place
+    // and appended once.
+    auto byteLine = [&](std::string_view name, const ImageComparison::Byte& b) {
+        out += "  ";
+        out += name;
+        const char values[] = {':', ' ', hexDigit(b.before >> 4), hexDigit(b.before & 0xF), ' ', '-', '>', ' ',
+                               hexDigit(b.after >> 4), hexDigit(b.after & 0xF), '\n'};
+        out.append(values, sizeof values);
+    };
     for (const auto& channel : c.channels) {
         out += t.channel;
         out += std::to_string(channel.number);
         out += '\n';
         for (const auto& cell : channel.cells)
             change(cell.column, cell.before, cell.after);
+        // A byte of the record by its number there, one of the name likewise.
+        const std::size_t record = edition.recordOffset(channel.number);
+        for (const auto& b : channel.bytes) {
+            const bool inRecord = b.offset >= record && b.offset < record + 16;
+            const std::size_t start =
+                inRecord ? record : *edition.nameBase + 8 * static_cast<std::size_t>(channel.number - 1);
+            byteLine((inRecord ? t.recordByte : t.nameByte) + std::to_string(b.offset - start), b);
+        }
     }
     if (!c.settings.empty()) {
         out += t.settings;
@@ -254,20 +332,8 @@ std::string comparisonText(const Edition& edition, Language language, const Imag
     if (!c.bytes.empty()) {
         out += t.otherBytes;
         out += '\n';
-        for (const auto& b : c.bytes) {
-            // "  0x0FE0: AB -> CD": one line set up in place and appended once.
-            // An address is at most "0x" and sixteen digits.
-            const std::string address = addressText(b.offset);
-            char line[2 + 18 + 11];
-            char* p = line;
-            *p++ = ' ';
-            *p++ = ' ';
-            p = std::copy(address.begin(), address.end(), p);
-            for (char ch : {':', ' ', hexDigit(b.before >> 4), hexDigit(b.before & 0xF), ' ', '-', '>', ' ',
-                            hexDigit(b.after >> 4), hexDigit(b.after & 0xF), '\n'})
-                *p++ = ch;
-            out.append(line, static_cast<std::size_t>(p - line));
-        }
+        for (const auto& b : c.bytes)
+            byteLine(addressText(b.offset), b);
     }
     return out;
 }
@@ -289,7 +355,8 @@ int diffCommand(const Edition& edition, const std::vector<std::string>& args)
         images.push_back(std::move(*in.image));
     }
     const Language language = decideStartupLanguage(edition, programPath(), systemLanguageIsChinese()).language;
-    const ImageComparison c = compareImages(edition, language, images[0], images[1]);
+    // Both files as the program would store them: what a write of each sends.
+    const ImageComparison c = compareAsSaved(edition, language, imageAsSaved(edition, images[0]), images[1]);
     std::cout << comparisonText(edition, language, c);
     return c.identical() ? kExitDone : kExitDifferent;
 }
@@ -299,9 +366,9 @@ int diffCommand(const Edition& edition, const std::vector<std::string>& args)
 void registerImageDiff()
 {
     registerBatchCommand({"--diff", "A.sin B.sin",
-                          "show how B.sin differs from A.sin: channels column by column,\n"
-                          "                              then settings, then other bytes (exit 0 identical,\n"
-                          "                              5 different, 2 file error)",
+                          "show how B.sin differs from A.sin, both as the program saves them:\n"
+                          "                              channels column by column, then settings, then other\n"
+                          "                              bytes (exit 0 identical, 5 different, 2 file error)",
                           diffCommand});
 }
 

@@ -147,14 +147,14 @@ TransferFunction FleetCommands::transfer()
     };
 }
 
-void FleetCommands::showComparison(const QString& title, const MemoryImage& other)
+void FleetCommands::showComparison(const QString& title, const MemoryImage& other, ComparedSides sides)
 {
     const Edition& edition = frame_.document().edition();
     const Language language = frame_.view().language();
-    const ImageComparison c = compareImages(edition, language, documentImage(), other);
+    const ImageComparison c = compareAsSaved(edition, language, documentImage(), other);
     QDialog dialog(&frame_);
     dialog.setWindowTitle(title);
-    auto* textView = new QPlainTextEdit(q(comparisonText(edition, language, c)), &dialog);
+    auto* textView = new QPlainTextEdit(q(comparisonText(edition, language, c, sides)), &dialog);
     textView->setReadOnly(true);
     textView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
@@ -179,7 +179,7 @@ void FleetCommands::runCompareWithFile()
                      QMessageBox::Ok);
         return;
     }
-    showComparison(text("Compare With File", "与文件比较"), *loaded.image);
+    showComparison(text("Compare With File", "与文件比较"), *loaded.image, ComparedSides::DocumentAndFile);
 }
 
 void FleetCommands::runCompareWithRadio()
@@ -194,7 +194,7 @@ void FleetCommands::runCompareWithRadio()
                                      frame_.document().image(), readOptions());
     }
     if (radio)
-        showComparison(text("Compare With Radio", "与对讲机比较"), *radio);
+        showComparison(text("Compare With Radio", "与对讲机比较"), *radio, ComparedSides::DocumentAndRadio);
 }
 
 void FleetCommands::runImport()

@@ -17,6 +17,7 @@ namespace tolvan {
 
 class CMainFrame;
 class UserDialogs;
+enum class ComparedSides;
 
 // The commands for programming a fleet: Verify After Writing (checkable,
 // remembered, on by default), Compare With File, Compare With Radio, Import
@@ -55,7 +56,8 @@ private:
     void runCompareWithRadio();
     void runImport();
     void runWriteToSeveral();
-    void showComparison(const QString& title, const MemoryImage& other);
+    // The document against a file or a radio's memory, both as a save would store them.
+    void showComparison(const QString& title, const MemoryImage& other, ComparedSides sides);
     MemoryImage documentImage() const;  // the image with the table's cells in it
     CloneWindowOptions readOptions() const;  // the link's, with the "Data Password" shown
     QString text(const char* english, const char* chinese) const;

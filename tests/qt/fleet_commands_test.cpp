@@ -114,10 +114,19 @@ TEST_F(FleetWindow, VerifyAfterWritingIsOnByDefaultAndCatchesAWrongByte)
 }
 
 // Comparing with a file and with the radio, and an import refused, leave the
-// document alone; an import applies a whole file.
+// document alone; an import applies a whole file. The open, unedited file
+// compared with itself, and with a radio holding it, is identical, though a
+// save rewrites some of its bytes; the window names the sides it compares.
 TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNothing)
 {
     eachRun("fleet_compare_and_import", [&] {
+        writeFile("sample.sin", sampleCodeplug(*e));
+        ASSERT_TRUE(w->frame().openFile(path("sample.sin")));
+        dialogs.openNames = {path("sample.sin")};
+        fleet->compareWithFile()->trigger();
+        pressWhenShown();
+        fleet->compareWithRadio()->trigger();
+
         // Stored as the window stores it, so that channel 2 is the only difference.
         MemoryImage stored = w->document().image();
         w->frame().view().gridToImage(stored);

@@ -504,7 +504,7 @@ TEST_F(UserScenario, EveryEditingCommandReachesTheSavedFile)
                      radio().memory() = withChannel2Moved(e, window->document().image());
                      WhenModal look([&](QWidget& dialog) {
                          const QString text = nth<QPlainTextEdit>(dialog, 0)->toPlainText();
-                         notes += "shown: " + text.section('\n', 0, 2).replace('\n', " / ").toStdString() + "\n";
+                         notes += "shown: " + text.section('\n', 0, 3).replace('\n', " / ").toStdString() + "\n";
                          dialog.close();
                      });
                      pressWhenShown();
