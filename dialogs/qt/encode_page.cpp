@@ -165,14 +165,19 @@ void CEncodePage::showRow(int row)
         grid_->item(row, tone + 1)->setText(qs(values_.tones[static_cast<std::size_t>(row)][static_cast<std::size_t>(tone)]));
 }
 
-void CEncodePage::openEditor(GridCell cell, const QString& text)
+void CEncodePage::openEditor(GridCell cell, const QString& text, bool typed)
 {
     editing_ = cell;
     placeEditor();
     editor_->setText(text);
     editor_->show();
     editor_->setFocus();
-    editor_->end(false);
+    // A typed digit starts the entry; a cell's own text is selected, so what
+    // is typed next replaces it.
+    if (typed)
+        editor_->end(false);
+    else
+        editor_->selectAll();
 }
 
 bool CEncodePage::editorOpen() const
@@ -189,7 +194,7 @@ void CEncodePage::openEditorOnCurrent()
 {
     const GridCell cell = currentCell();
     if (cell.row >= 0 && isToneColumn(cell.tone + 1))
-        openEditor(cell, grid_->item(cell.row, cell.tone + 1)->text());
+        openEditor(cell, grid_->item(cell.row, cell.tone + 1)->text(), false);
 }
 
 std::optional<GridCell> CEncodePage::commitEditor(CommitBy by)
@@ -244,7 +249,7 @@ bool CEncodePage::eventFilter(QObject* watched, QEvent* event)
     const auto start = TwoToneTables::editorStartText(text.at(0).toLatin1());
     if (!start)
         showMessage(qs(texts_.pleaseInputNumber));
-    openEditor(cell, start ? qs(*start) : QString());
+    openEditor(cell, start ? qs(*start) : QString(), true);
     return true;
 }
 

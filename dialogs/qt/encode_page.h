@@ -41,7 +41,7 @@ protected:
 private:
     static bool isToneColumn(int column) { return column == 1 || column == 2; }
     GridCell currentCell() const;
-    void openEditor(GridCell cell, const QString& text);
+    void openEditor(GridCell cell, const QString& text, bool typed);
     void openEditorOnCurrent();
     void placeEditor();
     // Open even while the page itself is being hidden.

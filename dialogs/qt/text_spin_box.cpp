@@ -1,6 +1,8 @@
 #include "dialogs/qt/text_spin_box.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 namespace tolvan {
 
@@ -24,6 +26,18 @@ void TextSpinBox::setText(const QString& text)
 void TextSpinBox::setTextReadOnly(bool readOnly)
 {
     lineEdit()->setReadOnly(readOnly);
+}
+
+QSize TextSpinBox::sizeHint() const
+{
+    ensurePolished();
+    // Digits are a font's widest characters in the texts these boxes hold; the
+    // blank and the two pixels leave room for the cursor, as Qt's own boxes do.
+    const QString longest = QString(lineEdit()->maxLength(), u'0') + u' ';
+    const QSize text(fontMetrics().horizontalAdvance(longest) + 2, lineEdit()->sizeHint().height());
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
 }
 
 void TextSpinBox::stepBy(int steps)

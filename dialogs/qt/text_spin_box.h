@@ -23,6 +23,10 @@ public:
     // The edit itself, for boxes whose typed text the model follows.
     using QAbstractSpinBox::lineEdit;
     void stepBy(int steps) override;
+    // Wide enough for the longest text the box takes, in the box's own font:
+    // a spin box without a number type would size itself for an empty text.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
     void textStepped();

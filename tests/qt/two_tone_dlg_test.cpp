@@ -98,5 +98,48 @@ TEST(CTwoToneDlg, WhatIsTypedReachesTheImage)
     expectGolden("qt", "two_tone_dialog", out);
 }
 
+// Program > Two Tone in the window as shipped, in both languages: a tone typed
+// over the tone 2 box that opened on the copied tone 1 replaces it, and every
+// decoder box shows its text whole in the window's font.
+TEST_F(WindowTest, TwoToneBoxesShowTheirTextsWholeAndTypingReplacesACopiedTone)
+{
+    for (bool chinese : {false, true}) {
+        SCOPED_TRACE(chinese ? "Chinese" : "English");
+        auto w = start("cps-twotone", nullptr, chinese);
+        w->frame().show();
+        QStringList tones;
+        WindowCloser closer(false);
+        closer.visit = [&](QWidget& dialog) {
+            auto& d = dynamic_cast<CTwoToneDlg&>(dialog);
+            QTableWidget* grid = d.encodePage()->grid();
+            QLineEdit* editor = d.encodePage()->cellEditor();
+            grid->setFocus();
+            grid->setCurrentCell(2, 1);
+            QTest::keyClick(grid, Qt::Key_1);
+            QTest::keyClicks(editor, "500");
+            QTest::keyClick(editor, Qt::Key_Return);  // tone 2 opens on the copy, 1500.0
+            QTest::keyClicks(editor, "1600");
+            QTest::keyClick(editor, Qt::Key_Return);
+            tones = {grid->item(2, 1)->text(), grid->item(2, 2)->text()};
+            d.tabs()->setCurrentIndex(1);
+            for (int k = 0; k < twotone::kDecoderCount; ++k) {
+                d.decodeSheet()->tabs()->setCurrentIndex(k);
+                QApplication::processEvents();
+                CDecoderPage* page = d.decodeSheet()->page(k);
+                for (TextSpinBox* box : {page->toneBox(0), page->toneBox(1), page->timeBox(0), page->timeBox(1),
+                                         page->timeBox(2), page->timeBox(3)}) {
+                    // A line edit keeps two pixels free on either side of its text.
+                    const QLineEdit* edit = box->lineEdit();
+                    EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()) + 4, edit->contentsRect().width())
+                        << "decoder " << k + 1 << ": " << edit->text().toStdString();
+                }
+            }
+            return false;
+        };
+        w->frame().action(cmd::TwoTone)->trigger();
+        EXPECT_EQ(tones, QStringList({"1500.0", "1600.0"}));
+    }
+}
+
 } // namespace
 } // namespace tolvan

@@ -116,8 +116,8 @@ inline std::string imageChanges(const MemoryImage& before, const MemoryImage& af
 // (accept); the progress window is started on OK. A print dialog is never
 // accepted: that would send the report to the system's printer. Keeps the
 // texts of the message boxes it closed, with " | " and the reason beneath
-// where one is given; `throughTransfer` keeps answering those a transfer
-// shows after Start.
+// where one is given, and their captions; `throughTransfer` keeps answering
+// those a transfer shows after Start.
 class WindowCloser {
 public:
     explicit WindowCloser(bool ok, bool throughTransfer = false) : ok_(ok), throughTransfer_(throughTransfer)
@@ -129,14 +129,24 @@ public:
 
     QStringList closed;
     QStringList messages;
+    QStringList captions;
+    // Sees each window other than a message box before it is closed, from
+    // inside the window's own event loop, and acts in it as a user would;
+    // returns true to leave the window open for now.
+    std::function<bool(QWidget&)> visit;
 
 private:
     void closeOne()
     {
         if (QWidget* modal = QApplication::activeModalWidget()) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box && visit && visit(*modal))
+                return;
             closed << modal->metaObject()->className();
-            if (auto* box = qobject_cast<QMessageBox*>(modal))
+            if (box) {
                 messages << box->text() + (box->informativeText().isEmpty() ? "" : " | " + box->informativeText());
+                captions << box->windowTitle();
+            }
             auto* dialog = qobject_cast<QDialog*>(modal);
             if (!dialog)
                 modal->close();
