@@ -104,7 +104,11 @@ void CellEditing::enterCell(int row, int col)
         return;
     const std::string& cell = table_.cell(row, col);
     const EditorKind kind = editorKind(col);
-    if (kind == EditorKind::Tone || kind == EditorKind::Words) {
+    if ((kind == EditorKind::Tone || kind == EditorKind::Words) && bothFrequenciesEmpty(row)) {
+        // Nothing a list shows would be stored in a row without frequencies
+        // (its commit empties the cell), so it opens showing nothing.
+        text_.clear();
+    } else if (kind == EditorKind::Tone || kind == EditorKind::Words) {
         // A drop-down selects the first item that begins with the cell's text.
         const auto items = editorItems(col);
         text_ = items.empty() ? std::string() : items.front();

@@ -179,7 +179,7 @@ void GridEditing::showEditor(OpenKey key)
         tone_->setEditText(text);
         line = tone_->lineEdit();
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        list->setCurrentIndex(std::max(0, list->findText(text)));
+        list->setCurrentIndex(list->findText(text));  // none for an empty text
     } else {
         line->setText(text);
     }

@@ -80,6 +80,11 @@ TEST(CellEditing, EntriesMatchTheGoldenFile)
         // Tone entries, and a tone without frequencies.
         "cps-twotone en 4: type Receive 145.5; enter RxTone 88.5; enter RxTone 88.4; enter RxTone d023n; "
         "leave RxTone 254.1; leave RxTone d023n; leave RxTone xyz; row 5; enter RxTone 88.5",
+        // A row emptied by a refusal, by Undo or by emptying its frequencies
+        // opens its lists on nothing: whatever they showed would not be stored.
+        "cps-twotone en 6: type Receive 446.003; enter Transmit",
+        "cps-keys en 6: type Receive 446; undo; at RxTone; at Scan",
+        "cps16 en 6: type Receive 446; clear Transmit; clear Receive; at TxTone; at Busy",
         // A drop-down opens on the first item that begins with the cell.
         "cps-twotone en 1: type Receive 145.5; set RxTone d02; at RxTone; at Busy; set Busy zzz; at Busy",
         // Where Enter goes.

@@ -96,3 +96,52 @@ TEST_F(EditingTest, AnEntryStillBeingTypedIsAChangeToSaveOrDiscard)
     EXPECT_EQ(messages(), std::vector<QString>{"The channel data has changed.\nDo you want to save the changes?"});
     EXPECT_EQ(cell(6, 1), "145.00000");
 }
+
+// A row emptied while its tone cell's list is about to open (by a refused
+// entry and Enter, by Delete, by Undo) opens that list on nothing: an "OFF"
+// shown over an empty row would not be stored.
+TEST_F(EditingTest, AnEmptiedRowOpensItsToneListOnNothing)
+{
+    const struct {
+        const char* how;
+        std::function<void(int toneCol)> empty;
+    } paths[] = {
+        {"a refused entry, Enter through the empty transmit cell",
+         [this](int) {
+             enter("9999");
+             messages();
+             key(Qt::Key_Return);
+         }},
+        {"Delete on the row, then F2 on its tone",
+         [this](int toneCol) {
+             enter("446");
+             key(Qt::Key_Escape);
+             select(6, toneCol);
+             key(Qt::Key_Delete);
+             key(Qt::Key_F2);
+         }},
+        {"Undo, then F2 on its tone",
+         [this](int toneCol) {
+             enter("446");
+             key(Qt::Key_Escape);
+             select(6, toneCol);
+             key(Qt::Key_Z, Qt::ControlModifier);
+             key(Qt::Key_F2);
+         }},
+    };
+    for (const Edition* e : allEditions()) {
+        for (const auto& path : paths) {
+            SCOPED_TRACE(e->id + ": " + path.how);
+            open(e->id.c_str());
+            const int toneCol = view().table().columnOf(Column::RxTone);
+            select(6, view().table().columnOf(Column::Receive));
+            path.empty(toneCol);
+            messages();
+            EXPECT_EQ(row(6), std::vector<std::string>(row(6).size()));
+            EXPECT_EQ(cursor(), std::make_pair(6, toneCol));
+            EXPECT_EQ(editing().shownEditor(), editing().toneList());
+            EXPECT_EQ(editing().toneList()->currentText(), "");
+            window.reset();
+        }
+    }
+}
