@@ -1,6 +1,7 @@
 #include "editor/form_settings.h"
 
 #include "codeplug/data_password.h"
+#include "codeplug/text_util.h"
 
 #include <algorithm>
 #include <numeric>
@@ -17,6 +18,15 @@ void FormSettings::typed(int i)
 {
     if (list(i).typingReset >= 0)
         select(i, list(i).typingReset);
+}
+
+void FormSettings::finishTyping(int i, std::string_view text, Language language)
+{
+    const std::vector<std::string>& items = list(i).items(language);
+    const auto named = std::find_if(items.begin(), items.end(),
+                                    [text](const std::string& item) { return equalsIgnoringCase(item, text); });
+    if (named != items.end())
+        select(i, static_cast<int>(named - items.begin()));
 }
 
 void FormSettings::loadFromImage(const MemoryImage& image)

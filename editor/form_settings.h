@@ -3,6 +3,7 @@
 #include "editions/edition.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvan {
@@ -22,6 +23,10 @@ public:
     void select(int i, int index) { selections_.at(static_cast<std::size_t>(i)) = index; }
     // Typing into a list's edit field: some lists snap back to a fixed index.
     void typed(int i);
+    // The text of a list's edit field once the user is done with it (Enter, or
+    // the field left): the entry it names, case aside, is chosen; any other
+    // text is refused and the list keeps its choice.
+    void finishTyping(int i, std::string_view text, Language language);
 
     // The "Data Password" edit, where the edition has one: the digits found in
     // the image, written back digit by digit (anything else as 0xFF).

@@ -112,20 +112,28 @@ std::pair<QLabel*, QComboBox*> CTolView::createFormList(int i, QWidget* parent)
     if (l.editable) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        // Typing may snap the list back; only choosing from the list changes it.
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i, combo] {
+        // Typing may snap the list back at once (only choosing from it changes
+        // it); a typed text the user is done with takes the entry it names or
+        // gives way to the list's choice, so the form shows what is stored.
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, i] {
             if (form_.list(i).typingReset < 0) {
                 form_.typed(i);
                 return;
             }
             record(EditKind::Form, [&] { form_.typed(i); });
-            combo->setCurrentIndex(form_.selection(i));
+            showList(i);
+        });
+        connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, i, combo] {
+            const std::string text = combo->currentText().toStdString();
+            record(EditKind::Form, [&] { form_.finishTyping(i, text, language_); });
+            showList(i);
         });
         combo->lineEdit()->installEventFilter(this);
     }
     connect(combo, &QComboBox::activated, this, [this, i](int index) {
         if (form_.selection(i) != index)
             record(EditKind::Form, [&] { form_.select(i, index); });
+        showList(i);
     });
     combo->installEventFilter(this);
     lists_.at(static_cast<std::size_t>(i)) = combo;
@@ -250,15 +258,18 @@ void CTolView::imageToGrid()
     showForm();
 }
 
+void CTolView::showList(int i)
+{
+    QComboBox* combo = lists_[static_cast<std::size_t>(i)];
+    const int index = form_.selection(i);
+    combo->setCurrentIndex(index < combo->count() ? index : -1);
+    combo->setEditText(combo->itemText(combo->currentIndex()));  // a list without a choice shows nothing
+}
+
 void CTolView::showForm()
 {
-    for (int i = 0; i < form_.count(); ++i) {
-        QComboBox* combo = lists_[static_cast<std::size_t>(i)];
-        const int index = form_.selection(i);
-        combo->setCurrentIndex(index < combo->count() ? index : -1);
-        if (index < 0)
-            combo->setEditText(QString());
-    }
+    for (int i = 0; i < form_.count(); ++i)
+        showList(i);
     if (password_)
         password_->setText(q(form_.password()));
 }

@@ -89,6 +89,8 @@ private:
     bool runTransfer(Direction direction);
     void showForm();
     void attachHistory();
+    // List i as the form's choice has it.
+    void showList(int i);
     void setupGrid();
     // The form's lists: list i with its label, bound to FormSettings.
     bool hasListsAt(FormList::Place place) const;
