@@ -81,9 +81,9 @@ void OptionalFeatures::write(const OptionalFeaturesValues& v, MemoryImage& image
     id_code::writeText(image, l.listenId, v.listenId);
 }
 
-std::string OptionalFeatures::timeOutText(int position)
+std::string OptionalFeatures::timeOutText(int position, const std::string& off)
 {
-    return position == 0 ? "OFF" : std::to_string(position * 15);
+    return position == 0 ? off : std::to_string(position * 15);
 }
 
 bool OptionalFeatures::idBoxAcceptsKey(int virtualKey)

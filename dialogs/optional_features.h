@@ -57,8 +57,8 @@ public:
     // check marks are applied, and the priority channel overwrites PF1's byte.
     void write(const OptionalFeaturesValues& values, MemoryImage& image) const;
 
-    // "OFF" for 0, else the seconds.
-    static std::string timeOutText(int position);
+    // The dialog's word for off (`off`) at 0, else the seconds.
+    static std::string timeOutText(int position, const std::string& off);
 
     // The key filter of the "ID" box, on the system's key codes: digits, letters
     // (either case's code) and Backspace reach the box, nothing else does.

@@ -168,6 +168,8 @@ std::vector<std::string> numbered(int from, int to)
     return items;
 }
 
+// The time-out lists: off, then 30 s to 300 s. The Chinese lists say off as
+// the Chinese VOX list does.
 std::vector<std::string> timeOutItems(const std::string& off)
 {
     std::vector<std::string> items{off};
@@ -190,7 +192,7 @@ SettingsListsLayout keyRadioSettings()
     SettingsListsLayout l;
     l.lists = {
         {.englishLabel = "Time-out Timer", .chineseLabel = "发射限时(秒)", .englishItems = timeOutItems("Off"),
-         .chineseItems = timeOutItems("off"), .offset = 0x3C3},
+         .chineseItems = timeOutItems("关闭"), .offset = 0x3C3},
         {.englishLabel = "TX Power Rank", .chineseLabel = "发射功率(POWER)", .englishItems = numbered(0, 9),
          .offset = 0x3C4, .coding = Coding::Scaled, .scale = 3},
         {.englishLabel = "Squelch Level", .chineseLabel = "静噪等级(SQ)", .englishItems = numbered(0, 9),
@@ -224,9 +226,6 @@ std::vector<FormList> sixteenChannelForm(int warningSetIndex)
     using Coding = FormList::Coding;
     using Place = FormList::Place;
     const std::vector<std::string> digits = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    std::vector<std::string> timeOuts = {"Off"};
-    for (int n = 1; n <= 10; ++n)
-        timeOuts.push_back(std::to_string(30 * n) + "s");
 
     FormList type = smallRadioType(kSixteenTypes);
     type.storeRank = 9;
@@ -248,7 +247,8 @@ std::vector<FormList> sixteenChannelForm(int warningSetIndex)
     const FormList vox{.label = "Vox", .englishItems = {"ON", "OFF"}, .chineseItems = {"开", "关"}, .offset = 0x3C0,
                        .coding = Coding::Bit, .bit = 3, .setIndex = 1, .editable = false,
                        .place = Place::FunctionGroup, .storeRank = 3};
-    const FormList timeOut{.label = "Time-out Timer", .englishItems = timeOuts, .offset = 0x3C3, .readableCount = 11,
+    const FormList timeOut{.label = "Time-out Timer", .englishItems = timeOutItems("Off"),
+                           .chineseItems = timeOutItems("关闭"), .offset = 0x3C3, .readableCount = 11,
                            .editable = false, .place = Place::FunctionGroup, .storeRank = 6};
     const FormList squelch{.label = "Squelch Level", .englishItems = digits, .offset = 0x3C1, .readableCount = 10,
                            .initialIndex = 4, .editable = false, .place = Place::FunctionGroup, .storeRank = 4};

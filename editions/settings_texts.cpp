@@ -5,6 +5,9 @@
 namespace tolvan {
 namespace {
 
+// "Off" in the Chinese lists and boxes.
+const char* const kChineseOff = "关闭";
+
 const std::vector<std::string> kKeysEnglish = {"None", "Autodial", "Key Lock", "Monitor", "Monitor Momentary",
                                                "Scrambler"};
 
@@ -18,6 +21,7 @@ OptionalFeaturesTexts optionalFeaturesTexts(Language language)
         .idGroup = " ID",
         .squelch = "Squelch Level",
         .timeOut = "Time out time(TOT)(s)",
+        .timeOutOff = "OFF",
         .voxGain = "Vox Gain Level",
         .language = "Language Choose",
         .beep = "Beep",
@@ -49,6 +53,7 @@ OptionalFeaturesTexts optionalFeaturesTexts(Language language)
     t.idGroup = " ID";
     t.squelch = "静噪等级(SQ)";
     t.timeOut = "发射限时(秒)";
+    t.timeOutOff = kChineseOff;
     t.voxGain = "VOX增益电平";
     t.language = "语言选择";
     t.beep = "报警音提示";
@@ -66,9 +71,9 @@ OptionalFeaturesTexts optionalFeaturesTexts(Language language)
     t.signalMode = "频率模式可选信令";
     t.pf1 = "PF1键功能选择";
     t.pf2 = "PF2键功能选择";
-    t.voxItems[0] = "关闭";
+    t.voxItems[0] = kChineseOff;
     t.languageItems = {"中文", "英文"};
-    t.signalModeItems = {"MSK", "DTMF", "CCIR", "关闭"};
+    t.signalModeItems = {"MSK", "DTMF", "CCIR", kChineseOff};
     t.keyItems = {"无", "自动拨号", "按键锁定", "监听", "监听瞬时", "扰频器"};
     t.ok = "确定";
     t.cancel = "取消";
@@ -81,6 +86,7 @@ SignallingFeaturesTexts signallingFeaturesTexts(Language language, const Signall
     SignallingFeaturesTexts t{
         .caption = common.caption,
         .timeOut = layout.timeOutLabel.english,
+        .timeOutOff = common.timeOutOff,
         .squelch = common.squelch,
         .language = common.language,
         .beep = common.beep,

@@ -19,6 +19,7 @@ struct OptionalFeaturesTexts {
     std::string idGroup;
     std::string squelch;
     std::string timeOut;
+    std::string timeOutOff;  // the time-out box at 0
     std::string voxGain;
     std::string language;
     std::string beep;
@@ -49,6 +50,7 @@ struct OptionalFeaturesTexts {
 struct SignallingFeaturesTexts {
     std::string caption;
     std::string timeOut;
+    std::string timeOutOff;
     std::string squelch;
     std::string language;
     std::string beep;

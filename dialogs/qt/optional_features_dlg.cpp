@@ -74,6 +74,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, const OptionalFea
 {
     const OptionalFeaturesTexts t = optionalFeaturesTexts(edition.uiLanguage(language));
     setWindowTitle(qs(t.caption));
+    timeOutOff_ = t.timeOutOff;
 
     squelch_ = new QComboBox;
     for (int i = 0; i < OptionalFeatures::kSquelchItems; ++i)
@@ -81,7 +82,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, const OptionalFea
     timeOut_ = new TextSpinBox(
         [this](const QString&, bool up) {
             timeOutPosition_ = std::clamp(timeOutPosition_ + (up ? 1 : -1), 0, OptionalFeatures::kTimeOutSteps);
-            return qs(OptionalFeatures::timeOutText(timeOutPosition_));
+            return qs(OptionalFeatures::timeOutText(timeOutPosition_, timeOutOff_));
         },
         10);
     // The box only shows the spin's position; OK stores the position.
@@ -166,7 +167,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(MemoryImage& image, const OptionalFea
 void COptionalFeaturesDlg::showValues(const OptionalFeaturesValues& v)
 {
     timeOutPosition_ = v.timeOut;
-    timeOut_->setText(qs(OptionalFeatures::timeOutText(v.timeOut)));
+    timeOut_->setText(qs(OptionalFeatures::timeOutText(v.timeOut, timeOutOff_)));
     squelch_->setCurrentIndex(v.squelch);
     if (pf2_)
         pf2_->setCurrentIndex(v.pf2);

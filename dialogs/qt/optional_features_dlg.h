@@ -50,6 +50,7 @@ private:
     MemoryImage& image_;
     OptionalFeatures model_;
     int timeOutPosition_ = 0;
+    std::string timeOutOff_;  // what the time-out box shows at 0
     bool changed_ = false;
 
     QComboBox* squelch_ = nullptr;

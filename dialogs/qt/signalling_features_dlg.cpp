@@ -53,11 +53,12 @@ CSignallingFeaturesDlg::CSignallingFeaturesDlg(MemoryImage& image, const Signall
 {
     const SignallingFeaturesTexts t = signallingFeaturesTexts(language, layout);
     setWindowTitle(qs(t.caption));
+    timeOutOff_ = t.timeOutOff;
 
     timeOut_ = new TextSpinBox(
         [this](const QString&, bool up) {
             timeOutPosition_ = std::clamp(timeOutPosition_ + (up ? 1 : -1), 0, SignallingFeatures::kTimeOutSteps);
-            return qs(OptionalFeatures::timeOutText(timeOutPosition_));
+            return qs(OptionalFeatures::timeOutText(timeOutPosition_, timeOutOff_));
         },
         10);
     // The box only shows the spin's position; OK stores the position.
@@ -150,7 +151,7 @@ CSignallingFeaturesDlg::CSignallingFeaturesDlg(MemoryImage& image, const Signall
 void CSignallingFeaturesDlg::showValues(const SignallingFeaturesValues& v)
 {
     timeOutPosition_ = v.timeOut;
-    timeOut_->setText(qs(OptionalFeatures::timeOutText(v.timeOut)));
+    timeOut_->setText(qs(OptionalFeatures::timeOutText(v.timeOut, timeOutOff_)));
     squelch_->setCurrentIndex(v.squelch);
     language_->setCurrentIndex(v.language);
     beep_->setChecked(v.beep);

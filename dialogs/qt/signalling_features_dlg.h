@@ -53,6 +53,7 @@ private:
     MemoryImage& image_;
     SignallingFeatures model_;
     int timeOutPosition_ = 0;
+    std::string timeOutOff_;  // what the time-out box shows at 0
     bool changed_ = false;
 
     TextSpinBox* timeOut_ = nullptr;

@@ -25,7 +25,7 @@ using Bytes = std::vector<std::uint8_t>;
 std::string shown(const V& v)
 {
     std::ostringstream s;
-    s << "squelch " << v.squelch << ", time-out " << v.timeOut << " (" << OptionalFeatures::timeOutText(v.timeOut)
+    s << "squelch " << v.squelch << ", time-out " << v.timeOut << " (" << OptionalFeatures::timeOutText(v.timeOut, "OFF")
       << "), VOX " << v.voxGain << ", signal mode " << v.signalMode << ", language " << v.language << ", PF1 " << v.pf1
       << " PF2 " << v.pf2 << ", priority " << v.priorityChannel << ", beep " << v.beep << ", battery save "
       << v.batterySave << ", scrambler " << v.scrambler << ", begin/end of Tx " << v.beginOfTx << v.endOfTx

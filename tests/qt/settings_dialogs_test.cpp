@@ -85,5 +85,37 @@ TEST(SettingsDialogs, TheWidgetsAreBoundToTheImageInEveryProgram)
     expectGolden("qt", "settings_dialogs", out);
 }
 
+// A new document's time-out is off. Each program's settings dialog, opened
+// from its menu, or the sixteen-channel form says so in the program's words:
+// the Chinese programs as their VOX lists do.
+TEST_F(WindowTest, TheTimeOutOffIsSaidInTheProgramsLanguage)
+{
+    for (const ProgramRun& run : everyProgramAndLanguage()) {
+        const Edition& e = *run.edition;
+        SCOPED_TRACE(e.id + (run.chineseSystem ? " (Chinese)" : ""));
+        auto w = start(e.id.c_str(), nullptr, run.chineseSystem);
+        QString shown;
+        WindowCloser closer(false);
+        closer.visit = [&](QWidget& dialog) {
+            if (auto* d = qobject_cast<COptionalFeaturesDlg*>(&dialog))
+                shown = d->timeOutBox()->text();
+            else if (auto* d = qobject_cast<CSignallingFeaturesDlg*>(&dialog))
+                shown = d->timeOutBox()->text();
+            else if (auto* d = qobject_cast<CSettingsListsDlg*>(&dialog))
+                shown = d->listBox(0)->currentText();
+            return false;
+        };
+        if (e.settingsLists)
+            w->frame().action(cmd::EditOptionalFeatures)->trigger();
+        else if (e.optionalFeatures || e.signallingFeatures)
+            w->frame().action(cmd::OptionalFeatures)->trigger();
+        for (int i = 0; i < w->frame().view().form().count(); ++i)
+            if (w->frame().view().form().list(i).label == "Time-out Timer")
+                shown = w->frame().view().formList(i)->currentText();
+        const bool listed = e.settingsLists || e.family == Family::SixteenChannel;
+        EXPECT_EQ(shown.toStdString(), run.chinese() ? "关闭" : listed ? "Off" : "OFF");
+    }
+}
+
 } // namespace
 } // namespace tolvan
