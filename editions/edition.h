@@ -167,6 +167,9 @@ struct WindowTexts {
     // The caption of the window's message boxes; empty: the title. A Chinese
     // window whose title is English gives its boxes a Chinese caption.
     std::string messageCaption;
+    // The file type the Open and Save dialogs offer; empty: the translation's
+    // "Channel Data (*.sin)".
+    std::string fileType;
 };
 // The main window's size at creation, in pixels. A screen too small for it
 // gets the largest size of the same proportions that fits.

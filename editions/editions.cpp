@@ -581,6 +581,7 @@ Edition sixteenChinese()
     e.link.writePumpPasses = 11;
     e.testModeBaseMHz.reset();
     e.formLists = sixteenChannelForm(0);  // bit 0 set shows "打开"
+    e.chineseWindow.fileType = "写频数据 文件 (*.sin)";
     e.newDocument = {
         {0x01C, {0xFB}},
         {0x3C0, {0xF7, 0x05, 0x03, 0x00, 0xFF, 0x0A}},

@@ -74,6 +74,17 @@ TEXTS = {
 }
 
 
+# Texts of Qt's own classes that its Chinese translation lacks, for the
+# Chinese file only: the file dialog's type of a folder. A third item is the
+# disambiguation Qt passes with the text.
+QT_TEXTS = {
+    "QAbstractFileIconProvider": [
+        ("Folder", "文件夹", "All other platforms"),
+        ("Drive", "驱动器"),
+    ],
+}
+
+
 def c_unescape(text):
     return text.encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
 
@@ -96,12 +107,15 @@ def source_texts():
 def write(path, language, chinese):
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
              f'<TS version="2.1" language="{language}" sourcelanguage="en_GB">']
-    for context, pairs in TEXTS.items():
+    contexts = {**TEXTS, **QT_TEXTS} if chinese else TEXTS
+    for context, pairs in contexts.items():
         lines.append("<context>")
         lines.append(f"    <name>{context}</name>")
-        for source, zh in pairs:
+        for source, zh, *comment in pairs:
             lines.append("    <message>")
             lines.append(f"        <source>{escape(source)}</source>")
+            if comment:
+                lines.append(f"        <comment>{escape(comment[0])}</comment>")
             lines.append(f"        <translation>{escape(zh if chinese else source)}</translation>")
             lines.append("    </message>")
         lines.append("</context>")

@@ -168,7 +168,7 @@ void FleetCommands::showComparison(const QString& title, const MemoryImage& othe
 
 void FleetCommands::runCompareWithFile()
 {
-    const QString path = dialogs_.openFileName(&frame_, QStringLiteral("Channel Data (*.sin)"));
+    const QString path = dialogs_.openFileName(&frame_, frame_.fileType());
     if (path.isEmpty())
         return;
     const Edition& edition = frame_.document().edition();

@@ -475,6 +475,12 @@ void CMainFrame::fileMessage(SinStatus status, const std::filesystem::path& path
     message(q(sinStatusText(status, path, doc_.edition().imageSize, detail, language_.language)));
 }
 
+QString CMainFrame::fileType() const
+{
+    const std::string& type = doc_.edition().window(language_.language).fileType;
+    return type.empty() ? tr("Channel Data (*.sin)") : q(type);
+}
+
 QString CMainFrame::messageCaption() const
 {
     const std::string& caption = doc_.edition().window(language_.language).messageCaption;
@@ -513,7 +519,7 @@ bool CMainFrame::fileOpen()
 {
     if (!maybeSave())
         return false;
-    const QString path = dialogs_.openFileName(this, tr("Channel Data (*.sin)"));
+    const QString path = dialogs_.openFileName(this, fileType());
     return !path.isEmpty() && loadFile(localPath(path));
 }
 
@@ -557,7 +563,7 @@ bool CMainFrame::fileSave()
 bool CMainFrame::fileSaveAs()
 {
     const QString suggested = doc_.path().empty() ? tr("Write Data") + ".sin" : displayPath(doc_.path());
-    QString path = dialogs_.saveFileName(this, suggested, tr("Channel Data (*.sin)"));
+    QString path = dialogs_.saveFileName(this, suggested, fileType());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

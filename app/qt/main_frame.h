@@ -55,6 +55,7 @@ public:
     QMenu* portMenu() const { return portMenu_; }
     QString statusText() const;
     QString messageCaption() const;  // of the window's message boxes
+    QString fileType() const;        // what the file dialogs offer
     HelpWindow* helpWindow() const { return help_; }
     // Sets the hooks and shows the menus and tool bar of the commands they give.
     void setHooks(FrameHooks hooks);

@@ -56,6 +56,8 @@ ProgramWindow::~ProgramWindow()
     frame_.reset();
     if (standardTexts_)
         QCoreApplication::removeTranslator(standardTexts_.get());
+    if (localeBefore_)
+        QLocale::setDefault(*localeBefore_);
     if (translator_)
         QCoreApplication::removeTranslator(translator_.get());
 }
@@ -84,6 +86,9 @@ std::unique_ptr<ProgramWindow> ProgramWindow::start(const Edition& edition, cons
             || w->standardTexts_->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(w->standardTexts_.get());
+        // Qt's file dialog names file types in the default locale's language.
+        w->localeBefore_ = QLocale();
+        QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     }
     ToneList::instance();
     w->doc_ = std::make_unique<CTolDoc>(edition);

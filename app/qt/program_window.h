@@ -5,10 +5,12 @@
 #include "program/tol_doc.h"
 #include "editions/edition.h"
 
+#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tolvan {
@@ -49,6 +51,7 @@ private:
     QString translationFile_;
     std::unique_ptr<QTranslator> translator_;
     std::unique_ptr<QTranslator> standardTexts_;  // Qt's own buttons in the message language
+    std::optional<QLocale> localeBefore_;          // while a Chinese window runs, the default is Chinese
     std::unique_ptr<CTolDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
     FleetCommands* fleet_ = nullptr;  // owned by the frame

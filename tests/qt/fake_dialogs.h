@@ -26,9 +26,19 @@ public:
         answers.pop_front();
         return a;
     }
-    QString openFileName(QWidget*, const QString&) override { return next(openNames); }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return next(saveNames); }
+    QString openFileName(QWidget* parent, const QString& filter) override
+    {
+        fileTypes.push_back(filter);
+        return realChoosers ? standardDialogs().openFileName(parent, filter) : next(openNames);
+    }
+    QString saveFileName(QWidget* parent, const QString& suggested, const QString& filter) override
+    {
+        fileTypes.push_back(filter);
+        return realChoosers ? standardDialogs().saveFileName(parent, suggested, filter) : next(saveNames);
+    }
 
+    bool realChoosers = false;  // the file choosers the program shows, not the scripted names
+    QStringList fileTypes;      // what each chooser offered
     std::deque<QMessageBox::StandardButton> answers;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;

@@ -162,3 +162,86 @@ TEST_F(WindowTest, EachWindowOpensAtItsOwnSizeCentredWithTheHelpOfItsLanguage)
         frame.helpWindow()->close();
     }
 }
+
+namespace {
+
+// Every text a window shows: labels, buttons and their tips, list items, edit
+// fields, and the headers and cells of its item views.
+QStringList textsShown(QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        texts << w->toolTip();
+        if (auto* l = qobject_cast<QLabel*>(w))
+            texts << l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            texts << e->text();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                texts << c->itemText(i);
+        else if (auto* v = qobject_cast<QAbstractItemView*>(w)) {
+            const QAbstractItemModel* m = v->model();
+            for (int col = 0; col < m->columnCount(v->rootIndex()); ++col) {
+                texts << m->headerData(col, Qt::Horizontal).toString();
+                for (int row = 0; row < m->rowCount(v->rootIndex()); ++row)
+                    texts << m->index(row, col, v->rootIndex()).data().toString();
+            }
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+// File > Open, Save As and Compare With File offer each program's file type;
+// in a Chinese program the chooser shows no English word of its own: what is
+// left once the file names, paths, the type's pattern, the size unit and the
+// shortcut letters are taken out holds no Latin letter.
+TEST_F(WindowTest, TheFileChoosersOfferTheFileTypeInTheProgramsWords)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("files/backup"));
+    std::ofstream(path("files/radio.sin").toStdString()) << std::string(1024, '\0');
+    for (const ProgramRun& run : everyProgramAndLanguage()) {
+        const Edition& e = *run.edition;
+        SCOPED_TRACE(e.id + (run.chineseSystem ? " (Chinese)" : ""));
+        auto w = start(e.id.c_str(), nullptr, run.chineseSystem);
+        CMainFrame& frame = w->frame();
+        dialogs.fileTypes.clear();
+        for (int command : {cmd::Open, cmd::SaveAs, cmd::CompareWithFile})
+            frame.action(command)->trigger();
+        const std::string type = e.id == "cps16-cn" ? "写频数据 文件 (*.sin)"
+                                 : run.chinese()    ? "写频数据 (*.sin)"
+                                                    : "Channel Data (*.sin)";
+        EXPECT_EQ(dialogs.fileTypes.join(" | ").toStdString(), type + " | " + type + " | " + type);
+        if (!run.chinese())
+            continue;
+
+        QString english;
+        WindowCloser closer(false);
+        closer.visit = [&](QWidget& window) {
+            auto& chooser = dynamic_cast<QFileDialog&>(window);
+            chooser.setDirectory(path("files"));
+            // The folder is read in the background; its rows come in their own time.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return textsShown(chooser).contains("1.00 KiB"); }));
+            const QStringList names = {"radio.sin", "backup", QDir::home().dirName()};
+            for (QString text : textsShown(chooser)) {
+                if (text.startsWith('/') || names.contains(text))
+                    continue;  // a path or a file's name
+                text.remove("*.sin");
+                text.remove("KiB");  // a unit's symbol, as Chinese systems write it too
+                text.remove(QRegularExpression("\\(&[A-Z]\\)"));  // the letter of a shortcut, as Chinese menus give it
+                if (text.contains(QRegularExpression("[A-Za-z]")))
+                    english += text + "\n";
+            }
+            return false;
+        };
+        dialogs.realChoosers = true;
+        frame.action(cmd::Open)->trigger();
+        dialogs.realChoosers = false;
+        EXPECT_EQ(english.toStdString(), "");
+    }
+}
