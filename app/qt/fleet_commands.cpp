@@ -231,7 +231,8 @@ void FleetCommands::runWriteToSeveral()
                          text("Result", "结果"),
                          text("FAILED: ", "失败："),
                          text("A radio is being written. Stop the write and close?",
-                              "正在写入对讲机。要停止写入并关闭吗？")};
+                              "正在写入对讲机。要停止写入并关闭吗？"),
+                         frame_.messageCaption()};
     FleetLogDlg* self = nullptr;
     FleetLogDlg dialog(&frame_, t, dialogs_, [this, &self](bool& ok) {
         const WriteResult r = writeDocument(true, true, self);

@@ -77,7 +77,7 @@ void FleetLogDlg::done(int result)
         return;
     }
     if (closeWhenWritten_
-        || dialogs_.ask(this, QMessageBox::Question, windowTitle(), texts_.stopWriting,
+        || dialogs_.ask(this, QMessageBox::Question, texts_.messageCaption, texts_.stopWriting,
                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     closeWhenWritten_ = true;
@@ -111,7 +111,7 @@ bool FleetLogDlg::saveLog()
     const std::filesystem::path target = localPath(path);
     const FileResult written = writeFileSafely(target, logCsv().toStdString(), {.isExport = true});
     if (!written.ok()) {
-        dialogs_.ask(this, QMessageBox::Warning, windowTitle(), displayPath(describeWriteFault(written, target)),
+        dialogs_.ask(this, QMessageBox::Warning, texts_.messageCaption, displayPath(describeWriteFault(written, target)),
                      QMessageBox::Ok);
         return false;
     }

@@ -18,6 +18,7 @@ class FleetLogDlg : public QDialog {
 public:
     struct Texts {
         QString title, connectNext, writeNext, saveLog, close, number, time, result, failed, stopWriting;
+        QString messageCaption;  // the program's
     };
     // `writeOne` writes (and verifies) the document to the radio now connected;
     // it returns the result line and sets whether it succeeded.

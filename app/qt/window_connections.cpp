@@ -90,13 +90,14 @@ FleetCommands& composeWindowCommands(CMainFrame& frame, const StartupLanguage& l
     if (edition.hasTwoTone)
         hooks.twoTone = [&frame](CTolView& v) {
             return runImageDialog(v, [&](MemoryImage& image) {
-                return std::make_unique<CTwoToneDlg>(image, v.document().edition(), v.language(), &frame);
+                return std::make_unique<CTwoToneDlg>(image, v.document().edition(), v.language(), &frame,
+                                                     frame.messageCaption());
             }, DialogEnd::EveryCloseKeeps);
         };
     hooks.testMode = [&frame, radio = link.opener](CTolView& v) {
         SystemPortOpener system(v.document().edition(), &programIniFile(), v.language());
         CDebugModeDlg dialog(v.document().edition(), v.language(), v.portName(), formTexts(v).field,
-                             radio ? *radio : system, nullptr, &frame);
+                             radio ? *radio : system, nullptr, &frame, frame.messageCaption());
         dialog.exec();
     };
     hooks.print = [&frame](CTolView& v) {
@@ -109,7 +110,9 @@ FleetCommands& composeWindowCommands(CMainFrame& frame, const StartupLanguage& l
     frame.setHooks(std::move(hooks));
     // The fleet commands own the transfer: a read passes the data password
     // shown, a write reads back when the user wants it.
-    auto* fleet = new FleetCommands(frame, language, dialogs, link);
+    CloneWindowOptions transfers = link;
+    transfers.messageCaption = frame.messageCaption().toStdString();
+    auto* fleet = new FleetCommands(frame, language, dialogs, transfers);
     frame.view().setTransfer(fleet->transfer());
     return *fleet;
 }

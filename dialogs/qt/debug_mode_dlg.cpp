@@ -41,14 +41,15 @@ std::array<QRadioButton*, 2> radioPair(const std::string& first, const std::stri
 } // namespace
 
 CDebugModeDlg::CDebugModeDlg(const Edition& edition, Language language, std::string portName,
-                             const std::string& bandText, PortOpener& opener, LinkHost* host, QWidget* parent)
+                             const std::string& bandText, PortOpener& opener, LinkHost* host, QWidget* parent,
+                             const QString& messageCaption)
     : QDialog(parent), edition_(edition), language_(edition.testModeLanguage.value_or(edition.uiLanguage(language))),
       texts_(testModeTexts(language_)),
-      portName_(std::move(portName)), opener_(opener), host_(host),
+      portName_(std::move(portName)), opener_(opener), host_(host), messageCaption_(messageCaption),
       state_(TestModeState::baseFrequency(edition, bandText))
 {
     if (!host_) {
-        ownHost_ = std::make_unique<DialogLinkHost>(this);
+        ownHost_ = std::make_unique<DialogLinkHost>(this, messageCaption_);
         host_ = ownHost_.get();
     }
     setWindowTitle(qs(texts_.caption));
@@ -273,7 +274,7 @@ void CDebugModeDlg::showPosition()
 void CDebugModeDlg::onDefault()
 {
     if (!state_.applyDefault()) {
-        QMessageBox::information(this, QString(), qs(texts_.nothingVisible));
+        QMessageBox::information(this, messageCaption_, qs(texts_.nothingVisible));
         return;
     }
     showState();

@@ -29,9 +29,11 @@ class CDebugModeDlg : public QDialog {
     Q_OBJECT
 public:
     // `bandText` is the text of the band chosen on the main form; `host` is
-    // the exchange's host (a message-box host over this dialog when null).
+    // the exchange's host (a message-box host over this dialog when null);
+    // `messageCaption` is the caption of its message boxes, the program's.
     CDebugModeDlg(const Edition& edition, Language language, std::string portName, const std::string& bandText,
-                  PortOpener& opener, LinkHost* host = nullptr, QWidget* parent = nullptr);
+                  PortOpener& opener, LinkHost* host = nullptr, QWidget* parent = nullptr,
+                  const QString& messageCaption = {});
     ~CDebugModeDlg() override;
 
     const TestModeState& state() const { return state_; }
@@ -79,6 +81,7 @@ private:
     std::string portName_;
     PortOpener& opener_;
     LinkHost* host_;
+    QString messageCaption_;
     std::unique_ptr<LinkHost> ownHost_;
     TestModeState state_;
     TestModeOutcome lastOutcome_ = TestModeOutcome::Cancelled;

@@ -26,15 +26,15 @@ Answer DialogLinkHost::ask(const std::string& message, Buttons buttons)
     const QString text = QString::fromStdString(message);
     switch (buttons) {
     case Buttons::Ok:
-        QMessageBox::information(parent_, QString(), text);
+        QMessageBox::information(parent_, caption_, text);
         return Answer::Ok;
     case Buttons::OkCancel:
-        return QMessageBox::question(parent_, QString(), text, QMessageBox::Ok | QMessageBox::Cancel)
+        return QMessageBox::question(parent_, caption_, text, QMessageBox::Ok | QMessageBox::Cancel)
                        == QMessageBox::Ok
                    ? Answer::Ok
                    : Answer::Cancel;
     case Buttons::RetryCancel:
-        return QMessageBox::warning(parent_, QString(), text, QMessageBox::Retry | QMessageBox::Cancel)
+        return QMessageBox::warning(parent_, caption_, text, QMessageBox::Retry | QMessageBox::Cancel)
                        == QMessageBox::Retry
                    ? Answer::Retry
                    : Answer::Cancel;
@@ -47,7 +47,7 @@ Answer DialogLinkHost::askWithDetail(const std::string& message, const std::stri
 {
     if (detail.empty() || buttons != Buttons::Ok)
         return ask(message, buttons);
-    QMessageBox box(QMessageBox::Information, QString(), QString::fromStdString(message), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Information, caption_, QString::fromStdString(message), QMessageBox::Ok, parent_);
     box.setInformativeText(QString::fromStdString(detail));
     box.exec();
     return Answer::Ok;

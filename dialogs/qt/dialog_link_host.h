@@ -2,15 +2,18 @@
 
 #include "link/link_host.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace tolvan {
 
 // The host of a radio exchange started from a dialog: message boxes over the
-// dialog, pauses that keep its window painted, and no progress bar.
+// dialog with the program's caption, pauses that keep its window painted, and
+// no progress bar.
 class DialogLinkHost : public LinkHost {
 public:
-    explicit DialogLinkHost(QWidget* parent) : parent_(parent) {}
+    DialogLinkHost(QWidget* parent, QString caption) : parent_(parent), caption_(std::move(caption)) {}
 
     void pause(int milliseconds) override;
     bool pump() override;
@@ -23,6 +26,7 @@ public:
 
 private:
     QWidget* parent_;
+    QString caption_;
 };
 
 } // namespace tolvan

@@ -25,10 +25,13 @@ TextSpinBox* timeBox(const TimeSpin& spin)
 
 } // namespace
 
-CEncodePage::CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget* parent)
+CEncodePage::CEncodePage(MemoryImage& image, const TwoToneTexts& texts, const QString& messageCaption,
+                         QWidget* parent)
     : ImagePage(parent), image_(image), texts_(texts)
 {
-    showMessage = [this](const QString& message) { QMessageBox::information(this, QString(), message); };
+    showMessage = [this, messageCaption](const QString& message) {
+        QMessageBox::information(this, messageCaption, message);
+    };
 
     grid_ = new QTableWidget(twotone::kEncodeEntries, 3, this);
     grid_->setHorizontalHeaderLabels({qs(texts.gridHeaders[0]), qs(texts.gridHeaders[1]), qs(texts.gridHeaders[2])});

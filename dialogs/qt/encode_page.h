@@ -20,7 +20,8 @@ class TextSpinBox;
 class CEncodePage : public ImagePage {
     Q_OBJECT
 public:
-    CEncodePage(MemoryImage& image, const TwoToneTexts& texts, QWidget* parent = nullptr);
+    CEncodePage(MemoryImage& image, const TwoToneTexts& texts, const QString& messageCaption = {},
+                QWidget* parent = nullptr);
 
     void load() override;
     void store() override;

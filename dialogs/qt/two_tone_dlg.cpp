@@ -10,13 +10,14 @@
 
 namespace tolvan {
 
-CTwoToneDlg::CTwoToneDlg(MemoryImage& image, const Edition& edition, Language language, QWidget* parent)
+CTwoToneDlg::CTwoToneDlg(MemoryImage& image, const Edition& edition, Language language, QWidget* parent,
+                         const QString& messageCaption)
     : QDialog(parent), image_(image), before_(image)
 {
     const TwoToneTexts texts = twoToneTexts(edition.uiLanguage(language));
     setWindowTitle(qs(texts.caption));
     tabs_ = new QTabWidget(this);
-    encode_ = new CEncodePage(image, texts);
+    encode_ = new CEncodePage(image, texts, messageCaption);
     decode_ = new CDecodeSheet(image, texts);
     tabs_->addTab(encode_, qs(texts.encodeTab));
     tabs_->addTab(decode_, qs(texts.decodeTab));

@@ -13,11 +13,13 @@ class CEncodePage;
 class CDecodeSheet;
 
 // The encode table and the eight decoders. There is no OK: the window's close
-// box closes it, and the page on screen is written into the image then.
+// box closes it, and the page on screen is written into the image then. Its
+// message boxes carry `messageCaption`, the program's.
 class CTwoToneDlg : public QDialog {
     Q_OBJECT
 public:
-    CTwoToneDlg(MemoryImage& image, const Edition& edition, Language language, QWidget* parent = nullptr);
+    CTwoToneDlg(MemoryImage& image, const Edition& edition, Language language, QWidget* parent = nullptr,
+                const QString& messageCaption = {});
     ~CTwoToneDlg() override;
 
     // Whether closing changed any byte of the image (for the unsaved-changes prompt).

@@ -77,6 +77,7 @@ std::optional<MemoryImage> runCloneWithProgress(QWidget* parent, const Edition& 
     CProgressDlg dialog(parent, texts, options.title.empty() ? cloneTitle(edition, language, direction) : options.title,
                         progressMaximum(edition));
     dialog.setModal(false);
+    dialog.setMessageCaption(QString::fromStdString(options.messageCaption));
     if (parent)
         dialog.move(parent->window()->geometry().center() - dialog.rect().center());
     dialog.show();

@@ -20,6 +20,7 @@ struct CloneWindowOptions {
     CloneOutcome* outcome = nullptr;  // when set, receives how the session ended
     bool startAtOnce = false;  // the transfer starts without waiting for Start (a read-back after a write)
     std::string title;         // the window's caption instead of the direction's
+    std::string messageCaption;  // of the transfer's message boxes: the program's (default: the window's caption)
 };
 
 // Read From Radio / Write To Radio from the window: opens the progress window

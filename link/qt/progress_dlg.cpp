@@ -59,7 +59,7 @@ void CProgressDlg::onCancel()
 void CProgressDlg::interrupt()
 {
     cancelRequested_ = true;
-    QMessageBox::information(this, windowTitle(), QString::fromStdString(texts_.interrupted), QMessageBox::Ok);
+    QMessageBox::information(this, messageCaption(), QString::fromStdString(texts_.interrupted), QMessageBox::Ok);
 }
 
 bool CProgressDlg::event(QEvent* e)

@@ -34,6 +34,11 @@ public:
     QProgressBar* progressBar() const { return bar_; }
     QLabel* statusLabel() const { return status_; }
 
+    // The caption of the transfer's message boxes: the program's (default:
+    // this window's title).
+    QString messageCaption() const { return messageCaption_.isEmpty() ? windowTitle() : messageCaption_; }
+    void setMessageCaption(const QString& caption) { messageCaption_ = caption; }
+
 signals:
     void started();
 
@@ -53,6 +58,7 @@ private:
     QPushButton* cancel_;
     QProgressBar* bar_;
     QLabel* status_;
+    QString messageCaption_;
     bool cancelRequested_ = false;
     bool busy_ = true;
     bool running_ = false;

@@ -50,7 +50,7 @@ Answer QtLinkHost::askWithDetail(const std::string& message, const std::string& 
 {
     if (stepPacer_.showsNow())
         showStep();
-    QMessageBox box(QMessageBox::Warning, dialog_.windowTitle(), QString::fromStdString(message),
+    QMessageBox box(QMessageBox::Warning, dialog_.messageCaption(), QString::fromStdString(message),
                     QMessageBox::NoButton, &dialog_);
     if (!detail.empty())
         box.setInformativeText(QString::fromStdString(detail));

@@ -93,11 +93,13 @@ TEST(ProgressWindow, MovingItWhileBusyInterruptsWithTheMessage)
     EXPECT_FALSE(dialog.cancelRequested());  // the exchange's own messages clear busy
 
     dialog.setBusy(true);
+    dialog.setMessageCaption(QString::fromUtf8("写频软件"));
     WindowCloser closer(true);
     dialog.move(200, 120);
     QApplication::processEvents();
     EXPECT_TRUE(dialog.cancelRequested());
     EXPECT_EQ(closer.messages, QStringList{QString::fromUtf8("通讯已被中断,请重新开始")});
+    EXPECT_EQ(closer.captions, QStringList{QString::fromUtf8("写频软件")});
     EXPECT_TRUE(dialog.isVisible());  // the transfer closes it when it notices
 }
 
@@ -138,6 +140,101 @@ TEST(ProgressWindow, StepsShowOnceAFrameAndACancelAtTheNextPass)
     QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
     EXPECT_TRUE(host.pump());
     EXPECT_TRUE(host.pump());
+}
+
+// Every message a transfer, Test Mode, Two Tone and the fleet log can show,
+// in every program and language, as the window started like the program
+// shows it: each box carries the program's caption.
+TEST_F(WindowTest, EveryMessageCarriesTheProgramsCaption)
+{
+    // A path: what the radio or the port does, the command, and what the user
+    // does in the window the command opens (true while it is still acting).
+    struct Path {
+        const char* what;
+        bool (*applies)(const Edition&);
+        std::function<void(const Edition&)> arrange;
+        int command;
+        std::function<bool(QWidget&, bool& acting)> act;
+    };
+    const auto every = [](const Edition&) { return true; };
+    // Test Mode's Start on the TX power item, pressed from the window's own loop.
+    const auto start = [](QWidget& window, bool& acting) {
+        auto* d = qobject_cast<CDebugModeDlg*>(&window);
+        if (!d || !d->isEnabled() || d->node(TestModeState::kDebugItem)->isExpanded())
+            return acting;
+        acting = true;
+        d->node(TestModeState::kDebugItem)->setExpanded(true);
+        d->tree()->setCurrentItem(d->node(TestModeState::kTxPower));
+        QTimer::singleShot(0, d, [d, &acting] {
+            d->startButton()->click();
+            acting = false;
+        });
+        return true;
+    };
+    const Path paths[] = {
+        {"read, the port refused", every, [this](const Edition&) { opener().failOpen = true; }, cmd::ReadFromRadio, {}},
+        {"read, no answer", every, [this](const Edition&) { radio().faults.answerFromAttempt = 99; }, cmd::ReadFromRadio, {}},
+        {"read, a short reply", every, [this](const Edition&) { radio().faults.shortReplyBlock = 3; },
+         cmd::ReadFromRadio, {}},
+        {"read, no acknowledgement", every, [this](const Edition&) { radio().faults.noAckBlock = 3; },
+         cmd::ReadFromRadio, {}},
+        {"read, a wrong password", [](const Edition& e) { return e.passwordOffset.has_value(); },
+         [this](const Edition& e) { radio().setPassword(e, "123456"); }, cmd::ReadFromRadio, {}},
+        {"write, no acknowledgement", every, [this](const Edition&) { radio().faults.noAckBlock = 3; },
+         cmd::WriteToRadio, {}},
+        {"write, another radio type", [](const Edition& e) { return e.link.typeCheckOffset.has_value(); },
+         [this](const Edition&) { radio().setTypeByte(0x12); }, cmd::WriteToRadio, {}},
+        {"Test Mode, the port refused", every, [this](const Edition&) { opener().failOpen = true; }, cmd::TestMode, start},
+        {"Test Mode, no answer", every, [this](const Edition&) { radio().faults.testModeFailStep = 10; }, cmd::TestMode,
+         start},
+        {"Test Mode, finished", every, [](const Edition&) {}, cmd::TestMode, start},
+        {"Two Tone, a letter typed", [](const Edition& e) { return e.hasTwoTone; }, [](const Edition&) {}, cmd::TwoTone,
+         [](QWidget& window, bool& acting) {
+             auto& d = dynamic_cast<CTwoToneDlg&>(window);
+             if (acting || d.encodePage()->cellEditor()->isVisible())
+                 return acting;
+             acting = true;
+             QTimer::singleShot(0, &d, [&d, &acting] {
+                 d.encodePage()->grid()->setCurrentCell(0, 1);
+                 QTest::keyClick(d.encodePage()->grid(), Qt::Key_X);
+                 acting = false;
+             });
+             return true;
+         }},
+        {"the fleet log not saved", every, [this](const Edition&) { dialogs.saveNames = {path("no/such/log.csv")}; },
+         cmd::WriteToSeveral, [](QWidget& window, bool&) {
+             dynamic_cast<FleetLogDlg&>(window).saveLogButton()->click();
+             return false;
+         }},
+    };
+    for (const ProgramRun& run : everyProgramAndLanguage()) {
+        const Edition& e = *run.edition;
+        for (const Path& p : paths) {
+            if (!p.applies(e))
+                continue;
+            SCOPED_TRACE(e.id + (run.chineseSystem ? " (Chinese): " : ": ") + p.what);
+            auto w = start(e.id.c_str(), nullptr, run.chineseSystem);
+            w->frame().choosePort("virtual");
+            p.arrange(e);
+            dialogs.shown.clear();
+            QStringList captions;
+            {
+                // The progress window is started; a question is answered as its Esc would.
+                WindowCloser closer(true, true);
+                bool acting = false;
+                if (p.act)
+                    closer.visit = [&](QWidget& window) { return p.act(window, acting); };
+                w->frame().action(p.command)->trigger();
+                QApplication::processEvents();
+                captions = closer.captions;
+            }
+            for (const auto& shown : dialogs.shown)
+                captions << shown.title;
+            EXPECT_FALSE(captions.isEmpty()) << "no message";
+            EXPECT_EQ(captions.join(" | ").toStdString(),
+                      QStringList(captions.size(), w->frame().messageCaption()).join(" | ").toStdString());
+        }
+    }
 }
 
 } // namespace
