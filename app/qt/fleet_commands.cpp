@@ -97,7 +97,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     const MemoryImage sent = documentImage();
     const TransferMark mark(view);
     CloneOutcome written;
-    CloneWindowOptions options = clone_;
+    CloneWindowOptions options = linkOptions();
     options.outcome = &written;
     options.startAtOnce = startAtOnce;
     runCloneWithProgress(parent, edition, language, Direction::Write, view.portName(), sent, options);
@@ -106,7 +106,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     if (!alwaysVerify && !verify_->isChecked())
         return {true, true, q(writtenText(edition, language))};
     CloneOutcome readBack;
-    options = clone_;
+    options = linkOptions();
     options.outcome = &readBack;
     options.startAtOnce = true;
     options.title = verifyTitle(edition, language);
@@ -125,9 +125,17 @@ void FleetCommands::showVerdict(const WriteResult& result)
         dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(), result.text, QMessageBox::Ok);
 }
 
+CloneWindowOptions FleetCommands::linkOptions() const
+{
+    // The caption is asked for each time: a branded program names itself once started.
+    CloneWindowOptions options = clone_;
+    options.messageCaption = frame_.messageCaption().toStdString();
+    return options;
+}
+
 CloneWindowOptions FleetCommands::readOptions() const
 {
-    CloneWindowOptions options = clone_;
+    CloneWindowOptions options = linkOptions();
     if (frame_.view().form().hasPassword())
         options.password = frame_.view().form().password();
     return options;

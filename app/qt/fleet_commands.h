@@ -59,6 +59,7 @@ private:
     // The document against a file or a radio's memory, both as a save would store them.
     void showComparison(const QString& title, const MemoryImage& other, ComparedSides sides);
     MemoryImage documentImage() const;  // the image with the table's cells in it
+    CloneWindowOptions linkOptions() const;  // the link's, with the program's message caption
     CloneWindowOptions readOptions() const;  // the link's, with the "Data Password" shown
     QString text(const char* english, const char* chinese) const;
 

@@ -110,9 +110,7 @@ FleetCommands& composeWindowCommands(CMainFrame& frame, const StartupLanguage& l
     frame.setHooks(std::move(hooks));
     // The fleet commands own the transfer: a read passes the data password
     // shown, a write reads back when the user wants it.
-    CloneWindowOptions transfers = link;
-    transfers.messageCaption = frame.messageCaption().toStdString();
-    auto* fleet = new FleetCommands(frame, language, dialogs, transfers);
+    auto* fleet = new FleetCommands(frame, language, dialogs, link);
     frame.view().setTransfer(fleet->transfer());
     return *fleet;
 }

@@ -207,11 +207,21 @@ void CTolView::attachHistory()
 
 bool CTolView::record(EditKind kind, const std::function<void()>& change)
 {
+    // A change made while another command runs (a list's typed text given up
+    // as that command's dialog takes the focus) belongs to that command's step.
+    if (recording_) {
+        change();
+        return true;
+    }
     commitCellEdit();
     UndoStack& history = editing_->undoStack();
     const unsigned long before = history.changeCount();
     history.begin(table_, UndoStack::allRows(table_), kind);
-    change();
+    {
+        recording_ = true;
+        const std::unique_ptr<bool, void (*)(bool*)> done(&recording_, [](bool* flag) { *flag = false; });
+        change();
+    }
     history.finish(table_);
     editing_->afterRowCommand();
     return history.changeCount() != before;
