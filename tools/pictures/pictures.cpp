@@ -66,6 +66,8 @@ TEST(DialogScreenshots, OfEverySettingsDialog)
         save(*settingsDialog(image, twoTone, language), "optional_features" + suffix);
         CTwoToneDlg tones(image, twoTone, language);
         save(tones, "two_tone" + suffix);
+        tones.tabs()->setCurrentIndex(1);
+        save(tones, "two_tone_decode" + suffix);
         NoPorts ports;
         CDebugModeDlg test(twoTone, language, "COM1", "136 - 174MHz", ports);
         test.tree()->setCurrentItem(test.node(TestModeState::kHighFrequency));
