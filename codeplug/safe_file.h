@@ -54,8 +54,8 @@ FileResult writeFileSafely(const std::filesystem::path& target, std::string_view
                            const OutputRules& rules = {});
 
 // Opens a file for reading without blocking on a pipe or device and refuses
-// anything but a regular file. Returns the descriptor (blocking, close-on-exec)
-// or -1 with `result` saying why.
+// anything but a regular file. Returns the descriptor (blocking, close-on-exec;
+// binary on Windows) or -1 with `result` saying why.
 int openRegularFile(const std::filesystem::path& path, FileResult& result);
 
 // Reads at most `limit` bytes from the start of a regular file.
@@ -72,7 +72,12 @@ bool createEmptyFile(const std::filesystem::path& path);
 // "Cannot write "x": it is read-only." and the like, for a message box or stderr.
 std::string describeWriteFault(const FileResult& result, const std::filesystem::path& target);
 
-// The name of the temporary files of this system; exposed for tests.
+// The name of the temporary files of this system (the prefix and six letters
+// or digits); exposed for tests.
+constexpr std::string_view kSafeFileTemporaryPrefix = ".tolvan-";
 bool isSafeFileTemporary(std::string_view name);
+
+// A channel data file by its name (".sin" in any case), which an export never replaces.
+bool isChannelFileName(const std::filesystem::path& path);
 
 } // namespace tolvan

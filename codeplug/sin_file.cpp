@@ -3,7 +3,6 @@
 #include "codeplug/safe_file.h"
 
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace tolvan {
 
@@ -63,8 +62,8 @@ std::string describeSinStatus(SinStatus status, const std::filesystem::path& pat
                + std::to_string(imageSize) + ".";
     case SinStatus::CannotWrite:
     {
-        struct stat st {};
-        const bool existed = ::lstat(path.c_str(), &st) == 0;
+        std::error_code ec;
+        const bool existed = std::filesystem::exists(std::filesystem::symlink_status(path, ec));
         return "Cannot save \"" + name + "\"" + reason + "." + (existed ? " The previous file is unchanged." : "");
     }
     }

@@ -1,4 +1,5 @@
 #include "editor/table_csv.h"
+#include "codeplug/path_text.h"
 
 #include "program/command_args.h"
 #include "program/exit_status.h"
@@ -71,8 +72,8 @@ int exportCsv(const Edition& edition, const std::vector<std::string>& args, std:
     const CommandArgs a = parseCommandArgs(args, 2, 2);
     if (!a.ok())
         return usageError(edition.id, "--export-csv", a.error + " (IN.sin OUT.csv)");
-    const std::filesystem::path inPath = a.names[0];
-    const std::filesystem::path outPath = a.names[1];
+    const std::filesystem::path inPath = pathFromText(a.names[0]);
+    const std::filesystem::path outPath = pathFromText(a.names[1]);
     const OutputRules rules{.input = inPath, .isExport = true};
     if (const FileResult target = checkOutputFile(outPath, rules); !target.ok())
         return outputFault(target, outPath);

@@ -1,4 +1,5 @@
 #include "editor/table_csv_import.h"
+#include "codeplug/path_text.h"
 
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
@@ -399,7 +400,8 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args)
     const CommandArgs a = parseCommandArgs(args, 3, 3);
     if (!a.ok())
         return usageError(edition.id, "--import-csv", a.error + " (IN.csv BASE.sin OUT.sin)");
-    const std::filesystem::path csvPath = a.names[0], basePath = a.names[1], outPath = a.names[2];
+    const std::filesystem::path csvPath = pathFromText(a.names[0]), basePath = pathFromText(a.names[1]),
+                                outPath = pathFromText(a.names[2]);
     // As every export: OUT is neither input under any name, which would
     // replace the list or the base with the result.
     const OutputRules rules{.input = csvPath, .secondInput = basePath};

@@ -6,6 +6,7 @@
 #include "program/program_main.h"
 #include "program/read_backup.h"
 #include "program/startup_language.h"
+#include "codeplug/path_text.h"
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
@@ -28,7 +29,7 @@ namespace {
 constexpr long kMaxRetries = 1000;
 
 struct LinkOptions {
-    std::string file;
+    std::filesystem::path file;
     std::string port;
     std::vector<std::string> morePorts;  // --write: every further --port, written at once
     bool verify = false;
@@ -67,7 +68,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
         return std::nullopt;
     }
     LinkOptions o;
-    o.file = a.names[0];
+    o.file = pathFromText(a.names[0]);
     if (ports.size() > 1 && command != "--write") {
         usageError(edition.id, command, "--port is given twice");
         return std::nullopt;

@@ -1,13 +1,14 @@
 #include "link/port_names.h"
 
+#include "codeplug/path_text.h"
 #include "program/ini_file.h"
 #include "program/language.h"
+#include "program/platform.h"
 #include "codeplug/text_util.h"
 #include "link/serial_port.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <system_error>
 
 namespace tolvan {
 
@@ -44,64 +45,21 @@ const std::vector<std::string>& comPortNames()
 std::string resolvePortName(const std::string& name, const CIniFile* ini)
 {
     const auto& com = comPortNames();
-    const auto it = std::find(com.begin(), com.end(), name);
-    if (it == com.end())
-        return name;
-    if (ini) {
+    if (ini && std::find(com.begin(), com.end(), name) != com.end()) {
         const std::string mapped = trim(ini->getValue("PORTS", name, ""));
         if (!mapped.empty())
-            return mapped;
+            return systemComDevice(mapped).value_or(mapped);
     }
-    return "/dev/ttyS" + std::to_string(it - com.begin());
-}
-
-std::vector<std::string> listSerialAdapters()
-{
-    std::vector<std::string> found;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator("/sys/class/tty", ec)) {
-        const fs::path driver = entry.path() / "device" / "driver";
-        if (!fs::exists(driver, ec))
-            continue;
-        const std::string driverName = fs::read_symlink(driver, ec).filename().string();
-        // The legacy lines are always listed (COM1..COM4) and mostly absent.
-        if (driverName == "serial8250" || driverName == "port")
-            continue;
-        const fs::path device = fs::path("/dev") / entry.path().filename();
-        if (fs::exists(device, ec))
-            found.push_back(device.string());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
-std::string serialDriverOf(const std::string& device)
-{
-    std::error_code ec;
-    const fs::path real = fs::canonical(device, ec);
-    if (ec)
-        return {};
-    fs::path node = fs::path("/sys/class/tty") / real.filename() / "device";
-    // Newer kernels put a generic port and controller layer between the line
-    // and the driver that runs it: look past them.
-    for (int depth = 0; depth < 4 && fs::exists(node, ec); ++depth, node /= "..") {
-        const fs::path driver = fs::read_symlink(node / "driver", ec);
-        if (ec)
-            return {};
-        if (driver.string().find("/serial-base/") == std::string::npos)
-            return driver.filename().string();
-    }
-    return {};
+    return systemComDevice(name).value_or(name);
 }
 
 const CIniFile& programIniFile()
 {
     static const CIniFile ini = [] {
         CIniFile file;
-        std::error_code ec;
-        const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-        if (!ec)
-            file.load(exe.parent_path() / (programBaseName(exe.string()) + ".ini"), true, false);
+        const fs::path exe = executablePath();
+        if (!exe.empty())
+            file.load(exe.parent_path() / pathFromText(programBaseName(exe.string()) + ".ini"), true, false);
         return file;
     }();
     return ini;
@@ -115,10 +73,7 @@ PortOpenResult SystemPortOpener::open(const std::string& name, const TimeoutProf
             option = name.substr(named.name.size() + 1);
         else if (name != named.name)
             continue;
-        const std::string device = named.device(edition_, option);
-        if (device.empty())
-            return {nullptr, named.failure};
-        return SerialPort::open(device, profile, language_);
+        return named.open(edition_, option, profile, language_);
     }
     return SerialPort::open(resolvePortName(name, ini_), profile, language_);
 }

@@ -4,6 +4,7 @@
 #include "link/port.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,29 +12,38 @@ namespace tolvan {
 
 class CIniFile;
 
-// A port that start-up adds by name (the built-in virtual radio): opening it
-// asks `device` for the device to open; an empty path fails with `failure`.
-// "NAME:OPTION" opens the same port and hands OPTION to `device`.
+// A port that start-up adds by name (the built-in virtual radio), opened by
+// its own function; "NAME:OPTION" opens the same port and hands OPTION over.
 struct NamedPort {
     std::string name;         // "virtual"
     std::string description;  // shown by --list-ports
-    std::function<std::string(const Edition&, const std::string& option)> device;
-    std::string failure;
+    std::function<PortOpenResult(const Edition&, const std::string& option, const TimeoutProfile&, Language)> open;
 };
 
 void registerNamedPort(NamedPort port);
 const std::vector<NamedPort>& namedPorts();
 
 // "COM1".."COM4" map to the device the ini section "PORTS" names for them
-// ("COM1=/dev/ttyUSB0"), else to /dev/ttyS0../dev/ttyS3; every other name is a
-// device path used as given.
+// ("COM1=/dev/ttyUSB0"), else to the system's own (systemComDevice); every
+// other name is a device path used as given. A COM name the system knows,
+// given or mapped to, opens the system's device for it.
 std::string resolvePortName(const std::string& name, const CIniFile* ini);
 
 // The four names of the Port menu.
 const std::vector<std::string>& comPortNames();
 
-// Serial adapters the system has (USB and other non-legacy lines), as device paths.
+// The device a COM name opens on this system: /dev/ttyS0../dev/ttyS3 for
+// "COM1".."COM4" on Linux; \\.\COM1..\\.\COM256 on Windows (any case).
+// Nothing for any other name.
+std::optional<std::string> systemComDevice(const std::string& name);
+
+// Serial adapters the system has (USB and other non-legacy lines), as device
+// paths on Linux and COM names beyond COM4 on Windows.
 std::vector<std::string> listSerialAdapters();
+
+// What the system calls the adapter behind a line ("FT232R USB UART"), for the
+// Port menu; empty when it says nothing.
+std::string serialAdapterDescription(const std::string& device);
 
 // The kernel driver behind a serial device ("ftdi_sio", "cdc_acm", "serial8250"),
 // through any symlink to it; empty when it has none (a pseudo-terminal).

@@ -14,7 +14,7 @@ namespace tolvan {
 std::string permissionHint(const std::string& device, const struct stat* st, Language language);
 
 // The name of a group, or its number when the system has no name for it.
-std::string groupName(gid_t gid);
+std::string groupName(unsigned gid);
 
 // Empty when the user may open `device` for reading and writing; otherwise
 // the permission hint (the device exists but is refused).

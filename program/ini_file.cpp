@@ -1,10 +1,10 @@
 #include "program/ini_file.h"
 
+#include "codeplug/path_text.h"
 #include "codeplug/safe_file.h"
 #include "codeplug/text_util.h"
 
 #include <cerrno>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tolvan {
@@ -40,9 +40,10 @@ bool CIniFile::load(const std::filesystem::path& path, bool compareWithoutCase, 
     clear();
     compareWithoutCase_ = compareWithoutCase;
 
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) {
-        if (errno != ENOENT || !createIfMissing)
+    std::error_code ec;
+    const std::filesystem::file_status st = std::filesystem::symlink_status(path, ec);
+    if (!std::filesystem::exists(st)) {
+        if (st.type() != std::filesystem::file_type::not_found || !createIfMissing)
             return false;
         if (!createEmptyFile(path))
             return false;
@@ -158,7 +159,7 @@ std::filesystem::path programDirectory(std::string_view programPath)
         std::error_code ec;
         return std::filesystem::current_path(ec);
     }
-    return std::filesystem::path(std::string(programPath.substr(0, slash)));
+    return pathFromText(programPath.substr(0, slash));
 }
 
 } // namespace tolvan

@@ -3,9 +3,10 @@
 #include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/read_backup.h"
+#include "codeplug/path_text.h"
 #include "codeplug/sin_file.h"
+#include "program/platform.h"
 
-#include <csignal>
 #include <iostream>
 
 namespace tolvan {
@@ -41,7 +42,7 @@ int newDocument(const Edition& edition, const std::vector<std::string>& args)
     if (!a.ok())
         return usageError(edition.id, "--new", a.error);
     std::string detail;
-    const std::filesystem::path out = a.names[0];
+    const std::filesystem::path out = pathFromText(a.names[0]);
     if (saveSin(out, newDocumentRule()(edition), &detail) != SinStatus::Ok) {
         std::cerr << describeSinStatus(SinStatus::CannotWrite, out, edition.imageSize, detail) << '\n';
         return kExitFileError;
@@ -116,9 +117,11 @@ namespace {
 
 int dispatch(const Edition& edition, int argc, char** argv)
 {
-    programPathStore() = argc > 0 && argv[0] ? argv[0] : "";
+    std::vector<std::string> args = programArguments(argc, argv);
+    programPathStore() = args.empty() ? "" : args.front();
+    if (!args.empty())
+        args.erase(args.begin());
     registerBuiltins();
-    std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         if (args.size() > 1)
             return usageError(edition.id, args[0], "takes no arguments, not " + args[1]);
@@ -156,8 +159,7 @@ int runProgram(const Edition& edition, int argc, char** argv)
     // A reader of our stderr that goes away must not end a transfer half done
     // (the exit status tells what happened to the radio and the file), and a
     // file size limit must show as a failed save, not kill the program.
-    std::signal(SIGPIPE, SIG_IGN);
-    std::signal(SIGXFSZ, SIG_IGN);
+    prepareStandardStreams();
     return boundedExitStatus(dispatch(edition, argc, argv));
 }
 

@@ -1,11 +1,11 @@
 #include "program/startup_language.h"
 
+#include "codeplug/path_text.h"
 #include "program/ini_file.h"
 #include "program/language.h"
+#include "program/platform.h"
 
-#include <cstdlib>
 #include <iostream>
-#include <sys/stat.h>
 
 #ifndef TOLVAN_DATA_DIR
 #define TOLVAN_DATA_DIR "/usr/local/share/tolvan"
@@ -22,9 +22,8 @@ std::filesystem::path executableDirectory(std::string_view programPath)
 {
     if (programPath.find_first_of("/\\") != std::string_view::npos)
         return programDirectory(programPath);
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? programDirectory(programPath) : self.parent_path();
+    const std::filesystem::path self = executablePath();
+    return self.empty() ? programDirectory(programPath) : self.parent_path();
 }
 
 } // namespace
@@ -33,7 +32,7 @@ StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view p
 {
     StartupLanguage out;
     out.baseName = programBaseName(programPath);
-    out.iniPath = executableDirectory(programPath) / (out.baseName + ".ini");
+    out.iniPath = executableDirectory(programPath) / pathFromText(out.baseName + ".ini");
     CIniFile ini;
     out.iniLoaded = ini.load(out.iniPath, true, edition.createsIniFile);
     if (edition.brandedFromIni)
@@ -54,16 +53,6 @@ StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view p
     return out;
 }
 
-bool systemLanguageIsChinese()
-{
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            return std::string_view(value).rfind("zh", 0) == 0;
-    }
-    return false;
-}
-
 std::string translationFileName(std::string_view languageName)
 {
     return std::string(languageName) + ".qm";
@@ -71,10 +60,9 @@ std::string translationFileName(std::string_view languageName)
 
 std::vector<std::filesystem::path> translationDirectories()
 {
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const std::filesystem::path self = executablePath();
     std::vector<std::filesystem::path> dirs;
-    if (!ec) {
+    if (!self.empty()) {
         dirs.push_back(self.parent_path());
         dirs.push_back((self.parent_path() / ".." / "share" / "tolvan").lexically_normal());
     }
@@ -84,13 +72,14 @@ std::vector<std::filesystem::path> translationDirectories()
 
 std::filesystem::path findTranslation(std::string_view languageName, const std::vector<std::filesystem::path>& dirs)
 {
-    const std::string file = translationFileName(languageName);
-    if (languageName.empty() || file.find('/') != std::string::npos)
+    // Only a plain file name: a folder separator of the system would lead elsewhere.
+    const std::filesystem::path file = pathFromText(translationFileName(languageName));
+    if (languageName.empty() || file.has_parent_path())
         return {};
     for (const std::filesystem::path& dir : dirs) {
         const std::filesystem::path path = dir / file;
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(path, ec))
             return path;
     }
     return {};

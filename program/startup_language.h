@@ -2,6 +2,7 @@
 
 #include "editions/edition.h"
 #include "program/branding.h"
+#include "program/platform.h"
 
 #include <filesystem>
 #include <optional>
@@ -32,9 +33,7 @@ struct StartupLanguage {
 // the LANGUAGE key; the others always their one language.
 StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese);
 
-// The system language as the C library's locale variables state it
-// (LC_ALL, LC_MESSAGES, LANG): Chinese when the first one set starts with "zh".
-bool systemLanguageIsChinese();
+// systemLanguageIsChinese() is asked of the system: program/platform.h.
 
 // The translation file of a language name: "<name>.qm".
 std::string translationFileName(std::string_view languageName);

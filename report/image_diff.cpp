@@ -1,4 +1,5 @@
 #include "report/image_diff.h"
+#include "codeplug/path_text.h"
 
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
@@ -346,7 +347,8 @@ int diffCommand(const Edition& edition, const std::vector<std::string>& args)
     if (!a.ok())
         return usageError(edition.id, "--diff", a.error + " (A.sin B.sin)");
     std::vector<MemoryImage> images;
-    for (const std::string& path : a.names) {
+    for (const std::string& name : a.names) {
+        const std::filesystem::path path = pathFromText(name);
         SinLoadResult in = loadSin(path, edition.imageSize);
         if (in.status != SinStatus::Ok) {
             std::cerr << describeSinStatus(in.status, path, edition.imageSize, in.detail) << '\n';

@@ -95,11 +95,4 @@ private:
     std::thread thread_;
 };
 
-// The radio behind the "virtual" port: one per program run, started on first
-// use with a few sample channels, keeping what is written to it until exit.
-// A non-empty `password` ("virtual:123456") is stored in it as its data
-// password, so a protected radio can be tried. Returns its device path, or an
-// empty text when it cannot be started.
-std::string sharedVirtualRadioDevice(const Edition& edition, const std::string& password = {});
-
 } // namespace tolvan

@@ -8,7 +8,7 @@
 #include "link/port_names.h"
 #include "report/image_diff.h"
 #include "report/report_commands.h"
-#include "sim/pty_radio.h"
+#include "sim/shared_radio.h"
 
 namespace tolvan {
 
@@ -22,8 +22,7 @@ void composeProgram()
         registerImageDiff();
         registerLinkCommands();
         registerNamedPort({"virtual", "the built-in virtual radio (virtual:DIGITS: holding that data password)",
-                           [](const Edition& e, const std::string& option) { return sharedVirtualRadioDevice(e, option); },
-                           "The virtual radio could not be started: no pseudo-terminal."});
+                           openSharedVirtualRadio});
         installProgramWindow();
         return true;
     }();

@@ -7,6 +7,7 @@
 #include "editor/qt/tol_view.h"
 #include "editor/table_csv_import.h"
 #include "link/write_verify.h"
+#include "program/platform.h"
 #include "program/qt/local_path.h"
 #include "report/image_diff.h"
 
@@ -23,8 +24,7 @@
 namespace tolvan {
 namespace {
 
-// The store of the recent-file list; the verify choice is kept beside it.
-const char* const kOrganisation = "Local AppWizard-Generated Applications";
+// The verify choice is kept beside the recent-file list.
 const char* const kVerifyKey = "Settings/VerifyAfterWriting";
 
 QString q(const std::string& s)
@@ -64,9 +64,9 @@ FleetCommands::FleetCommands(CMainFrame& frame, const StartupLanguage& language,
     showDialog = [](QDialog& d) { d.exec(); };
     verify_ = frame_.attachCommand(cmd::VerifyAfterWriting, [] {});
     verify_->setCheckable(true);
-    verify_->setChecked(QSettings(kOrganisation, q(language_.baseName)).value(kVerifyKey, true).toBool());
+    verify_->setChecked(QSettings(settingsOrganisation(), q(language_.baseName)).value(kVerifyKey, true).toBool());
     connect(verify_, &QAction::toggled, this,
-            [this](bool on) { QSettings(kOrganisation, q(language_.baseName)).setValue(kVerifyKey, on); });
+            [this](bool on) { QSettings(settingsOrganisation(), q(language_.baseName)).setValue(kVerifyKey, on); });
     compareFile_ = frame_.attachCommand(cmd::CompareWithFile, [this] { runCompareWithFile(); });
     compareRadio_ = frame_.attachCommand(cmd::CompareWithRadio, [this] { runCompareWithRadio(); });
     import_ = frame_.attachCommand(cmd::ImportChannels, [this] { runImport(); });

@@ -5,8 +5,10 @@
 #include "app/qt/program_window.h"
 #include "app/qt/tool_icons.h"
 #include "app/qt/user_dialogs.h"
+#include "program/platform.h"
 #include "program/read_backup.h"
 #include "program/sin_status_text.h"
+#include "link/port_names.h"
 #include "editor/qt/tol_view.h"
 
 #include <QAction>
@@ -21,7 +23,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -40,7 +41,6 @@ QString q(const std::string& s)
 }
 
 constexpr int kRecentFiles = 4;
-const char* const kOrganisation = "Local AppWizard-Generated Applications";
 
 struct PortItem {
     int id;
@@ -428,11 +428,11 @@ void CMainFrame::refreshAdapters()
     const QList<QAction*> items = portMenu_->actions();
     const qsizetype at = items.indexOf(adapterSeparator_);
     QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
+    for (const std::string& device : listSerialAdapters()) {
+        const QString path = QString::fromStdString(device);
         QString caption = path;
-        if (!info.description().isEmpty())
-            caption += " (" + info.description() + ")";
+        if (const std::string description = serialAdapterDescription(device); !description.empty())
+            caption += " (" + QString::fromStdString(description) + ")";
         auto* a = new QAction(caption, this);
         a->setData(path);
         a->setCheckable(true);
@@ -580,7 +580,7 @@ bool CMainFrame::fileSaveAs()
 
 QStringList CMainFrame::recentFiles() const
 {
-    QSettings s(kOrganisation, q(language_.baseName));
+    QSettings s(settingsOrganisation(), q(language_.baseName));
     QStringList out;
     for (int i = 1; i <= kRecentFiles; ++i) {
         const QString f = s.value(QString("Recent File List/File%1").arg(i)).toString();
@@ -596,7 +596,7 @@ void CMainFrame::addRecentFile(const std::filesystem::path& path)
     const QString full = QFileInfo(displayPath(path)).absoluteFilePath();
     files.removeAll(full);
     files.prepend(full);
-    QSettings s(kOrganisation, q(language_.baseName));
+    QSettings s(settingsOrganisation(), q(language_.baseName));
     for (int i = 0; i < kRecentFiles; ++i)
         s.setValue(QString("Recent File List/File%1").arg(i + 1), i < files.size() ? files[i] : QString());
     refreshRecentFiles();

@@ -1,8 +1,10 @@
 #include "app/qt/program_window.h"
 
+#include "codeplug/path_text.h"
 #include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
+#include "program/platform.h"
 #include "program/window_args.h"
 #include "app/qt/fleet_commands.h"
 #include "program/qt/local_path.h"
@@ -147,17 +149,19 @@ int savePicture(const QImage& image, const std::filesystem::path& path, const Ou
 
 int windowMain(const Edition& edition, int argc, char** argv)
 {
-    const WindowArgs args = parseWindowArgs(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> given = programArguments(argc, argv);
+    const WindowArgs args = parseWindowArgs(std::vector<std::string>(given.begin() + 1, given.end()));
     if (!args.ok) {
         std::cerr << edition.id << ": " << args.error << "\n"
                   << edition.id << ": usage: " << edition.id << " [--port PORT] [--screenshot OUT.png] [FILE]\n";
         return kExitUsage;
     }
     // A picture is an export: a swapped or mistyped name must not replace the file it shows.
-    const OutputRules pictureRules{.input = args.file, .isExport = true};
+    const std::filesystem::path file = pathFromText(args.file), picture = pathFromText(args.screenshot);
+    const OutputRules pictureRules{.input = file, .isExport = true};
     if (!args.screenshot.empty())
-        if (const FileResult target = checkOutputFile(args.screenshot, pictureRules); !target.ok())
-            return outputFault(target, args.screenshot);
+        if (const FileResult target = checkOutputFile(picture, pictureRules); !target.ok())
+            return outputFault(target, picture);
     // A picture needs no display.
     if (!args.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -169,16 +173,16 @@ int windowMain(const Edition& edition, int argc, char** argv)
         return kExitFileError;
     CMainFrame& frame = window->frame();
     frame.choosePort(args.port);
-    if (!args.screenshot.empty() && pictureFormat(args.screenshot).isEmpty())
+    if (!args.screenshot.empty() && pictureFormat(picture).isEmpty())
         return usageError(edition.id, "--screenshot",
                           "the name " + args.screenshot + " ends in no picture format (.png, .jpg, ...)");
-    if (!args.file.empty() && !frame.openFile(std::filesystem::path(args.file)))
+    if (!args.file.empty() && !frame.openFile(file))
         return kExitFileError;
     if (!args.screenshot.empty()) {
         frame.resize(edition.windowSize.width, edition.windowSize.height);
         frame.show();
         QApplication::processEvents();
-        return savePicture(frame.grab().toImage(), args.screenshot, pictureRules);
+        return savePicture(frame.grab().toImage(), picture, pictureRules);
     }
     window->show();
     return app.exec();

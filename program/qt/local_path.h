@@ -1,25 +1,18 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
 #include <filesystem>
 
 namespace tolvan {
 
-// File names are the system's bytes. A QString from a file dialog or a drop
-// becomes those bytes through Qt's own file-name encoding; a name from the
-// command line never goes through QString at all, so a name that is not valid
-// in the locale's encoding still opens and saves under itself.
-inline std::filesystem::path localPath(const QString& name)
-{
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
+// A name from a file dialog or a drop as the system's own name: on Linux the
+// bytes of Qt's file-name encoding, so a name that is not valid in the
+// locale's encoding still opens and saves under itself; on Windows the UTF-16
+// name. A name from the command line never goes through QString at all.
+std::filesystem::path localPath(const QString& name);
 
-// For showing a name (a title, a message); the bytes stay in the path.
-inline QString displayPath(const std::filesystem::path& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
-}
+// For showing a name (a title, a message); the system's name stays in the path.
+QString displayPath(const std::filesystem::path& path);
 
 } // namespace tolvan

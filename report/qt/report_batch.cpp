@@ -1,4 +1,5 @@
 #include "report/report_commands.h"
+#include "codeplug/path_text.h"
 
 #include "program/command_args.h"
 #include "program/exit_status.h"
@@ -26,8 +27,8 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
         std::cerr << edition.id << ": this program has no printed report\n";
         return kExitUsage;
     }
-    const std::filesystem::path in = a.names[0];
-    const std::filesystem::path out = a.names[1];
+    const std::filesystem::path in = pathFromText(a.names[0]);
+    const std::filesystem::path out = pathFromText(a.names[1]);
     const OutputRules rules{.input = in, .isExport = true};
     if (const FileResult target = checkOutputFile(out, rules); !target.ok())
         return outputFault(target, out);

@@ -47,7 +47,7 @@ protected:
     void startRun(const ProgramRun& run)
     {
         dialogs.shown.clear();
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QString::fromStdString(run.edition->id))
+        QSettings(settingsOrganisation(), QString::fromStdString(run.edition->id))
             .remove("Settings/VerifyAfterWriting");
         w = start(run.edition->id.c_str(), nullptr, run.chineseSystem);
         ASSERT_TRUE(w);
@@ -106,7 +106,7 @@ TEST_F(FleetWindow, VerifyAfterWritingIsOnByDefaultAndCatchesAWrongByte)
         frame.action(cmd::WriteToRadio)->trigger();
         EXPECT_EQ(dialogs.shown.size(), shown);
         EXPECT_EQ(radio->blocksRead(), reads);
-        EXPECT_FALSE(QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
+        EXPECT_FALSE(QSettings(settingsOrganisation(),
                                QString::fromStdString(w->language().baseName))
                          .value("Settings/VerifyAfterWriting", true)
                          .toBool());

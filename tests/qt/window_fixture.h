@@ -30,6 +30,7 @@
 #include "editor/table_csv.h"
 #include "link/qt/clone_with_progress.h"
 #include "link/write_verify.h"
+#include "program/platform.h"
 #include "link/qt/progress_dlg.h"
 #include "link/qt/qt_link_host.h"
 #include "program/qt/local_path.h"
@@ -199,7 +200,7 @@ protected:
     void SetUp() override
     {
         for (const Edition* e : allEditions())
-            QSettings("Local AppWizard-Generated Applications", QString::fromStdString(e->id)).remove("Recent File List");
+            QSettings(settingsOrganisation(), QString::fromStdString(e->id)).remove("Recent File List");
     }
 
     // The radio of the window started last holds a new document of its edition.

@@ -1,7 +1,5 @@
 #include "sim/pty_radio.h"
 
-#include "sim/sample_codeplug.h"
-
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -188,28 +186,6 @@ void PtyRadio::serve()
             }
         }
     }
-}
-
-std::string sharedVirtualRadioDevice(const Edition& edition, const std::string& password)
-{
-    static std::mutex guard;
-    static std::unique_ptr<PtyRadio> radio;
-    std::lock_guard lock(guard);
-    if (!radio) {
-        try {
-            radio = std::make_unique<PtyRadio>(std::make_unique<VirtualRadio>(sampleCodeplug(edition)), true);
-        } catch (const std::exception&) {
-            return {};
-        }
-    }
-    radio->withRadio([&](VirtualRadio& r) {
-        // Nobody reads this radio's transcript: kept whole, it would grow with
-        // every transfer of a long demonstration.
-        r.clearTranscript();
-        if (!password.empty())
-            r.setPassword(edition, password);
-    });
-    return radio->devicePath();
 }
 
 } // namespace tolvan

@@ -264,6 +264,7 @@ TEST_F(SerialPortOnPty, OpensWithoutLowLatency)
     EXPECT_EQ(lowLatencyOf("/dev/tolvan-no-such-port"), LowLatency::Unknown);
     EXPECT_EQ(serialDriverOf(pty.path), "");
     EXPECT_EQ(serialDriverOf("/dev/tolvan-no-such-port"), "");
+    EXPECT_EQ(serialAdapterDescription(pty.path), "");  // the Port menu shows the path alone
 }
 
 // Needs a real line that offers the flag and may be opened (root, or the
@@ -298,7 +299,7 @@ TEST(PortNames, TheDriverIsTheOneThatRunsTheLine)
 TEST(PortNames, ComNamesResolveThroughTheIniFile)
 {
     const auto path = std::filesystem::temp_directory_path() / ("tolvan-ports-" + std::to_string(getpid()) + ".ini");
-    std::ofstream(path) << "[PORTS]\nCOM2 = /dev/ttyUSB0 // the cable\n";
+    std::ofstream(path) << "[PORTS]\nCOM2 = /dev/ttyUSB0 // the cable\nCOM3 = COM1\n";
     CIniFile ini;
     ASSERT_TRUE(ini.load(path, true, false));
     const struct {
@@ -308,6 +309,7 @@ TEST(PortNames, ComNamesResolveThroughTheIniFile)
     } cases[] = {
         {"COM1", &ini, "/dev/ttyS0"},   {"COM2", &ini, "/dev/ttyUSB0"}, {"COM2", nullptr, "/dev/ttyS1"},
         {"COM4", nullptr, "/dev/ttyS3"}, {"/dev/ttyACM0", &ini, "/dev/ttyACM0"}, {"com1", nullptr, "com1"},
+        {"COM3", &ini, "/dev/ttyS0"},  // mapped to another COM name: that name's device
     };
     for (const auto& c : cases)
         EXPECT_EQ(resolvePortName(c.name, c.ini), c.device) << c.name;

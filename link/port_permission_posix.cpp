@@ -6,7 +6,7 @@
 
 namespace tolvan {
 
-std::string groupName(gid_t gid)
+std::string groupName(unsigned gid)
 {
     if (const group* g = getgrgid(gid))
         return g->gr_name;

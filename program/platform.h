@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tolvan {
+
+// What a program asks of the system it runs on; one file per system beside
+// this one (platform_posix.cpp, platform_win.cpp).
+
+// The running program's own file; empty when the system does not say.
+std::filesystem::path executablePath();
+
+// The command line, the program's name first. Linux passes the bytes as they
+// are; Windows is asked for its wide command line, given here as UTF-8, so a
+// name in any script survives (codeplug/path_text.h turns it back into a path).
+std::vector<std::string> programArguments(int argc, char** argv);
+
+// A reader of the output that goes away, or a file size limit, must show as a
+// failed write, not end the program half way through a transfer. On Windows,
+// where the programs are window programs, a program started from a console
+// without redirection writes its messages to that console.
+void prepareStandardStreams();
+
+// The system's language is Chinese: the locale's variables on Linux, the
+// user's interface language on Windows.
+bool systemLanguageIsChinese();
+
+// The organisation the programs keep their settings under (the recent files,
+// the verify choice): "tolvan" on Linux; on Windows the registry key
+// "Local AppWizard-Generated Applications", where the original programs keep them.
+const char* settingsOrganisation();
+
+// The folder for the user's own data: $XDG_DATA_HOME or ~/.local/share on
+// Linux, %LOCALAPPDATA% on Windows.
+std::filesystem::path userDataHome();
+
+} // namespace tolvan
