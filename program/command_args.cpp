@@ -2,6 +2,7 @@
 
 #include "program/exit_status.h"
 
+#include <cstdint>
 #include <iostream>
 
 namespace tolvan {
@@ -62,9 +63,10 @@ CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t m
 
 std::optional<long> parseBoundedNumber(std::string_view text, long minimum, long maximum)
 {
+    // 18 digits fit 64 bits; `long` has only 32 on Windows.
     if (text.empty() || text.size() > 18)
         return std::nullopt;
-    long value = 0;
+    std::int64_t value = 0;
     for (char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
@@ -72,7 +74,7 @@ std::optional<long> parseBoundedNumber(std::string_view text, long minimum, long
     }
     if (value < minimum || value > maximum)
         return std::nullopt;
-    return value;
+    return static_cast<long>(value);
 }
 
 int usageError(std::string_view program, std::string_view option, std::string_view error)
