@@ -10,7 +10,7 @@ GENERATOR  := -G Ninja
 # elsewhere reuses them.
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: all deps build build-san test test-main test-san run package clean
+.PHONY: all deps build build-san test test-main test-san run package clean windows test-windows
 
 all: build
 
@@ -49,5 +49,30 @@ package: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(BUILD) -j $(JOBS) --target package
 
+# Windows: the ten programs cross-built with MinGW-w64 against the Qt that
+# scripts/build-qt-windows.sh builds once into QT_WINDOWS, and tested under Wine.
+# `make windows` gives $(BUILD_WIN)/tolvan-programming-tools-*-windows-x64.zip
+# and the installer beside it; `make test-windows` runs the suites under Wine
+# and reads and writes the pseudo-terminal radio through a COM port.
+BUILD_WIN  ?= build-windows
+QT_WINDOWS ?= $(or $(TOLVAN_QT_WINDOWS),$(HOME)/.cache/tolvan-qt-windows)/qt
+
+$(BUILD_WIN)/build.ninja:
+	@test -f $(QT_WINDOWS)/.tolvan-complete || { echo "No Qt for Windows in $(QT_WINDOWS): run scripts/build-qt-windows.sh first"; exit 1; }
+	cmake -S . -B $(BUILD_WIN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/resources/windows/mingw64.cmake -DCMAKE_PREFIX_PATH=$(QT_WINDOWS) -DCMAKE_FIND_ROOT_PATH=$(QT_WINDOWS) \
+	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+
+windows: $(BUILD_WIN)/build.ninja
+	cmake --build $(BUILD_WIN) -j $(JOBS)
+	resources/windows/deploy.sh $(BUILD_WIN)/bin $(QT_WINDOWS)
+	scripts/package-windows.sh $(BUILD_WIN)
+
+# Wine keeps its own C: drive and registry for these runs in $(BUILD_WIN)/wine.
+test-windows: export WINEPREFIX := $(CURDIR)/$(BUILD_WIN)/wine
+test-windows: windows build
+	ctest --test-dir $(BUILD_WIN) $(CTEST_FLAGS)
+	scripts/wine-com-transfer.sh $(BUILD) $(BUILD_WIN)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_WIN)

@@ -56,5 +56,8 @@ endforeach()
 install(TARGETS ${TOLVAN_DELIVERABLES} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${tolvan_window_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvan)
 
-# Launchers, icons, manual pages, the cable rule and the Debian package.
-include(${CMAKE_SOURCE_DIR}/resources/packaging.cmake)
+# Launchers, icons, manual pages, the cable rule and the Debian package; the
+# Windows zip and installer are made by scripts/package-windows.sh.
+if(NOT WIN32)
+  include(${CMAKE_SOURCE_DIR}/resources/packaging.cmake)
+endif()
