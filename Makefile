@@ -68,9 +68,12 @@ windows: $(BUILD_WIN)/build.ninja
 	resources/windows/deploy.sh $(BUILD_WIN)/bin $(QT_WINDOWS)
 	scripts/package-windows.sh $(BUILD_WIN)
 
-# Wine keeps its own C: drive and registry for these runs in $(BUILD_WIN)/wine.
+# Wine keeps its own C: drive and registry for these runs in $(BUILD_WIN)/wine;
+# Qt's offscreen platform on Windows reads its fonts from QT_QPA_FONTDIR.
 test-windows: export WINEPREFIX := $(CURDIR)/$(BUILD_WIN)/wine
+test-windows: export QT_QPA_FONTDIR := C:\windows\Fonts
 test-windows: windows build
+	scripts/wine-prefix.sh $(BUILD_WIN)
 	ctest --test-dir $(BUILD_WIN) $(CTEST_FLAGS)
 	scripts/wine-com-transfer.sh $(BUILD) $(BUILD_WIN)
 

@@ -23,7 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wineboot -i >/dev/null 2>&1 || true  # the first run makes the prefix
+"$(dirname "$0")/wine-prefix.sh" "$win"
 winpath() { winepath -w "$1" 2>/dev/null; }
 
 # Starts a radio for program $1 that saves its memory to $2 when its input

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A picture of each Windows program's window as Windows draws it (the windows
-# platform plugin and style, under Wine on a virtual display), into
-# docs/windows/<program>.png.
+# A picture of each Windows program's window as the Windows build draws it
+# under Wine (the program's own --screenshot, offscreen, with the fonts of
+# scripts/wine-prefix.sh), into docs/windows/<program>.png.
 #
 #   scripts/wine-screenshots.sh WINDOWS_BUILD
 set -euo pipefail
@@ -9,12 +9,12 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 win=$(realpath "$1")
 export WINEPREFIX=${WINEPREFIX:-$win/wine}
 export WINEDEBUG=-all
+export QT_QPA_FONTDIR='C:\windows\Fonts'
+"$here/scripts/wine-prefix.sh" "$win"
 out="$here/docs/windows"
 mkdir -p "$out"
 programs=(cps-twotone cps-ccir cps-brand cps-fleet cps-cn2 cps-cn10 cps-keys cps-keys-cn cps16 cps16-cn)
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  wineboot -i >/dev/null 2>&1 || true
-  for p in "$@"; do
-    QT_QPA_PLATFORM=windows wine "'"$win"'/bin/$p.exe" --screenshot "$(winepath -w "'"$out"'/$p.png")"
-    echo "$p: '"$out"'/$p.png"
-  done' _ "${programs[@]}"
+for p in "${programs[@]}"; do
+  wine "$win/bin/$p.exe" --screenshot "$(winepath -w "$out/$p.png")"
+  echo "$p: $out/$p.png"
+done

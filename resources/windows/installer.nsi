@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=1.0 -DSTAGE=<folder of the zip> -DOUTFILE=<setup.exe> installer.nsi
 ; Installs for all users under Program Files, one Start-menu entry per
 ; program, and an uninstaller that takes away everything it put there.
-Unicode true
+; A 64-bit installer for the 64-bit programs (and Wine without 32-bit support).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !define PRODUCT "Tolvan programming tools"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TolvanProgrammingTools"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix the Windows programs and suites run in ($WINEPREFIX,
+# default WINDOWS_BUILD/wine) and gives it fonts: Debian's Wine brings none of
+# its own, and without them every text is drawn as boxes (Qt's offscreen
+# platform reads the same folder when QT_QPA_FONTDIR names it). The Liberation faces
+# stand in for Arial and Times New Roman, WenQuanYi for the Chinese texts.
+#
+#   scripts/wine-prefix.sh WINDOWS_BUILD
+set -euo pipefail
+export WINEPREFIX=${WINEPREFIX:-$(realpath "$1")/wine}
+export WINEDEBUG=-all
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1 || true
+fi
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+for f in /usr/share/fonts/truetype/liberation/*.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc \
+         /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf; do
+  [ -f "$f" ] && ln -sf "$f" "$fonts/"
+done
