@@ -1,5 +1,7 @@
 #include "app/qt/fleet_commands.h"
 
+#include "app/fleet_texts.h"
+
 #include "app/qt/fleet_log_dlg.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/user_dialogs.h"
@@ -73,11 +75,9 @@ FleetCommands::FleetCommands(CMainFrame& frame, const StartupLanguage& language,
     several_ = frame_.attachCommand(cmd::WriteToSeveral, [this] { runWriteToSeveral(); });
 }
 
-QString FleetCommands::text(const char* english, const char* chinese) const
+const FleetTexts& FleetCommands::texts() const
 {
-    return frame_.document().edition().uiLanguage(frame_.view().language()) == Language::English
-               ? QString::fromUtf8(english)
-               : QString::fromUtf8(chinese);
+    return fleetTexts(frame_.document().edition().uiLanguage(frame_.view().language()));
 }
 
 MemoryImage FleetCommands::documentImage() const
@@ -102,7 +102,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     options.startAtOnce = startAtOnce;
     runCloneWithProgress(parent, edition, language, Direction::Write, view.portName(), sent, options);
     if (written.result != CloneResult::Completed)
-        return {false, false, written.message.empty() ? text("Cancelled.", "已取消。") : q(written.message)};
+        return {false, false, written.message.empty() ? q(texts().cancelled) : q(written.message)};
     if (!alwaysVerify && !verify_->isChecked())
         return {true, true, q(writtenText(edition, language))};
     CloneOutcome readBack;
@@ -187,7 +187,7 @@ void FleetCommands::runCompareWithFile()
                      QMessageBox::Ok);
         return;
     }
-    showComparison(text("Compare With File", "与文件比较"), *loaded.image, ComparedSides::DocumentAndFile);
+    showComparison(q(texts().compareWithFile), *loaded.image, ComparedSides::DocumentAndFile);
 }
 
 void FleetCommands::runCompareWithRadio()
@@ -202,7 +202,7 @@ void FleetCommands::runCompareWithRadio()
                                      frame_.document().image(), readOptions());
     }
     if (radio)
-        showComparison(text("Compare With Radio", "与对讲机比较"), *radio, ComparedSides::DocumentAndRadio);
+        showComparison(q(texts().compareWithRadio), *radio, ComparedSides::DocumentAndRadio);
 }
 
 void FleetCommands::runImport()
@@ -228,18 +228,9 @@ void FleetCommands::runImport()
 
 void FleetCommands::runWriteToSeveral()
 {
-    FleetLogDlg::Texts t{text("Write To Several Radios", "写入多台对讲机"),
-                         text("Connect the next radio, then press Write Next Radio.",
-                              "请连接下一台对讲机，然后按“写入下一台”。"),
-                         text("&Write Next Radio", "写入下一台(&W)"),
-                         text("&Save Log...", "保存记录(&S)..."),
-                         text("Close", "关闭"),
-                         text("No.", "序号"),
-                         text("Time", "时间"),
-                         text("Result", "结果"),
-                         text("FAILED: ", "失败："),
-                         text("A radio is being written. Stop the write and close?",
-                              "正在写入对讲机。要停止写入并关闭吗？"),
+    const FleetTexts& w = texts();
+    FleetLogDlg::Texts t{q(w.severalTitle), q(w.connectNext), q(w.writeNext), q(w.saveLog),  q(w.close),
+                         q(w.number),       q(w.time),        q(w.result),    q(w.failed), q(w.stopWriting),
                          frame_.messageCaption()};
     FleetLogDlg* self = nullptr;
     FleetLogDlg dialog(&frame_, t, dialogs_, [this, &self](bool& ok) {
