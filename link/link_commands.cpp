@@ -129,7 +129,7 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     // a save that fails; a backup that fails does not stop the save.
     std::string backupError;
     if (saveReadBackup(readBackupDirectory(), language->baseName, *outcome.image, std::chrono::system_clock::now(),
-                       kReadBackupsKept, &backupError)
+                       kReadBackupsKept, &backupError, language->language)
             .empty())
         std::cerr << backupError << '\n';
     std::string detail;
