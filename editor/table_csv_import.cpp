@@ -12,6 +12,7 @@
 #include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
+#include "program/sin_status_text.h"
 #include "program/startup_language.h"
 
 #include <iostream>
@@ -385,7 +386,8 @@ CsvFileImport importChannelFile(const Edition& edition, Language language, const
 {
     std::string csv;
     if (const FileResult read = readWholeFile(file, csv, kChannelCsvLimit); !read.ok())
-        return {false, 0, importTexts(edition, language).cannotRead + shownName + ": " + read.reason};
+        return {false, 0, importTexts(edition, language).cannotRead + shownName + ": "
+                          + fileReasonText(read.reason, edition.uiLanguage(language))};
     const CsvImportResult result = importChannelCsv(edition, language, csv, image);
     if (result.error)
         return {false, 0, shownName + ": " + describeImportError(edition, language, *result.error)};

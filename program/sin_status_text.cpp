@@ -7,7 +7,8 @@
 namespace tolvan {
 namespace {
 
-// The reasons loadSin and saveSin give (the system's own words, or ours).
+// The reasons loadSin, saveSin and the safe reader and writer give (the
+// system's own words, or ours).
 std::string chineseReason(const std::string& detail)
 {
     if (detail.empty())
@@ -20,17 +21,27 @@ std::string chineseReason(const std::string& detail)
         {"it is a device, not a regular file", "这是一个设备，不是普通文件"},
         {"it is not a regular file", "这不是普通文件"},
         {"it is read-only", "文件是只读的"},
+        {"it is a channel data file (.sin), which an export never replaces", "这是写频数据文件（.sin），导出不会覆盖它"},
+        {"it leads to a channel data file (.sin), which an export never replaces",
+         "它指向写频数据文件（.sin），导出不会覆盖它"},
     };
     for (const auto& [english, chinese] : ours)
         if (detail == english)
             return chinese;
     if (detail.starts_with("it is a link to ") && detail.ends_with("which does not exist"))
         return "这是一个指向不存在文件的链接";
+    if (const std::string input = "it is the input file \""; detail.starts_with(input) && detail.ends_with("\""))
+        return "这是正在读取的文件“" + detail.substr(input.size(), detail.size() - input.size() - 1) + "”";
+    if (detail.starts_with("it is larger than ")) {
+        const std::string bytes = detail.substr(18, detail.find(' ', 18) - 18);
+        return "文件大于 " + bytes + " 字节，超过本程序写出的任何此类文件";
+    }
     const std::pair<int, const char*> reasons[] = {
         {ENOENT, "文件或文件夹不存在"}, {EACCES, "没有访问权限"},     {EPERM, "不允许此操作"},
         {EISDIR, "这是一个文件夹"},     {ENOTDIR, "路径中有一项不是文件夹"}, {ENOSPC, "磁盘空间不足"},
         {EROFS, "文件系统是只读的"},   {ENAMETOOLONG, "文件名太长"},   {EIO, "输入输出错误"},
         {ELOOP, "符号链接层数太多"},   {EDQUOT, "超出磁盘配额"},      {EBUSY, "设备或资源忙"},
+        {EFBIG, "文件太大"},
     };
     for (const auto& [code, text] : reasons)
         if (detail == std::strerror(code))
@@ -71,6 +82,20 @@ std::string sinStatusText(SinStatus status, const std::filesystem::path& path, s
         return "无法保存文件" + name + because + "。原来的文件没有改变。";
     }
     return {};
+}
+
+std::string fileReasonText(const std::string& reason, Language language)
+{
+    return language == Language::English ? reason : chineseReason(reason);
+}
+
+std::string writeFaultText(const FileResult& result, const std::filesystem::path& target, Language language)
+{
+    const std::string english = describeWriteFault(result, target);
+    if (language == Language::English || english.empty())
+        return english;
+    return "无法写入文件“" + target.string() + "”（" + chineseReason(result.reason) + "）。"
+           + (english.ends_with(" The previous file is unchanged.") ? "原来的文件没有改变。" : "");
 }
 
 } // namespace tolvan

@@ -231,7 +231,8 @@ void FleetCommands::runWriteToSeveral()
     const FleetTexts& w = texts();
     FleetLogDlg::Texts t{q(w.severalTitle), q(w.connectNext), q(w.writeNext), q(w.saveLog),  q(w.close),
                          q(w.number),       q(w.time),        q(w.result),    q(w.failed), q(w.stopWriting),
-                         frame_.messageCaption()};
+                         frame_.messageCaption(),
+                         frame_.document().edition().uiLanguage(frame_.view().language())};
     FleetLogDlg* self = nullptr;
     FleetLogDlg dialog(&frame_, t, dialogs_, [this, &self](bool& ok) {
         const WriteResult r = writeDocument(true, true, self);
