@@ -1,6 +1,7 @@
 #include "app/qt/main_frame.h"
 
 #include "program/qt/local_path.h"
+#include "program/qt/program_settings.h"
 #include "app/qt/help_window.h"
 #include "app/qt/program_window.h"
 #include "app/qt/tool_icons.h"
@@ -22,7 +23,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QDialog>
@@ -40,7 +40,6 @@ QString q(const std::string& s)
 }
 
 constexpr int kRecentFiles = 4;
-const char* const kOrganisation = "Local AppWizard-Generated Applications";
 
 struct PortItem {
     int id;
@@ -580,7 +579,7 @@ bool CMainFrame::fileSaveAs()
 
 QStringList CMainFrame::recentFiles() const
 {
-    QSettings s(kOrganisation, q(language_.baseName));
+    ProgramSettings s(language_.baseName);
     QStringList out;
     for (int i = 1; i <= kRecentFiles; ++i) {
         const QString f = s.value(QString("Recent File List/File%1").arg(i)).toString();
@@ -596,7 +595,7 @@ void CMainFrame::addRecentFile(const std::filesystem::path& path)
     const QString full = QFileInfo(displayPath(path)).absoluteFilePath();
     files.removeAll(full);
     files.prepend(full);
-    QSettings s(kOrganisation, q(language_.baseName));
+    ProgramSettings s(language_.baseName);
     for (int i = 0; i < kRecentFiles; ++i)
         s.setValue(QString("Recent File List/File%1").arg(i + 1), i < files.size() ? files[i] : QString());
     refreshRecentFiles();
