@@ -534,7 +534,15 @@ bool CMainFrame::openFile(const std::filesystem::path& path)
 
 bool CMainFrame::loadFile(const std::filesystem::path& path)
 {
-    const SinLoadResult result = doc_.OnOpenDocument(path);
+    // Another radio's file, by its length: opened only when the user says so.
+    const SinLoadResult result = doc_.OnOpenDocument(path, [&](const SinLoadResult& longer) {
+        const std::string text
+            = longerFileText(path, longer.fileSize, doc_.edition(), language_.language, LongerFileUse::Open);
+        return dialogs_.ask(this, QMessageBox::Question, messageCaption(), q(text), QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    });
+    if (result.status == SinStatus::Declined)
+        return false;
     if (result.status != SinStatus::Ok) {
         // The document keeps its image and name; a missing recent file leaves the list.
         fileMessage(result.status, path, result.detail);
