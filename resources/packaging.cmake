@@ -126,6 +126,19 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
   list(APPEND tolvan_man_files ${page}.gz)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+if(TOLVAN_HELP2MAN)
+  set(page ${tolvan_man_dir}/tolvan-open.1)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION}
+            "--name=open a .sin file in the program of its radio"
+            --include=${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m --output=${page} $<TARGET_FILE:tolvan-open>
+    COMMAND gzip -9nf ${page}
+    DEPENDS tolvan-open ${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m
+    COMMENT "Manual page of tolvan-open"
+    VERBATIM)
+  list(APPEND tolvan_man_files ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 add_custom_target(tolvan_manpages ALL DEPENDS ${tolvan_man_files})
 
 # The cable rule: udev reads /usr/lib/udev/rules.d (prefix /usr), not /usr/local.

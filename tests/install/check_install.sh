@@ -34,7 +34,8 @@ check_tree() {
                "usr/share/man/man1/$p.1.gz"
                "etc/tolvan/$p.ini")
   done
-  expected+=("usr/bin/tolvan-open" "usr/share/applications/org.tolvan.ProgrammingTools.desktop")
+  expected+=("usr/bin/tolvan-open" "usr/share/applications/org.tolvan.ProgrammingTools.desktop"
+             "usr/share/man/man1/tolvan-open.1.gz")
   for s in 16 22 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${s}x${s}/apps/tolvan.png"
                "usr/share/icons/hicolor/${s}x${s}/mimetypes/application-x-tolvan-sin.png")
