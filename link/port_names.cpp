@@ -1,6 +1,7 @@
 #include "link/port_names.h"
 
 #include "program/ini_file.h"
+#include "program/ini_layers.h"
 #include "program/language.h"
 #include "codeplug/text_util.h"
 #include "link/serial_port.h"
@@ -41,7 +42,7 @@ const std::vector<std::string>& comPortNames()
     return names;
 }
 
-std::string resolvePortName(const std::string& name, const CIniFile* ini)
+std::string resolvePortName(const std::string& name, const IniLookup* ini)
 {
     const auto& com = comPortNames();
     const auto it = std::find(com.begin(), com.end(), name);
@@ -94,15 +95,15 @@ std::string serialDriverOf(const std::string& device)
     return {};
 }
 
-const CIniFile& programIniFile()
+const IniLookup& programIniFile()
 {
-    static const CIniFile ini = [] {
-        CIniFile file;
+    static const IniLayers ini = [] {
+        IniLayers files;
         std::error_code ec;
         const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
         if (!ec)
-            file.load(exe.parent_path() / (programBaseName(exe.string()) + ".ini"), true, false);
-        return file;
+            files.load(iniLocations(exe.parent_path()), programBaseName(exe.string()), false);
+        return files;
     }();
     return ini;
 }

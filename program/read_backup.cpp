@@ -1,5 +1,6 @@
 #include "program/read_backup.h"
 
+#include "program/user_folders.h"
 #include "codeplug/sin_file.h"
 #include "program/sin_status_text.h"
 
@@ -13,10 +14,7 @@ namespace fs = std::filesystem;
 
 fs::path readBackupDirectory()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    fs::path base = data && *data ? fs::path(data) : fs::path(home && *home ? home : ".") / ".local" / "share";
-    return base / "tolvan" / "backups";
+    return userDataHome() / "tolvan" / "backups";
 }
 
 std::string readBackupName(std::string_view baseName, std::chrono::system_clock::time_point when)

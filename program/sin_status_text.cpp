@@ -1,5 +1,7 @@
 #include "program/sin_status_text.h"
 
+#include "editions/file_owners.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -70,6 +72,7 @@ std::string sinStatusText(SinStatus status, const std::filesystem::path& path, s
     const std::string because = reason.empty() ? std::string() : "（" + reason + "）";
     switch (status) {
     case SinStatus::Ok:
+    case SinStatus::Declined:
         return {};
     case SinStatus::CannotOpen:
         return "无法打开文件" + name + because + "。";
@@ -96,6 +99,68 @@ std::string writeFaultText(const FileResult& result, const std::filesystem::path
         return english;
     return "无法写入文件“" + target.string() + "”（" + chineseReason(result.reason) + "）。"
            + (english.ends_with(" The previous file is unchanged.") ? "原来的文件没有改变。" : "");
+}
+
+namespace {
+
+// Built piece by piece: one long chain of + on temporaries trips a false
+// overlap warning of the compiler.
+std::string joined(std::initializer_list<std::string_view> pieces)
+{
+    std::string out;
+    for (std::string_view piece : pieces)
+        out += piece;
+    return out;
+}
+
+// The programs whose image is `fileSize` bytes, each with its radio.
+std::string programsOfLength(std::uintmax_t fileSize, bool english)
+{
+    std::string programs;
+    for (const Edition* e : editionsOfLength(fileSize))
+        programs += joined({programs.empty() ? "" : english ? ", " : "、", e->id, english ? " (" : "（", e->radio,
+                            english ? ")" : "）"});
+    return programs;
+}
+
+} // namespace
+
+std::string fileLengthText(const std::filesystem::path& path, std::uintmax_t fileSize, std::size_t imageSize,
+                           Language language)
+{
+    const bool english = language == Language::English;
+    const std::string size = std::to_string(fileSize), own = std::to_string(imageSize);
+    const std::string programs = programsOfLength(fileSize, english);
+    if (english)
+        return joined({"\"", path.string(), "\" holds ", size, " bytes",
+                       imageSize ? ", more than the " + own + " of this program's radio: " : ": ",
+                       programs.empty() ? "no program of these tools keeps files of that length."
+                                        : "it is a file of " + programs + "."});
+    return joined({"文件“", path.string(), "”有 ", size, " 字节", imageSize ? "，多于本程序的 " + own + " 字节：" : "：",
+                   programs.empty() ? "没有一个写频程序使用这样长度的文件。" : "它是 " + programs + "的文件。"});
+}
+
+std::string longerFileText(const std::filesystem::path& path, std::uintmax_t fileSize, const Edition& edition,
+                           Language language, LongerFileUse use)
+{
+    const bool english = language == Language::English;
+    const std::string own = std::to_string(edition.imageSize);
+    const std::string text = fileLengthText(path, fileSize, edition.imageSize, language);
+    switch (use) {
+    case LongerFileUse::Open:
+        return text + (english ? "\nOpen its first " + own + " bytes anyway?" : "\n仍然打开它的前 " + own + " 字节吗？");
+    case LongerFileUse::Read:
+        return text + (english ? " Only its first " + own + " bytes are read." : "只读取它的前 " + own + " 字节。");
+    case LongerFileUse::Write:
+        return text + (english ? " Its first " + own + " bytes are written." : "写入它的前 " + own + " 字节。");
+    case LongerFileUse::WriteRefused:
+        return text
+               + (english ? " Writing it would program this radio with another radio's memory; --accept-length writes "
+                            "its first " + own + " bytes all the same."
+                          : "写入它会把另一种对讲机的数据写进这台对讲机；加上 --accept-length 仍然写入它的前 " + own
+                                + " 字节。");
+    }
+    return text;
 }
 
 } // namespace tolvan

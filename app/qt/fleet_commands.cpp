@@ -10,6 +10,7 @@
 #include "editor/table_csv_import.h"
 #include "link/write_verify.h"
 #include "program/qt/local_path.h"
+#include "program/qt/program_settings.h"
 #include "report/image_diff.h"
 
 #include <QAction>
@@ -18,7 +19,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -26,7 +26,6 @@ namespace tolvan {
 namespace {
 
 // The store of the recent-file list; the verify choice is kept beside it.
-const char* const kOrganisation = "Local AppWizard-Generated Applications";
 const char* const kVerifyKey = "Settings/VerifyAfterWriting";
 
 QString q(const std::string& s)
@@ -66,9 +65,9 @@ FleetCommands::FleetCommands(CMainFrame& frame, const StartupLanguage& language,
     showDialog = [](QDialog& d) { d.exec(); };
     verify_ = frame_.attachCommand(cmd::VerifyAfterWriting, [] {});
     verify_->setCheckable(true);
-    verify_->setChecked(QSettings(kOrganisation, q(language_.baseName)).value(kVerifyKey, true).toBool());
+    verify_->setChecked(ProgramSettings(language_.baseName).value(kVerifyKey, true).toBool());
     connect(verify_, &QAction::toggled, this,
-            [this](bool on) { QSettings(kOrganisation, q(language_.baseName)).setValue(kVerifyKey, on); });
+            [this](bool on) { ProgramSettings(language_.baseName).setValue(kVerifyKey, on); });
     compareFile_ = frame_.attachCommand(cmd::CompareWithFile, [this] { runCompareWithFile(); });
     compareRadio_ = frame_.attachCommand(cmd::CompareWithRadio, [this] { runCompareWithRadio(); });
     import_ = frame_.attachCommand(cmd::ImportChannels, [this] { runImport(); });

@@ -7,13 +7,13 @@
 #include "app/qt/user_dialogs.h"
 #include "editor/qt/tol_view.h"
 #include "program/qt/local_path.h"
+#include "program/qt/program_settings.h"
 #include "program/sin_status_text.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QSettings>
 
 namespace tolvan {
 
@@ -73,7 +73,15 @@ bool CMainFrame::openFile(const std::filesystem::path& path)
 
 bool CMainFrame::loadFile(const std::filesystem::path& path)
 {
-    const SinLoadResult result = doc_.OnOpenDocument(path);
+    // Another radio's file, by its length: opened only when the user says so.
+    const SinLoadResult result = doc_.OnOpenDocument(path, [&](const SinLoadResult& longer) {
+        const std::string text
+            = longerFileText(path, longer.fileSize, doc_.edition(), language_.language, LongerFileUse::Open);
+        return dialogs_.ask(this, QMessageBox::Question, messageCaption(), qs(text), QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    });
+    if (result.status == SinStatus::Declined)
+        return false;
     if (result.status != SinStatus::Ok) {
         // The document keeps its image and name; a missing recent file leaves the list.
         fileMessage(result.status, path, result.detail);
@@ -118,7 +126,7 @@ bool CMainFrame::fileSaveAs()
 
 QStringList CMainFrame::recentFiles() const
 {
-    QSettings s(kOrganisation, qs(language_.baseName));
+    ProgramSettings s(language_.baseName);
     QStringList out;
     for (int i = 1; i <= kRecentFiles; ++i) {
         const QString f = s.value(QString("Recent File List/File%1").arg(i)).toString();
@@ -134,7 +142,7 @@ void CMainFrame::addRecentFile(const std::filesystem::path& path)
     const QString full = QFileInfo(displayPath(path)).absoluteFilePath();
     files.removeAll(full);
     files.prepend(full);
-    QSettings s(kOrganisation, qs(language_.baseName));
+    ProgramSettings s(language_.baseName);
     for (int i = 0; i < kRecentFiles; ++i)
         s.setValue(QString("Recent File List/File%1").arg(i + 1), i < files.size() ? files[i] : QString());
     refreshRecentFiles();

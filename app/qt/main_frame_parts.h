@@ -12,7 +12,6 @@
 namespace tolvan::frame_parts {
 
 inline constexpr int kRecentFiles = 4;
-inline const char* const kOrganisation = "Local AppWizard-Generated Applications";
 
 struct PortItem {
     int id;

@@ -47,8 +47,7 @@ protected:
     void startRun(const ProgramRun& run)
     {
         dialogs.shown.clear();
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QString::fromStdString(run.edition->id))
-            .remove("Settings/VerifyAfterWriting");
+        ProgramSettings(run.edition->id).remove("Settings/VerifyAfterWriting");
         w = start(run.edition->id.c_str(), nullptr, run.chineseSystem);
         ASSERT_TRUE(w);
         e = &w->document().edition();
@@ -121,10 +120,7 @@ TEST_F(FleetWindow, VerifyAfterWritingIsOnByDefaultAndCatchesAWrongByte)
         frame.action(cmd::WriteToRadio)->trigger();
         EXPECT_EQ(dialogs.shown.size(), shown);
         EXPECT_EQ(radio->blocksRead(), reads);
-        EXPECT_FALSE(QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
-                               QString::fromStdString(w->language().baseName))
-                         .value("Settings/VerifyAfterWriting", true)
-                         .toBool());
+        EXPECT_FALSE(ProgramSettings(w->language().baseName).value("Settings/VerifyAfterWriting", true).toBool());
     });
 }
 
