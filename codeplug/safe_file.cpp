@@ -71,12 +71,19 @@ FileResult tooLarge(std::size_t limit)
 
 } // namespace
 
-FileResult readFileSafely(const fs::path& path, std::string& out, std::size_t limit)
+FileResult readFileSafely(const fs::path& path, std::string& out, std::size_t limit, std::uintmax_t* fileSize)
 {
     out.clear();
     FileResult result;
     const int fd = openRegularFile(path, result);
-    return fd < 0 ? result : readUpTo(fd, out, limit);
+    if (fd < 0)
+        return result;
+    struct stat st {};
+    const std::uintmax_t size = ::fstat(fd, &st) == 0 ? static_cast<std::uintmax_t>(st.st_size) : 0;
+    result = readUpTo(fd, out, limit);
+    if (fileSize)
+        *fileSize = std::max<std::uintmax_t>(size, out.size());
+    return result;
 }
 
 FileResult readWholeFile(const fs::path& path, std::string& out, std::size_t limit)

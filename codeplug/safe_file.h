@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -58,8 +59,10 @@ FileResult writeFileSafely(const std::filesystem::path& target, std::string_view
 // binary on Windows) or -1 with `result` saying why.
 int openRegularFile(const std::filesystem::path& path, FileResult& result);
 
-// Reads at most `limit` bytes from the start of a regular file.
-FileResult readFileSafely(const std::filesystem::path& path, std::string& out, std::size_t limit);
+// Reads at most `limit` bytes from the start of a regular file; `fileSize`, when
+// given, gets the whole file's length.
+FileResult readFileSafely(const std::filesystem::path& path, std::string& out, std::size_t limit,
+                          std::uintmax_t* fileSize = nullptr);
 
 // Reads a whole regular file, refusing one longer than `limit` bytes
 // (FileFault::TooLarge) before it is read.

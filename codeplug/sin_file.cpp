@@ -10,7 +10,7 @@ SinLoadResult loadSin(const std::filesystem::path& path, std::size_t imageSize)
 {
     SinLoadResult result;
     std::string bytes;
-    const FileResult read = readFileSafely(path, bytes, imageSize);
+    const FileResult read = readFileSafely(path, bytes, imageSize, &result.fileSize);
     if (!read.ok()) {
         result.detail = read.reason;
         return result;
@@ -52,6 +52,7 @@ std::string describeSinStatus(SinStatus status, const std::filesystem::path& pat
     const std::string reason = detail.empty() ? std::string() : " (" + detail + ")";
     switch (status) {
     case SinStatus::Ok:
+    case SinStatus::Declined:
         return {};
     case SinStatus::CannotOpen:
         return "Cannot open \"" + name + "\"" + reason + ".";

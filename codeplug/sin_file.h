@@ -17,18 +17,23 @@ enum class SinStatus {
     Empty,        // 0 bytes
     TooShort,     // fewer bytes than the edition's image
     CannotWrite,  // saving failed; the previous file is untouched
+    Declined,     // a longer file (another radio's) that the user chose not to open
 };
 
 struct SinLoadResult {
     SinStatus status = SinStatus::CannotOpen;
     std::optional<MemoryImage> image;  // set only when status is Ok
     std::string detail;                // the system's reason, when there is one
+    std::uintmax_t fileSize = 0;       // the whole file's length, once it could be opened
+
+    // A file longer than the image: most likely another radio's (its caller asks or says so).
+    bool longer() const { return image && fileSize > image->size(); }
 };
 
 // Reads the first `imageSize` bytes of a regular file (a pipe or device is
 // refused, never waited on). A longer file is accepted (the rest is
-// ignored); an empty or shorter file is an error and yields no image, so the
-// caller's document stays as it was.
+// ignored, `fileSize` tells); an empty or shorter file is an error and yields
+// no image, so the caller's document stays as it was.
 SinLoadResult loadSin(const std::filesystem::path& path, std::size_t imageSize);
 
 // Writes the image to a temporary file beside `path` and renames it over `path`,

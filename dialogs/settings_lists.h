@@ -10,14 +10,14 @@ namespace tolvan {
 
 // A settings dialog made of drop-down lists only (the key-assignment radio's
 // Optional Features): each list's choice read from its byte when the dialog
-// opens and written back in place on OK, in the layout's order. Selections are
+// opens and written back in place on OK, in the lists' store order. Selections are
 // list indexes, -1 for none. Cancel simply never calls write().
 class SettingsLists {
 public:
     explicit SettingsLists(const SettingsListsLayout& layout) : layout_(layout) {}
 
     int count() const { return static_cast<int>(layout_.lists.size()); }
-    const SettingsList& list(int i) const { return layout_.lists.at(static_cast<std::size_t>(i)); }
+    const FormList& list(int i) const { return layout_.lists.at(static_cast<std::size_t>(i)); }
     const std::string& label(int i, Language language) const;
     const std::vector<std::string>& items(int i, Language language) const;
 
@@ -29,8 +29,6 @@ public:
     int typed(int i, int current) const;
 
 private:
-    int readList(const SettingsList& l, std::uint8_t byte) const;
-
     SettingsListsLayout layout_;
 };
 

@@ -3,6 +3,8 @@
 #include "codeplug/frequency_codec.h"
 #include "codeplug/memory_image.h"
 #include "editions/channel_fields.h"
+#include "editions/form_list.h"
+#include "editions/language.h"
 #include "editions/menu_outline.h"
 #include "editions/settings_layout.h"
 #include "editions/report_plan.h"
@@ -16,8 +18,6 @@
 namespace tolvan {
 
 class RecordCodec;
-
-enum class Language { English, Chinese };
 
 // How a deliverable decides the language of its texts.
 enum class LanguageChoice { AtStartUp, EnglishOnly, ChineseOnly };
@@ -114,44 +114,7 @@ struct BytePatch {
 };
 
 // --- The form above the channel table ----------------------------------------
-// One drop-down list of the form ("Type", "Field", ...) and the settings byte the
-// view keeps it in. A Value list stores `base` + index x `scale`; a Bit list
-// keeps its choice in one bit (set = `setIndex`) and leaves the other bits
-// alone; a Code list stores `codes`[index] and a byte that is none of the codes
-// leaves the list as it was.
-struct FormList {
-    enum class Coding { Value, Bit, Code };
-    // Where the form shows the list: above the table, or in the "Function
-    // Setting" group below it.
-    enum class Place { AboveTable, FunctionGroup };
-    std::string label;  // English; the translation file gives the window's wording
-    std::vector<std::string> englishItems;
-    std::vector<std::string> chineseItems;  // empty: the English items in both languages
-    std::size_t offset = 0;
-    Coding coding = Coding::Value;
-    std::uint8_t base = 0;     // Value: the byte of index 0
-    int readableCount = 0;     // Value: base .. base+readableCount-1 read as an index
-    int belowBase = 0;         // index shown for a byte below base (-1: no selection)
-    int aboveRange = 0;        // index shown for a byte at or above base+readableCount
-    int scale = 1;             // Value: stored steps per index (the byte is read divided by it)
-    int bit = 0;               // Bit: which bit
-    int setIndex = 0;          // Bit: the index a set bit stands for
-    std::vector<std::uint8_t> codes;  // Code: the stored byte of each index
-    // Written into `repeat` bytes `stride` apart (read from the first only).
-    int repeat = 1;
-    std::size_t stride = 0;
-    int initialIndex = 0;      // selected before the first image is shown
-    int typingReset = -1;      // typing into the list's edit field snaps to this index (-1: no reset)
-    bool editable = true;      // an edit field above the list
-    Place place = Place::AboveTable;
-    int storeRank = 0;         // form-to-image writes the lists by rising rank, ties in form order
-
-    const std::vector<std::string>& items(Language language) const
-    {
-        return language == Language::Chinese && !chineseItems.empty() ? chineseItems : englishItems;
-    }
-};
-
+// Its lists are FormList (editions/form_list.h).
 // A byte the view writes with a fixed value each time it stores its table.
 struct FormStamp {
     std::size_t offset = 0;

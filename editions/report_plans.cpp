@@ -332,10 +332,10 @@ ReportItem keyFunction(int x, ReportText label, std::size_t offset, bool shortPr
 }
 
 // The dialog's list that keeps its choice in `mask` of `offset`.
-const SettingsList& dialogListAt(const SettingsListsLayout& dialog, std::size_t offset, std::uint8_t mask)
+const FormList& dialogListAt(const SettingsListsLayout& dialog, std::size_t offset, std::uint8_t mask)
 {
     const auto it = std::find_if(dialog.lists.begin(), dialog.lists.end(),
-                                 [&](const SettingsList& l) { return l.offset == offset && l.mask == mask; });
+                                 [&](const FormList& l) { return l.offset == offset && l.mask == mask; });
     if (it == dialog.lists.end())
         throw std::logic_error("the key radio's dialog has no list for a printed flag");
     return *it;
@@ -343,7 +343,7 @@ const SettingsList& dialogListAt(const SettingsListsLayout& dialog, std::size_t 
 
 // A flag list of the dialog as it reads it: in its own items, or in its
 // English items in both builds (`englishWords`, as the beep has always printed).
-ReportItem flagList(int x, ReportText label, const SettingsList& l, bool englishWords)
+ReportItem flagList(int x, ReportText label, const FormList& l, bool englishWords)
 {
     const auto& chinese = englishWords || l.chineseItems.empty() ? l.englishItems : l.chineseItems;
     return dialogList(x, std::move(label), l.offset, l.mask, l.codes, l.englishItems, chinese, same(""));
@@ -365,8 +365,8 @@ ReportChannelLayout channelLayout(std::vector<ReportHeaderPiece> header, std::ve
 
 ReportPlan keyAssignmentReportPlan(const SettingsListsLayout& dialog)
 {
-    const SettingsList& battery = dialogListAt(dialog, kFlags, 0x02);
-    std::string batteryLabel = battery.englishLabel + ":";
+    const FormList& battery = dialogListAt(dialog, kFlags, 0x02);
+    std::string batteryLabel = battery.label + ":";
     batteryLabel.resize(std::max<std::size_t>(batteryLabel.size(), 20), ' ');
     ReportPlan plan;
     plan.pages = {{{"The Radio Settings", "整机设置"}, true, 1, 16}};

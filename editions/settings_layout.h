@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editions/form_list.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -88,33 +90,11 @@ struct KeyAssignmentLayout {
     int functions = 9;  // codes 0..8 are in the lists; higher codes show no selection
 };
 
-// One drop-down list of a settings dialog made of lists only, and how it keeps
-// its choice in the image.
-//  - Index: the byte is the index; a byte beyond the list shows `beyondList`.
-//  - Scaled: the byte is index x `scale`; shown as byte / scale, at most the last item.
-//  - Bits: the bits of `mask` hold `codes[index]`; other bits are left alone, and
-//    a pattern none of the codes has shows no selection.
-// A list without a selection leaves its byte as it was.
-struct SettingsList {
-    enum class Coding { Index, Scaled, Bits };
-    std::string englishLabel;
-    std::string chineseLabel;
-    std::vector<std::string> englishItems;
-    std::vector<std::string> chineseItems;
-    std::size_t offset = 0;
-    Coding coding = Coding::Index;
-    int beyondList = 0;  // Index: -1 for no selection
-    int scale = 1;       // Scaled
-    std::uint8_t mask = 0;              // Bits
-    std::vector<std::uint8_t> codes;    // Bits: one per item
-    int typingReset = -1;  // typing into the list's edit field snaps to this index (-1: not editable)
-};
-
 // A settings dialog of lists only (the key-assignment radio's Optional
-// Features): the lists in the order shown, and the order OK writes them in.
+// Features): the lists in the order shown; their store ranks give the order
+// OK writes them in.
 struct SettingsListsLayout {
-    std::vector<SettingsList> lists;
-    std::vector<int> writeOrder;
+    std::vector<FormList> lists;
 };
 
 } // namespace tolvan

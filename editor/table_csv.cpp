@@ -2,6 +2,7 @@
 #include "codeplug/path_text.h"
 
 #include "program/command_args.h"
+#include "program/command_file.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
@@ -77,16 +78,14 @@ int exportCsv(const Edition& edition, const std::vector<std::string>& args, std:
     const OutputRules rules{.input = inPath, .isExport = true};
     if (const FileResult target = checkOutputFile(outPath, rules); !target.ok())
         return outputFault(target, outPath);
-    const SinLoadResult in = loadSin(inPath, edition.imageSize);
-    if (in.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(in.status, inPath, edition.imageSize, in.detail) << '\n';
-        return kExitFileError;
-    }
     const auto language = batchStartupLanguage(edition, programPath);
     if (!language)
         return kExitFileError;
+    const std::optional<MemoryImage> in = loadCommandFile(edition, inPath, language->language);
+    if (!in)
+        return kExitFileError;
     ChannelTable table(edition, language->language);
-    table.loadFromImage(*in.image);
+    table.loadFromImage(*in);
     if (const FileResult written = writeFileSafely(outPath, channelTableCsv(table), rules); !written.ok())
         return outputFault(written, outPath);
     return kExitDone;

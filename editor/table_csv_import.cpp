@@ -11,8 +11,10 @@
 #include "editor/table_csv.h"
 #include "editor/undo_stack.h"
 #include "program/command_args.h"
+#include "program/command_file.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
+#include "program/sin_status_text.h"
 #include "program/startup_language.h"
 
 #include <iostream>
@@ -386,7 +388,8 @@ CsvFileImport importChannelFile(const Edition& edition, Language language, const
 {
     std::string csv;
     if (const FileResult read = readWholeFile(file, csv, kChannelCsvLimit); !read.ok())
-        return {false, 0, importTexts(edition, language).cannotRead + shownName + ": " + read.reason};
+        return {false, 0, importTexts(edition, language).cannotRead + shownName + ": "
+                          + fileReasonText(read.reason, edition.uiLanguage(language))};
     const CsvImportResult result = importChannelCsv(edition, language, csv, image);
     if (result.error)
         return {false, 0, shownName + ": " + describeImportError(edition, language, *result.error)};
@@ -411,18 +414,16 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args)
     if (!startup)
         return kExitFileError;
     const Language language = startup->language;
-    SinLoadResult base = loadSin(basePath, edition.imageSize);
-    if (base.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(base.status, basePath, edition.imageSize, base.detail) << '\n';
+    std::optional<MemoryImage> base = loadCommandFile(edition, basePath, language);
+    if (!base)
         return kExitFileError;
-    }
-    const CsvFileImport result = importChannelFile(edition, language, csvPath, csvPath.string(), *base.image);
+    const CsvFileImport result = importChannelFile(edition, language, csvPath, csvPath.string(), *base);
     if (!result.ok) {
         std::cerr << result.message << '\n';
         return kExitFileError;
     }
     std::string detail;
-    if (saveSin(outPath, *base.image, &detail, rules) != SinStatus::Ok) {
+    if (saveSin(outPath, *base, &detail, rules) != SinStatus::Ok) {
         std::cerr << describeSinStatus(SinStatus::CannotWrite, outPath, edition.imageSize, detail) << '\n';
         return kExitFileError;
     }

@@ -1,6 +1,7 @@
 #include "link/link_commands.h"
 
 #include "program/command_args.h"
+#include "program/command_file.h"
 #include "program/exit_status.h"
 #include "program/ini_file.h"
 #include "program/program_main.h"
@@ -33,6 +34,7 @@ struct LinkOptions {
     std::string port;
     std::vector<std::string> morePorts;  // --write: every further --port, written at once
     bool verify = false;
+    bool acceptLength = false;  // --write: a file longer than the image (another radio's) all the same
     BatchLinkHost::Answers answers;
     std::string password;
 };
@@ -59,6 +61,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
         if (edition.link.typeCheckOffset)
             accepted.push_back({"--accept-type-mismatch", ""});
         accepted.push_back({"--verify", ""});
+        accepted.push_back({"--accept-length", ""});
     }
     if (command == "--read" && edition.link.passwordCheck)
         accepted.push_back({"--password", "DIGITS"});
@@ -94,6 +97,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
     }
     o.answers.acceptTypeMismatch = a.has("--accept-type-mismatch");
     o.verify = a.has("--verify");
+    o.acceptLength = a.has("--accept-length");
     o.password = a.value("--password");
     if (o.port.empty()) {
         usageError(edition.id, command, "needs --port PORT");
@@ -130,7 +134,7 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
     // a save that fails; a backup that fails does not stop the save.
     std::string backupError;
     if (saveReadBackup(readBackupDirectory(), language->baseName, *outcome.image, std::chrono::system_clock::now(),
-                       kReadBackupsKept, &backupError)
+                       kReadBackupsKept, &backupError, language->language)
             .empty())
         std::cerr << backupError << '\n';
     std::string detail;
@@ -161,17 +165,17 @@ int writeCommand(const Edition& edition, const std::vector<std::string>& args)
     const auto o = parseOptions(edition, "--write", args);
     if (!o)
         return kExitUsage;
-    SinLoadResult loaded = loadSin(o->file, edition.imageSize);
-    if (loaded.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(loaded.status, o->file, edition.imageSize, loaded.detail) << '\n';
-        return kExitFileError;
-    }
     const auto language = batchStartupLanguage(edition, programPath());
     if (!language)
         return kExitFileError;
+    // Another radio's image is refused unless the user says it is meant.
+    const std::optional<MemoryImage> loaded = loadCommandFile(
+        edition, o->file, language->language, o->acceptLength ? LongerFileUse::Write : LongerFileUse::WriteRefused);
+    if (!loaded)
+        return kExitFileError;
     if (!o->morePorts.empty())
-        return writeFleet(edition, language->language, *o, *loaded.image);
-    const MemoryImage& sent = *loaded.image;
+        return writeFleet(edition, language->language, *o, *loaded);
+    const MemoryImage& sent = *loaded;
     const CloneOutcome written = runBatch(edition, language->language, *o, {Direction::Write, sent, {}});
     if (written.result != CloneResult::Completed || !o->verify)
         return exitStatusOf(written);
@@ -242,9 +246,14 @@ void registerLinkCommands()
                               return std::string("write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
                                                  "                              [--retries N]")
                                      + (e.link.typeCheckOffset ? " [--accept-type-mismatch]" : "")
-                                     + "); --verify reads the written range back and\n"
+                                     + " [--accept-length]);\n"
+                                       "                              --verify reads the written range back and\n"
                                        "                              compares it; several --port write to all of them\n"
-                                       "                              at once, one result line each";
+                                       "                              at once, one result line each; a file longer\n"
+                                       "                              than "
+                                     + std::to_string(e.imageSize)
+                                     + " bytes (another radio's) is refused\n"
+                                       "                              unless --accept-length";
                           }});
     registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
 }

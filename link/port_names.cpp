@@ -2,6 +2,7 @@
 
 #include "codeplug/path_text.h"
 #include "program/ini_file.h"
+#include "program/ini_layers.h"
 #include "program/language.h"
 #include "program/platform.h"
 #include "codeplug/text_util.h"
@@ -42,7 +43,7 @@ const std::vector<std::string>& comPortNames()
     return names;
 }
 
-std::string resolvePortName(const std::string& name, const CIniFile* ini)
+std::string resolvePortName(const std::string& name, const IniLookup* ini)
 {
     const auto& com = comPortNames();
     if (ini && std::find(com.begin(), com.end(), name) != com.end()) {
@@ -53,14 +54,14 @@ std::string resolvePortName(const std::string& name, const CIniFile* ini)
     return systemComDevice(name).value_or(name);
 }
 
-const CIniFile& programIniFile()
+const IniLookup& programIniFile()
 {
-    static const CIniFile ini = [] {
-        CIniFile file;
+    static const IniLayers ini = [] {
+        IniLayers files;
         const fs::path exe = executablePath();
         if (!exe.empty())
-            file.load(exe.parent_path() / pathFromText(programBaseName(exe.string()) + ".ini"), true, false);
-        return file;
+            files.load(iniLocations(exe.parent_path()), programBaseName(exe.string()), false);
+        return files;
     }();
     return ini;
 }

@@ -10,7 +10,7 @@
 
 namespace tolvan {
 
-class CIniFile;
+class IniLookup;
 
 // A port that start-up adds by name (the built-in virtual radio), opened by
 // its own function; "NAME:OPTION" opens the same port and hands OPTION over.
@@ -27,7 +27,7 @@ const std::vector<NamedPort>& namedPorts();
 // ("COM1=/dev/ttyUSB0"), else to the system's own (systemComDevice); every
 // other name is a device path used as given. A COM name the system knows,
 // given or mapped to, opens the system's device for it.
-std::string resolvePortName(const std::string& name, const CIniFile* ini);
+std::string resolvePortName(const std::string& name, const IniLookup* ini);
 
 // The four names of the Port menu.
 const std::vector<std::string>& comPortNames();
@@ -49,15 +49,15 @@ std::string serialAdapterDescription(const std::string& device);
 // through any symlink to it; empty when it has none (a pseudo-terminal).
 std::string serialDriverOf(const std::string& device);
 
-// The program's own ini file (its directory, its base name, ".ini"), read once
-// if it exists; it is never created here.
-const CIniFile& programIniFile();
+// The running program's ini files (beside it, the system's, the user's), read
+// once; none is created here.
+const IniLookup& programIniFile();
 
 // Opens the names a user may give: the COM names, device paths and named ports.
 class SystemPortOpener : public PortOpener {
 public:
     // Failures are explained in `language`.
-    SystemPortOpener(const Edition& edition, const CIniFile* ini, Language language = Language::English)
+    SystemPortOpener(const Edition& edition, const IniLookup* ini, Language language = Language::English)
         : edition_(edition), ini_(ini), language_(language)
     {
     }
@@ -65,7 +65,7 @@ public:
 
 private:
     const Edition& edition_;
-    const CIniFile* ini_;
+    const IniLookup* ini_;
     Language language_;
 };
 

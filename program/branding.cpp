@@ -4,7 +4,7 @@
 
 namespace tolvan {
 
-Branding readBranding(const CIniFile& ini)
+Branding readBranding(const IniLookup& ini)
 {
     return {
         .title = ini.getValue("MAIN", "TITLE", ""),

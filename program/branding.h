@@ -4,9 +4,9 @@
 
 namespace tolvan {
 
-class CIniFile;
+class IniLookup;
 
-// The window texts a branded program takes from its ini file instead of its
+// The window texts a branded program takes from its ini files instead of its
 // own: a dealer puts their names there. A missing key (or file) gives an
 // empty text; nothing else is read from the file.
 struct Branding {
@@ -19,6 +19,6 @@ struct Branding {
     bool operator==(const Branding&) const = default;
 };
 
-Branding readBranding(const CIniFile& ini);
+Branding readBranding(const IniLookup& ini);
 
 } // namespace tolvan

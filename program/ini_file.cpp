@@ -125,18 +125,24 @@ bool CIniFile::namesEqual(std::string_view a, std::string_view b) const
     return compareWithoutCase_ ? equalsIgnoringCase(a, b) : a == b;
 }
 
-std::string CIniFile::getValue(std::string_view section, std::string_view key, std::string_view defaultValue) const
+int CIniFile::slotOf(std::string_view section) const
 {
-    int slot = -1;
-    for (int i = 0; i <= current_; ++i) {
-        if (namesEqual(names_[static_cast<std::size_t>(i)], section)) {
-            slot = i;
-            break;
-        }
-    }
-    if (slot < 0)
-        return std::string(defaultValue);
+    for (int i = 0; i <= current_; ++i)
+        if (namesEqual(names_[static_cast<std::size_t>(i)], section))
+            return i;
+    return -1;
+}
 
+bool CIniFile::hasSection(std::string_view section) const
+{
+    return slotOf(section) >= 0;
+}
+
+std::optional<std::string> CIniFile::findValue(std::string_view section, std::string_view key) const
+{
+    const int slot = slotOf(section);
+    if (slot < 0)
+        return std::nullopt;
     const auto& keys = keys_[static_cast<std::size_t>(slot)];
     for (std::size_t i = keys.size(); i-- > 0;) {
         if (!namesEqual(keys[i], key))
@@ -149,7 +155,14 @@ std::string CIniFile::getValue(std::string_view section, std::string_view key, s
         }
         return value;
     }
-    return trim(defaultValue);
+    return std::nullopt;
+}
+
+std::string CIniFile::getValue(std::string_view section, std::string_view key, std::string_view defaultValue) const
+{
+    if (std::optional<std::string> value = findValue(section, key))
+        return *value;
+    return hasSection(section) ? trim(defaultValue) : std::string(defaultValue);
 }
 
 std::filesystem::path programDirectory(std::string_view programPath)

@@ -17,7 +17,7 @@ std::string programBaseName(std::string_view programPath)
     return name.empty() ? "MAIN" : name;
 }
 
-std::string decideLanguageName(std::string_view baseName, bool systemIsChinese, const CIniFile& ini)
+std::string decideLanguageName(std::string_view baseName, bool systemIsChinese, const IniLookup& ini)
 {
     std::string name = std::string(baseName) + (systemIsChinese ? "_CH" : "_EN");
     if (parseLeadingInteger(ini.getValue("MAIN", "LANGUAGE_FORCE", "")) == 1)

@@ -1,7 +1,9 @@
 #include "program/read_backup.h"
 
+#include "program/user_folders.h"
 #include "codeplug/sin_file.h"
 #include "program/platform.h"
+#include "program/sin_status_text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,7 +77,8 @@ std::vector<fs::path> readBackups(const fs::path& dir, std::string_view baseName
 }
 
 fs::path saveReadBackup(const fs::path& dir, std::string_view baseName, const MemoryImage& image,
-                        std::chrono::system_clock::time_point when, int keep, std::string* error)
+                        std::chrono::system_clock::time_point when, int keep, std::string* error,
+                        Language language)
 {
     std::error_code ec;
     fs::create_directories(dir, ec);
@@ -97,7 +100,7 @@ fs::path saveReadBackup(const fs::path& dir, std::string_view baseName, const Me
     const SinStatus status = saveSin(path, image, &detail);
     if (status != SinStatus::Ok) {
         if (error)
-            *error = describeSinStatus(status, path, image.size(), detail);
+            *error = sinStatusText(status, path, image.size(), detail, language);
         return {};
     }
     // The file just written stays even if the clock went back and it sorts oldest.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editions/language.h"
+
 #include "codeplug/memory_image.h"
 
 #include <chrono>
@@ -26,9 +28,10 @@ std::vector<std::filesystem::path> readBackups(const std::filesystem::path& dir,
 
 // Saves the image under a fresh name (a second read within the same second gets
 // "-2", "-3", ...), then removes the oldest beyond `keep`. Returns the file, or
-// an empty path with `error` set.
+// an empty path with `error` set, in `language`.
 std::filesystem::path saveReadBackup(const std::filesystem::path& dir, std::string_view baseName,
                                      const MemoryImage& image, std::chrono::system_clock::time_point when,
-                                     int keep = kReadBackupsKept, std::string* error = nullptr);
+                                     int keep = kReadBackupsKept, std::string* error = nullptr,
+                                     Language language = Language::English);
 
 } // namespace tolvan

@@ -1,7 +1,5 @@
 #include "program/startup_language.h"
 
-#include "codeplug/path_text.h"
-#include "program/ini_file.h"
 #include "program/language.h"
 #include "program/platform.h"
 
@@ -16,7 +14,7 @@ namespace tolvan {
 namespace {
 
 // The directory of the running program. A program started through PATH sees
-// only its name in argv[0]; its ini file still lives beside the executable,
+// only its name in argv[0]; the ini file beside it is beside the executable,
 // not in whatever directory the user happens to be in.
 std::filesystem::path executableDirectory(std::string_view programPath)
 {
@@ -28,13 +26,25 @@ std::filesystem::path executableDirectory(std::string_view programPath)
 
 } // namespace
 
+IniLocations programIniLocations(std::string_view programPath)
+{
+    return iniLocations(executableDirectory(programPath));
+}
+
 StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese)
+{
+    return decideStartupLanguage(edition, programPath, systemIsChinese, programIniLocations(programPath));
+}
+
+StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese,
+                                      const IniLocations& at)
 {
     StartupLanguage out;
     out.baseName = programBaseName(programPath);
-    out.iniPath = executableDirectory(programPath) / pathFromText(out.baseName + ".ini");
-    CIniFile ini;
-    out.iniLoaded = ini.load(out.iniPath, true, edition.createsIniFile);
+    IniLayers ini;
+    ini.load(at, out.baseName, edition.createsIniFile);
+    out.iniFiles = ini.files();
+    out.userIniFile = ini.userFile();
     if (edition.brandedFromIni)
         out.branding = readBranding(ini);
     switch (edition.languages) {

@@ -2,6 +2,7 @@
 
 #include "editions/edition.h"
 #include "program/branding.h"
+#include "program/ini_layers.h"
 #include "program/platform.h"
 
 #include <filesystem>
@@ -21,17 +22,26 @@ struct StartupLanguage {
     // Of the menus and the window's own texts: the language of the translation
     // that the language name gave (a translation of another name may differ).
     Language resources = Language::English;
-    std::filesystem::path iniPath;
-    bool iniLoaded = false;
+    // The ini files read, in order (beside the program, the system's, the
+    // user's), and where the user's own is, read or not.
+    std::vector<std::filesystem::path> iniFiles;
+    std::filesystem::path userIniFile;
     // The window's caption and About texts, for the edition that takes them from its ini file.
     std::optional<Branding> branding;
 };
 
-// Loads the program's ini file (created when missing by the editions that do)
-// and takes the branding from it where the edition is branded. Then editions
+// Loads the program's ini files (the user's created when missing by the
+// editions that do) and takes the branding from them where the edition is branded. Then editions
 // that choose at start-up take the system language or, with LANGUAGE_FORCE = 1,
 // the LANGUAGE key; the others always their one language.
 StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese);
+// The same with the ini files read from `ini`.
+StartupLanguage decideStartupLanguage(const Edition& edition, std::string_view programPath, bool systemIsChinese,
+                                      const IniLocations& ini);
+
+// Where the program at `programPath` reads its ini files: beside the running
+// executable (also when it was started through PATH), the system's, the user's.
+IniLocations programIniLocations(std::string_view programPath);
 
 // systemLanguageIsChinese() is asked of the system: program/platform.h.
 

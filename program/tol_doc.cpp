@@ -13,9 +13,14 @@ void CTolDoc::OnNewDocument()
     modified_ = false;
 }
 
-SinLoadResult CTolDoc::OnOpenDocument(const std::filesystem::path& path)
+SinLoadResult CTolDoc::OnOpenDocument(const std::filesystem::path& path,
+                                      const std::function<bool(const SinLoadResult&)>& acceptLonger)
 {
     SinLoadResult result = loadSin(path, edition_->imageSize);
+    if (result.longer() && acceptLonger && !acceptLonger(result)) {
+        result.status = SinStatus::Declined;
+        result.image.reset();
+    }
     if (result.status == SinStatus::Ok) {
         image_ = *result.image;
         path_ = path;

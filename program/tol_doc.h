@@ -28,8 +28,11 @@ public:
     void OnNewDocument();
 
     // File Open. On any failure (missing, empty or short file) the document keeps
-    // its image, its name and its modified state.
-    SinLoadResult OnOpenDocument(const std::filesystem::path& path);
+    // its image, its name and its modified state. A file longer than the image
+    // (most likely another radio's) is opened only when `acceptLonger`, given
+    // what was loaded, agrees; otherwise the status is Declined.
+    SinLoadResult OnOpenDocument(const std::filesystem::path& path,
+                                 const std::function<bool(const SinLoadResult&)>& acceptLonger = {});
 
     // File Save / Save As: runs `beforeSave` (the table's grid-to-image), then
     // replaces the file safely. On success the document takes the path.

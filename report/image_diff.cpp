@@ -1,5 +1,4 @@
 #include "report/image_diff.h"
-#include "codeplug/path_text.h"
 
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
@@ -10,6 +9,7 @@
 #include "editor/saved_image.h"
 #include "link/image_regions.h"
 #include "program/command_args.h"
+#include "program/command_file.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
@@ -346,17 +346,14 @@ int diffCommand(const Edition& edition, const std::vector<std::string>& args)
     const CommandArgs a = parseCommandArgs(args, 2, 2);
     if (!a.ok())
         return usageError(edition.id, "--diff", a.error + " (A.sin B.sin)");
-    std::vector<MemoryImage> images;
-    for (const std::string& name : a.names) {
-        const std::filesystem::path path = pathFromText(name);
-        SinLoadResult in = loadSin(path, edition.imageSize);
-        if (in.status != SinStatus::Ok) {
-            std::cerr << describeSinStatus(in.status, path, edition.imageSize, in.detail) << '\n';
-            return kExitFileError;
-        }
-        images.push_back(std::move(*in.image));
-    }
     const Language language = decideStartupLanguage(edition, programPath(), systemLanguageIsChinese()).language;
+    std::vector<MemoryImage> images;
+    for (const std::string& path : a.names) {
+        std::optional<MemoryImage> in = loadCommandFile(edition, path, language);
+        if (!in)
+            return kExitFileError;
+        images.push_back(std::move(*in));
+    }
     // Both files as the program would store them: what a write of each sends.
     const ImageComparison c = compareAsSaved(edition, language, imageAsSaved(edition, images[0]), images[1]);
     std::cout << comparisonText(edition, language, c);

@@ -1,7 +1,8 @@
 # What a desktop system needs beside the programs: one launcher and one
-# AppStream entry per program, the .sin file type and its icon, the icons in
-# the hicolor theme, a manual page per program, the cable rule, the licence,
-# and the Debian package (CPack) that carries them all.
+# AppStream entry per program, the opener's launcher (the only one that opens
+# .sin files), the .sin file type and its icon, the icons in the hicolor theme,
+# a manual page per program, the example ini files in /etc/tolvan, the cable
+# rule, the licence, and the Debian package (CPack) that carries them all.
 include(GNUInstallDirs)
 
 # One line per program for launchers, software centres and manual pages.
@@ -28,6 +29,43 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
   install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tolvan-sin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# The ten launchers start their programs; only the opener's claims .sin files
+# and starts the program a file belongs to.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tolvan-open.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+        RENAME org.tolvan.ProgrammingTools.desktop)
+
+# Example ini files for every user of the computer, all keys commented out, so
+# installing them changes nothing: the programs read /etc/tolvan/<program>.ini
+# (whatever the prefix) between the file beside the program and the user's.
+set(TOLVAN_INI_LANGUAGE [=[[MAIN]
+; LANGUAGE_FORCE=1 takes LANGUAGE whatever the system's language is:
+; @TOLVAN_PROGRAM@_EN for English, @TOLVAN_PROGRAM@_CH for Chinese.
+;LANGUAGE_FORCE=1
+;LANGUAGE=@TOLVAN_PROGRAM@_CH
+]=])
+set(TOLVAN_INI_SECTIONS_cps-twotone "${TOLVAN_INI_LANGUAGE}")
+set(TOLVAN_INI_SECTIONS_cps-ccir "${TOLVAN_INI_LANGUAGE}")
+set(TOLVAN_INI_SECTIONS_cps-brand [=[[MAIN]
+; The window's caption, a dealer's name for the program (empty when not given):
+;TITLE=Harbour Radio Programming Software
+[ABOUT]
+; The About box: its caption, the program line, the version line, the company line.
+;TITLE=About Harbour Radio Programming Software
+;COMPANY=Harbour Radio Programming Software
+;VERSION=2026 Version 1.0
+;COMPANY1=Harbour Radio Ltd
+]=])
+set(tolvan_etc_dir ${CMAKE_BINARY_DIR}/etc)
+set(tolvan_conffiles)
+foreach(name IN LISTS TOLVAN_DELIVERABLES)
+  set(TOLVAN_PROGRAM ${name})
+  string(CONFIGURE "${TOLVAN_INI_SECTIONS_${name}}" TOLVAN_INI_SECTIONS @ONLY)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/etc/program.ini.in ${tolvan_etc_dir}/${name}.ini @ONLY)
+  install(FILES ${tolvan_etc_dir}/${name}.ini DESTINATION /etc/tolvan)
+  string(APPEND tolvan_conffiles "/etc/tolvan/${name}.ini\n")
+endforeach()
+# dpkg keeps an administrator's changes to them across upgrades.
+file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "${tolvan_conffiles}")
 
 # Icons: the drawings as SVG, and PNGs made from them at build time.
 set(TOLVAN_ICON_SIZES 16 22 24 32 48 64 128 256)
@@ -88,6 +126,19 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
   list(APPEND tolvan_man_files ${page}.gz)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+if(TOLVAN_HELP2MAN)
+  set(page ${tolvan_man_dir}/tolvan-open.1)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION}
+            "--name=open a .sin file in the program of its radio"
+            --include=${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m --output=${page} $<TARGET_FILE:tolvan-open>
+    COMMAND gzip -9nf ${page}
+    DEPENDS tolvan-open ${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m
+    COMMENT "Manual page of tolvan-open"
+    VERBATIM)
+  list(APPEND tolvan_man_files ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 add_custom_target(tolvan_manpages ALL DEPENDS ${tolvan_man_files})
 
 # The cable rule: udev reads /usr/lib/udev/rules.d (prefix /usr), not /usr/local.
@@ -117,6 +168,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei, fonts-lib
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # udev rereads its rules by itself; the script only applies the cable rule to
 # cables already plugged in. No removal script, so `apt remove` leaves nothing.
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/resources/debian/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/resources/debian/postinst ${CMAKE_BINARY_DIR}/debian/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)

@@ -53,7 +53,7 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
   add_dependencies(${name} tolvan_window_data)
 endforeach()
 
-install(TARGETS ${TOLVAN_DELIVERABLES} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ${TOLVAN_DELIVERABLES} tolvan-open RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${tolvan_window_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvan)
 
 # Launchers, icons, manual pages, the cable rule and the Debian package; the

@@ -28,6 +28,8 @@ struct Spawn {
     std::filesystem::path cwd;                      // empty: the test's own
     // Where reads keep their backups (XDG_DATA_HOME): never the user's own.
     std::filesystem::path dataHome = std::filesystem::temp_directory_path() / "tolvan-test-data";
+    // Where the user's ini file and settings live (XDG_CONFIG_HOME): never the user's own.
+    std::filesystem::path configHome = std::filesystem::temp_directory_path() / "tolvan-test-config";
 };
 
 // A program started in the background; its status is the exit status, 128 +
@@ -57,6 +59,7 @@ public:
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
             setenv("LANG", "C.UTF-8", 1);
             setenv("XDG_DATA_HOME", how.dataHome.c_str(), 1);
+            setenv("XDG_CONFIG_HOME", how.configHome.c_str(), 1);
             if (!how.cwd.empty() && chdir(how.cwd.c_str()) != 0)
                 _exit(127);
             execv(exe.c_str(), argv.data());

@@ -1,5 +1,7 @@
 #include "app/qt/fleet_commands.h"
 
+#include "app/fleet_texts.h"
+
 #include "app/qt/fleet_log_dlg.h"
 #include "app/qt/main_frame.h"
 #include "app/qt/user_dialogs.h"
@@ -7,8 +9,8 @@
 #include "editor/qt/tol_view.h"
 #include "editor/table_csv_import.h"
 #include "link/write_verify.h"
-#include "program/platform.h"
 #include "program/qt/local_path.h"
+#include "program/qt/program_settings.h"
 #include "report/image_diff.h"
 
 #include <QAction>
@@ -17,14 +19,13 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace tolvan {
 namespace {
 
-// The verify choice is kept beside the recent-file list.
+// The store of the recent-file list; the verify choice is kept beside it.
 const char* const kVerifyKey = "Settings/VerifyAfterWriting";
 
 QString q(const std::string& s)
@@ -64,20 +65,18 @@ FleetCommands::FleetCommands(CMainFrame& frame, const StartupLanguage& language,
     showDialog = [](QDialog& d) { d.exec(); };
     verify_ = frame_.attachCommand(cmd::VerifyAfterWriting, [] {});
     verify_->setCheckable(true);
-    verify_->setChecked(QSettings(settingsOrganisation(), q(language_.baseName)).value(kVerifyKey, true).toBool());
+    verify_->setChecked(ProgramSettings(language_.baseName).value(kVerifyKey, true).toBool());
     connect(verify_, &QAction::toggled, this,
-            [this](bool on) { QSettings(settingsOrganisation(), q(language_.baseName)).setValue(kVerifyKey, on); });
+            [this](bool on) { ProgramSettings(language_.baseName).setValue(kVerifyKey, on); });
     compareFile_ = frame_.attachCommand(cmd::CompareWithFile, [this] { runCompareWithFile(); });
     compareRadio_ = frame_.attachCommand(cmd::CompareWithRadio, [this] { runCompareWithRadio(); });
     import_ = frame_.attachCommand(cmd::ImportChannels, [this] { runImport(); });
     several_ = frame_.attachCommand(cmd::WriteToSeveral, [this] { runWriteToSeveral(); });
 }
 
-QString FleetCommands::text(const char* english, const char* chinese) const
+const FleetTexts& FleetCommands::texts() const
 {
-    return frame_.document().edition().uiLanguage(frame_.view().language()) == Language::English
-               ? QString::fromUtf8(english)
-               : QString::fromUtf8(chinese);
+    return fleetTexts(frame_.document().edition().uiLanguage(frame_.view().language()));
 }
 
 MemoryImage FleetCommands::documentImage() const
@@ -102,7 +101,7 @@ FleetCommands::WriteResult FleetCommands::writeDocument(bool startAtOnce, bool a
     options.startAtOnce = startAtOnce;
     runCloneWithProgress(parent, edition, language, Direction::Write, view.portName(), sent, options);
     if (written.result != CloneResult::Completed)
-        return {false, false, written.message.empty() ? text("Cancelled.", "已取消。") : q(written.message)};
+        return {false, false, written.message.empty() ? q(texts().cancelled) : q(written.message)};
     if (!alwaysVerify && !verify_->isChecked())
         return {true, true, q(writtenText(edition, language))};
     CloneOutcome readBack;
@@ -187,7 +186,7 @@ void FleetCommands::runCompareWithFile()
                      QMessageBox::Ok);
         return;
     }
-    showComparison(text("Compare With File", "与文件比较"), *loaded.image, ComparedSides::DocumentAndFile);
+    showComparison(q(texts().compareWithFile), *loaded.image, ComparedSides::DocumentAndFile);
 }
 
 void FleetCommands::runCompareWithRadio()
@@ -202,7 +201,7 @@ void FleetCommands::runCompareWithRadio()
                                      frame_.document().image(), readOptions());
     }
     if (radio)
-        showComparison(text("Compare With Radio", "与对讲机比较"), *radio, ComparedSides::DocumentAndRadio);
+        showComparison(q(texts().compareWithRadio), *radio, ComparedSides::DocumentAndRadio);
 }
 
 void FleetCommands::runImport()
@@ -228,19 +227,11 @@ void FleetCommands::runImport()
 
 void FleetCommands::runWriteToSeveral()
 {
-    FleetLogDlg::Texts t{text("Write To Several Radios", "写入多台对讲机"),
-                         text("Connect the next radio, then press Write Next Radio.",
-                              "请连接下一台对讲机，然后按“写入下一台”。"),
-                         text("&Write Next Radio", "写入下一台(&W)"),
-                         text("&Save Log...", "保存记录(&S)..."),
-                         text("Close", "关闭"),
-                         text("No.", "序号"),
-                         text("Time", "时间"),
-                         text("Result", "结果"),
-                         text("FAILED: ", "失败："),
-                         text("A radio is being written. Stop the write and close?",
-                              "正在写入对讲机。要停止写入并关闭吗？"),
-                         frame_.messageCaption()};
+    const FleetTexts& w = texts();
+    FleetLogDlg::Texts t{q(w.severalTitle), q(w.connectNext), q(w.writeNext), q(w.saveLog),  q(w.close),
+                         q(w.number),       q(w.time),        q(w.result),    q(w.failed), q(w.stopWriting),
+                         frame_.messageCaption(),
+                         frame_.document().edition().uiLanguage(frame_.view().language())};
     FleetLogDlg* self = nullptr;
     FleetLogDlg dialog(&frame_, t, dialogs_, [this, &self](bool& ok) {
         const WriteResult r = writeDocument(true, true, self);

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace tolvan {
 
+struct FleetTexts;
+
 class CMainFrame;
 class UserDialogs;
 enum class ComparedSides;
@@ -61,7 +63,7 @@ private:
     MemoryImage documentImage() const;  // the image with the table's cells in it
     CloneWindowOptions linkOptions() const;  // the link's, with the program's message caption
     CloneWindowOptions readOptions() const;  // the link's, with the "Data Password" shown
-    QString text(const char* english, const char* chinese) const;
+    const FleetTexts& texts() const;  // in the window's language
 
     CMainFrame& frame_;
     StartupLanguage language_;

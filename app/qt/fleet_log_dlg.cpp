@@ -5,6 +5,7 @@
 #include "editor/table_csv.h"
 #include "link/qt/clone_with_progress.h"
 #include "program/qt/local_path.h"
+#include "program/sin_status_text.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -111,7 +112,7 @@ bool FleetLogDlg::saveLog()
     const std::filesystem::path target = localPath(path);
     const FileResult written = writeFileSafely(target, logCsv().toStdString(), {.isExport = true});
     if (!written.ok()) {
-        dialogs_.ask(this, QMessageBox::Warning, texts_.messageCaption, displayPath(describeWriteFault(written, target)),
+        dialogs_.ask(this, QMessageBox::Warning, texts_.messageCaption, displayPath(writeFaultText(written, target, texts_.language)),
                      QMessageBox::Ok);
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editions/language.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -19,6 +21,7 @@ public:
     struct Texts {
         QString title, connectNext, writeNext, saveLog, close, number, time, result, failed, stopWriting;
         QString messageCaption;  // the program's
+        Language language = Language::English;  // of the reasons a failed save gives
     };
     // `writeOne` writes (and verifies) the document to the radio now connected;
     // it returns the result line and sets whether it succeeded.

@@ -319,7 +319,7 @@ bool CTolView::runTransfer(Direction direction)
     if (!backupDir_.empty()) {
         std::string error;
         lastBackup_ = saveReadBackup(backupDir_, backupBase_, *result, std::chrono::system_clock::now(),
-                                     kReadBackupsKept, &error);
+                                     kReadBackupsKept, &error, language_);
         if (lastBackup_.empty())
             emit backupFailed(q(error));
     }

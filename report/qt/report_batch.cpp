@@ -2,6 +2,7 @@
 #include "codeplug/path_text.h"
 
 #include "program/command_args.h"
+#include "program/command_file.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
@@ -32,11 +33,13 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
     const OutputRules rules{.input = in, .isExport = true};
     if (const FileResult target = checkOutputFile(out, rules); !target.ok())
         return outputFault(target, out);
-    const SinLoadResult loaded = loadSin(in, edition.imageSize);
-    if (loaded.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(loaded.status, in, edition.imageSize, loaded.detail) << '\n';
+    const auto startup = batchStartupLanguage(edition, programPath());
+    if (!startup)
         return kExitFileError;
-    }
+    const Language language = startup->language;
+    const std::optional<MemoryImage> loaded = loadCommandFile(edition, in, language);
+    if (!loaded)
+        return kExitFileError;
 
     // Drawing text needs a GUI application, but no display: batch mode runs
     // on the offscreen platform unless the caller chose one.
@@ -50,11 +53,7 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
 
-    const auto startup = batchStartupLanguage(edition, programPath());
-    if (!startup)
-        return kExitFileError;
-    const Language language = startup->language;
-    const MemoryImage& image = *loaded.image;
+    const MemoryImage& image = *loaded;
     ChannelTable table(edition, language);
     table.loadFromImage(image);
     const ReportInput input(edition, language, table, formListTextsFromImage(edition, language, image), image);

@@ -2,6 +2,7 @@
 
 #include "report/qt/report_painter.h"
 #include "program/qt/local_path.h"
+#include "program/sin_status_text.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -103,7 +104,7 @@ bool writeReportPdf(const std::filesystem::path& path, const ReportInput& input,
     if (fault)
         *fault = result.fault;
     if (error)
-        *error = QString::fromStdString(describeWriteFault(result, path));
+        *error = QString::fromStdString(writeFaultText(result, path, input.edition->uiLanguage(input.language)));
     return false;
 }
 

@@ -2,7 +2,8 @@
 # Checks of the installed tree, as the Debian package lays it out (prefix /usr):
 #   tree      every file where it belongs and nothing else; each program runs
 #             from the tree alone (no build tree, an empty folder, no display)
-#   desktop   launchers, AppStream entries and the .sin type pass their validators
+#   desktop   launchers, AppStream entries and the .sin type pass their validators;
+#             only the opener's launcher claims .sin files
 #   manpages  each manual page lists every option of the program's --help
 # Usage: check_install.sh tree|desktop|manpages BUILD_DIR PROGRAM...
 set -euo pipefail
@@ -30,8 +31,11 @@ check_tree() {
     expected+=("usr/bin/$p"
                "usr/share/applications/org.tolvan.$p.desktop"
                "usr/share/metainfo/org.tolvan.$p.metainfo.xml"
-               "usr/share/man/man1/$p.1.gz")
+               "usr/share/man/man1/$p.1.gz"
+               "etc/tolvan/$p.ini")
   done
+  expected+=("usr/bin/tolvan-open" "usr/share/applications/org.tolvan.ProgrammingTools.desktop"
+             "usr/share/man/man1/tolvan-open.1.gz")
   for s in 16 22 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${s}x${s}/apps/tolvan.png"
                "usr/share/icons/hicolor/${s}x${s}/mimetypes/application-x-tolvan-sin.png")
@@ -48,9 +52,23 @@ check_tree() {
   for f in "${expected[@]}"; do
     [ -f "$root/$f" ] || fail "missing $f"
   done
-  for p in "${programs[@]}"; do
+  for p in "${programs[@]}" tolvan-open; do
     [ -x "$usr/bin/$p" ] || fail "usr/bin/$p is not executable"
   done
+  # The examples in /etc/tolvan change nothing until a line is taken in: every
+  # key is commented out. Each is in the package's conffiles.
+  local line
+  for p in "${programs[@]}"; do
+    while IFS= read -r line; do
+      case $line in
+        '' | ';'* | '['*']') ;;
+        *) fail "etc/tolvan/$p.ini sets a key: $line" ;;
+      esac
+    done <"$root/etc/tolvan/$p.ini"
+    grep -q '^\[PORTS\]$' "$root/etc/tolvan/$p.ini" || fail "etc/tolvan/$p.ini has no [PORTS] example"
+    grep -qx "/etc/tolvan/$p.ini" "$build/debian/conffiles" || fail "/etc/tolvan/$p.ini is no conffile"
+  done
+  grep -q '^;TITLE=' "$root/etc/tolvan/cps-brand.ini" || fail "etc/tolvan/cps-brand.ini has no branding example"
   for s in 16 22 24 32 48 64 128 256; do
     for icon in apps/tolvan mimetypes/application-x-tolvan-sin; do
       f=$usr/share/icons/hicolor/${s}x${s}/$icon.png
@@ -89,7 +107,15 @@ check_tree() {
       "$usr/bin/$p" --screenshot "$work/$p.png" "$work/$p.sin" >"$work/out" 2>&1) ||
       { cat "$work/out" >&2; fail "$p does not start from the installed tree"; }
     [ -s "$work/$p.png" ] || fail "$p drew no window"
+    # The opener names the program of the file it made.
+    (cd "$empty" && env -i PATH=/usr/bin:/bin HOME="$home" "$usr/bin/tolvan-open" --which "$work/$p.sin" >"$work/which" 2>&1) ||
+      fail "tolvan-open --which $p.sin"
+    grep -qx "$p" "$work/which" || fail "tolvan-open does not name $p for its file"
   done
+  # The ini file a program creates is the user's, never one beside the program.
+  [ -z "$(find "$root" -name '*.ini' ! -path "$root/etc/tolvan/*")" ] ||
+    fail "ini files written into the installed tree: $(find "$root" -name '*.ini' ! -path "$root/etc/tolvan/*")"
+  [ -f "$home/.config/tolvan/cps-twotone.ini" ] || fail "cps-twotone made no ini file in the user's folder"
 
   # Programs that carry their own translations (none installed beside the
   # help pages) also start as a lone copy in an empty folder.
@@ -114,7 +140,8 @@ check_desktop() {
     appstreamcli validate --no-net --pedantic "$f" >"$work/out" 2>&1 ||
       { cat "$work/out" >&2; fail "appstreamcli validate $(basename "$f")"; }
   done
-  [ "$(ls "$usr"/share/applications/*.desktop | wc -l)" -eq ${#programs[@]} ] || fail "not one launcher per program"
+  [ "$(ls "$usr"/share/applications/*.desktop | wc -l)" -eq $((${#programs[@]} + 1)) ] ||
+    fail "not one launcher per program and the opener's"
   # The .sin type compiles into a MIME database and names its icon.
   local mime=$work/mime
   mkdir -p "$mime/packages"
@@ -123,11 +150,22 @@ check_desktop() {
   grep -q '^\*\.sin$\|:\*\.sin$' "$mime/globs2" 2>/dev/null || grep -q '\*\.sin' "$mime/globs" ||
     fail "*.sin is not in the MIME database"
   grep -q 'application/x-tolvan-sin:application-x-tolvan-sin' "$mime/icons" || fail "the .sin type has no icon"
-  # Every launcher opens .sin files and shows the installed icon.
+  # Every launcher shows the installed icon; only the opener's opens .sin
+  # files, so the desktop hands every .sin to the program it belongs to.
+  local opener=$usr/share/applications/org.tolvan.ProgrammingTools.desktop
   for f in "$usr"/share/applications/*.desktop; do
-    grep -qx 'MimeType=application/x-tolvan-sin;' "$f" || fail "$(basename "$f") does not open .sin files"
     grep -qx 'Icon=tolvan' "$f" || fail "$(basename "$f") has another icon"
+    [ "$f" = "$opener" ] || ! grep -q '^MimeType=' "$f" || fail "$(basename "$f") claims a file type"
   done
+  grep -qx 'MimeType=application/x-tolvan-sin;' "$opener" || fail "the opener does not open .sin files"
+  grep -qx 'Exec=tolvan-open %f' "$opener" || fail "the opener's launcher does not start tolvan-open"
+  grep -qx 'Name=Tolvan programming tools' "$opener" || fail "the opener's launcher has another name"
+  # The desktop's own index of launchers by file type names the opener alone.
+  local apps=$work/applications
+  cp -r "$usr/share/applications" "$apps"
+  update-desktop-database "$apps" || fail "update-desktop-database"
+  grep -qx 'application/x-tolvan-sin=org.tolvan.ProgrammingTools.desktop;' "$apps/mimeinfo.cache" ||
+    fail "the .sin type is not the opener's alone: $(grep tolvan-sin "$apps/mimeinfo.cache")"
 }
 
 check_manpages() {

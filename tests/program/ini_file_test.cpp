@@ -175,7 +175,8 @@ TEST_F(IniFileTest, StartupLanguageOfEveryEditionSystemAndIniFile)
                    + shown(languageOf(name, "cps")) + "\n";
         }
     // Editions built in one language ignore the forcing keys; a missing ini file
-    // is created only by the programs that read it.
+    // is created, in the user's folder, only by the programs that read it.
+    const IniLocations at{dir_, dir_ / "etc", dir_ / "config" / "tolvan"};
     const std::pair<const char*, const char*> editions[] = {
         {"cps-twotone", nullptr}, {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=cps-twotone_CH\n"},
         {"cps-twotone", "[MAIN]\nLANGUAGE_FORCE=1 // forced\nLANGUAGE=other\n"}, {"cps-fleet", nullptr},
@@ -185,13 +186,19 @@ TEST_F(IniFileTest, StartupLanguageOfEveryEditionSystemAndIniFile)
         for (bool chineseSystem : {false, true}) {
             const fs::path path = dir_ / (std::string(id) + ".ini");
             fs::remove(path);
+            fs::remove_all(at.user);
             if (ini)
                 std::ofstream(path) << ini;
-            const StartupLanguage s = decideStartupLanguage(*findEdition(id), (dir_ / id).string(), chineseSystem);
+            const StartupLanguage s = decideStartupLanguage(*findEdition(id), (dir_ / id).string(), chineseSystem, at);
+            std::string read;
+            for (const fs::path& file : s.iniFiles) {
+                read += ' ';
+                read += tolvan::testing::named(file.string(), dir_);
+            }
             out += std::string(id) + " " + (ini ? oneLine(ini) : "(no ini file)")
                    + (chineseSystem ? " on a Chinese system: " : ": ") + s.baseName + ", "
-                   + translationFileName(s.languageName) + ", " + shown(s.language) + ", "
-                   + tolvan::testing::named(s.iniPath.string(), dir_) + (fs::exists(path) ? "" : " (not created)") + "\n";
+                   + translationFileName(s.languageName) + ", " + shown(s.language) + ", read" + read
+                   + (fs::exists(s.userIniFile) ? "" : " (no user file made)") + "\n";
         }
     // The branded program takes its caption and About texts from the ini file
     // beside it; every missing key, or a missing file, is an empty text.
@@ -206,20 +213,21 @@ TEST_F(IniFileTest, StartupLanguageOfEveryEditionSystemAndIniFile)
         fs::remove(path);
         if (ini)
             std::ofstream(path) << ini;
-        const StartupLanguage s = decideStartupLanguage(*findEdition("cps-brand"), brand.string(), false);
+        fs::remove_all(at.user);
+        const StartupLanguage s = decideStartupLanguage(*findEdition("cps-brand"), brand.string(), false, at);
         const std::optional<Branding>& b = s.branding;
         ASSERT_TRUE(b);
         out += "cps-brand " + (ini ? oneLine(ini) : "(no ini file)") + ": [" + b->title + "] [" + b->aboutCaption + "] ["
-               + b->company + "] [" + b->version + "] [" + b->company1 + "]" + (fs::exists(path) ? "" : " (not created)") + "\n";
+               + b->company + "] [" + b->version + "] [" + b->company1 + "]" + (fs::exists(path) ? "" : " (none beside it)")
+               + "\n";
     }
     expectGolden("program", "startup_language", out);
-    // Started through PATH, a program finds its ini file beside itself.
-    EXPECT_EQ(decideStartupLanguage(*findEdition("cps-fleet"), "cps-fleet", false).iniPath,
-              fs::read_symlink("/proc/self/exe").parent_path() / "cps-fleet.ini");
+    // Started through PATH, a program finds the ini file beside itself.
+    EXPECT_EQ(programIniLocations("cps-fleet").besideProgram, fs::read_symlink("/proc/self/exe").parent_path());
     // No other program reads the branding.
     for (const Edition* e : allEditions()) {
         std::ofstream(dir_ / (e->id + ".ini")) << "[MAIN]\nTITLE=Dealer\n";
-        EXPECT_EQ(decideStartupLanguage(*e, (dir_ / e->id).string(), false).branding.has_value(), e->id == "cps-brand")
+        EXPECT_EQ(decideStartupLanguage(*e, (dir_ / e->id).string(), false, at).branding.has_value(), e->id == "cps-brand")
             << e->id;
     }
 }

@@ -140,7 +140,10 @@ TEST_F(ReadBackupTest, AnUnwritableDirectoryIsReported)
     std::ofstream(dir_ / "backups") << "x";  // a file where the directory should be
     std::string error;
     EXPECT_TRUE(saveReadBackup(dir_ / "backups", "cps", MemoryImage(16), at(0), 50, &error).empty());
-    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(error.starts_with("Cannot save")) << error;
+    // A Chinese program says it in Chinese.
+    EXPECT_TRUE(saveReadBackup(dir_ / "backups", "cps", MemoryImage(16), at(0), 50, &error, Language::Chinese).empty());
+    EXPECT_TRUE(error.starts_with("无法保存文件")) << error;
 }
 
 // What a backup returns exists and is among the newest kept, whether reads

@@ -30,10 +30,10 @@
 #include "editor/table_csv.h"
 #include "link/qt/clone_with_progress.h"
 #include "link/write_verify.h"
-#include "program/platform.h"
 #include "link/qt/progress_dlg.h"
 #include "link/qt/qt_link_host.h"
 #include "program/qt/local_path.h"
+#include "program/qt/program_settings.h"
 #include "program/read_backup.h"
 #include "report/qt/report_painter.h"
 #include "report/qt/report_print.h"
@@ -200,7 +200,7 @@ protected:
     void SetUp() override
     {
         for (const Edition* e : allEditions())
-            QSettings(settingsOrganisation(), QString::fromStdString(e->id)).remove("Recent File List");
+            ProgramSettings(e->id).remove("Recent File List");
     }
 
     // The radio of the window started last holds a new document of its edition.

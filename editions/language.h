@@ -1,0 +1,7 @@
+#pragma once
+
+namespace tolvan {
+
+enum class Language { English, Chinese };
+
+} // namespace tolvan

@@ -1,0 +1,63 @@
+#include "program/user_folders.h"
+
+#include "codeplug/safe_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace tolvan {
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+}
+
+// Settings files are small; a larger one at the old place is not ours.
+constexpr std::size_t kMaxSettingsFile = 1024 * 1024;
+
+} // namespace
+
+fs::path userConfigHome()
+{
+    if (const char* config = environment("XDG_CONFIG_HOME"))
+        return config;
+    if (const char* home = environment("HOME"))
+        return fs::path(home) / ".config";
+    return {};
+}
+
+fs::path userDataHome()
+{
+    if (const char* data = environment("XDG_DATA_HOME"))
+        return data;
+    const char* home = environment("HOME");
+    return fs::path(home ? home : ".") / ".local" / "share";
+}
+
+fs::path settingsFile(const fs::path& configHome, std::string_view organisation, std::string_view baseName)
+{
+    return configHome / std::string(organisation) / (std::string(baseName) + ".conf");
+}
+
+bool carryOverSettings(const fs::path& configHome, std::string_view baseName)
+{
+    if (configHome.empty())
+        return false;
+    const fs::path current = settingsFile(configHome, kSettingsOrganisation, baseName);
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) == 0 || errno != ENOENT)
+        return false;
+    std::string bytes;
+    if (!readWholeFile(settingsFile(configHome, kPreviousSettingsOrganisation, baseName), bytes, kMaxSettingsFile).ok())
+        return false;
+    std::error_code ec;
+    fs::create_directories(current.parent_path(), ec);
+    return writeFileSafely(current, bytes).ok();
+}
+
+} // namespace tolvan
