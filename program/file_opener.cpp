@@ -7,10 +7,7 @@
 #include "program/sin_status_text.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <iostream>
-#include <unistd.h>
 
 namespace tolvan {
 namespace {
@@ -123,22 +120,6 @@ int runOpener(const std::vector<std::string>& args, OpenerDialogs* dialogs, cons
     }
     const Edition* chosen = dialogs->choose(read.owners, file, language);
     return chosen ? started(start, *chosen, open) : kExitDeclined;
-}
-
-void execProgramBeside(const std::string& program, const std::vector<std::string>& args)
-{
-    std::vector<std::string> argv{program};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> raw;
-    for (std::string& s : argv)
-        raw.push_back(s.data());
-    raw.push_back(nullptr);
-    std::error_code ec;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        ::execv((self.parent_path() / program).c_str(), raw.data());
-    ::execvp(program.c_str(), raw.data());
-    std::cerr << kOpener << ": cannot start " << program << ": " << std::strerror(errno) << '\n';
 }
 
 } // namespace tolvan

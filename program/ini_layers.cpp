@@ -3,8 +3,6 @@
 #include "program/user_folders.h"
 #include "codeplug/text_util.h"
 
-#include <sys/stat.h>
-
 namespace tolvan {
 namespace fs = std::filesystem;
 
@@ -21,10 +19,12 @@ void IniLayers::load(const IniLocations& at, std::string_view baseName, bool cre
     userFile_ = at.user.empty() ? fs::path() : at.user / name;
     if (createUserFile && !userFile_.empty()) {
         // The folders as the user's own: private, like the rest of ~/.config.
-        std::error_code ec;
-        if (!fs::exists(at.user.parent_path(), ec))
-            ::mkdir(at.user.parent_path().c_str(), 0700);
-        ::mkdir(at.user.c_str(), 0700);
+        // Only a folder made here gets its rights set; an existing one keeps them.
+        for (const fs::path& dir : {at.user.parent_path(), at.user}) {
+            std::error_code ec;
+            if (fs::create_directory(dir, ec))
+                fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
+        }
     }
     for (const fs::path& dir : {at.besideProgram, at.system, at.user}) {
         if (dir.empty())

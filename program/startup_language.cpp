@@ -1,5 +1,6 @@
 #include "program/startup_language.h"
 
+#include "codeplug/path_text.h"
 #include "program/language.h"
 #include "program/platform.h"
 

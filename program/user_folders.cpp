@@ -2,9 +2,7 @@
 
 #include "codeplug/safe_file.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
 
 namespace tolvan {
 namespace fs = std::filesystem;
@@ -31,14 +29,6 @@ fs::path userConfigHome()
     return {};
 }
 
-fs::path userDataHome()
-{
-    if (const char* data = environment("XDG_DATA_HOME"))
-        return data;
-    const char* home = environment("HOME");
-    return fs::path(home ? home : ".") / ".local" / "share";
-}
-
 fs::path settingsFile(const fs::path& configHome, std::string_view organisation, std::string_view baseName)
 {
     return configHome / std::string(organisation) / (std::string(baseName) + ".conf");
@@ -49,13 +39,13 @@ bool carryOverSettings(const fs::path& configHome, std::string_view baseName)
     if (configHome.empty())
         return false;
     const fs::path current = settingsFile(configHome, kSettingsOrganisation, baseName);
-    struct stat st {};
-    if (::lstat(current.c_str(), &st) == 0 || errno != ENOENT)
+    // Anything under the current name, even a dangling link, is the user's.
+    std::error_code ec;
+    if (fs::symlink_status(current, ec).type() != fs::file_type::not_found)
         return false;
     std::string bytes;
     if (!readWholeFile(settingsFile(configHome, kPreviousSettingsOrganisation, baseName), bytes, kMaxSettingsFile).ok())
         return false;
-    std::error_code ec;
     fs::create_directories(current.parent_path(), ec);
     return writeFileSafely(current, bytes).ok();
 }

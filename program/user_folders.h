@@ -10,9 +10,6 @@ namespace tolvan {
 // so nothing is ever written into whatever folder the program was started in.
 std::filesystem::path userConfigHome();
 
-// $XDG_DATA_HOME, else ~/.local/share (read backups).
-std::filesystem::path userDataHome();
-
 // The settings (recent files, Verify After Writing) are kept by the window's
 // settings store under this organisation: <config>/tolvan/<program>.conf.
 inline constexpr const char* kSettingsOrganisation = "tolvan";

@@ -1,10 +1,10 @@
 // tolvan-open: the launcher that opens .sin files in the program they belong to.
 #include "app/qt/open_question.h"
+#include "program/platform.h"
 #include "program/startup_language.h"
 
 #include <QApplication>
 
-#include <csignal>
 #include <memory>
 
 namespace {
@@ -52,8 +52,9 @@ private:
 int main(int argc, char** argv)
 {
     using namespace tolvan;
-    std::signal(SIGPIPE, SIG_IGN);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    prepareStandardStreams();
+    std::vector<std::string> args = programArguments(argc, argv);
+    args.erase(args.begin());
     const Language language = systemLanguageIsChinese() ? Language::Chinese : Language::English;
     Windows windows(argc, argv);
     return runOpener(args, canAsk() ? &windows : nullptr, execProgramBeside, language);
