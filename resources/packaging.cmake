@@ -21,12 +21,15 @@ set(tolvan_desktop_dir ${CMAKE_BINARY_DIR}/desktop)
 foreach(name IN LISTS TOLVAN_DELIVERABLES)
   set(TOLVAN_PROGRAM ${name})
   set(TOLVAN_SUMMARY ${TOLVAN_SUMMARY_${name}})
+  # AppStream ids (and so the launchers' names) take no hyphens: cps_twotone.
+  string(REPLACE "-" "_" id ${name})
+  set(TOLVAN_APP_ID org.tolvan.${id})
   configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/program.desktop.in
-                 ${tolvan_desktop_dir}/org.tolvan.${name}.desktop @ONLY)
+                 ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.desktop @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/program.metainfo.xml.in
-                 ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml @ONLY)
-  install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+                 ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tolvan-sin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 # The ten launchers start their programs; only the opener's claims .sin files
