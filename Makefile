@@ -10,7 +10,7 @@ GENERATOR  := -G Ninja
 # elsewhere reuses them.
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: all deps build build-san test test-main test-san run package clean windows test-windows
+.PHONY: all deps build build-san test test-main test-san run package install-package remove-package clean windows test-windows
 
 all: build
 
@@ -43,11 +43,22 @@ test: test-main test-san
 run: build
 	@scripts/run.sh $(BUILD)
 
-# The Debian package of the ten programs: $(BUILD)/tolvan-programming-tools_*.deb
-# (install it with: sudo apt install ./$(BUILD)/tolvan-programming-tools_*.deb).
+# Root runs apt itself; anyone else through sudo (a system without sudo is
+# administered as root).
+AS_ROOT := $(if $(filter 0,$(shell id -u)),,sudo)
+
+# The Debian package of the ten programs: $(BUILD)/tolvan-programming-tools_*.deb.
 package: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(BUILD) -j $(JOBS) --target package
+
+# Installs the package `make package` built; it builds nothing, so the tree
+# never gets files owned by root.
+install-package:
+	$(AS_ROOT) apt install ./$(BUILD)/tolvan-programming-tools_*_$$(dpkg --print-architecture).deb
+
+remove-package:
+	$(AS_ROOT) apt remove tolvan-programming-tools
 
 # Windows: the ten programs cross-built with MinGW-w64 against the Qt that
 # scripts/build-qt-windows.sh builds once into QT_WINDOWS, and tested under Wine.

@@ -5,6 +5,7 @@
 #include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/sin_status_text.h"
+#include "program/version_text.h"
 
 #include <algorithm>
 #include <iostream>
@@ -23,7 +24,8 @@ void printUsage(std::ostream& out)
         << "model and band it holds; where several fit, it asks which one (without a\n"
         << "display it lists them). Without a file it asks which program to start.\n\n"
         << "  --which FILE.sin   print the programs FILE.sin may belong to, one a line\n"
-        << "  --help             show this help\n\n"
+        << "  --help             show this help\n"
+        << "  --version          show the package version\n\n"
         << "Exit status: 1 usage, 2 the file cannot be read or fits no program,\n"
         << "4 no program chosen; a started program's own status otherwise.\n";
 }
@@ -72,6 +74,12 @@ int runOpener(const std::vector<std::string>& args, OpenerDialogs* dialogs, cons
         if (args.size() > 1)
             return usageError(kOpener, args[0], "takes no arguments, not " + args[1]);
         printUsage(std::cout);
+        return kExitDone;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        if (args.size() > 1)
+            return usageError(kOpener, args[0], "takes no arguments, not " + args[1]);
+        std::cout << packageVersionLine(kOpener);
         return kExitDone;
     }
     const CommandArgs a = parseCommandArgs(args, 0, 1, {{"--which", "FILE.sin"}});

@@ -4,6 +4,7 @@
 #include "program/exit_status.h"
 #include "program/read_backup.h"
 #include "codeplug/path_text.h"
+#include "program/version_text.h"
 #include "codeplug/sin_file.h"
 #include "program/platform.h"
 
@@ -71,7 +72,8 @@ void printHelp(const Edition& edition, std::ostream& out)
             head += "\n" + std::string(30, ' ');
         out << "  " << head << (c.helpFor ? c.helpFor(edition) : c.help) << '\n';
     }
-    out << "  --help                      show this help\n\n"
+    out << "  --help                      show this help\n"
+        << "  --version                   show the package version and the About version line\n\n"
         << "-- ends the options, so a file whose name begins with \"-\" is named after it:\n"
         << edition.id << " --new -- -blank.sin\n\n"
         << "Every completed read from a radio, in the window or with --read, is also kept\n"
@@ -126,6 +128,15 @@ int dispatch(const Edition& edition, int argc, char** argv)
         if (args.size() > 1)
             return usageError(edition.id, args[0], "takes no arguments, not " + args[1]);
         printHelp(edition, std::cout);
+        return kExitDone;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        if (args.size() > 1)
+            return usageError(edition.id, args[0], "takes no arguments, not " + args[1]);
+        // Unlike the window, asking for the version creates no ini file.
+        Edition quiet = edition;
+        quiet.createsIniFile = false;
+        std::cout << versionText(edition, decideStartupLanguage(quiet, programPath(), systemLanguageIsChinese()));
         return kExitDone;
     }
     if (!args.empty() && args[0].rfind("--", 0) == 0) {

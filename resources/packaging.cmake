@@ -21,12 +21,15 @@ set(tolvan_desktop_dir ${CMAKE_BINARY_DIR}/desktop)
 foreach(name IN LISTS TOLVAN_DELIVERABLES)
   set(TOLVAN_PROGRAM ${name})
   set(TOLVAN_SUMMARY ${TOLVAN_SUMMARY_${name}})
+  # AppStream ids (and so the launchers' names) take no hyphens: cps_twotone.
+  string(REPLACE "-" "_" id ${name})
+  set(TOLVAN_APP_ID org.tolvan.${id})
   configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/program.desktop.in
-                 ${tolvan_desktop_dir}/org.tolvan.${name}.desktop @ONLY)
+                 ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.desktop @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/resources/desktop/program.metainfo.xml.in
-                 ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml @ONLY)
-  install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${tolvan_desktop_dir}/org.tolvan.${name}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+                 ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${tolvan_desktop_dir}/${TOLVAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/tolvan-sin.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 # The ten launchers start their programs; only the opener's claims .sin files
@@ -95,6 +98,16 @@ foreach(pair "tolvan;apps" "application-x-tolvan-sin;mimetypes")
 endforeach()
 add_custom_target(tolvan_icons ALL DEPENDS ${tolvan_icon_files})
 
+set(TOLVAN_PACKAGE tolvan-programming-tools)
+# Who answers for the package and takes bug reports; whoever publishes it
+# names themselves here (-DTOLVAN_MAINTAINER=...).
+set(TOLVAN_MAINTAINER "Tolvan programming tools developers <maintainers@users.noreply.c-seed-f9a1f0d2.example>"
+    CACHE STRING "The package's maintainer and bug address")
+string(REGEX REPLACE ".*<(.*)>.*" "\\1" TOLVAN_BUG_ADDRESS "${TOLVAN_MAINTAINER}")
+string(REPLACE "-" "\\-" TOLVAN_BUG_ADDRESS "<${TOLVAN_BUG_ADDRESS}>")
+set(tolvan_bugs_include ${CMAKE_BINARY_DIR}/man/bugs.h2m)
+configure_file(${CMAKE_SOURCE_DIR}/resources/man/bugs.h2m.in ${tolvan_bugs_include} @ONLY)
+
 # Manual pages, made from each program's own --help so they cannot drift; the
 # sections --help has no room for come from one shared page template.
 # Sanitizer and fuzzing trees are never installed, so they make no pages.
@@ -111,6 +124,15 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
     break()
   endif()
   set(TOLVAN_PROGRAM ${name})
+  # The other nine and the opener, as roff references.
+  set(TOLVAN_SEE_ALSO "")
+  foreach(other IN LISTS TOLVAN_DELIVERABLES ITEMS tolvan-open)
+    if(NOT other STREQUAL name)
+      string(REPLACE "-" "\\-" roff ${other})
+      string(APPEND TOLVAN_SEE_ALSO ".BR ${roff} (1),\n")
+    endif()
+  endforeach()
+  string(REGEX REPLACE ",\n$" "" TOLVAN_SEE_ALSO "${TOLVAN_SEE_ALSO}")
   set(TOLVAN_BINDIR ${CMAKE_INSTALL_FULL_BINDIR})
   set(TOLVAN_DATADIR ${CMAKE_INSTALL_FULL_DATADIR})
   set(include ${tolvan_man_dir}/${name}.h2m)
@@ -118,9 +140,9 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
   set(page ${tolvan_man_dir}/${name}.1)
   add_custom_command(OUTPUT ${page}.gz
     COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION}
-            "--name=${TOLVAN_SUMMARY_${name}}" --include=${include} --output=${page} $<TARGET_FILE:${name}>
+            "--name=${TOLVAN_SUMMARY_${name}}" --include=${include} --include=${tolvan_bugs_include} --output=${page} $<TARGET_FILE:${name}>
     COMMAND gzip -9nf ${page}
-    DEPENDS ${name} ${include} ${CMAKE_SOURCE_DIR}/resources/man/program.h2m.in
+    DEPENDS ${name} ${include} ${tolvan_bugs_include} ${CMAKE_SOURCE_DIR}/resources/man/program.h2m.in
     COMMENT "Manual page of ${name}"
     VERBATIM)
   list(APPEND tolvan_man_files ${page}.gz)
@@ -131,9 +153,9 @@ if(TOLVAN_HELP2MAN)
   add_custom_command(OUTPUT ${page}.gz
     COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION}
             "--name=open a .sin file in the program of its radio"
-            --include=${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m --output=${page} $<TARGET_FILE:tolvan-open>
+            --include=${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m --include=${tolvan_bugs_include} --output=${page} $<TARGET_FILE:tolvan-open>
     COMMAND gzip -9nf ${page}
-    DEPENDS tolvan-open ${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m
+    DEPENDS tolvan-open ${tolvan_bugs_include} ${CMAKE_SOURCE_DIR}/resources/man/tolvan-open.h2m
     COMMENT "Manual page of tolvan-open"
     VERBATIM)
   list(APPEND tolvan_man_files ${page}.gz)
@@ -144,18 +166,29 @@ add_custom_target(tolvan_manpages ALL DEPENDS ${tolvan_man_files})
 # The cable rule: udev reads /usr/lib/udev/rules.d (prefix /usr), not /usr/local.
 install(FILES ${CMAKE_SOURCE_DIR}/resources/udev/60-tolvan-cables.rules DESTINATION lib/udev/rules.d)
 
-set(TOLVAN_PACKAGE tolvan-programming-tools)
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${TOLVAN_PACKAGE} RENAME copyright)
+set(tolvan_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${TOLVAN_PACKAGE})
+# The licence in the machine-readable form Debian reads, and the changelog
+# compressed without a time stamp so that two builds give the same bytes.
+configure_file(${CMAKE_SOURCE_DIR}/resources/debian/copyright.in ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/debian/copyright DESTINATION ${tolvan_doc_dir})
+configure_file(${CMAKE_SOURCE_DIR}/resources/debian/changelog.in ${CMAKE_BINARY_DIR}/debian/changelog @ONLY)
+set(tolvan_changelog ${CMAKE_BINARY_DIR}/debian/changelog.gz)
+add_custom_command(OUTPUT ${tolvan_changelog}
+  COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/debian/changelog > ${tolvan_changelog}
+  DEPENDS ${CMAKE_BINARY_DIR}/debian/changelog)
+add_custom_target(tolvan_changelog ALL DEPENDS ${tolvan_changelog})
+install(FILES ${tolvan_changelog} DESTINATION ${tolvan_doc_dir})
 
 # The Debian package: `make package` (or cpack in the build tree).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${TOLVAN_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tolvan programming tools developers")
-set(CPACK_PACKAGE_CONTACT "Tolvan programming tools developers <tolvan@localhost>")
+set(CPACK_PACKAGE_CONTACT "${TOLVAN_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming tools for Tolvan handheld radios")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Ten desktop programs that read a Tolvan radio's memory over a serial cable, edit its channels and settings, save and print them as .sin files, write them back and align the radio in Test Mode. Includes launchers, manual pages and a udev rule that gives the logged-in user access to USB programming cables.")
+# The control file's long description: CPack parts its paragraphs with " .".
+# No line may begin with "." and no apostrophe is kept (CPack escapes it as XML).
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_SOURCE_DIR}/resources/debian/description)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)

@@ -29,8 +29,8 @@ check_tree() {
   local expected=() p s context icon
   for p in "${programs[@]}"; do
     expected+=("usr/bin/$p"
-               "usr/share/applications/org.tolvan.$p.desktop"
-               "usr/share/metainfo/org.tolvan.$p.metainfo.xml"
+               "usr/share/applications/org.tolvan.${p//-/_}.desktop"
+               "usr/share/metainfo/org.tolvan.${p//-/_}.metainfo.xml"
                "usr/share/man/man1/$p.1.gz"
                "etc/tolvan/$p.ini")
   done
@@ -46,7 +46,8 @@ check_tree() {
              "usr/share/tolvan/Tolvan_V_EN.html"
              "usr/share/tolvan/Tolvan_V_CH.html"
              "usr/lib/udev/rules.d/60-tolvan-cables.rules"
-             "usr/share/doc/tolvan-programming-tools/copyright")
+             "usr/share/doc/tolvan-programming-tools/copyright"
+             "usr/share/doc/tolvan-programming-tools/changelog.gz")
 
   local f
   for f in "${expected[@]}"; do
@@ -137,7 +138,8 @@ check_desktop() {
     desktop-file-validate "$f" || fail "desktop-file-validate $(basename "$f")"
   done
   for f in "$usr"/share/metainfo/*.metainfo.xml; do
-    appstreamcli validate --no-net --pedantic "$f" >"$work/out" 2>&1 ||
+    # Pedantic notes and infos pass the validator's status; here they fail.
+    { appstreamcli validate --no-net --pedantic "$f" >"$work/out" 2>&1 && ! grep -q '^[EWIP]:' "$work/out"; } ||
       { cat "$work/out" >&2; fail "appstreamcli validate $(basename "$f")"; }
   done
   [ "$(ls "$usr"/share/applications/*.desktop | wc -l)" -eq $((${#programs[@]} + 1)) ] ||
@@ -178,10 +180,27 @@ check_manpages() {
     for o in $options; do
       grep -q -- "^$o\b\|[ ]$o\b" <<<"$page" || fail "the manual page of $p lacks $o"
     done
-    for section in SYNOPSIS OPTIONS '"EXIT STATUS"' FILES EXAMPLES; do
+    for section in SYNOPSIS OPTIONS '"EXIT STATUS"' FILES EXAMPLES '"SEE ALSO"' '"REPORTING BUGS"'; do
       grep -q "^\.SH $section" <<<"$page" || fail "the manual page of $p has no $section"
     done
+    # Every exit status the program can end with (program/exit_status.h).
+    for o in 0 1 2 3 4 5; do
+      sed -n '/^\.SH "EXIT STATUS"/,/^\.SH/p' <<<"$page" | grep -qx "\.B $o" ||
+        fail "the manual page of $p does not explain exit status $o"
+    done
+    # The other programs and the opener, never the page's own program.
+    for o in "${programs[@]}" tolvan-open; do
+      sed -n '/^\.SH "SEE ALSO"/,/^\.SH/p' <<<"$page" | grep -q "^\.BR $o (1)" ||
+        { [ "$o" = "$p" ] || fail "the manual page of $p does not refer to $o"; }
+    done
+    sed -n '/^\.SH "SEE ALSO"/,/^\.SH/p' <<<"$page" | grep -q "^\.BR $p (1)" &&
+      fail "the manual page of $p refers to itself"
+    for o in "/etc/tolvan/$p.ini" "~/.config/tolvan/$p.ini" ".IR $p.ini \" beside the program\"" "~/.local/share/tolvan/backups"; do
+      grep -qF -- "$o" <<<"$page" || fail "the manual page of $p does not name $o in FILES"
+    done
   done
+  page=$(zcat "$usr/share/man/man1/tolvan-open.1.gz")
+  grep -q '^\.SH "REPORTING BUGS"' <<<"$page" || fail "the manual page of tolvan-open has no REPORTING BUGS"
 }
 
 case $mode in
