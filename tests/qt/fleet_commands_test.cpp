@@ -9,27 +9,6 @@ using namespace tolvan;
 
 namespace {
 
-// A frequency the edition takes as typed with the sample's form (inside the
-// form's band where the edition checks one).
-TenHz wanted(const Edition& e)
-{
-    FormSettings form(e);
-    form.loadFromImage(sampleCodeplug(e));
-    for (int i = 0; i < form.count(); ++i)
-        if (form.list(i).label == "Field" && !e.bands.empty())
-            return e.bands.at(static_cast<std::size_t>(form.selection(i))).low + 1250;
-    return 43501250;
-}
-
-// Channel 2 moved to that frequency.
-MemoryImage changed(const Edition& e, MemoryImage image)
-{
-    ChannelFields f = e.records().read(e, image, 2);
-    f.rx = f.tx = wanted(e);
-    e.records().write(e, image, 2, f);
-    return image;
-}
-
 // Each program in each language, its fleet commands attached and the sample
 // in the window, saved; what the commands show is kept, one message a line,
 // and compared with the snapshot at the end.
@@ -141,7 +120,7 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         // Stored as the window stores it, so that channel 2 is the only difference.
         MemoryImage stored = w->document().image();
         w->frame().view().gridToImage(stored);
-        const MemoryImage other = changed(*e, stored);
+        const MemoryImage other = withChannel2Moved(*e, stored);
         ASSERT_EQ(saveSin(path("other.sin").toStdString(), other), SinStatus::Ok);
         dialogs.openNames = {path("other.sin")};
         fleet->compareWithFile()->trigger();
@@ -150,7 +129,7 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         fleet->compareWithRadio()->trigger();
 
         ChannelTable table(*e, w->language().language);
-        table.loadFromImage(changed(*e, sampleCodeplug(*e)));
+        table.loadFromImage(withChannel2Moved(*e, sampleCodeplug(*e)));
         std::ofstream(path("list.csv").toStdString(), std::ios::binary) << channelTableCsv(table) << "999";
         dialogs.openNames = {path("list.csv")};
         fleet->importChannels()->trigger();
@@ -165,9 +144,9 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         std::ofstream(path("list.csv").toStdString(), std::ios::binary) << channelTableCsv(table);
         dialogs.openNames = {path("list.csv")};
         fleet->importChannels()->trigger();
-        EXPECT_EQ(e->records().read(*e, w->document().image(), 2).rx, wanted(*e));
+        EXPECT_EQ(e->records().read(*e, w->document().image(), 2).rx, typedFrequency(*e));
         EXPECT_TRUE(w->document().isModified());
-        EXPECT_EQ(w->frame().view().table().cell(2, Column::Receive), frequencyText(wanted(*e)));
+        EXPECT_EQ(w->frame().view().table().cell(2, Column::Receive), frequencyText(typedFrequency(*e)));
     });
 }
 

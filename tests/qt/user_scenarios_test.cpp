@@ -101,18 +101,6 @@ void apply(QWidget& dialog, const Touch& t)
     QApplication::processEvents();
 }
 
-// A frequency the edition takes on its sample's form (inside the chosen band
-// where the edition checks one).
-TenHz typedFrequency(const Edition& e)
-{
-    FormSettings form(e);
-    form.loadFromImage(sampleCodeplug(e));
-    for (int i = 0; i < form.count(); ++i)
-        if (form.list(i).label == "Field" && !e.bands.empty())
-            return e.bands.at(static_cast<std::size_t>(form.selection(i))).low + 1250;
-    return 43501250;
-}
-
 class UserScenario : public EditingTest {
 protected:
     using Steps = std::function<void()>;
@@ -232,15 +220,6 @@ protected:
     std::string out;
     std::string notes;  // what the steps saw, noted under the scenario's name
 };
-
-// Channel 2 at the frequency a user would type for it.
-MemoryImage withChannel2Moved(const Edition& e, MemoryImage image)
-{
-    ChannelFields f = e.records().read(e, image, 2);
-    f.rx = f.tx = typedFrequency(e);
-    e.records().write(e, image, 2, f);
-    return image;
-}
 
 bool hasFunctionGroup(const Edition& e)
 {

@@ -113,6 +113,27 @@ inline std::string imageChanges(const MemoryImage& before, const MemoryImage& af
     return out;
 }
 
+// A frequency the edition takes as typed on its sample's form (inside the
+// chosen band where the edition checks one).
+inline TenHz typedFrequency(const Edition& e)
+{
+    FormSettings form(e);
+    form.loadFromImage(sampleCodeplug(e));
+    for (int i = 0; i < form.count(); ++i)
+        if (form.list(i).label == "Field" && !e.bands.empty())
+            return e.bands.at(static_cast<std::size_t>(form.selection(i))).low + 1250;
+    return 43501250;
+}
+
+// Channel 2 at the frequency a user would type for it.
+inline MemoryImage withChannel2Moved(const Edition& e, MemoryImage image)
+{
+    ChannelFields f = e.records().read(e, image, 2);
+    f.rx = f.tx = typedFrequency(e);
+    e.records().write(e, image, 2, f);
+    return image;
+}
+
 // Closes each window a command opens while it runs: Cancel (reject) or OK
 // (accept); the progress window is started on OK. A print dialog is never
 // accepted: that would send the report to the system's printer. Keeps the
