@@ -138,26 +138,6 @@ TEST_F(IniLayersTest, WrittenOnlyInTheUsersFolder)
     EXPECT_EQ(ini.getValue("MAIN", "LANGUAGE", ""), "kept");
 }
 
-TEST_F(IniLayersTest, UserFoldersFollowTheEnvironment)
-{
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const std::string savedConfig = config ? config : "";
-    const char* home = std::getenv("HOME");
-    const std::string savedHome = home ? home : "";
-    ::setenv("XDG_CONFIG_HOME", (dir_ / "xdg").c_str(), 1);
-    EXPECT_EQ(iniLocations("/usr/bin").user, dir_ / "xdg" / "tolvan");
-    EXPECT_EQ(iniLocations("/usr/bin").system, "/etc/tolvan");
-    EXPECT_EQ(iniLocations("/usr/bin").besideProgram, "/usr/bin");
-    ::unsetenv("XDG_CONFIG_HOME");
-    ::setenv("HOME", dir_.c_str(), 1);
-    EXPECT_EQ(userConfigHome(), dir_ / ".config");
-    ::unsetenv("HOME");
-    EXPECT_TRUE(userConfigHome().empty());
-    EXPECT_TRUE(iniLocations("/usr/bin").user.empty());
-    ::setenv("HOME", savedHome.c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
-}
-
 // The settings of the previous location are read once: copied when the new
 // place has none, and from then on the new file is the one.
 TEST_F(IniLayersTest, PreviousSettingsAreCarriedOverOnce)
