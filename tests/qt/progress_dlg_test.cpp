@@ -207,7 +207,7 @@ TEST_F(WindowTest, EveryMessageCarriesTheProgramsCaption)
                 continue;
             SCOPED_TRACE(e.id + (run.chineseSystem ? " (Chinese): " : ": ") + p.what);
             // A branded program named by its ini file, as it is shipped.
-            const char* ini = e.id == "cps-brand" ? "[MAIN]\nTITLE=Harbour Radio CPS\n" : nullptr;
+            const char* ini = e.brandedFromIni ? "[MAIN]\nTITLE=Harbour Radio CPS\n" : nullptr;
             auto w = start(e.id.c_str(), ini, run.chineseSystem);
             w->frame().choosePort("virtual");
             p.arrange(e);
