@@ -4,6 +4,27 @@
 
 namespace tolvan {
 
+// Runs `act` once on the next modal window, from inside its own event loop.
+class WhenModal {
+public:
+    explicit WhenModal(std::function<void(QWidget&)> act) : act_(std::move(act))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && !done) {
+                done = true;
+                timer_.stop();
+                act_(*modal);
+            }
+        });
+        timer_.start(1);
+    }
+    bool done = false;
+
+private:
+    std::function<void(QWidget&)> act_;
+    QTimer timer_;
+};
+
 // A shown program window whose grid takes keys as a user's keyboard gives
 // them: each key goes to the widget that has the focus.
 class EditingTest : public WindowTest {
@@ -69,6 +90,14 @@ protected:
         for (int col = 1; col < grid()->cols(); ++col)
             cells.push_back(cell(r, col));
         return cells;
+    }
+    // The first click opens the cell's editor, the second press comes as a double click.
+    void doubleClick(int row, int col)
+    {
+        const QPoint at = grid()->cellRect(row, col).center();
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        QApplication::processEvents();
     }
     std::pair<int, int> cursor() { return {grid()->row(), grid()->col()}; }
 

@@ -28,53 +28,6 @@ TEST_F(WindowTest, EveryEditionsViewStoresWhatItShows)
     }
 }
 
-namespace {
-
-// The form's list with that label, as the window shows it.
-QComboBox* listNamed(CTolView& view, const std::string& label)
-{
-    for (int i = 0; i < view.form().count(); ++i)
-        if (view.form().list(i).label == label)
-            return view.formList(i);
-    ADD_FAILURE() << "no list " << label;
-    return nullptr;
-}
-
-// A choice from the list, as the user makes it.
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
-
-// Choices reach the saved file: "Narrow" into all 16 records, the side
-// button's code, the TX power rank x 3; the file shows them again. The bytes
-// the choices changed and the group opened again are in the snapshot.
-TEST_F(WindowTest, TheSixteenChannelFunctionSettingGroup)
-{
-    std::string out;
-    for (const char* id : {"cps16", "cps16-cn"}) {
-        SCOPED_TRACE(id);
-        auto w = start(id);
-        CTolView& view = w->frame().view();
-        dialogs.saveNames = {path("before.sin"), path("saved.sin")};
-        ASSERT_TRUE(w->frame().fileSaveAs());
-        choose(listNamed(view, "Band  Width"), 0);
-        choose(listNamed(view, "Side Button"), 2);  // VOX ON/OFF
-        choose(listNamed(view, "TX Power"), 4);
-        EXPECT_TRUE(w->document().isModified());
-        ASSERT_TRUE(w->frame().fileSaveAs());
-        const auto saved = [&](const char* name) { return loadSin(path(name).toStdString(), 1024).image.value(); };
-        out += std::string("== ") + id + "\n" + imageChanges(saved("before.sin"), saved("saved.sin"));
-        ASSERT_TRUE(w->frame().fileNew());
-        ASSERT_TRUE(w->frame().openFile(path("saved.sin")));
-        out += "-- opened again:\n" + shownState(*view.functionGroup());
-    }
-    expectGolden("qt", "sixteen_channel_group", out);
-}
-
 // Text typed into a list of the form, in every program that has such a list:
 // once the user is done with it (Enter, or leaving the list with Tab) the list
 // shows what the file, the report and Test Mode take. A typed entry is chosen,

@@ -9,27 +9,6 @@ using namespace tolvan;
 
 namespace {
 
-// Runs `act` once on the next modal window, from inside its own event loop.
-class WhenModal {
-public:
-    explicit WhenModal(std::function<void(QWidget&)> act) : act_(std::move(act))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget(); modal && !done) {
-                done = true;
-                timer_.stop();
-                act_(*modal);
-            }
-        });
-        timer_.start(1);
-    }
-    bool done = false;
-
-private:
-    std::function<void(QWidget&)> act_;
-    QTimer timer_;
-};
-
 // How a user leaves a dialog.
 enum class Close { Ok, CloseBox, Esc, Enter };
 
@@ -190,15 +169,6 @@ protected:
         });
         frame().action(command)->trigger();
         return shown.join(" | ").toStdString();
-    }
-
-    // The first click opens the cell's editor, the second press comes as a double click.
-    void doubleClick(int row, int col)
-    {
-        const QPoint at = grid()->cellRect(row, col).center();
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        QApplication::processEvents();
     }
 
     // The first row with no receive frequency.
