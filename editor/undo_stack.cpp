@@ -28,6 +28,8 @@ std::vector<int> UndoStack::allRows(const ChannelTable& table)
 
 void UndoStack::begin(const ChannelTable& table, std::vector<int> rows, EditKind kind)
 {
+    if (depth_++ > 0)
+        return;
     pending_ = Step{};
     pending_.kind = kind;
     for (int row : rows)
@@ -38,6 +40,8 @@ void UndoStack::begin(const ChannelTable& table, std::vector<int> rows, EditKind
 
 void UndoStack::finish(const ChannelTable& table)
 {
+    if (depth_ == 0 || --depth_ > 0)
+        return;
     Step step;
     step.kind = pending_.kind;
     step.before = std::move(pending_.before);

@@ -46,9 +46,12 @@ public:
 
     // Call before changing rows, then `finish` after: a command that changed
     // nothing leaves no step behind. Steps of typing a password one key at a
-    // time make one step.
+    // time make one step. The pairs nest: a change made while a step is open
+    // (a list's typed text given up as a command's dialog takes the focus)
+    // belongs to that step.
     void begin(const ChannelTable& table, std::vector<int> rows, EditKind kind = EditKind::Typing);
     void finish(const ChannelTable& table);
+    bool recording() const { return depth_ > 0; }
     // Every row of the table: a command that may change any of them.
     static std::vector<int> allRows(const ChannelTable& table);
 
@@ -76,6 +79,7 @@ private:
     std::vector<Step> done_;
     std::vector<Step> undone_;
     Step pending_;
+    int depth_ = 0;  // begin/finish pairs open
     unsigned long changes_ = 0;
 };
 

@@ -207,22 +207,16 @@ void CTolView::attachHistory()
 
 bool CTolView::record(EditKind kind, const std::function<void()>& change)
 {
-    // A change made while another command runs (a list's typed text given up
-    // as that command's dialog takes the focus) belongs to that command's step.
-    if (recording_) {
-        change();
-        return true;
-    }
-    commitCellEdit();
     UndoStack& history = editing_->undoStack();
+    const bool outermost = !history.recording();  // else the change joins the open step
+    if (outermost)
+        commitCellEdit();
     const unsigned long before = history.changeCount();
     history.begin(table_, UndoStack::allRows(table_), kind);
-    {
-        recording_ = true;
-        const std::unique_ptr<bool, void (*)(bool*)> done(&recording_, [](bool* flag) { *flag = false; });
-        change();
-    }
+    change();
     history.finish(table_);
+    if (!outermost)
+        return true;
     editing_->afterRowCommand();
     return history.changeCount() != before;
 }

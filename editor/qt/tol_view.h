@@ -110,7 +110,6 @@ private:
     std::string port_ = "COM1";
     TransferFunction transfer_;
     bool transferRunning_ = false;
-    bool recording_ = false;  // a command's undo step is open
     std::filesystem::path backupDir_;
     std::string backupBase_;
     std::filesystem::path lastBackup_;

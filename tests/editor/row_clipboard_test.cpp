@@ -36,3 +36,21 @@ TEST(RowClipboard, ClearingRowsKeepsTheirNumbers)
     undo.undo(table);
     EXPECT_EQ(table.cell(1, Column::Busy), "YES");
 }
+
+// A row command run while another's step is open (a dialog's command that
+// gives up a typed list first) is one step with it: one undo takes back both.
+TEST(RowClipboard, ACommandWithinAnOpenStepIsPartOfIt)
+{
+    ChannelTable table(*findEdition("cps-keys"), Language::English);
+    UndoStack undo;
+    undo.begin(table, UndoStack::allRows(table), EditKind::Paste);
+    pasteRows(table, 1, "145.5\n", undo);
+    EXPECT_TRUE(undo.recording());
+    clearRows(table, {1}, undo);
+    pasteRows(table, 2, "146\n", undo);
+    undo.finish(table);
+    EXPECT_FALSE(undo.recording());
+    undo.undo(table);
+    EXPECT_EQ(table.cell(2, Column::Receive), "");
+    EXPECT_FALSE(undo.canUndo());
+}
