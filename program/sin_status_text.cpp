@@ -149,6 +149,8 @@ std::string longerFileText(const std::filesystem::path& path, std::uintmax_t fil
     switch (use) {
     case LongerFileUse::Open:
         return text + (english ? "\nOpen its first " + own + " bytes anyway?" : "\n仍然打开它的前 " + own + " 字节吗？");
+    case LongerFileUse::Compare:
+        return text + (english ? "\nCompare with its first " + own + " bytes anyway?" : "\n仍然与它的前 " + own + " 字节比较吗？");
     case LongerFileUse::Read:
         return text + (english ? " Only its first " + own + " bytes are read." : "只读取它的前 " + own + " 字节。");
     case LongerFileUse::Write:

@@ -29,6 +29,7 @@ std::string fileLengthText(const std::filesystem::path& path, std::uintmax_t fil
 // What is done with a file longer than the program's image.
 enum class LongerFileUse {
     Open,          // the window asks whether to open it
+    Compare,       // the window asks whether to compare with it
     Read,          // a command reads its first bytes
     Write,         // --write with --accept-length sends its first bytes
     WriteRefused,  // --write without --accept-length

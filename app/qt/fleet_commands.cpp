@@ -11,6 +11,7 @@
 #include "link/write_verify.h"
 #include "program/qt/local_path.h"
 #include "program/qt/program_settings.h"
+#include "program/sin_status_text.h"
 #include "report/image_diff.h"
 
 #include <QAction>
@@ -186,6 +187,14 @@ void FleetCommands::runCompareWithFile()
                      QMessageBox::Ok);
         return;
     }
+    // Another radio's file, by its length: compared only when the user says so.
+    if (loaded.longer()
+        && dialogs_.ask(&frame_, QMessageBox::Question, frame_.messageCaption(),
+                        q(longerFileText(localPath(path), loaded.fileSize, edition, frame_.view().language(),
+                                         LongerFileUse::Compare)),
+                        QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
     showComparison(q(texts().compareWithFile), *loaded.image, ComparedSides::DocumentAndFile);
 }
 

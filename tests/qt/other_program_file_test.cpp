@@ -1,5 +1,6 @@
 // A file of another program, told by its length: the window names the programs
-// the length fits and opens it only when the user says so (No is the default).
+// the length fits and opens or compares with it only when the user says so
+// (No is the default).
 // The question of each program and language is in tests/qt/golden/other_program_files.txt.
 
 #include "window_fixture.h"
@@ -49,6 +50,17 @@ TEST_F(WindowTest, AFileOfAnotherProgramIsOpenedOnlyWhenTheUserSaysSo)
                              .toStdString()
                        + "\n";
             first = false;
+
+            // Compare With File asks the same way; No compares nothing.
+            int compared = 0;
+            w->fleet().showDialog = [&](QDialog&) { ++compared; };
+            for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+                dialogs.answers = {answer};
+                dialogs.openNames = {path("other.sin")};
+                w->fleet().compareWithFile()->trigger();
+            }
+            EXPECT_EQ(compared, 1);
+            EXPECT_TRUE(dialogs.shown.back().text.contains(QString::number(run.edition->imageSize)));
 
             dialogs.answers = {QMessageBox::Yes};
             ASSERT_TRUE(frame.openFile(path("other.sin")));
