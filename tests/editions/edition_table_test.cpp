@@ -38,23 +38,47 @@ TEST(EditionTable, EveryEditionsFiguresMatchTheGoldenFile)
     EXPECT_EQ(findEdition("cps-nothing"), nullptr);
 }
 
-// In the languages an edition shows, every list is as long as what it names
-// and no message it may need is missing (the words themselves are in the
-// snapshots of the table, the report and the link).
-TEST(EditionTable, NoListOrMessageIsMissingInALanguageShown)
+// Every text an edition shows, asked for in either language, word for word:
+// the columns, the cell lists, the link's messages and the cell messages. In
+// the languages an edition shows, no list or message is missing.
+TEST(EditionTable, EveryEditionsTextsMatchTheGoldenFile)
 {
+    std::string out;
+    auto list = [&](const char* name, const std::vector<std::string>& items) {
+        out += std::string("  ") + name + ":";
+        for (const std::string& item : items)
+            out += " [" + item + "]";
+        out += "\n";
+    };
     for (const Edition* e : allEditions()) {
-        for (Language language : {Language::English, Language::Chinese}) {
-            if (e->uiLanguage(language) != language)
-                continue;
-            const EditionTexts& t = e->texts(language);
-            EXPECT_EQ(t.headers.size(), e->columns.size()) << e->id;
-            EXPECT_EQ(t.signalling.size(), e->signallingValues.size()) << e->id;
-            EXPECT_FALSE(e->link.typeCheckOffset && t.link.typeMismatch.empty()) << e->id;
-            EXPECT_FALSE(e->link.passwordCheck && t.link.passwordIncorrect.empty()) << e->id;
-            EXPECT_EQ(t.entry.outOfBand.empty(), e->bands.empty()) << e->id;
+        for (Language asked : {Language::English, Language::Chinese}) {
+            const EditionTexts& t = e->texts(asked);
+            // Every list is as long as what it names; the words are below.
+            if (e->uiLanguage(asked) == asked) {
+                EXPECT_EQ(t.headers.size(), e->columns.size()) << e->id;
+                EXPECT_EQ(t.signalling.size(), e->signallingValues.size()) << e->id;
+                EXPECT_FALSE(e->link.typeCheckOffset && t.link.typeMismatch.empty()) << e->id;
+                EXPECT_FALSE(e->link.passwordCheck && t.link.passwordIncorrect.empty()) << e->id;
+                EXPECT_EQ(t.entry.outOfBand.empty(), e->bands.empty()) << e->id;
+            }
+            out += e->id + (asked == Language::English ? " en\n" : " zh\n");
+            list("headers", t.headers);
+            list("signalling", t.signalling);
+            list("power", t.power.items);
+            list("bandwidth", t.bandwidth.items);
+            list("scan", t.scan.items);
+            list("pttId", t.pttId.items);
+            list("busy", t.busy.items);
+            const LinkTexts& l = t.link;
+            const EntryTexts& n = t.entry;
+            list("link", {l.portOpenFail, l.detecting, l.waiting, l.notStarted, l.sendOrderError, l.commError,
+                          l.typeMismatch, l.writeNoAck, l.shortReply, l.readNoAck, l.interrupted, l.passwordIncorrect,
+                          l.readTitle, l.writeTitle, l.startButton, l.cancelButton, l.progressLabel});
+            list("entry", {n.pleaseInputNumber, n.outOfRange, n.offStepOnLeave, n.offStepOnEnter, n.outOfBand,
+                           n.outOfBandCaption, n.editChannel, n.channelRange, t.offTone});
         }
     }
+    expectGolden("editions", "edition_texts", out);
 }
 
 TEST(EditionTable, TheMainWindowFitsOnSmallScreens)
