@@ -26,19 +26,6 @@ MemoryImage patterned(std::size_t size)
 class SinFileTest : public TempDirTest {};
 
 // Saving keeps the old file until the new one is whole: see safe_file_test.
-TEST_F(SinFileTest, EveryImageSizeRoundTripsByteForByte)
-{
-    for (std::size_t size : {4096u, 3168u, 2048u, 1024u}) {
-        const MemoryImage image = patterned(size);
-        const fs::path p = dir_ / ("round" + std::to_string(size) + ".sin");
-        ASSERT_EQ(saveSin(p, image), SinStatus::Ok);
-        EXPECT_EQ(fs::file_size(p), size);
-        const SinLoadResult loaded = loadSin(p, size);
-        ASSERT_EQ(loaded.status, SinStatus::Ok);
-        EXPECT_EQ(*loaded.image, image);  // the tail the radio never sees included
-    }
-}
-
 TEST_F(SinFileTest, AFolderThatTakesNoNewFileLeavesThePreviousFile)
 {
     const fs::path p = dir_ / "kept.sin";

@@ -1,13 +1,10 @@
-// The item lists of every dialog, and every visit of the settings dialogs: the
-// bytes the file holds, what the dialog shows, the bytes OK writes, in every
-// edition that has the dialog (the lists in both languages).
+// Every visit of the settings dialogs: the bytes the file holds, what the
+// dialog shows, the bytes OK writes, in every edition that has the dialog.
 
-#include "dialogs/dialog_texts.h"
 #include "dialogs/key_assignment.h"
 #include "dialogs/optional_features.h"
 #include "dialogs/settings_lists.h"
 #include "dialogs/signalling_features.h"
-#include "dialogs/test_mode_state.h"
 #include "dialog_scenarios.h"
 #include "golden.h"
 
@@ -259,58 +256,6 @@ TEST(SettingsLists, EveryVisitOfBothDialogsMatchesTheGoldenFile)
         out += "list " + std::to_string(i) + " typed 6: " + std::to_string(lists("cps-keys").typed(i, 6)) + ", Chinese build "
                + std::to_string(lists("cps-keys-cn").typed(i, 6)) + "\n";
     expectGolden("dialogs", "settings_lists", out);
-}
-
-TEST(DialogLists, EveryDialogsListsMatchTheGoldenFile)
-{
-    std::string out;
-    auto list = [&](const std::string& name, const auto& items) {
-        out += "  " + name + ":";
-        for (const std::string& item : items)
-            out += " [" + item + "]";
-        out += "\n";
-    };
-    for (Language language : {Language::English, Language::Chinese}) {
-        out += language == Language::English ? "== en\n" : "== zh\n";
-        const OptionalFeaturesTexts o = optionalFeaturesTexts(language);
-        out += "optional features: " + o.caption + "\n";
-        list("vox", o.voxItems);
-        list("language", o.languageItems);
-        list("signal mode", o.signalModeItems);
-        list("keys", o.keyItems);
-        const KeyAssignmentTexts k = keyAssignmentTexts(language);
-        out += "key assignment: " + k.caption + "\n";
-        list("buttons", k.buttons);
-        list("functions", k.functions);
-        const TwoToneTexts t = twoToneTexts(language);
-        out += "two tone: " + t.caption + "\n";
-        list("grid", t.gridHeaders);
-        list("decoder tones", t.decoderTones);
-        list("decoder times", t.decoderTimes);
-        for (const Edition* e : allEditions()) {
-            const Language shown = e->uiLanguage(language);
-            if (e->signallingFeatures) {
-                const SignallingFeaturesTexts s = signallingFeaturesTexts(shown, *e->signallingFeatures);
-                out += e->id + " signalling features: " + s.caption + " / " + s.timeOut + " / " + s.pttId + "\n";
-                list("language", s.languageItems);
-                list("vox gain", s.voxGainItems);
-                list("vox delay", s.voxDelayItems);
-                list("keys", s.keyItems);
-            }
-            if (e->keyAssignment)
-                out += e->id + " key assignment\n";
-            if (e->settingsLists) {
-                const SettingsLists lists(*e->settingsLists);
-                out += e->id + " settings lists\n";
-                for (int i = 0; i < lists.count(); ++i)
-                    list(lists.label(i, shown), lists.items(i, shown));
-            }
-        }
-    }
-    out += "test mode tones\n";
-    list("QT", TestModeState::toneItems(0));
-    list("DQT", TestModeState::toneItems(1));
-    expectGolden("dialogs", "dialog_lists", out);
 }
 
 } // namespace

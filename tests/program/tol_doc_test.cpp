@@ -111,30 +111,6 @@ TEST(SinStatusText, EveryFileErrorInBothLanguages)
     expectGolden("program", "sin_status_texts", out);
 }
 
-TEST_F(ReadBackupTest, SavesTheImageAndKeepsTheNewest)
-{
-    const fs::path dir = dir_ / "backups";
-    MemoryImage image(4096, 0x5A);
-    std::string error;
-    const fs::path first = saveReadBackup(dir, "cps-twotone", image, at(0), 3, &error);
-    ASSERT_EQ(first.filename(), "cps-twotone-20261206-195315.sin") << error;
-    EXPECT_EQ(fs::file_size(first), 4096u);
-    // A second read in the same second gets its own file.
-    EXPECT_EQ(saveReadBackup(dir, "cps-twotone", image, at(0), 3).filename(), "cps-twotone-20261206-195315-2.sin");
-
-    // Files that are not this program's backups are never removed.
-    const char* others[] = {"notes.txt", "cps-ccir-20200101-000000.sin", "cps-twotone-2020.sin"};
-    for (const char* other : others)
-        std::ofstream(dir / other) << "x";
-    for (int i = 1; i <= 4; ++i)
-        saveReadBackup(dir, "cps-twotone", image, at(i), 3);
-    EXPECT_EQ(kept("cps-twotone"), (std::vector<std::string>{"cps-twotone-20261206-195317.sin",
-                                                            "cps-twotone-20261206-195318.sin",
-                                                            "cps-twotone-20261206-195319.sin"}));
-    for (const char* other : others)
-        EXPECT_TRUE(fs::exists(dir / other)) << other;
-}
-
 TEST_F(ReadBackupTest, AnUnwritableDirectoryIsReported)
 {
     std::ofstream(dir_ / "backups") << "x";  // a file where the directory should be
@@ -146,11 +122,12 @@ TEST_F(ReadBackupTest, AnUnwritableDirectoryIsReported)
     EXPECT_TRUE(error.starts_with("无法保存文件")) << error;
 }
 
-// What a backup returns exists and is among the newest kept, whether reads
-// come faster than one a second (the counters sort as numbers: -10 after -9)
-// or the clock went back.
+// What a backup returns holds the image and is among the newest kept, whether
+// reads come faster than one a second (the counters sort as numbers: -10 after
+// -9) or the clock went back; files that are not this program's backups stay.
 TEST_F(ReadBackupTest, TheReturnedBackupIsKept)
 {
+    const char* const others[] = {"notes.txt", "cps16-cn-20200101-000000.sin", "cps16-2020.sin"};
     const struct {
         const char* what;
         std::vector<int> seconds;
@@ -166,10 +143,15 @@ TEST_F(ReadBackupTest, TheReturnedBackupIsKept)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         fs::remove_all(dir_ / "backups");
+        fs::create_directories(dir_ / "backups");
+        for (const char* other : others)
+            std::ofstream(dir_ / "backups" / other) << "x";
         for (int s : c.seconds) {
-            const fs::path saved = saveReadBackup(dir_ / "backups", "cps16", MemoryImage(1024), at(s), 3);
-            EXPECT_TRUE(fs::exists(saved)) << saved;
+            const fs::path saved = saveReadBackup(dir_ / "backups", "cps16", MemoryImage(1024, 0x5A), at(s), 3);
+            EXPECT_EQ(loadSin(saved, 1024).image, MemoryImage(1024, 0x5A)) << saved;
         }
         EXPECT_EQ(kept("cps16"), c.kept);
+        for (const char* other : others)
+            EXPECT_TRUE(fs::exists(dir_ / "backups" / other)) << other;
     }
 }

@@ -42,10 +42,6 @@ TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
     EXPECT_NE(r.err.find("Line 3, column 2: Error Data Format"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(run("cps-twotone", {"--import-csv", csv, sin}).status, kExitUsage);
-    const auto missing = run("cps-twotone", {"--import-csv", dir_ / "missing.csv", sin, out});
-    EXPECT_EQ(missing.status, kExitFileError);
-    EXPECT_EQ(missing.err, "Cannot read " + (dir_ / "missing.csv").string() + ": No such file or directory\n");
-    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(FleetCommands, WriteWithVerifyAndSeveralPorts)
