@@ -14,49 +14,21 @@ CProgressDlg* progressWindow()
     return nullptr;
 }
 
-// A read to its end, a cancel before Start and a cancel while writing.
-TEST(ProgressWindow, StartAndCancelDriveTheTransfer)
+// Cancel before Start sends nothing and opens no port (a read to its end and
+// a cancel mid-transfer: the user scenarios and the fleet window's cancels).
+TEST(ProgressWindow, ACancelBeforeStartSendsNothing)
 {
-    enum Press { Start, Cancel, StartThenCancel };
-    const struct {
-        const char* id;
-        Direction direction;
-        Press press;
-        CloneResult result;
-    } cases[] = {
-        {"cps-twotone", Direction::Read, Start, CloneResult::Completed},
-        {"cps-fleet", Direction::Read, Cancel, CloneResult::Cancelled},
-        {"cps-twotone", Direction::Write, StartThenCancel, CloneResult::Cancelled},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.press);
-        const Edition& e = *findEdition(c.id);
-        VirtualRadio radio(sampleCodeplug(e));
-        RadioPortOpener opener(radio);
-        CloneOutcome outcome;
-        pressWhenShown(c.press == Cancel ? &CProgressDlg::cancelButton : &CProgressDlg::startButton);
-        if (c.press == StartThenCancel) {
-            // Queued behind Start: clicked during the transfer's first pump passes.
-            QTimer::singleShot(0, [] {
-                QTimer::singleShot(0, [] {
-                    if (CProgressDlg* d = progressWindow())
-                        QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
-                });
-            });
-        }
-        const MemoryImage document(e.imageSize, 0x11);
-        const auto image = runCloneWithProgress(nullptr, e, Language::English, c.direction, "COM1", document,
-                                                {.opener = &opener, .pauses = false, .outcome = &outcome});
-        EXPECT_EQ(outcome.result, c.result) << outcome.message;
-        EXPECT_EQ(image.has_value(), c.result == CloneResult::Completed);
-        EXPECT_EQ(progressWindow(), nullptr);
-        EXPECT_FALSE(cloneTransferRunning());
-        EXPECT_EQ(opener.opens, c.press == Cancel ? 0 : 1) << "a cancel before Start sends nothing";
-        EXPECT_LT(radio.blocksWritten(), e.link.writeBlocks);
-        // A read takes the radio's part of the image and keeps the rest of the document.
-        for (std::size_t i = 0; image && i < e.imageSize; ++i)
-            ASSERT_EQ(image->at(i), i < 0xFE0 ? radio.memory().at(i) : 0x11) << i;
-    }
+    const Edition& e = *findEdition("cps-fleet");
+    VirtualRadio radio(sampleCodeplug(e));
+    RadioPortOpener opener(radio);
+    CloneOutcome outcome;
+    pressWhenShown(&CProgressDlg::cancelButton);
+    EXPECT_FALSE(runCloneWithProgress(nullptr, e, Language::English, Direction::Read, "COM1", newDocumentImage(e),
+                                      {.opener = &opener, .pauses = false, .outcome = &outcome}));
+    EXPECT_EQ(outcome.result, CloneResult::Cancelled);
+    EXPECT_EQ(progressWindow(), nullptr);
+    EXPECT_FALSE(cloneTransferRunning());
+    EXPECT_EQ(opener.opens, 0);
 }
 
 // The system's port, refused, says why beneath the message, in the window's
