@@ -1,6 +1,7 @@
 #include "program/program_main.h"
 
 #include "program/command_args.h"
+#include "editions/help_page.h"
 #include "program/exit_status.h"
 #include "program/read_backup.h"
 #include "codeplug/path_text.h"
@@ -9,6 +10,7 @@
 #include "program/platform.h"
 
 #include <iostream>
+#include <utility>
 
 namespace tolvan {
 namespace {
@@ -79,6 +81,11 @@ void printHelp(const Edition& edition, std::ostream& out)
         << "Every completed read from a radio, in the window or with --read, is also kept\n"
         << "in ~/.local/share/tolvan/backups ($XDG_DATA_HOME/tolvan/backups when it is set)\n"
         << "as " << edition.id << "-YYYYMMDD-HHMMSS.sin; the last " << kReadBackupsKept << " are kept.\n\n"
+        << "Help on every command (F1 in the window): " << TOLVAN_DATA_DIR << '/' << edition.id << '/';
+    const char* separator = "";
+    for (Language language : helpLanguages(edition))
+        out << std::exchange(separator, ", ") << helpFileName(language);
+    out << "\n\n"
         << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled,\n"
         << "5 the files differ (--diff; 0 when they are identical).\n";
 }

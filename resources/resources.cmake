@@ -39,14 +39,18 @@ if(qt_sources)
   qt_add_resources(tolvan_qt tolvan_translations PREFIX /translations FILES ${tolvan_embedded_qm})
 endif()
 
-set(tolvan_window_data)
-foreach(page Tolvan_V_EN.html Tolvan_V_CH.html)
-  set(out ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${page})
-  add_custom_command(OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/help/${page} ${out}
-    DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/${page})
-  list(APPEND tolvan_window_data ${out})
-endforeach()
+# Each program's help pages, composed by its edition from the one source of
+# sections (a cross build runs the composer through its emulator, Wine).
+set(tolvan_help_dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/help)
+set(tolvan_help_stamp ${CMAKE_BINARY_DIR}/help_pages.stamp)
+add_custom_command(OUTPUT ${tolvan_help_stamp}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${tolvan_help_dir}
+  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:help_pages>
+          ${CMAKE_SOURCE_DIR}/resources/help/help.sections ${tolvan_help_dir}
+  COMMAND ${CMAKE_COMMAND} -E touch ${tolvan_help_stamp}
+  DEPENDS help_pages ${CMAKE_SOURCE_DIR}/resources/help/help.sections
+  COMMENT "Composing the help pages")
+set(tolvan_window_data ${tolvan_help_stamp})
 
 add_custom_target(tolvan_window_data ALL DEPENDS ${tolvan_window_data})
 foreach(name IN LISTS TOLVAN_DELIVERABLES)
@@ -54,7 +58,8 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
 endforeach()
 
 install(TARGETS ${TOLVAN_DELIVERABLES} tolvan-open RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${tolvan_window_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvan)
+# /usr/share/tolvan/<program>/Tolvan_V_EN.html, ...
+install(DIRECTORY ${tolvan_help_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tolvan)
 
 # Launchers, icons, manual pages, the cable rule and the Debian package; the
 # Windows zip and installer are made by scripts/package-windows.sh.

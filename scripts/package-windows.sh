@@ -21,7 +21,7 @@ done
 resources/windows/deploy.sh "$stage" "$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$build/CMakeCache.txt")"
 # The compiler's runtime comes with its debugging symbols, most of its size.
 x86_64-w64-mingw32-strip --strip-unneeded "$stage"/lib*.dll
-cp "$build"/bin/Tolvan_V_*.html "$stage/"
+cp -r "$build"/bin/help "$stage/"
 sed 's/$/\r/' "$here/LICENSE" >"$stage/LICENSE.txt"
 sed "s/@VERSION@/$version/; s/\$/\r/" "$here/resources/windows/README.txt" >"$stage/README.txt"
 

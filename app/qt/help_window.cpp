@@ -73,15 +73,17 @@ QStringList HelpWindow::topics() const
     return out;
 }
 
-QString findHelpFile(const QString& name, const QString& programDir, const QStringList& dataDirs)
+QString findHelpFile(const QString& name, const QString& program, const QStringList& dirs)
 {
-    QStringList dirs{QDir::currentPath(), programDir};
-    dirs += dataDirs;
-    for (const QString& dir : dirs) {
-        const QString path = QDir(dir).filePath(name);
+    QStringList candidates;
+    for (const QString& dir : dirs)
+        candidates << QDir(dir).filePath("help/" + program + "/" + name) << QDir(dir).filePath(program + "/" + name);
+    if (!dirs.isEmpty())
+        candidates << QDir(dirs.front()).filePath(name);
+    candidates << QDir::current().filePath(name);
+    for (const QString& path : candidates)
         if (QFileInfo(path).isFile())
             return path;
-    }
     return {};
 }
 

@@ -27,8 +27,10 @@ private:
     QString file_;
 };
 
-// The first existing `name` in the current directory, `programDir`, then the
-// installed data directories; empty when there is none.
-QString findHelpFile(const QString& name, const QString& programDir, const QStringList& dataDirs);
+// The program's own page `name`: help/<program>/ or <program>/ under each of
+// `dirs` (the program's folder, then the data folders: a build tree, an
+// installed system), then `name` beside a copied program (the first of `dirs`)
+// or in the current folder; empty when there is none.
+QString findHelpFile(const QString& name, const QString& program, const QStringList& dirs);
 
 } // namespace tolvan

@@ -6,9 +6,9 @@
 #include "app/qt/main_frame_parts.h"
 #include "app/qt/program_window.h"
 #include "app/qt/tool_icons.h"
+#include "editions/help_page.h"
 #include "program/read_backup.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -21,14 +21,13 @@ using namespace frame_parts;
 
 QString CMainFrame::helpFileName() const
 {
-    return language_.language == Language::English ? QStringLiteral("Tolvan_V_EN.html")
-                                                   : QStringLiteral("Tolvan_V_CH.html");
+    return QString::fromLatin1(tolvan::helpFileName(language_.language));
 }
 
 void CMainFrame::openHelp()
 {
     const QString name = helpFileName();
-    const QString path = findHelpFile(name, QCoreApplication::applicationDirPath(), dataDirectories());
+    const QString path = findHelpFile(name, qs(doc_.edition().id), dataDirectories());
     if (!help_)
         help_ = new HelpWindow(this);
     if (path.isEmpty() || !help_->showFile(path)) {

@@ -33,6 +33,14 @@ check_tree() {
                "usr/share/metainfo/org.tolvan.${p//-/_}.metainfo.xml"
                "usr/share/man/man1/$p.1.gz"
                "etc/tolvan/$p.ini")
+    # Its own help pages, in the languages the composer gave it.
+    local page found=0
+    for page in "$build/bin/help/$p"/Tolvan_V_*.html; do
+      [ -f "$page" ] || continue
+      expected+=("usr/share/tolvan/$p/${page##*/}")
+      found=1
+    done
+    [ $found = 1 ] || fail "$p has no help page in $build/bin/help/$p"
   done
   expected+=("usr/bin/tolvan-open" "usr/share/applications/org.tolvan.ProgrammingTools.desktop"
              "usr/share/man/man1/tolvan-open.1.gz")
@@ -43,8 +51,6 @@ check_tree() {
   expected+=("usr/share/icons/hicolor/scalable/apps/tolvan.svg"
              "usr/share/icons/hicolor/scalable/mimetypes/application-x-tolvan-sin.svg"
              "usr/share/mime/packages/tolvan-sin.xml"
-             "usr/share/tolvan/Tolvan_V_EN.html"
-             "usr/share/tolvan/Tolvan_V_CH.html"
              "usr/lib/udev/rules.d/60-tolvan-cables.rules"
              "usr/share/doc/tolvan-programming-tools/copyright"
              "usr/share/doc/tolvan-programming-tools/changelog.gz")

@@ -81,3 +81,56 @@ TEST_F(WindowTest, TheKeysTheMenusShowDoWhatTheyShow)
         }
     }
 }
+
+namespace {
+
+// A caption as the page names it: without its '&', its "(&X)" and its key.
+QString plainCaption(QString caption)
+{
+    caption = caption.section('\t', 0, 0);
+    caption.remove(QRegularExpression(R"(\(&.\))"));
+    return caption.remove('&');
+}
+
+} // namespace
+
+// F1 opens the program's own page, which names every command its menus show
+// and none of the dialog commands it lacks (a word the window shows elsewhere,
+// such as the sixteen-channel form's "侧键功能" list, aside).
+TEST_F(WindowTest, EachHelpPageNamesEveryMenuCommandOfItsProgramAndNoOther)
+{
+    const MenuOutline families[] = {twoToneMenus(), familyAMenus(), keyAssignmentMenus(), sixteenChannelMenus()};
+    for (const ProgramRun& run : everyProgramAndLanguage()) {
+        auto w = start(run.edition->id.c_str(), nullptr, run.chineseSystem);
+        CMainFrame& frame = w->frame();
+        SCOPED_TRACE(run.edition->id + (run.chinese() ? " zh" : " en"));
+        frame.action(cmd::HelpTopics)->trigger();
+        ASSERT_TRUE(frame.helpWindow());
+        const QString file = frame.helpWindow()->currentFile();
+        EXPECT_TRUE(file.contains("/" + QString::fromStdString(run.edition->id) + "/")) << file.toStdString();
+        QFile html(file);
+        ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(html.readAll()));
+        const QString page = document.toPlainText().simplified();
+        frame.helpWindow()->close();
+        for (QAction* top : frame.menuBar()->actions())
+            for (QAction* a : top->menu()->actions())
+                // The recent files and adapters are names of files and devices.
+                if (const int id = frame.commandId(a);
+                    a->isVisible() && id != 0 && (id < cmd::RecentFile1 || id > cmd::RecentFile1 + 3)) {
+                    EXPECT_TRUE(page.contains(plainCaption(a->text()))) << plainCaption(a->text()).toStdString();
+                }
+        QStringList shown;
+        for (const QLabel* l : frame.findChildren<QLabel*>())
+            shown << l->text();
+        const Language language = run.chinese() ? Language::Chinese : Language::English;
+        for (const MenuOutline& outline : families)
+            for (const Menu& menu : outline)
+                for (const MenuItem& item : menu.items)
+                    if (!item.isSeparator() && !frame.hasCommand(item.command)) {
+                        const QString caption = plainCaption(QString::fromStdString(item.caption.in(language)));
+                        EXPECT_TRUE(shown.contains(caption) || !page.contains(caption)) << caption.toStdString();
+                    }
+    }
+}

@@ -219,3 +219,17 @@ TEST(ProgressWindow, PictureMidTransfer)
                          {.opener = &opener, .pauses = false});
     EXPECT_TRUE(saved);
 }
+
+// The help window (F1) of one program of each family, in its own language.
+TEST_F(WindowTest, PicturesOfTheHelpWindow)
+{
+    for (const auto& [id, chineseSystem] : {std::pair{"cps-twotone", false}, {"cps-cn2", true}, {"cps-keys", false},
+                                            {"cps16-cn", true}}) {
+        auto w = start(id, nullptr, chineseSystem);
+        CMainFrame& frame = w->frame();
+        frame.action(cmd::HelpTopics)->trigger();
+        ASSERT_TRUE(frame.helpWindow()) << id;
+        save(*frame.helpWindow(), QString("help-%1.png").arg(id));
+        frame.helpWindow()->close();
+    }
+}
