@@ -74,8 +74,8 @@ TEST(PortPermission, EveryOwnershipAndEveryOpenErrorInBothLanguages)
             text += std::string(strerrorname_np(error)) + ": " + describeOpenError("/dev/ttyS9", error, language) + "\n";
     for (std::size_t at; (at = text.find(std::to_string(other))) != std::string::npos;)
         text.replace(at, std::to_string(other).size(), "GID");
-    for (std::size_t at; (at = text.find(" " + loginName() + " ")) != std::string::npos;)
-        text.replace(at + 1, loginName().size(), "USER");
+    for (std::size_t at; (at = text.find("GID " + loginName())) != std::string::npos;)
+        text.replace(at, 4 + loginName().size(), "GID USER");
     expectGolden("link", "port_permission", text);
 }
 
