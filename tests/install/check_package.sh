@@ -44,8 +44,8 @@ done
 
 # The desktop's databases as the package's triggers build them, and the
 # lookup of a desktop without its own (no session, no mimeapps.list).
-update-mime-database "$share/mime" >/dev/null
-update-desktop-database "$share/applications"
+update-mime-database "$share/mime" >/dev/null 2>&1 || fail "update-mime-database"
+update-desktop-database "$share/applications" || fail "update-desktop-database"
 home=$work/home
 mkdir -p "$home"
 default=$(env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
