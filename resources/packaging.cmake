@@ -181,8 +181,12 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
     continue()
   endif()
   # The Chinese page from the Chinese --help. help2man runs a program with
-  # LC_ALL=C, so it runs one that gives the program a Chinese terminal; its
+  # LC_ALL set to its own locale (a UTF-8 one, so that it keeps the Chinese
+  # text), so it runs one that gives the program a Chinese terminal; its
   # headings are put into Chinese afterwards (resources/man/zh_CN.sed).
+  # The name line comes from the page template: help2man takes --name as
+  # bytes of one byte per letter and would garble Chinese there.
+  set(TOLVAN_SUMMARY_ZH ${TOLVAN_SUMMARY_ZH_${name}})
   set(include ${tolvan_man_dir}/zh_CN/${name}.h2m)
   configure_file(${CMAKE_SOURCE_DIR}/resources/man/program.zh_CN.h2m.in ${include} @ONLY)
   set(chinese ${tolvan_man_dir}/zh_CN/run/${name})
@@ -191,8 +195,8 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   set(page ${tolvan_man_dir}/zh_CN/${name}.1)
   add_custom_command(OUTPUT ${page}.gz
-    COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION}
-            "--name=${TOLVAN_SUMMARY_ZH_${name}}" --include=${include} --include=${tolvan_bugs_include_zh} --output=${page} ${chinese}
+    COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION} --locale=C.UTF-8
+            --include=${include} --include=${tolvan_bugs_include_zh} --output=${page} ${chinese}
     COMMAND sed -i -f ${CMAKE_SOURCE_DIR}/resources/man/zh_CN.sed ${page}
     COMMAND gzip -9nf ${page}
     DEPENDS ${name} ${include} ${tolvan_bugs_include_zh} ${CMAKE_SOURCE_DIR}/resources/man/program.zh_CN.h2m.in

@@ -1,5 +1,7 @@
 # The headings help2man writes, in Chinese, for the Chinese manual pages.
-s/^\.TH \(.*\) "User Commands"$/.TH \1 "用户命令"/
+s/^\.TH \(.*\) "User Commands"$/.TH \1 "用户命令"\
+.\\" Chinese has no blanks to stretch: lines are set ragged.\
+.ad l/
 s/^\.SH NAME$/.SH 名称/
 s/^\.SH SYNOPSIS$/.SH 概述/
 s/^\.SH DESCRIPTION$/.SH 描述/
