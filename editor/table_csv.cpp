@@ -95,7 +95,8 @@ int exportCsv(const Edition& edition, const std::vector<std::string>& args, std:
 
 void registerTableExport()
 {
-    registerBatchCommand({"--export-csv", "IN.sin OUT.csv", "write the channel table as CSV and exit",
+    registerBatchCommand({"--export-csv", "IN.sin OUT.csv",
+                          {"write the channel table as CSV and exit", "把信道表写成 CSV 文件后退出"},
                           [](const Edition& edition, const std::vector<std::string>& args) {
                               return exportCsv(edition, args, programPath());
                           }});

@@ -436,8 +436,10 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args)
 void registerTableImport()
 {
     registerBatchCommand({"--import-csv", "IN.csv BASE.sin OUT.sin",
-                          "put the channels of IN.csv (as --export-csv writes them) into\n"
-                          "                              BASE.sin and save OUT.sin; nothing when a cell is refused",
+                          {"put the channels of IN.csv (as --export-csv writes them) into\n"
+                           "                              BASE.sin and save OUT.sin; nothing when a cell is refused",
+                           "把 IN.csv（格式同 --export-csv）中的信道放入\n"
+                           "                              BASE.sin，另存为 OUT.sin；有单元格被拒绝时不写文件"},
                           importCommand});
 }
 

@@ -238,15 +238,27 @@ int listPortsCommand(const Edition& edition, const std::vector<std::string>& arg
 void registerLinkCommands()
 {
     // Only radios with a password or a radio-type check take the options for them.
-    registerBatchCommand({"--read", "OUT.sin", "", readCommand, [](const Edition& e) {
-                              return std::string("read the radio into OUT.sin (--port PORT [--retries N]")
-                                     + (e.link.passwordCheck ? " [--password DIGITS])" : ")");
+    registerBatchCommand({"--read", "OUT.sin", {}, readCommand, [](const Edition& e, Language language) {
+                              const std::string password = e.link.passwordCheck ? " [--password DIGITS]" : "";
+                              if (language == Language::Chinese)
+                                  return "把对讲机读入 OUT.sin（--port PORT [--retries N]" + password + "）";
+                              return "read the radio into OUT.sin (--port PORT [--retries N]" + password + ")";
                           }});
-    registerBatchCommand({"--write", "IN.sin", "", writeCommand, [](const Edition& e) {
-                              return std::string("write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
-                                                 "                              [--retries N]")
-                                     + (e.link.typeCheckOffset ? " [--accept-type-mismatch]" : "")
-                                     + " [--accept-length]);\n"
+    registerBatchCommand({"--write", "IN.sin", {}, writeCommand, [](const Edition& e, Language language) {
+                              const std::string options = std::string(e.link.typeCheckOffset ? " [--accept-type-mismatch]" : "")
+                                                          + " [--accept-length]";
+                              if (language == Language::Chinese)
+                                  return "把 IN.sin 写入对讲机（--port PORT [--port PORT2 ...] [--verify]\n"
+                                         "                              [--retries N]"
+                                         + options + "）；\n"
+                                           "                              --verify 读回写入的范围并比较；给出多个 --port 时\n"
+                                           "                              同时写入所有对讲机，每个端口一行结果；长于 "
+                                         + std::to_string(e.imageSize)
+                                         + " 字节\n"
+                                           "                              的文件（其他对讲机的）被拒绝，除非给出 --accept-length";
+                              return "write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
+                                     "                              [--retries N]"
+                                     + options + ");\n"
                                        "                              --verify reads the written range back and\n"
                                        "                              compares it; several --port write to all of them\n"
                                        "                              at once, one result line each; a file longer\n"
@@ -255,7 +267,7 @@ void registerLinkCommands()
                                      + " bytes (another radio's) is refused\n"
                                        "                              unless --accept-length";
                           }});
-    registerBatchCommand({"--list-ports", "", "list the serial ports found", listPortsCommand});
+    registerBatchCommand({"--list-ports", "", {"list the serial ports found", "列出找到的串口"}, listPortsCommand});
 }
 
 } // namespace tolvan

@@ -13,6 +13,9 @@ namespace tolvan {
 // administrator. Without a stat result it only says that access was denied.
 std::string permissionHint(const std::string& device, const struct stat* st, Language language);
 
+// The user's login name, or the user number when the system has no name for it.
+std::string loginName();
+
 // The name of a group, or its number when the system has no name for it.
 std::string groupName(unsigned gid);
 

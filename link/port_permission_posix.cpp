@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <grp.h>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace tolvan {
@@ -11,6 +12,13 @@ std::string groupName(unsigned gid)
     if (const group* g = getgrgid(gid))
         return g->gr_name;
     return std::to_string(gid);
+}
+
+std::string loginName()
+{
+    if (const passwd* p = getpwuid(getuid()))
+        return p->pw_name;
+    return std::to_string(getuid());
 }
 
 std::string permissionHint(const std::string& device, const struct stat* st, Language language)
@@ -24,12 +32,15 @@ std::string permissionHint(const std::string& device, const struct stat* st, Lan
     const bool groupMayUse = (st->st_mode & S_IRGRP) && (st->st_mode & S_IWGRP) && st->st_gid != 0;
     if (groupMayUse) {
         const std::string group = groupName(st->st_gid);
-        const std::string command = "sudo usermod -aG " + group + " $USER";
+        // Run as root, where $USER would name root: the user is named here.
+        // Many systems have no sudo, so it is only the second way.
+        const std::string command = "usermod -aG " + group + " " + loginName();
         if (english)
-            text += " Add your user to the group \"" + group + "\" that owns it: " + command +
-                    ", then log out and log in again.";
+            text += " Add your user to the group \"" + group + "\" that owns it: run " + command +
+                    " as root (or with sudo where you have it), then log out and log in again.";
         else
-            text += "请把当前用户加入拥有该设备的用户组“" + group + "”：" + command + "，然后注销并重新登录。";
+            text += "请把当前用户加入拥有该设备的用户组“" + group + "”：以 root 身份（或在有 sudo 时用 sudo）运行 " +
+                    command + "，然后注销并重新登录。";
     } else if (english) {
         text += " Only its owner may open it. For a USB programming cable, the cable rule installed with these "
                 "programs (60-tolvan-cables.rules) gives the logged-in user access once the cable is plugged in "

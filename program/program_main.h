@@ -8,16 +8,26 @@
 
 namespace tolvan {
 
+// One command's help in the two languages --help speaks.
+struct CommandHelp {
+    std::string english;
+    std::string chinese;
+};
+
 // A batch command of the command line: its option, its argument's name, one line
 // of help, and what it does. Later layers add theirs (radio read/write, exports).
 struct BatchCommand {
     std::string option;    // "--new"
     std::string argument;  // "OUT.sin"; empty when it takes none
-    std::string help;
+    CommandHelp help;
     std::function<int(const Edition&, const std::vector<std::string>& args)> run;
-    // When set, the help line for an edition (options only some radios take).
-    std::function<std::string(const Edition&)> helpFor;
+    // When set, the help for an edition (options only some radios take).
+    std::function<std::string(const Edition&, Language)> helpFor;
 };
+
+// --help in Chinese where the program has Chinese texts and the terminal's
+// language is Chinese (a Chinese program's English page is made from its English help).
+Language helpLanguage(const Edition& edition, bool systemIsChinese);
 
 void registerBatchCommand(BatchCommand command);
 

@@ -16,11 +16,38 @@ set(TOLVAN_SUMMARY_cps-keys    "Program 16-channel radios with two programmable 
 set(TOLVAN_SUMMARY_cps-keys-cn "Program 16-channel radios with two side keys (Chinese)")
 set(TOLVAN_SUMMARY_cps16       "Program 16-channel series radios with settings on the main form")
 set(TOLVAN_SUMMARY_cps16-cn    "Program 16-channel series radios (Chinese)")
+# The same in Chinese, for the programs that speak it (in one language or two).
+set(TOLVAN_SUMMARY_ZH_cps-twotone "为带双音信令的 128 信道对讲机写频")
+set(TOLVAN_SUMMARY_ZH_cps-ccir    "为带 MSK、DTMF 和 CCIR 信令的 128 信道对讲机写频")
+set(TOLVAN_SUMMARY_ZH_cps-cn2     "为带频段检查的 128 信道对讲机写频")
+set(TOLVAN_SUMMARY_ZH_cps-cn10    "为 118 信道对讲机写频")
+set(TOLVAN_SUMMARY_ZH_cps-keys-cn "为带两个可编程侧键的 16 信道对讲机写频")
+set(TOLVAN_SUMMARY_ZH_cps16-cn    "为设置在主界面上的 16 信道系列对讲机写频")
+
+# One icon per radio family (the edition tables' family; the smaller family-A
+# radios, 2048 bytes, have their own), so a menu tells the ten apart; the
+# opener keeps the plain one.
+set(TOLVAN_ICON_cps-twotone tolvan-twotone)
+set(TOLVAN_ICON_cps-ccir    tolvan-family-a)
+set(TOLVAN_ICON_cps-brand   tolvan-family-a)
+set(TOLVAN_ICON_cps-cn2     tolvan-family-a)
+set(TOLVAN_ICON_cps-fleet   tolvan-family-a-small)
+set(TOLVAN_ICON_cps-cn10    tolvan-family-a-small)
+set(TOLVAN_ICON_cps-keys    tolvan-keys)
+set(TOLVAN_ICON_cps-keys-cn tolvan-keys)
+set(TOLVAN_ICON_cps16       tolvan-sixteen)
+set(TOLVAN_ICON_cps16-cn    tolvan-sixteen)
 
 set(tolvan_desktop_dir ${CMAKE_BINARY_DIR}/desktop)
 foreach(name IN LISTS TOLVAN_DELIVERABLES)
   set(TOLVAN_PROGRAM ${name})
   set(TOLVAN_SUMMARY ${TOLVAN_SUMMARY_${name}})
+  set(TOLVAN_ICON ${TOLVAN_ICON_${name}})
+  # Chinese name and comment lines, after the English comment, where the program speaks Chinese.
+  set(TOLVAN_CHINESE_LINES "")
+  if(DEFINED TOLVAN_SUMMARY_ZH_${name})
+    set(TOLVAN_CHINESE_LINES "\nName[zh_CN]=Tolvan 写频软件 (${name})\nComment[zh_CN]=${TOLVAN_SUMMARY_ZH_${name}}")
+  endif()
   # AppStream ids (and so the launchers' names) take no hyphens: cps_twotone.
   string(REPLACE "-" "_" id ${name})
   set(TOLVAN_APP_ID org.tolvan.${id})
@@ -78,7 +105,8 @@ if(NOT TOLVAN_RSVG_CONVERT)
   message(WARNING "rsvg-convert (librsvg2-bin) is missing: no PNG icons; run scripts/install-deps.sh")
 endif()
 set(tolvan_icon_files)
-foreach(pair "tolvan;apps" "application-x-tolvan-sin;mimetypes")
+foreach(pair "tolvan;apps" "tolvan-twotone;apps" "tolvan-family-a;apps" "tolvan-family-a-small;apps" "tolvan-keys;apps"
+             "tolvan-sixteen;apps" "application-x-tolvan-sin;mimetypes")
   list(GET pair 0 icon)
   list(GET pair 1 context)
   set(svg ${CMAKE_SOURCE_DIR}/resources/icons/${icon}.svg)
@@ -107,6 +135,8 @@ string(REGEX REPLACE ".*<(.*)>.*" "\\1" TOLVAN_BUG_ADDRESS "${TOLVAN_MAINTAINER}
 string(REPLACE "-" "\\-" TOLVAN_BUG_ADDRESS "<${TOLVAN_BUG_ADDRESS}>")
 set(tolvan_bugs_include ${CMAKE_BINARY_DIR}/man/bugs.h2m)
 configure_file(${CMAKE_SOURCE_DIR}/resources/man/bugs.h2m.in ${tolvan_bugs_include} @ONLY)
+set(tolvan_bugs_include_zh ${CMAKE_BINARY_DIR}/man/zh_CN/bugs.h2m)
+configure_file(${CMAKE_SOURCE_DIR}/resources/man/bugs.zh_CN.h2m.in ${tolvan_bugs_include_zh} @ONLY)
 
 # Manual pages, made from each program's own --help so they cannot drift; the
 # sections --help has no room for come from one shared page template.
@@ -147,6 +177,34 @@ foreach(name IN LISTS TOLVAN_DELIVERABLES)
     VERBATIM)
   list(APPEND tolvan_man_files ${page}.gz)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  if(NOT DEFINED TOLVAN_SUMMARY_ZH_${name})
+    continue()
+  endif()
+  # The Chinese page from the Chinese --help. help2man runs a program with
+  # LC_ALL set to its own locale (a UTF-8 one, so that it keeps the Chinese
+  # text), so it runs one that gives the program a Chinese terminal; its
+  # headings are put into Chinese afterwards (resources/man/zh_CN.sed).
+  # The name line comes from the page template: help2man takes --name as
+  # bytes of one byte per letter and would garble Chinese there.
+  set(TOLVAN_SUMMARY_ZH ${TOLVAN_SUMMARY_ZH_${name}})
+  set(include ${tolvan_man_dir}/zh_CN/${name}.h2m)
+  configure_file(${CMAKE_SOURCE_DIR}/resources/man/program.zh_CN.h2m.in ${include} @ONLY)
+  set(chinese ${tolvan_man_dir}/zh_CN/run/${name})
+  file(GENERATE OUTPUT ${chinese}
+       CONTENT "#!/bin/sh\nLC_ALL=zh_CN.UTF-8 exec \"$<TARGET_FILE:${name}>\" \"$@\"\n"
+       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(page ${tolvan_man_dir}/zh_CN/${name}.1)
+  add_custom_command(OUTPUT ${page}.gz
+    COMMAND ${TOLVAN_HELP2MAN} --no-info --section=1 --version-string=${PROJECT_VERSION} --locale=C.UTF-8
+            --include=${include} --include=${tolvan_bugs_include_zh} --output=${page} ${chinese}
+    COMMAND sed -i -f ${CMAKE_SOURCE_DIR}/resources/man/zh_CN.sed ${page}
+    COMMAND gzip -9nf ${page}
+    DEPENDS ${name} ${include} ${tolvan_bugs_include_zh} ${CMAKE_SOURCE_DIR}/resources/man/program.zh_CN.h2m.in
+            ${CMAKE_SOURCE_DIR}/resources/man/zh_CN.sed
+    COMMENT "Chinese manual page of ${name}"
+    VERBATIM)
+  list(APPEND tolvan_man_files ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/zh_CN/man1)
 endforeach()
 if(TOLVAN_HELP2MAN)
   set(page ${tolvan_man_dir}/tolvan-open.1)
@@ -162,6 +220,29 @@ if(TOLVAN_HELP2MAN)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 add_custom_target(tolvan_manpages ALL DEPENDS ${tolvan_man_files})
+
+# Shell completion, made from each program's own --help like the manual pages:
+# its options, the ports of --list-ports, the files its commands take.
+set(tolvan_completion_dir ${CMAKE_BINARY_DIR}/completion)
+set(tolvan_completion_files)
+foreach(name IN LISTS TOLVAN_DELIVERABLES ITEMS tolvan-open)
+  if(TOLVAN_SANITIZE OR TOLVAN_FUZZ)
+    break()
+  endif()
+  set(bash_file ${tolvan_completion_dir}/bash/${name})
+  set(zsh_file ${tolvan_completion_dir}/zsh/_${name})
+  add_custom_command(OUTPUT ${bash_file} ${zsh_file}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/resources/completion/make_completion.sh $<TARGET_FILE:${name}> ${name}
+            ${CMAKE_SOURCE_DIR}/resources/completion ${bash_file} ${zsh_file}
+    DEPENDS ${name} ${CMAKE_SOURCE_DIR}/resources/completion/make_completion.sh
+            ${CMAKE_SOURCE_DIR}/resources/completion/program.bash.in ${CMAKE_SOURCE_DIR}/resources/completion/program.zsh.in
+    COMMENT "Shell completion of ${name}"
+    VERBATIM)
+  list(APPEND tolvan_completion_files ${bash_file} ${zsh_file})
+  install(FILES ${bash_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+  install(FILES ${zsh_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+endforeach()
+add_custom_target(tolvan_completion ALL DEPENDS ${tolvan_completion_files})
 
 # The cable rule: udev reads /usr/lib/udev/rules.d (prefix /usr), not /usr/local.
 install(FILES ${CMAKE_SOURCE_DIR}/resources/udev/60-tolvan-cables.rules DESTINATION lib/udev/rules.d)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the screenshots and the
 # Debian package need (icons, manual pages, desktop-file and AppStream checks,
-# library dependencies, a spreadsheet for the CSV round trip), and nothing that
-# is already there. Safe to run again.
+# library dependencies, lintian and the desktop's file-type lookup for the
+# package check, zsh to parse its completion, a spreadsheet for the CSV round
+# trip), and nothing that is already there. Safe to run again.
 # With --fuzz, also what the fuzz targets need; with --windows, what the
 # Windows build needs (the cross compiler, Wine, NSIS, Qt's Debian sources).
 set -euo pipefail
@@ -15,6 +16,7 @@ packages=(
   libgl-dev fonts-wqy-microhei fonts-liberation
   xvfb xauth poppler-utils imagemagick
   librsvg2-bin help2man desktop-file-utils appstream shared-mime-info file dpkg-dev
+  lintian xdg-utils zsh
   libreoffice-calc-nogui
 )
 # --fuzz: also clang and its sanitizer and libFuzzer runtime, for scripts/fuzz.sh.

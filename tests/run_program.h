@@ -30,6 +30,7 @@ struct Spawn {
     std::filesystem::path dataHome = std::filesystem::temp_directory_path() / "tolvan-test-data";
     // Where the user's ini file and settings live (XDG_CONFIG_HOME): never the user's own.
     std::filesystem::path configHome = std::filesystem::temp_directory_path() / "tolvan-test-config";
+    std::string lang = "C.UTF-8";  // LANG, the system's language as the programs see it
 };
 
 // A program started in the background; its status is the exit status, 128 +
@@ -57,7 +58,9 @@ public:
                 argv.push_back(const_cast<char*>(a.c_str()));
             argv.push_back(nullptr);
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            setenv("LANG", "C.UTF-8", 1);
+            unsetenv("LC_ALL");
+            unsetenv("LC_MESSAGES");
+            setenv("LANG", how.lang.c_str(), 1);
             setenv("XDG_DATA_HOME", how.dataHome.c_str(), 1);
             setenv("XDG_CONFIG_HOME", how.configHome.c_str(), 1);
             if (!how.cwd.empty() && chdir(how.cwd.c_str()) != 0)

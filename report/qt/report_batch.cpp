@@ -71,7 +71,8 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
 
 void registerReportCommands()
 {
-    registerBatchCommand({"--print-pdf", "IN.sin OUT.pdf", "print the report of a file into a PDF file and exit",
+    registerBatchCommand({"--print-pdf", "IN.sin OUT.pdf",
+                          {"print the report of a file into a PDF file and exit", "把文件的报表打印成 PDF 文件后退出"},
                           printPdf});
 }
 

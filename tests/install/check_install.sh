@@ -19,6 +19,12 @@ root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 
+# A program that speaks Chinese (in one language or two) answers --help in
+# Chinese on a Chinese terminal; it has a Chinese manual page and launcher name.
+speaks_chinese() {
+  [ "$(LC_ALL=zh_CN.UTF-8 "$usr/bin/$1" --help)" != "$(LC_ALL=C "$usr/bin/$1" --help)" ]
+}
+
 failures=0
 fail() {
   echo "FAIL: $*" >&2
@@ -41,15 +47,24 @@ check_tree() {
       found=1
     done
     [ $found = 1 ] || fail "$p has no help page in $build/bin/help/$p"
+    ! speaks_chinese "$p" || expected+=("usr/share/man/zh_CN/man1/$p.1.gz")
+  done
+  for p in "${programs[@]}" tolvan-open; do
+    expected+=("usr/share/bash-completion/completions/$p" "usr/share/zsh/vendor-completions/_$p")
   done
   expected+=("usr/bin/tolvan-open" "usr/share/applications/org.tolvan.ProgrammingTools.desktop"
              "usr/share/man/man1/tolvan-open.1.gz")
+  local app_icons=(tolvan tolvan-twotone tolvan-family-a tolvan-family-a-small tolvan-keys tolvan-sixteen)
   for s in 16 22 24 32 48 64 128 256; do
-    expected+=("usr/share/icons/hicolor/${s}x${s}/apps/tolvan.png"
-               "usr/share/icons/hicolor/${s}x${s}/mimetypes/application-x-tolvan-sin.png")
+    for icon in "${app_icons[@]}"; do
+      expected+=("usr/share/icons/hicolor/${s}x${s}/apps/$icon.png")
+    done
+    expected+=("usr/share/icons/hicolor/${s}x${s}/mimetypes/application-x-tolvan-sin.png")
   done
-  expected+=("usr/share/icons/hicolor/scalable/apps/tolvan.svg"
-             "usr/share/icons/hicolor/scalable/mimetypes/application-x-tolvan-sin.svg"
+  for icon in "${app_icons[@]}"; do
+    expected+=("usr/share/icons/hicolor/scalable/apps/$icon.svg")
+  done
+  expected+=("usr/share/icons/hicolor/scalable/mimetypes/application-x-tolvan-sin.svg"
              "usr/share/mime/packages/tolvan-sin.xml"
              "usr/lib/udev/rules.d/60-tolvan-cables.rules"
              "usr/share/doc/tolvan-programming-tools/copyright"
@@ -77,7 +92,7 @@ check_tree() {
   done
   grep -q '^;TITLE=' "$root/etc/tolvan/cps-brand.ini" || fail "etc/tolvan/cps-brand.ini has no branding example"
   for s in 16 22 24 32 48 64 128 256; do
-    for icon in apps/tolvan mimetypes/application-x-tolvan-sin; do
+    for icon in "${app_icons[@]/#/apps/}" mimetypes/application-x-tolvan-sin; do
       f=$usr/share/icons/hicolor/${s}x${s}/$icon.png
       [ -f "$f" ] && [ "$(file -b "$f" | grep -o "$s x $s")" = "$s x $s" ] || fail "$f is not ${s}x${s}"
     done
@@ -158,12 +173,24 @@ check_desktop() {
   grep -q '^\*\.sin$\|:\*\.sin$' "$mime/globs2" 2>/dev/null || grep -q '\*\.sin' "$mime/globs" ||
     fail "*.sin is not in the MIME database"
   grep -q 'application/x-tolvan-sin:application-x-tolvan-sin' "$mime/icons" || fail "the .sin type has no icon"
-  # Every launcher shows the installed icon; only the opener's opens .sin
-  # files, so the desktop hands every .sin to the program it belongs to.
-  local opener=$usr/share/applications/org.tolvan.ProgrammingTools.desktop
+  # Every launcher shows an installed icon, the opener's the plain one and a
+  # program's its family's; only the opener's opens .sin files, so the
+  # desktop hands every .sin to the program it belongs to.
+  local opener=$usr/share/applications/org.tolvan.ProgrammingTools.desktop icon p
   for f in "$usr"/share/applications/*.desktop; do
-    grep -qx 'Icon=tolvan' "$f" || fail "$(basename "$f") has another icon"
+    icon=$(sed -n 's/^Icon=//p' "$f")
+    [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$(basename "$f") shows no installed icon: $icon"
     [ "$f" = "$opener" ] || ! grep -q '^MimeType=' "$f" || fail "$(basename "$f") claims a file type"
+  done
+  grep -qx 'Icon=tolvan' "$opener" || fail "the opener's launcher has another icon"
+  # Programs that speak Chinese are named and described in Chinese.
+  for p in "${programs[@]}"; do
+    f=$usr/share/applications/org.tolvan.${p//-/_}.desktop
+    if speaks_chinese "$p"; then
+      grep -q '^Name\[zh_CN\]=' "$f" && grep -q '^Comment\[zh_CN\]=' "$f" || fail "$(basename "$f") has no Chinese name and comment"
+    else
+      ! grep -q '^Name\[zh_CN\]=' "$f" || fail "$(basename "$f") gives an English program a Chinese name"
+    fi
   done
   grep -qx 'MimeType=application/x-tolvan-sin;' "$opener" || fail "the opener does not open .sin files"
   grep -qx 'Exec=tolvan-open %f' "$opener" || fail "the opener's launcher does not start tolvan-open"
@@ -204,6 +231,18 @@ check_manpages() {
     for o in "/etc/tolvan/$p.ini" "~/.config/tolvan/$p.ini" ".IR $p.ini \" beside the program\"" "~/.local/share/tolvan/backups"; do
       grep -qF -- "$o" <<<"$page" || fail "the manual page of $p does not name $o in FILES"
     done
+  done
+  # The Chinese pages: every option of the Chinese --help, and their sections.
+  for p in "${programs[@]}"; do
+    speaks_chinese "$p" || continue
+    page=$(zcat "$usr/share/man/zh_CN/man1/$p.1.gz" | sed -e 's/\\-/-/g' -e 's/\\f[BIRP]//g' -e 's/\\[,\/]//g')
+    for o in $(LC_ALL=zh_CN.UTF-8 "$usr/bin/$p" --help | sed -n 's/^  \(--[a-z-]*\).*/\1/p'); do
+      grep -q -- "^$o\b\|[ ]$o\b" <<<"$page" || fail "the Chinese manual page of $p lacks $o"
+    done
+    for section in 名称 描述 选项 退出状态 文件 示例 参见 报告错误; do
+      grep -q "^\.SH $section" <<<"$page" || fail "the Chinese manual page of $p has no $section"
+    done
+    grep -q '用法：' <<<"$page" || fail "the Chinese manual page of $p is not made from the Chinese --help"
   done
   page=$(zcat "$usr/share/man/man1/tolvan-open.1.gz")
   grep -q '^\.SH "REPORTING BUGS"' <<<"$page" || fail "the manual page of tolvan-open has no REPORTING BUGS"

@@ -43,10 +43,10 @@ TEST(PortPermission, NamesTheGroupTheCommandAndLoggingInAgain)
     const struct stat st = fakeStat(0660, dialout->gr_gid);
     EXPECT_EQ(permissionHint("/dev/ttyUSB0", &st, Language::English),
               "Permission denied on /dev/ttyUSB0. Add your user to the group \"dialout\" that owns it: "
-              "sudo usermod -aG dialout $USER, then log out and log in again.");
+              "run usermod -aG dialout " + loginName() + " as root (or with sudo where you have it), then log out and log in again.");
     EXPECT_EQ(permissionHint("/dev/ttyUSB0", &st, Language::Chinese),
               "没有权限打开 /dev/ttyUSB0。请把当前用户加入拥有该设备的用户组“dialout”："
-              "sudo usermod -aG dialout $USER，然后注销并重新登录。");
+              "以 root 身份（或在有 sudo 时用 sudo）运行 usermod -aG dialout " + loginName() + "，然后注销并重新登录。");
 }
 
 // A group without a name is given by number (GID in the snapshot); with no
@@ -74,6 +74,8 @@ TEST(PortPermission, EveryOwnershipAndEveryOpenErrorInBothLanguages)
             text += std::string(strerrorname_np(error)) + ": " + describeOpenError("/dev/ttyS9", error, language) + "\n";
     for (std::size_t at; (at = text.find(std::to_string(other))) != std::string::npos;)
         text.replace(at, std::to_string(other).size(), "GID");
+    for (std::size_t at; (at = text.find("GID " + loginName())) != std::string::npos;)
+        text.replace(at, 4 + loginName().size(), "GID USER");
     expectGolden("link", "port_permission", text);
 }
 

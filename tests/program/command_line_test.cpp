@@ -132,7 +132,7 @@ const struct Hostile {
 using CommandLine = TempDirTest;
 
 // Each writes its own new document (as the window saves one); --help names the radio and offers only the
-// options this program takes (every program's help is in
+// options this program takes, in Chinese too where the program has Chinese texts (every program's help is in
 // tests/program/golden/help.txt).
 TEST_F(CommandLine, EveryDeliverableWritesItsNewDocumentAndHelps)
 {
@@ -144,8 +144,13 @@ TEST_F(CommandLine, EveryDeliverableWritesItsNewDocumentAndHelps)
         EXPECT_EQ(contents(out).size(), e->imageSize);  // its bytes: the window's test compares them with a save
         ASSERT_EQ(run(e->id, {"--help"}, {.stdoutFile = dir_ / "help"}).status, 0);
         // The help pages' folder is the build's install prefix.
-        static const std::regex dataDir(R"( [^ ]*(/tolvan/cps))");
-        help += "== " + e->id + "\n" + std::regex_replace(contents(dir_ / "help"), dataDir, " DATADIR$1");
+        static const std::regex dataDir(R"((/[\w.+-]+)+(/tolvan/cps))");
+        const auto helpText = [&] { return std::regex_replace(contents(dir_ / "help"), dataDir, "DATADIR$2"); };
+        help += "== " + e->id + "\n" + helpText();
+        if (e->languages == LanguageChoice::EnglishOnly)
+            continue;
+        ASSERT_EQ(run(e->id, {"--help"}, {.stdoutFile = dir_ / "help", .lang = "zh_CN.UTF-8"}).status, 0);
+        help += "== " + e->id + " (zh_CN)\n" + helpText();
     }
     expectGolden("program", "help", help);
     EXPECT_EQ(run("cps-twotone", {"--new", "/no/such/dir/x.sin"}).status, 2);
