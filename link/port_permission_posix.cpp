@@ -1,5 +1,8 @@
 #include "link/port_permission.h"
 
+#include "codeplug/text_util.h"
+#include "link/link_texts.h"
+
 #include <cerrno>
 #include <grp.h>
 #include <unistd.h>
@@ -15,8 +18,8 @@ std::string groupName(unsigned gid)
 
 std::string permissionHint(const std::string& device, const struct stat* st, Language language)
 {
-    const bool english = language == Language::English;
-    std::string text = english ? "Permission denied on " + device + "." : "没有权限打开 " + device + "。";
+    const PortTexts& t = portTexts(language);
+    std::string text = filledIn(t.denied, {device});
     if (!st)
         return text;
     // Joining a group helps only when that group may read and write; the
@@ -24,19 +27,9 @@ std::string permissionHint(const std::string& device, const struct stat* st, Lan
     const bool groupMayUse = (st->st_mode & S_IRGRP) && (st->st_mode & S_IWGRP) && st->st_gid != 0;
     if (groupMayUse) {
         const std::string group = groupName(st->st_gid);
-        const std::string command = "sudo usermod -aG " + group + " $USER";
-        if (english)
-            text += " Add your user to the group \"" + group + "\" that owns it: " + command +
-                    ", then log out and log in again.";
-        else
-            text += "请把当前用户加入拥有该设备的用户组“" + group + "”：" + command + "，然后注销并重新登录。";
-    } else if (english) {
-        text += " Only its owner may open it. For a USB programming cable, the cable rule installed with these "
-                "programs (60-tolvan-cables.rules) gives the logged-in user access once the cable is plugged in "
-                "again; otherwise ask your administrator.";
+        text += filledIn(t.joinGroup, {group, "sudo usermod -aG " + group + " $USER"});
     } else {
-        text += "只有设备的所有者可以打开它。若是 USB 写频线，随本程序安装的串口线规则（60-tolvan-cables.rules）"
-                "会在重新插入写频线后让已登录的用户使用它；否则请联系系统管理员。";
+        text += t.ownerOnly;
     }
     return text;
 }
