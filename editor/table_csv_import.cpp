@@ -369,7 +369,9 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args)
     }
     std::string detail;
     if (saveSin(outPath, *base, &detail, rules) != SinStatus::Ok) {
-        std::cerr << describeSinStatus(SinStatus::CannotWrite, outPath, edition.imageSize, detail) << '\n';
+        std::cerr << sinStatusText(SinStatus::CannotWrite, outPath, edition.imageSize, detail,
+                                   edition.uiLanguage(language))
+                  << '\n';
         return kExitFileError;
     }
     std::cerr << result.channelsChanged << csvImportTexts(edition.uiLanguage(language)).imported << '\n';

@@ -11,6 +11,7 @@
 #include "link/write_verify.h"
 #include "program/qt/local_path.h"
 #include "program/qt/program_settings.h"
+#include "program/sin_status_text.h"
 #include "report/image_diff.h"
 
 #include <QAction>
@@ -182,7 +183,8 @@ void FleetCommands::runCompareWithFile()
     const SinLoadResult loaded = loadSin(path.toStdString(), edition.imageSize);
     if (loaded.status != SinStatus::Ok) {
         dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(),
-                     q(describeSinStatus(loaded.status, path.toStdString(), edition.imageSize, loaded.detail)),
+                     q(sinStatusText(loaded.status, path.toStdString(), edition.imageSize, loaded.detail,
+                                       edition.uiLanguage(frame_.view().language()))),
                      QMessageBox::Ok);
         return;
     }
