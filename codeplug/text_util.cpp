@@ -35,4 +35,18 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string filledIn(std::string_view pattern, std::initializer_list<std::string_view> values)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool marked = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1'
+                            && static_cast<std::size_t>(pattern[i + 1] - '1') < values.size();
+        if (marked)
+            out += values.begin()[pattern[++i] - '1'];
+        else
+            out += pattern[i];
+    }
+    return out;
+}
+
 } // namespace tolvan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,10 @@ bool isBlankChar(char c);
 std::string trim(std::string_view text);
 std::string trimRight(std::string_view text);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// `pattern` with %1 to %9 made the values, in one pass: a value (a device or
+// file name the user gave) is never searched for marks itself. A mark without
+// a value stays as it is.
+std::string filledIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 } // namespace tolvan

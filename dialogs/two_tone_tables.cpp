@@ -1,9 +1,9 @@
 #include "dialogs/two_tone_tables.h"
 
 #include "codeplug/decimal.h"
+#include "codeplug/text_util.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace tolvan {
 namespace {
@@ -137,11 +137,7 @@ const TimeSpin& TwoToneTables::encodeLongSpin()
 
 std::string MillisecondSpin::rangeMessage(std::string_view pattern) const
 {
-    std::string out(pattern);
-    for (const auto& [mark, value] : {std::pair{"%1", minimum}, std::pair{"%2", maximum}})
-        if (const auto at = out.find(mark); at != std::string::npos)
-            out.replace(at, 2, std::to_string(value));
-    return out;
+    return filledIn(pattern, {std::to_string(minimum), std::to_string(maximum)});
 }
 
 const MillisecondSpin& TwoToneTables::intervalSpin()

@@ -61,4 +61,37 @@ std::string undoCaption(EditKind kind, bool redo, Language language)
     return redo ? texts.redo : texts.undo;
 }
 
+const CsvImportTexts& csvImportTexts(Language language)
+{
+    static const CsvImportTexts english{
+        "Line %1, column %2: ",
+        "a quote is not closed",
+        "unknown column",
+        "this column is given twice",
+        "the channel column is missing",
+        "the number of fields differs from the header line",
+        "not a channel of this radio",
+        "this channel is given twice",
+        "not one of the column's choices",
+        "not a tone of the tone list",
+        "a name takes at most 6 characters: A-Z, 0-9, - and space",
+        "Cannot read ",
+        " channels changed"};
+    static const CsvImportTexts chinese{
+        "第 %1 行，第 %2 列：",
+        "引号没有结束",
+        "未知的列",
+        "此列重复出现",
+        "缺少频道列",
+        "字段数与标题行不一致",
+        "不是本机的频道",
+        "此频道重复出现",
+        "不是此列可选的值",
+        "不是信令表中的值",
+        "名称最多6个字符：A-Z、0-9、-和空格",
+        "无法读取 ",
+        " 个频道已更改"};
+    return language == Language::English ? english : chinese;
+}
+
 } // namespace tolvan

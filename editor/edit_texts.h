@@ -29,7 +29,26 @@ struct RowCommandTexts {
     std::string redo;
 };
 
+// The words of a channel list import (the window's Import Channels and
+// --import-csv): where a file went wrong, why, and what it changed.
+struct CsvImportTexts {
+    std::string where;  // "Line %1, column %2: "
+    std::string unclosedQuote;
+    std::string unknownColumn;
+    std::string columnTwice;
+    std::string noChannelColumn;
+    std::string fieldCount;
+    std::string badChannel;
+    std::string channelTwice;
+    std::string badWord;
+    std::string badTone;
+    std::string badName;
+    std::string cannotRead;
+    std::string imported;
+};
+
 ChannelEditTexts channelEditTexts(Language language);
+const CsvImportTexts& csvImportTexts(Language language);
 RowCommandTexts rowCommandTexts(Language language);
 // "Undo Channel Edit", "撤销频道编辑": what Undo or Redo will do.
 std::string undoCaption(EditKind kind, bool redo, Language language);

@@ -7,6 +7,7 @@
 #include "editions/record_codec.h"
 #include "editor/cell_editing.h"
 #include "editor/channel_table.h"
+#include "editor/edit_texts.h"
 #include "editor/form_settings.h"
 #include "editor/table_csv.h"
 #include "editor/undo_stack.h"
@@ -21,61 +22,6 @@
 
 namespace tolvan {
 namespace {
-
-struct ImportTexts {
-    std::string where;  // "Line %L, column %C: "
-    std::string unclosedQuote;
-    std::string unknownColumn;
-    std::string columnTwice;
-    std::string noChannelColumn;
-    std::string fieldCount;
-    std::string badChannel;
-    std::string channelTwice;
-    std::string badWord;
-    std::string badTone;
-    std::string badName;
-    std::string cannotRead;
-    std::string imported;
-};
-
-const ImportTexts& importTexts(const Edition& edition, Language language)
-{
-    static const ImportTexts english{
-        "Line %L, column %C: ",
-        "a quote is not closed",
-        "unknown column",
-        "this column is given twice",
-        "the channel column is missing",
-        "the number of fields differs from the header line",
-        "not a channel of this radio",
-        "this channel is given twice",
-        "not one of the column's choices",
-        "not a tone of the tone list",
-        "a name takes at most 6 characters: A-Z, 0-9, - and space",
-        "Cannot read ",
-        " channels changed"};
-    static const ImportTexts chinese{
-        "第 %L 行，第 %C 列：",
-        "引号没有结束",
-        "未知的列",
-        "此列重复出现",
-        "缺少频道列",
-        "字段数与标题行不一致",
-        "不是本机的频道",
-        "此频道重复出现",
-        "不是此列可选的值",
-        "不是信令表中的值",
-        "名称最多6个字符：A-Z、0-9、-和空格",
-        "无法读取 ",
-        " 个频道已更改"};
-    return edition.uiLanguage(language) == Language::English ? english : chinese;
-}
-
-void replaceAll(std::string& text, std::string_view what, const std::string& with)
-{
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-}
 
 // A plain decimal number written the shortest way ("0145.520" -> "145.52");
 // nothing when the text is not one. A spreadsheet rewrites the program's
@@ -175,7 +121,7 @@ struct Importer {
     }
 
     // One cell as typed: returns the reason it was refused, if it was.
-    std::optional<std::string> typeCell(int row, int col, std::string text, const ImportTexts& t)
+    std::optional<std::string> typeCell(int row, int col, std::string text, const CsvImportTexts& t)
     {
         const EditorKind kind = editing.editorKind(col);
         if (kind == EditorKind::None || text == table.cell(row, col) || sameNumber(kind, text, table.cell(row, col)))
@@ -286,7 +232,7 @@ std::vector<CsvRow> parseCsv(std::string_view text, std::optional<CsvImportError
 
 CsvImportResult importChannelCsv(const Edition& edition, Language language, std::string_view csv, MemoryImage& image)
 {
-    const ImportTexts& t = importTexts(edition, language);
+    const CsvImportTexts& t = csvImportTexts(edition.uiLanguage(language));
     auto fail = [](int line, int column, std::string message) {
         return CsvImportResult{CsvImportError{line, column, std::move(message)}, 0};
     };
@@ -377,10 +323,9 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
 
 std::string describeImportError(const Edition& edition, Language language, const CsvImportError& error)
 {
-    std::string where = importTexts(edition, language).where;
-    replaceAll(where, "%L", std::to_string(error.line));
-    replaceAll(where, "%C", std::to_string(error.column));
-    return where + error.message;
+    return filledIn(csvImportTexts(edition.uiLanguage(language)).where,
+                    {std::to_string(error.line), std::to_string(error.column)})
+           + error.message;
 }
 
 CsvFileImport importChannelFile(const Edition& edition, Language language, const std::filesystem::path& file,
@@ -388,7 +333,7 @@ CsvFileImport importChannelFile(const Edition& edition, Language language, const
 {
     std::string csv;
     if (const FileResult read = readWholeFile(file, csv, kChannelCsvLimit); !read.ok())
-        return {false, 0, importTexts(edition, language).cannotRead + shownName + ": "
+        return {false, 0, csvImportTexts(edition.uiLanguage(language)).cannotRead + shownName + ": "
                           + fileReasonText(read.reason, edition.uiLanguage(language))};
     const CsvImportResult result = importChannelCsv(edition, language, csv, image);
     if (result.error)
@@ -424,10 +369,12 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args)
     }
     std::string detail;
     if (saveSin(outPath, *base, &detail, rules) != SinStatus::Ok) {
-        std::cerr << describeSinStatus(SinStatus::CannotWrite, outPath, edition.imageSize, detail) << '\n';
+        std::cerr << sinStatusText(SinStatus::CannotWrite, outPath, edition.imageSize, detail,
+                                   edition.uiLanguage(language))
+                  << '\n';
         return kExitFileError;
     }
-    std::cerr << result.channelsChanged << importTexts(edition, language).imported << '\n';
+    std::cerr << result.channelsChanged << csvImportTexts(edition.uiLanguage(language)).imported << '\n';
     return kExitDone;
 }
 

@@ -6,6 +6,7 @@
 #include "program/ini_file.h"
 #include "program/program_main.h"
 #include "program/read_backup.h"
+#include "program/sin_status_text.h"
 #include "program/startup_language.h"
 #include "codeplug/path_text.h"
 #include "codeplug/sin_file.h"
@@ -139,7 +140,9 @@ int readCommand(const Edition& edition, const std::vector<std::string>& args)
         std::cerr << backupError << '\n';
     std::string detail;
     if (saveSin(o->file, *outcome.image, &detail) != SinStatus::Ok) {
-        std::cerr << describeSinStatus(SinStatus::CannotWrite, o->file, edition.imageSize, detail) << '\n';
+        std::cerr << sinStatusText(SinStatus::CannotWrite, o->file, edition.imageSize, detail,
+                                   edition.uiLanguage(language->language))
+                  << '\n';
         return kExitFileError;
     }
     return kExitDone;

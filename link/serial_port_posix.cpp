@@ -1,6 +1,8 @@
 #include "link/serial_port.h"
 
+#include "codeplug/text_util.h"
 #include "link/line_wait.h"
+#include "link/link_texts.h"
 #include "link/port_permission.h"
 
 #include <cerrno>
@@ -96,7 +98,7 @@ LowLatency lowLatencyOf(const std::string& device)
 
 std::string describeOpenError(const std::string& device, int error, Language language)
 {
-    const bool english = language == Language::English;
+    const PortTexts& t = portTexts(language);
     switch (error) {
     case EACCES:
     case EPERM: {
@@ -105,15 +107,15 @@ std::string describeOpenError(const std::string& device, int error, Language lan
     }
     case EBUSY:
     case EWOULDBLOCK:
-        return english ? device + " is in use by another program." : device + " 正被其他程序占用。";
+        return filledIn(t.inUse, {device});
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return english ? "No such device: " + device + "." : "没有这个设备：" + device + "。";
+        return filledIn(t.noDevice, {device});
     case ENOTTY:
-        return english ? device + " is not a serial port." : device + " 不是串口。";
+        return filledIn(t.notSerial, {device});
     default:
-        return device + ": " + std::strerror(error) + (english ? "." : "。");
+        return filledIn(t.systemError, {device, std::strerror(error)});
     }
 }
 

@@ -1,5 +1,7 @@
 #include "link/serial_port.h"
 
+#include "codeplug/text_util.h"
+#include "link/link_texts.h"
 
 #include <io.h>
 #include <windows.h>
@@ -74,24 +76,23 @@ LowLatency lowLatencyOf(const std::string&)
 
 std::string describeOpenError(const std::string& device, int error, Language language)
 {
-    const bool english = language == Language::English;
+    const PortTexts& t = portTexts(language);
     switch (static_cast<DWORD>(error)) {
     // Windows refuses a second opener of a COM port with "access denied".
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_BUSY:
-        return english ? device + " is in use by another program." : device + " 正被其他程序占用。";
+        return filledIn(t.inUse, {device});
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_BAD_UNIT:
     case ERROR_DEV_NOT_EXIST:
-        return english ? "No such device: " + device + "." : "没有这个设备：" + device + "。";
+        return filledIn(t.noDevice, {device});
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
-        return english ? device + " is not a serial port." : device + " 不是串口。";
+        return filledIn(t.notSerial, {device});
     default:
-        return device + ": " + (english ? "system error " : "系统错误 ") + std::to_string(error)
-               + (english ? "." : "。");
+        return filledIn(t.systemCode, {device, std::to_string(error)});
     }
 }
 

@@ -1,46 +1,12 @@
 #include "link/write_verify.h"
 
 #include "codeplug/data_password.h"
+#include "link/link_texts.h"
 
 #include <algorithm>
 
 namespace tolvan {
 namespace {
-
-struct VerifyTexts {
-    std::string written;
-    std::string title;
-    std::string verified;
-    std::string mismatch;
-    std::string notReadBack;
-    std::string channels;
-    std::string settings;
-    std::string otherBytes;
-    std::string separator;
-};
-
-const VerifyTexts& verifyTexts(const Edition& edition, Language language)
-{
-    static const VerifyTexts english{"Written.",
-                                     "Verifying Data Progress",
-                                     "Verified: the radio holds what was written.",
-                                     "Verify failed: the radio does not hold what was written.",
-                                     "Verify failed: the radio could not be read back.",
-                                     "Channels: ",
-                                     "Settings: ",
-                                     "Other bytes: ",
-                                     ", "};
-    static const VerifyTexts chinese{"写入完成。",
-                                     "校验数据进度",
-                                     "校验通过：对讲机中的数据与写入的一致。",
-                                     "校验失败：对讲机中的数据与写入的不一致。",
-                                     "校验失败：无法读回对讲机的数据。",
-                                     "信道：",
-                                     "设置：",
-                                     "其他字节：",
-                                     "，"};
-    return edition.uiLanguage(language) == Language::English ? english : chinese;
-}
 
 template <class T, class F>
 std::string joined(const std::vector<T>& items, const std::string& separator, F text)
@@ -63,12 +29,12 @@ std::size_t writtenBytes(const Edition& edition)
 
 const std::string& verifyTitle(const Edition& edition, Language language)
 {
-    return verifyTexts(edition, language).title;
+    return verifyTexts(edition.uiLanguage(language)).title;
 }
 
 const std::string& writtenText(const Edition& edition, Language language)
 {
-    return verifyTexts(edition, language).written;
+    return verifyTexts(edition.uiLanguage(language)).written;
 }
 
 CloneRequest readBackRequest(const Edition& edition, const MemoryImage& sent)
@@ -82,7 +48,7 @@ CloneRequest readBackRequest(const Edition& edition, const MemoryImage& sent)
 VerifyOutcome judgeReadBack(const Edition& edition, Language language, const MemoryImage& sent,
                             CloneOutcome readBack)
 {
-    const VerifyTexts& t = verifyTexts(edition, language);
+    const VerifyTexts& t = verifyTexts(edition.uiLanguage(language));
     VerifyOutcome out;
     out.readBack = std::move(readBack);
     if (out.readBack.result != CloneResult::Completed || !out.readBack.image) {

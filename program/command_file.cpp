@@ -11,7 +11,8 @@ std::optional<MemoryImage> loadCommandFile(const Edition& edition, const std::fi
 {
     SinLoadResult loaded = loadSin(path, edition.imageSize);
     if (loaded.status != SinStatus::Ok) {
-        std::cerr << describeSinStatus(loaded.status, path, edition.imageSize, loaded.detail) << '\n';
+        std::cerr << sinStatusText(loaded.status, path, edition.imageSize, loaded.detail, edition.uiLanguage(language))
+                  << '\n';
         return std::nullopt;
     }
     if (loaded.longer()) {

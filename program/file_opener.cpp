@@ -1,9 +1,11 @@
 #include "program/file_opener.h"
 
 #include "codeplug/safe_file.h"
+#include "codeplug/text_util.h"
 #include "editions/file_owners.h"
 #include "program/command_args.h"
 #include "program/exit_status.h"
+#include "program/opener_texts.h"
 #include "program/sin_status_text.h"
 #include "program/version_text.h"
 
@@ -118,10 +120,7 @@ int runOpener(const std::vector<std::string>& args, OpenerDialogs* dialogs, cons
     if (read.owners.size() == 1)
         return started(start, *read.owners.front(), open);
     if (!dialogs) {
-        if (language == Language::English)
-            std::cerr << '"' << file.string() << "\" fits several programs; start one of them:\n";
-        else
-            std::cerr << "文件“" << file.string() << "”适合几个程序；请启动其中一个：\n";
+        std::cerr << filledIn(openerTexts(language).startOne, {file.string()}) << '\n';
         for (const Edition* e : read.owners)
             std::cerr << "  " << e->id << " -- " << file.string() << "    (" << e->radio << ")\n";
         return kExitDeclined;

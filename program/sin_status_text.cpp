@@ -34,6 +34,8 @@ std::string chineseReason(const std::string& detail)
         return "这是一个指向不存在文件的链接";
     if (const std::string input = "it is the input file \""; detail.starts_with(input) && detail.ends_with("\""))
         return "这是正在读取的文件“" + detail.substr(input.size(), detail.size() - input.size() - 1) + "”";
+    if (const std::string folder = "its folder \""; detail.starts_with(folder) && detail.ends_with("\" is read-only"))
+        return "文件夹“" + detail.substr(folder.size(), detail.size() - folder.size() - 14) + "”是只读的";
     if (detail.starts_with("it is larger than ")) {
         const std::string bytes = detail.substr(18, detail.find(' ', 18) - 18);
         return "文件大于 " + bytes + " 字节，超过本程序写出的任何此类文件";

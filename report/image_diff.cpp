@@ -13,6 +13,7 @@
 #include "program/exit_status.h"
 #include "program/program_main.h"
 #include "program/startup_language.h"
+#include "report/report_texts.h"
 #include "report/form_list_texts.h"
 #include "report/settings_values.h"
 
@@ -24,50 +25,6 @@
 
 namespace tolvan {
 namespace {
-
-struct DiffTexts {
-    std::string channel;
-    std::string settings;
-    std::string otherBytes;
-    std::string recordByte;  // a byte of a channel's record, by its number in the record
-    std::string nameByte;    // a byte of a channel's name, likewise
-    std::string blank;
-    struct Sides {
-        std::string heading;    // which side is which, above the differences
-        std::string identical;  // the one line when there are none
-    };
-    Sides files, documentAndFile, documentAndRadio;
-
-    const Sides& sides(ComparedSides s) const
-    {
-        return s == ComparedSides::DocumentAndRadio ? documentAndRadio
-               : s == ComparedSides::DocumentAndFile ? documentAndFile
-                                                     : files;
-    }
-};
-
-const DiffTexts& diffTexts(const Edition& edition, Language language)
-{
-    static const DiffTexts english{"Channel ",
-                                   "Settings",
-                                   "Other bytes",
-                                   "byte ",
-                                   "name byte ",
-                                   "(blank)",
-                                   {"", "The files are identical."},
-                                   {"document -> file", "The files are identical."},
-                                   {"document -> radio", "The radio holds what the document holds."}};
-    static const DiffTexts chinese{"信道 ",
-                                   "设置",
-                                   "其他字节",
-                                   "字节 ",
-                                   "名称字节 ",
-                                   "（空）",
-                                   {"", "两个文件完全相同。"},
-                                   {"文档 -> 文件", "两个文件完全相同。"},
-                                   {"文档 -> 对讲机", "对讲机中的数据与文档一致。"}};
-    return edition.uiLanguage(language) == Language::English ? english : chinese;
-}
 
 char hexDigit(unsigned nibble)
 {
@@ -275,7 +232,7 @@ ImageComparison compareAsSaved(const Edition& edition, Language language, const 
 std::string comparisonText(const Edition& edition, Language language, const ImageComparison& c,
                            ComparedSides sides)
 {
-    const DiffTexts& t = diffTexts(edition, language);
+    const DiffTexts& t = diffTexts(edition.uiLanguage(language));
     const DiffTexts::Sides& side = t.sides(sides);
     if (c.identical())
         return side.identical + "\n";

@@ -183,7 +183,8 @@ void FleetCommands::runCompareWithFile()
     const SinLoadResult loaded = loadSin(path.toStdString(), edition.imageSize);
     if (loaded.status != SinStatus::Ok) {
         dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(),
-                     q(describeSinStatus(loaded.status, path.toStdString(), edition.imageSize, loaded.detail)),
+                     q(sinStatusText(loaded.status, path.toStdString(), edition.imageSize, loaded.detail,
+                                       edition.uiLanguage(frame_.view().language()))),
                      QMessageBox::Ok);
         return;
     }

@@ -1,5 +1,6 @@
 #include "app/qt/open_question.h"
 
+#include "program/opener_texts.h"
 #include "program/qt/local_path.h"
 
 #include <QDialogButtonBox>
@@ -12,25 +13,18 @@ namespace tolvan {
 
 QString openerCaption(Language language)
 {
-    return language == Language::English ? QStringLiteral("Tolvan programming tools")
-                                         : QString::fromUtf8("Tolvan 写频软件");
+    return QString::fromStdString(openerTexts(language).caption);
 }
 
 OpenQuestion::OpenQuestion(const std::vector<const Edition*>& candidates, const std::filesystem::path& file,
                            Language language, QWidget* parent)
     : QDialog(parent)
 {
-    const bool english = language == Language::English;
+    const OpenerTexts& t = openerTexts(language);
     setWindowTitle(openerCaption(language));
     auto* layout = new QVBoxLayout(this);
-    const QString name = displayPath(file.filename());
-    QString question;
-    if (file.empty())
-        question = english ? tr("Which program do you want to start?") : QString::fromUtf8("要启动哪一个程序？");
-    else if (english)
-        question = QStringLiteral("\"%1\" fits the radios of several programs.\nWhich one should open it?").arg(name);
-    else
-        question = QString::fromUtf8("文件“%1”适合几个程序的对讲机。\n用哪一个程序打开它？").arg(name);
+    const QString question = file.empty() ? QString::fromStdString(t.whichProgram)
+                                          : QString::fromStdString(t.whichOpens).arg(displayPath(file.filename()));
     auto* label = new QLabel(question, this);
     label->setWordWrap(true);
     layout->addWidget(label);
@@ -49,8 +43,7 @@ OpenQuestion::OpenQuestion(const std::vector<const Edition*>& candidates, const 
         buttons_.push_back(button);
     }
     auto* cancel = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    if (!english)
-        cancel->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("取消"));
+    cancel->button(QDialogButtonBox::Cancel)->setText(QString::fromStdString(t.cancel));
     connect(cancel, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(cancel);
 }

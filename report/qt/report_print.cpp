@@ -3,6 +3,7 @@
 #include "report/qt/report_painter.h"
 #include "program/qt/local_path.h"
 #include "program/sin_status_text.h"
+#include "report/report_texts.h"
 
 #include <QBuffer>
 #include <QFileDialog>
@@ -61,13 +62,14 @@ int paintReport(QPagedPaintDevice& device, const ReportInput& input, int from, i
 
 bool renderReportPdf(QByteArray& bytes, const ReportInput& input, QString* error, bool layoutFromPrinter)
 {
-    auto fail = [&](const QString& why) {
+    const PdfTexts& t = pdfTexts(input.edition->uiLanguage(input.language));
+    auto fail = [&](const std::string& why) {
         if (error)
-            *error = why;
+            *error = QString::fromStdString(why);
         return false;
     };
     if (reportPageCount(*input.edition) == 0)
-        return fail(QStringLiteral("This program has no printed report."));
+        return fail(t.noReport);
     bytes.clear();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -80,7 +82,7 @@ bool renderReportPdf(QByteArray& bytes, const ReportInput& input, QString* error
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
                                       QPageLayout::Millimeter));
     if (paintReport(pdf, input) <= 0)
-        return fail(QStringLiteral("The PDF could not be drawn."));
+        return fail(t.notDrawn);
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace tolvan;
 
 TEST(TextUtil, TrimsTheBlanksOfTheCLocaleOnly)
@@ -20,4 +22,15 @@ TEST(TextUtil, TrimsTheBlanksOfTheCLocaleOnly)
     EXPECT_FALSE(equalsIgnoringCase("Wid", "Wide"));
     EXPECT_FALSE(equalsIgnoringCase("Wide", "Wido"));
     EXPECT_FALSE(equalsIgnoringCase("Wide", "Xide"));
+}
+
+TEST(TextUtil, FillsEachMarkOnceAndLeavesTheValuesAlone)
+{
+    const std::tuple<std::string, std::string> fills[] = {
+        {"%1 is not a serial port.", "/dev/%2 is not a serial port."},
+        {"没有这个设备：%1。", "没有这个设备：/dev/%2。"},
+        {"%2 / %1 / %3 / %0 / 100%", "x / /dev/%2 / %3 / %0 / 100%"},
+    };
+    for (const auto& [pattern, text] : fills)
+        EXPECT_EQ(filledIn(pattern, {"/dev/%2", "x"}), text);
 }

@@ -100,7 +100,7 @@ TEST(SinStatusText, EveryFileErrorInBothLanguages)
         {SinStatus::CannotOpen, "it is a folder"},      {SinStatus::CannotOpen, "Something new"},
         {SinStatus::CannotOpen, ""},                    {SinStatus::Empty, ""},
         {SinStatus::TooShort, "100 bytes"},             {SinStatus::CannotWrite, std::strerror(ENOSPC)},
-        {SinStatus::Ok, ""},
+        {SinStatus::CannotWrite, "its folder \"/x\" is read-only"}, {SinStatus::Ok, ""},
     };
     std::string out;
     for (const auto& [status, detail] : cases) {

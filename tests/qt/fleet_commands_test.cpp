@@ -116,6 +116,10 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         fleet->compareWithFile()->trigger();
         pressWhenShown();
         fleet->compareWithRadio()->trigger();
+        std::ofstream(path("empty.sin").toStdString());
+        dialogs.openNames = {path("empty.sin")};
+        fleet->compareWithFile()->trigger();
+        noteLastMessage("compare, an empty file");
 
         // Stored as the window stores it, so that channel 2 is the only difference.
         MemoryImage stored = w->document().image();
