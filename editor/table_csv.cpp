@@ -1,4 +1,5 @@
 #include "editor/table_csv.h"
+#include "program/help_texts.h"
 #include "codeplug/path_text.h"
 
 #include "program/command_args.h"
@@ -96,7 +97,7 @@ int exportCsv(const Edition& edition, const std::vector<std::string>& args, std:
 void registerTableExport()
 {
     registerBatchCommand({"--export-csv", "IN.sin OUT.csv",
-                          {"write the channel table as CSV and exit", "把信道表写成 CSV 文件后退出"},
+                          commandHelp(&CommandLineTexts::exportCsv),
                           [](const Edition& edition, const std::vector<std::string>& args) {
                               return exportCsv(edition, args, programPath());
                           }});

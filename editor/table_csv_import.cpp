@@ -1,4 +1,5 @@
 #include "editor/table_csv_import.h"
+#include "program/help_texts.h"
 #include "codeplug/path_text.h"
 
 #include "codeplug/sin_file.h"
@@ -383,10 +384,7 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args)
 void registerTableImport()
 {
     registerBatchCommand({"--import-csv", "IN.csv BASE.sin OUT.sin",
-                          {"put the channels of IN.csv (as --export-csv writes them) into\n"
-                           "                              BASE.sin and save OUT.sin; nothing when a cell is refused",
-                           "把 IN.csv（格式同 --export-csv）中的信道放入\n"
-                           "                              BASE.sin，另存为 OUT.sin；有单元格被拒绝时不写文件"},
+                          commandHelp(&CommandLineTexts::importCsv),
                           importCommand});
 }
 

@@ -1,5 +1,6 @@
 #include "link/link_commands.h"
 
+#include "program/help_texts.h"
 #include "program/command_args.h"
 #include "program/command_file.h"
 #include "program/exit_status.h"
@@ -9,6 +10,7 @@
 #include "program/sin_status_text.h"
 #include "program/startup_language.h"
 #include "codeplug/path_text.h"
+#include "codeplug/text_util.h"
 #include "codeplug/sin_file.h"
 #include "link/batch_host.h"
 #include "link/clone_session.h"
@@ -243,34 +245,14 @@ void registerLinkCommands()
     // Only radios with a password or a radio-type check take the options for them.
     registerBatchCommand({"--read", "OUT.sin", {}, readCommand, [](const Edition& e, Language language) {
                               const std::string password = e.link.passwordCheck ? " [--password DIGITS]" : "";
-                              if (language == Language::Chinese)
-                                  return "把对讲机读入 OUT.sin（--port PORT [--retries N]" + password + "）";
-                              return "read the radio into OUT.sin (--port PORT [--retries N]" + password + ")";
+                              return filledIn(commandLineTexts(language).read, {password});
                           }});
     registerBatchCommand({"--write", "IN.sin", {}, writeCommand, [](const Edition& e, Language language) {
                               const std::string options = std::string(e.link.typeCheckOffset ? " [--accept-type-mismatch]" : "")
                                                           + " [--accept-length]";
-                              if (language == Language::Chinese)
-                                  return "把 IN.sin 写入对讲机（--port PORT [--port PORT2 ...] [--verify]\n"
-                                         "                              [--retries N]"
-                                         + options + "）；\n"
-                                           "                              --verify 读回写入的范围并比较；给出多个 --port 时\n"
-                                           "                              同时写入所有对讲机，每个端口一行结果；长于 "
-                                         + std::to_string(e.imageSize)
-                                         + " 字节\n"
-                                           "                              的文件（其他对讲机的）被拒绝，除非给出 --accept-length";
-                              return "write IN.sin to the radio (--port PORT [--port PORT2 ...] [--verify]\n"
-                                     "                              [--retries N]"
-                                     + options + ");\n"
-                                       "                              --verify reads the written range back and\n"
-                                       "                              compares it; several --port write to all of them\n"
-                                       "                              at once, one result line each; a file longer\n"
-                                       "                              than "
-                                     + std::to_string(e.imageSize)
-                                     + " bytes (another radio's) is refused\n"
-                                       "                              unless --accept-length";
+                              return filledIn(commandLineTexts(language).write, {options, std::to_string(e.imageSize)});
                           }});
-    registerBatchCommand({"--list-ports", "", {"list the serial ports found", "列出找到的串口"}, listPortsCommand});
+    registerBatchCommand({"--list-ports", "", commandHelp(&CommandLineTexts::listPorts), listPortsCommand});
 }
 
 } // namespace tolvan

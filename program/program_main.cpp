@@ -1,10 +1,13 @@
 #include "program/program_main.h"
 
+#include "program/help_texts.h"
+
 #include "program/command_args.h"
 #include "editions/help_page.h"
 #include "program/exit_status.h"
 #include "program/read_backup.h"
 #include "codeplug/path_text.h"
+#include "codeplug/text_util.h"
 #include "program/version_text.h"
 #include "codeplug/sin_file.h"
 #include "program/platform.h"
@@ -56,27 +59,9 @@ int newDocument(const Edition& edition, const std::vector<std::string>& args)
 void printHelp(const Edition& edition, Language language, std::ostream& out)
 {
     const bool chinese = language == Language::Chinese;
-    const std::string& id = edition.id;
-    if (chinese)
-        out << "用法：" << id << " [--port PORT] [FILE.sin]\n"
-            << "  或：" << id << " --screenshot OUT.png [FILE.sin]\n"
-            << "  或：" << id << " OPTION ...\n\n"
-            << id << " 为 " << edition.channelCount << " 个信道的对讲机写频（.sin 文件 " << edition.imageSize
-            << " 字节）。\n\n"
-            << "不带选项时打开程序窗口（给出 FILE.sin 时打开该文件）；--port 预先选定\n"
-            << "端口（COM1..COM4、设备路径，或 virtual 即内置的虚拟对讲机）。\n"
-            << "--screenshot 保存窗口的图片后退出。\n\n"
-            << "选项:\n";
-    else
-        out << "Usage: " << id << " [--port PORT] [FILE.sin]\n"
-            << "  or:  " << id << " --screenshot OUT.png [FILE.sin]\n"
-            << "  or:  " << id << " OPTION ...\n\n"
-            << id << " is for the " << edition.radio << " (" << edition.channelCount
-            << " channels, .sin files of " << edition.imageSize << " bytes).\n\n"
-            << "Without an option the program window opens (with FILE.sin, if given); --port\n"
-            << "preselects the port (COM1..COM4, a device path, or virtual for the built-in\n"
-            << "virtual radio). --screenshot saves a picture of the window and exits.\n\n"
-            << "Options:\n";
+    const CommandLineTexts& texts = commandLineTexts(language);
+    out << filledIn(texts.usage, {edition.id, edition.radio, std::to_string(edition.channelCount),
+                                  std::to_string(edition.imageSize)});
     for (const BatchCommand& c : commands()) {
         // A head too long for its column puts the help on the next line, so
         // that at least two blanks always part them (the manual pages split there).
@@ -91,38 +76,16 @@ void printHelp(const Edition& edition, Language language, std::ostream& out)
     // The program's own help pages, as the window's F1 opens them.
     std::string helpPages = std::string(TOLVAN_DATA_DIR) + '/' + edition.id + '/';
     const char* separator = "";
-    for (Language language : helpLanguages(edition))
-        helpPages += std::exchange(separator, ", ") + std::string(helpFileName(language));
-    if (chinese)
-        out << "  --help                      显示本帮助\n"
-            << "  --version                   显示软件包版本和“关于”中的版本行\n\n"
-            << "-- 结束选项，所以名字以“-”开头的文件写在它后面：\n"
-            << id << " --new -- -blank.sin\n\n"
-            << "每次从对讲机完成的读取（在窗口中或用 --read）也保存在\n"
-            << "~/.local/share/tolvan/backups（设置了 $XDG_DATA_HOME 时为\n"
-            << "$XDG_DATA_HOME/tolvan/backups），文件名为 " << id << "-YYYYMMDD-HHMMSS.sin；\n"
-            << "保留最近的 " << kReadBackupsKept << " 个。\n\n"
-            << "每个命令的帮助（窗口中按 F1）：" << helpPages << "\n\n"
-            << "退出状态：0 完成，1 用法错误，2 文件错误，3 连接错误，4 拒绝或取消，\n"
-            << "5 文件不同（--diff；相同时为 0）。\n";
-    else
-        out << "  --help                      show this help\n"
-            << "  --version                   show the package version and the About version line\n\n"
-            << "-- ends the options, so a file whose name begins with \"-\" is named after it:\n"
-            << id << " --new -- -blank.sin\n\n"
-            << "Every completed read from a radio, in the window or with --read, is also kept\n"
-            << "in ~/.local/share/tolvan/backups ($XDG_DATA_HOME/tolvan/backups when it is set)\n"
-            << "as " << id << "-YYYYMMDD-HHMMSS.sin; the last " << kReadBackupsKept << " are kept.\n\n"
-            << "Help on every command (F1 in the window): " << helpPages << "\n\n"
-            << "Exit status: 0 done, 1 usage, 2 file error, 3 link error, 4 declined or cancelled,\n"
-            << "5 the files differ (--diff; 0 when they are identical).\n";
+    for (Language page : helpLanguages(edition))
+        helpPages += std::exchange(separator, ", ") + std::string(helpFileName(page));
+    out << filledIn(texts.tail, {edition.id, std::to_string(kReadBackupsKept), helpPages});
 }
 
 void registerBuiltins()
 {
     static const bool once = [] {
         commands().insert(commands().begin(),
-                          BatchCommand{"--new", "OUT.sin", {"save a new document and exit", "保存一个新文档后退出"}, newDocument});
+                          BatchCommand{"--new", "OUT.sin", commandHelp(&CommandLineTexts::newDocument), newDocument});
         return true;
     }();
     (void)once;

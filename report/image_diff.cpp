@@ -1,5 +1,6 @@
 #include "report/image_diff.h"
 
+#include "program/help_texts.h"
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
 #include "editions/edition_cache.h"
@@ -322,12 +323,7 @@ int diffCommand(const Edition& edition, const std::vector<std::string>& args)
 void registerImageDiff()
 {
     registerBatchCommand({"--diff", "A.sin B.sin",
-                          {"show how B.sin differs from A.sin, both as the program saves them:\n"
-                           "                              channels column by column, then settings, then other\n"
-                           "                              bytes (exit 0 identical, 5 different, 2 file error)",
-                           "显示 B.sin 与 A.sin 的不同（都按程序保存的样子）：\n"
-                           "                              先逐列列出信道，再列出设置，最后列出其他字节\n"
-                           "                              （相同退出 0，不同退出 5，文件错误退出 2）"},
+                          commandHelp(&CommandLineTexts::diff),
                           diffCommand});
 }
 

@@ -1,4 +1,5 @@
 #include "report/report_commands.h"
+#include "program/help_texts.h"
 #include "codeplug/path_text.h"
 
 #include "program/command_args.h"
@@ -72,7 +73,7 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
 void registerReportCommands()
 {
     registerBatchCommand({"--print-pdf", "IN.sin OUT.pdf",
-                          {"print the report of a file into a PDF file and exit", "把文件的报表打印成 PDF 文件后退出"},
+                          commandHelp(&CommandLineTexts::printPdf),
                           printPdf});
 }
 
