@@ -67,15 +67,36 @@ std::string englishChoice(const Edition& e, Column column, int index)
 
 } // namespace
 
-std::optional<HeaderOwner> headerOfAnyProgram(std::string_view header)
+std::optional<HeaderOwner> headerOfAnyProgram(std::string_view header, const Edition* preferred)
 {
     const std::string wanted = trim(header);
-    for (const Edition* e : allEditions())
+    std::vector<const Edition*> order = allEditions();
+    if (preferred)
+        order.insert(order.begin(), preferred);
+    for (const Edition* e : order)
         for (const EditionTexts* t : {&e->english, &e->chinese})
             for (std::size_t col = 0; col < t->headers.size() && col < e->columns.size(); ++col)
                 if (trim(t->headers[col]) == wanted)
                     return HeaderOwner{e, col};
     return std::nullopt;
+}
+
+const Edition* likelyAuthor(const std::vector<std::string>& headerLine)
+{
+    const Edition* best = nullptr;
+    std::size_t most = 0;
+    for (const Edition* e : allEditions())
+        for (const EditionTexts* t : {&e->english, &e->chinese}) {
+            std::size_t held = 0;
+            for (const std::string& field : headerLine)
+                held += std::count_if(t->headers.begin(), t->headers.end(),
+                                      [&](const std::string& h) { return trim(h) == trim(field); }) > 0;
+            if (held > most) {
+                most = held;
+                best = e;
+            }
+        }
+    return best;
 }
 
 std::string headerIn(const HeaderOwner& owner, Language language)

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvan {
 
@@ -19,7 +20,13 @@ struct HeaderOwner {
     std::size_t col = 0;
     Column meaning() const { return edition->columns.at(col); }
 };
-std::optional<HeaderOwner> headerOfAnyProgram(std::string_view header);
+// `preferred` (the likely author of the list) is asked first, so that a
+// column is named in its author's words.
+std::optional<HeaderOwner> headerOfAnyProgram(std::string_view header, const Edition* preferred = nullptr);
+
+// The program whose headers, in one language, hold most of a header line's
+// fields: the likely author of a list. nullptr when none holds any.
+const Edition* likelyAuthor(const std::vector<std::string>& headerLine);
 
 // That column's header in `language`'s words, without its blanks.
 std::string headerIn(const HeaderOwner& owner, Language language);

@@ -245,12 +245,13 @@ struct FieldColumn {
 // The target's own headers first; then those of the other programs, whose
 // columns arrive by meaning, or are named as ignored where the target has no
 // such column. "More" holds no value and goes unnamed.
-std::optional<FieldColumn> fieldColumn(const Edition& edition, Language ui, const std::string& header)
+std::optional<FieldColumn> fieldColumn(const Edition& edition, Language ui, const std::string& header,
+                                       const Edition* author)
 {
     for (std::size_t col = 0; col < edition.columns.size(); ++col)
         if (headerMatches(edition, col, header))
             return FieldColumn{static_cast<int>(col), trim(edition.texts(ui).headers.at(col))};
-    const auto owner = headerOfAnyProgram(header);
+    const auto owner = headerOfAnyProgram(header, author);
     if (!owner)
         return std::nullopt;
     const auto at = std::find(edition.columns.begin(), edition.columns.end(), owner->meaning());
@@ -308,8 +309,9 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
     CsvImportResult out;
     const CsvRow& header = rows.front();
     std::vector<FieldColumn> columnOfField;
+    const Edition* author = likelyAuthor(header.fields);
     for (std::size_t f = 0; f < header.fields.size(); ++f) {
-        const auto found = fieldColumn(edition, ui, trim(header.fields[f]));
+        const auto found = fieldColumn(edition, ui, trim(header.fields[f]), author);
         const int field = static_cast<int>(f) + 1;
         if (!found)
             return fail(header.line, field, t.unknownColumn);
