@@ -205,6 +205,7 @@ TEST_F(CommandLine, HostileInputsAreRefusedWithTheSystemsReason)
         {"cps16", [](auto in) { return Args{"--write", in, "--port", "virtual"}; }},
         {"cps-brand", [&](auto in) { return Args{"--screenshot", (dir_ / "o.png").string(), in}; }},
         {"cps-cn2", import},
+        {"cps-cn2", [&](auto in) { return Args{"--import-sin", in, (dir_ / "base.sin").string(), (dir_ / "o.sin").string()}; }},
     };
     std::string text;
     for (const auto& reader : readers)
