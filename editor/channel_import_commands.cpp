@@ -51,7 +51,8 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args, 
     const CsvFileImport result = importChannelFile(edition, language, inPath, inPath.string(), *base,
                                                    {.skipUnfit = a.has("--skip-unfit")}, imageOf);
     if (!result.ok) {
-        std::cerr << result.message << '\n';
+        std::cerr << result.message << (result.layoutOpen ? csvImportTexts(edition.uiLanguage(language)).nameTheProgram : "")
+                  << '\n';
         return kExitFileError;
     }
     for (const std::string& note : result.notes)

@@ -83,7 +83,8 @@ const CsvImportTexts& csvImportTexts(Language language)
         "skipped: ",
         "no program's file has %1 bytes",
         "not a file of %1 (%2 bytes)",
-        "the file may be one of %1, whose channels differ: name it with --from PROGRAM"};
+        "the file may be one of %1, which read its channels differently",
+        "; name its program with --from PROGRAM"};
     static const CsvImportTexts chinese{
         "第 %1 行，第 %2 列：",
         "信道 %1，%2：",
@@ -104,7 +105,8 @@ const CsvImportTexts& csvImportTexts(Language language)
         "已跳过：",
         "没有程序的文件是 %1 字节",
         "不是 %1 的文件（%2 字节）",
-        "该文件可能属于 %1，它们读出的信道不同：请用 --from PROGRAM 指定"};
+        "该文件可能属于 %1，它们读出的信道不同",
+        "；请用 --from PROGRAM 指定其程序"};
     return language == Language::English ? english : chinese;
 }
 

@@ -52,6 +52,7 @@ struct CsvImportTexts {
     std::string noProgramsFile;   // %1: the file's length
     std::string notOfProgram;     // %1: the program named, %2: the file's length
     std::string severalPrograms;  // %1: the programs whose layout it may have
+    std::string nameTheProgram;   // the command line's way out of that
 };
 
 ChannelEditTexts channelEditTexts(Language language);

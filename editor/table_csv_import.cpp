@@ -490,7 +490,7 @@ CsvFileImport importChannelFile(const Edition& edition, Language language, const
             names.push_back(e->id);
         }
         if (differ)
-            return {false, 0, shownName + ": " + filledIn(t.severalPrograms, {joined(names, t.listSeparator)}), {}};
+            return {false, 0, shownName + ": " + filledIn(t.severalPrograms, {joined(names, t.listSeparator)}), {}, true};
         if (!result.error)
             image = std::move(first);
     } else {
