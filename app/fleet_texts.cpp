@@ -18,6 +18,7 @@ const FleetTexts& fleetTexts(Language language)
         .result = "Result",
         .failed = "FAILED: ",
         .stopWriting = "A radio is being written. Stop the write and close?",
+        .skipUnfit = "Import the rest, leaving the cells this radio cannot hold as they were?",
     };
     static const FleetTexts chinese{
         .compareWithFile = "与文件比较",
@@ -33,6 +34,7 @@ const FleetTexts& fleetTexts(Language language)
         .result = "结果",
         .failed = "失败：",
         .stopWriting = "正在写入对讲机。要停止写入并关闭吗？",
+        .skipUnfit = "导入其余的信道，使本机不能保存的单元格保持不变吗？",
     };
     return language == Language::English ? english : chinese;
 }

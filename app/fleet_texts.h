@@ -22,6 +22,7 @@ struct FleetTexts {
     std::string result;
     std::string failed;  // before a failed radio's result
     std::string stopWriting;
+    std::string skipUnfit;  // Import Channels: import the rest around the cells refused?
 };
 
 const FleetTexts& fleetTexts(Language language);

@@ -49,4 +49,12 @@ std::string filledIn(std::string_view pattern, std::initializer_list<std::string
     return out;
 }
 
+std::string joined(const std::vector<std::string>& items, std::string_view separator)
+{
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out.append(i == 0 ? "" : separator).append(items[i]);
+    return out;
+}
+
 } // namespace tolvan

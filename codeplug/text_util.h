@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvan {
 
@@ -16,5 +17,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 // file name the user gave) is never searched for marks itself. A mark without
 // a value stays as it is.
 std::string filledIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// The items with `separator` between them.
+std::string joined(const std::vector<std::string>& items, std::string_view separator);
 
 } // namespace tolvan

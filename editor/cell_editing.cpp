@@ -10,24 +10,6 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-const WordList* wordsOf(const EditionTexts& t, Column column)
-{
-    switch (column) {
-    case Column::Bandwidth:
-        return &t.bandwidth;
-    case Column::Scan:
-        return &t.scan;
-    case Column::Power:
-        return &t.power;
-    case Column::PttId:
-        return &t.pttId;
-    case Column::Busy:
-        return &t.busy;
-    default:
-        return nullptr;
-    }
-}
-
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix)
 {
     return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
@@ -66,7 +48,7 @@ std::vector<std::string> CellEditing::editorItems(int col) const
     case EditorKind::Words:
         if (table_.columnAt(col) == Column::Signal)
             return table_.texts().signalling;
-        return wordsOf(table_.texts(), table_.columnAt(col))->items;
+        return wordListOf(table_.texts(), table_.columnAt(col))->items;
     default:
         return {};
     }

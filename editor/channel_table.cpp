@@ -35,6 +35,24 @@ int wordIndexInEither(const std::vector<std::string>& a, const std::vector<std::
 
 } // namespace
 
+const WordList* wordListOf(const EditionTexts& t, Column column)
+{
+    switch (column) {
+    case Column::Bandwidth:
+        return &t.bandwidth;
+    case Column::Scan:
+        return &t.scan;
+    case Column::Power:
+        return &t.power;
+    case Column::PttId:
+        return &t.pttId;
+    case Column::Busy:
+        return &t.busy;
+    default:
+        return nullptr;
+    }
+}
+
 ChannelTable::ChannelTable(const Edition& edition, Language language)
     : edition_(&edition), language_(language), rows_(edition.channelCount + 1),
       cells_(static_cast<std::size_t>(rows_) * edition.columns.size())

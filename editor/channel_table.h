@@ -9,6 +9,9 @@
 
 namespace tolvan {
 
+// The word list of a column of yes/no or busy words; nullptr for the others.
+const WordList* wordListOf(const EditionTexts& texts, Column column);
+
 // The channel table as the user sees it: texts in rows and columns. Row 0 holds
 // the headers, column 0 the channel numbers; row r is channel r. Between the
 // image-to-grid and grid-to-image transfers the cells are the working copy of

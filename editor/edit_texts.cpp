@@ -65,6 +65,7 @@ const CsvImportTexts& csvImportTexts(Language language)
 {
     static const CsvImportTexts english{
         "Line %1, column %2: ",
+        "Channel %1, %2: ",
         "a quote is not closed",
         "unknown column",
         "this column is given twice",
@@ -76,9 +77,17 @@ const CsvImportTexts& csvImportTexts(Language language)
         "not a tone of the tone list",
         "a name takes at most 6 characters: A-Z, 0-9, - and space",
         "Cannot read ",
-        " channels changed"};
+        " channels changed",
+        "ignored: ",
+        ", ",
+        "skipped: ",
+        "no program's file has %1 bytes",
+        "not a file of %1 (%2 bytes)",
+        "the file may be one of %1, which read its channels differently",
+        "; name its program with --from PROGRAM"};
     static const CsvImportTexts chinese{
         "第 %1 行，第 %2 列：",
+        "信道 %1，%2：",
         "引号没有结束",
         "未知的列",
         "此列重复出现",
@@ -90,7 +99,14 @@ const CsvImportTexts& csvImportTexts(Language language)
         "不是信令表中的值",
         "名称最多6个字符：A-Z、0-9、-和空格",
         "无法读取 ",
-        " 个频道已更改"};
+        " 个频道已更改",
+        "已忽略：",
+        "、",
+        "已跳过：",
+        "没有程序的文件是 %1 字节",
+        "不是 %1 的文件（%2 字节）",
+        "该文件可能属于 %1，它们读出的信道不同",
+        "；请用 --from PROGRAM 指定其程序"};
     return language == Language::English ? english : chinese;
 }
 

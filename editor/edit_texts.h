@@ -33,6 +33,7 @@ struct RowCommandTexts {
 // --import-csv): where a file went wrong, why, and what it changed.
 struct CsvImportTexts {
     std::string where;  // "Line %1, column %2: "
+    std::string channelWhere;  // "Channel %1, %2: ", in another program's image
     std::string unclosedQuote;
     std::string unknownColumn;
     std::string columnTwice;
@@ -45,6 +46,13 @@ struct CsvImportTexts {
     std::string badName;
     std::string cannotRead;
     std::string imported;
+    std::string ignored;  // "ignored: ", before the columns named
+    std::string listSeparator;
+    std::string skipped;  // before each cell left as it was
+    std::string noProgramsFile;   // %1: the file's length
+    std::string notOfProgram;     // %1: the program named, %2: the file's length
+    std::string severalPrograms;  // %1: the programs whose layout it may have
+    std::string nameTheProgram;   // the command line's way out of that
 };
 
 ChannelEditTexts channelEditTexts(Language language);

@@ -10,6 +10,7 @@
 #include "codeplug/sin_file.h"
 
 #include <iostream>
+#include <utility>
 
 namespace tolvan {
 
@@ -53,12 +54,28 @@ std::string csvField(std::string_view given, bool freeText)
     return out + '"';
 }
 
-std::string channelTableCsv(const ChannelTable& table)
+bool inPlan(Column column)
+{
+    switch (column) {
+    case Column::Signal:
+    case Column::PttId:
+    case Column::Busy:
+    case Column::More:
+        return false;
+    default:
+        return true;
+    }
+}
+
+std::string channelTableCsv(const ChannelTable& table, bool plan)
 {
     std::string out;
     for (int row = 0; row < table.rowCount(); ++row) {
+        bool first = true;
         for (int col = 0; col < table.columnCount(); ++col) {
-            if (col > 0)
+            if (plan && !inPlan(table.columnAt(col)))
+                continue;
+            if (!std::exchange(first, false))
                 out += ',';
             out += csvField(table.cell(row, col), row > 0 && table.columnAt(col) == Column::Name);
         }
@@ -71,7 +88,7 @@ namespace {
 
 int exportCsv(const Edition& edition, const std::vector<std::string>& args, std::string_view programPath)
 {
-    const CommandArgs a = parseCommandArgs(args, 2, 2);
+    const CommandArgs a = parseCommandArgs(args, 2, 2, {{"--plan", ""}});
     if (!a.ok())
         return usageError(edition.id, "--export-csv", a.error + " (IN.sin OUT.csv)");
     const std::filesystem::path inPath = pathFromText(a.names[0]);
@@ -87,7 +104,7 @@ int exportCsv(const Edition& edition, const std::vector<std::string>& args, std:
         return kExitFileError;
     ChannelTable table(edition, language->language);
     table.loadFromImage(*in);
-    if (const FileResult written = writeFileSafely(outPath, channelTableCsv(table), rules); !written.ok())
+    if (const FileResult written = writeFileSafely(outPath, channelTableCsv(table, a.has("--plan")), rules); !written.ok())
         return outputFault(written, outPath);
     return kExitDone;
 }

@@ -26,7 +26,11 @@ std::string unprotectedField(std::string_view field);
 
 // The channel table as the window shows it: the header row, then one row per
 // channel, every column, the channel number first. UTF-8, CRLF line ends.
-std::string channelTableCsv(const ChannelTable& table);
+// A `plan` keeps only the columns whose meaning every program shares
+// (frequencies, tones, band width, power, scan, name): the choices of
+// signalling, PTT ID and busy lock differ from radio to radio.
+bool inPlan(Column column);
+std::string channelTableCsv(const ChannelTable& table, bool plan = false);
 
 // Adds "--export-csv IN.sin OUT.csv" to the command line.
 void registerTableExport();

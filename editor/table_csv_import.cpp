@@ -5,10 +5,12 @@
 #include "codeplug/sin_file.h"
 #include "codeplug/text_util.h"
 #include "codeplug/tone_list.h"
+#include "editions/file_owners.h"
 #include "editions/record_codec.h"
 #include "editor/cell_editing.h"
 #include "editor/channel_table.h"
 #include "editor/edit_texts.h"
+#include "editor/foreign_cells.h"
 #include "editor/form_settings.h"
 #include "editor/table_csv.h"
 #include "editor/undo_stack.h"
@@ -231,11 +233,67 @@ std::vector<CsvRow> parseCsv(std::string_view text, std::optional<CsvImportError
     return rows;
 }
 
-CsvImportResult importChannelCsv(const Edition& edition, Language language, std::string_view csv, MemoryImage& image)
+namespace {
+
+// What a header line's field stands for in the target's table.
+struct FieldColumn {
+    int col = -1;       // the target's column; -1: nothing of the target's
+    std::string shown;  // the column's name in the target's language
+    bool ignored = false;  // a value the target has no place for: named once
+};
+
+// The target's own headers first; then those of the other programs, whose
+// columns arrive by meaning, or are named as ignored where the target has no
+// such column. "More" holds no value and goes unnamed.
+std::optional<FieldColumn> fieldColumn(const Edition& edition, Language ui, const std::string& header,
+                                       const Edition* author)
 {
-    const CsvImportTexts& t = csvImportTexts(edition.uiLanguage(language));
+    for (std::size_t col = 0; col < edition.columns.size(); ++col)
+        if (headerMatches(edition, col, header))
+            return FieldColumn{static_cast<int>(col), trim(edition.texts(ui).headers.at(col))};
+    const auto owner = headerOfAnyProgram(header, author);
+    if (!owner)
+        return std::nullopt;
+    const auto at = std::find(edition.columns.begin(), edition.columns.end(), owner->meaning());
+    if (at != edition.columns.end())
+        return FieldColumn{static_cast<int>(at - edition.columns.begin()), headerIn(*owner, ui)};
+    return FieldColumn{-1, headerIn(*owner, ui), owner->meaning() != Column::More};
+}
+
+bool hasContent(const CsvRow& row, const std::vector<FieldColumn>& columns, const Edition& edition)
+{
+    for (std::size_t f = 0; f < columns.size(); ++f) {
+        const Column c = columns[f].col < 0 ? Column::More : edition.columns[static_cast<std::size_t>(columns[f].col)];
+        if ((c == Column::Receive || c == Column::Transmit || c == Column::Name) && !trim(row.fields[f]).empty())
+            return true;
+    }
+    return false;
+}
+
+// No program numbers a channel beyond this: a larger number is no channel of any list.
+int largestChannelCount()
+{
+    int most = 0;
+    for (const Edition* e : allEditions())
+        most = std::max(most, e->channelCount);
+    return most;
+}
+
+void noteOnce(std::vector<std::string>& names, const std::string& name)
+{
+    if (std::find(names.begin(), names.end(), name) == names.end())
+        names.push_back(name);
+}
+
+} // namespace
+
+CsvImportResult importChannelCsv(const Edition& edition, Language language, std::string_view csv, MemoryImage& image,
+                                 ImportOptions options)
+{
+    const Language ui = edition.uiLanguage(language);
+    const CsvImportTexts& t = csvImportTexts(ui);
     auto fail = [](int line, int column, std::string message) {
-        return CsvImportResult{CsvImportError{line, column, std::move(message)}, 0};
+        return CsvImportResult{CsvImportError{line, column, std::move(message)}, 0, {}, {}};
     };
     std::optional<CsvImportError> parseError;
     std::vector<CsvRow> rows = parseCsv(csv, &parseError);
@@ -248,22 +306,26 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
         return fail(1, 1, t.noChannelColumn);
 
     // The header line names the table column of every field.
+    CsvImportResult out;
     const CsvRow& header = rows.front();
-    std::vector<int> columnOfField;
+    std::vector<FieldColumn> columnOfField;
+    const Edition* author = likelyAuthor(header.fields);
     for (std::size_t f = 0; f < header.fields.size(); ++f) {
-        const std::string name = trim(header.fields[f]);
-        int found = -1;
-        for (std::size_t col = 0; col < edition.columns.size() && found < 0; ++col)
-            if (headerMatches(edition, col, name))
-                found = static_cast<int>(col);
+        const auto found = fieldColumn(edition, ui, trim(header.fields[f]), author);
         const int field = static_cast<int>(f) + 1;
-        if (found < 0)
+        if (!found)
             return fail(header.line, field, t.unknownColumn);
-        if (std::find(columnOfField.begin(), columnOfField.end(), found) != columnOfField.end())
+        const bool twice = std::any_of(columnOfField.begin(), columnOfField.end(), [&](const FieldColumn& c) {
+            return found->col >= 0 ? c.col == found->col : (found->ignored && c.shown == found->shown);
+        });
+        if (twice)
             return fail(header.line, field, t.columnTwice);
-        columnOfField.push_back(found);
+        if (found->ignored)
+            noteOnce(out.ignored, found->shown);
+        columnOfField.push_back(*found);
     }
-    const auto channelField = std::find(columnOfField.begin(), columnOfField.end(), 0);
+    const auto channelField = std::find_if(columnOfField.begin(), columnOfField.end(),
+                                           [](const FieldColumn& c) { return c.col == 0; });
     if (channelField == columnOfField.end())
         return fail(header.line, 1, t.noChannelColumn);
     const std::size_t channelAt = static_cast<std::size_t>(channelField - columnOfField.begin());
@@ -271,7 +333,16 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
     Importer importer(edition, language, image);
     ChannelTable before(edition, language);
     before.loadFromImage(image);
+    // A cell the target cannot hold: the end of the import, or with
+    // skipUnfit one more cell left as it was.
+    auto unfit = [&](int line, int column, std::string message) -> std::optional<CsvImportResult> {
+        if (!options.skipUnfit)
+            return fail(line, column, std::move(message));
+        out.skipped.push_back(CsvImportError{line, column, std::move(message)});
+        return std::nullopt;
+    };
     std::vector<bool> seen(static_cast<std::size_t>(edition.channelCount) + 1, false);
+    const int maxChannel = largestChannelCount();
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const CsvRow& row = rows[r];
         if (row.fields.size() != columnOfField.size())
@@ -281,10 +352,19 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
         // A number gone wrong stays wrong: a digit after it must not grow it
         // (a long run of digits would overflow).
         for (char c : number)
-            channel = c >= '0' && c <= '9' && channel >= 0 && channel <= edition.channelCount ? channel * 10 + (c - '0')
-                                                                                             : -1;
-        if (number.empty() || channel < 1 || channel > edition.channelCount)
+            channel = c >= '0' && c <= '9' && channel >= 0 && channel <= maxChannel ? channel * 10 + (c - '0')
+                                                                                         : -1;
+        if (number.empty() || channel < 1 || channel > maxChannel)
             return fail(row.line, static_cast<int>(channelAt) + 1, t.badChannel);
+        if (channel > edition.channelCount) {
+            // A larger radio's list: its empty channels hold nothing to lose,
+            // a channel in use is named.
+            if (!hasContent(row, columnOfField, edition))
+                continue;
+            if (auto failed = unfit(row.line, static_cast<int>(channelAt) + 1, t.badChannel))
+                return *failed;
+            continue;
+        }
         if (seen[static_cast<std::size_t>(channel)])
             return fail(row.line, static_cast<int>(channelAt) + 1, t.channelTwice);
         seen[static_cast<std::size_t>(channel)] = true;
@@ -292,19 +372,36 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
         std::vector<std::size_t> order;
         for (Column first : {Column::Receive, Column::Transmit})
             for (std::size_t f = 0; f < columnOfField.size(); ++f)
-                if (edition.columns[static_cast<std::size_t>(columnOfField[f])] == first)
+                if (columnOfField[f].col >= 0 && edition.columns[static_cast<std::size_t>(columnOfField[f].col)] == first)
                     order.push_back(f);
         for (std::size_t f = 0; f < columnOfField.size(); ++f)
             if (std::find(order.begin(), order.end(), f) == order.end())
                 order.push_back(f);
-        for (std::size_t f : order)
-            if (auto refused = importer.typeCell(channel, columnOfField[f], row.fields[f], t))
-                return fail(row.line, static_cast<int>(f) + 1, *refused);
+        for (std::size_t f : order) {
+            const int col = columnOfField[f].col;
+            if (col <= 0)
+                continue;
+            const CarriedCell cell = carriedCell(edition.columns[static_cast<std::size_t>(col)], row.fields[f], importer.table);
+            if (cell.ignored) {
+                noteOnce(out.ignored, columnOfField[f].shown);
+                continue;
+            }
+            // A refused entry empties its cell (and a row left without
+            // frequencies loses its other cells): a skipped one puts the row back.
+            std::vector<std::string> kept;
+            for (int c = 0; c < importer.table.columnCount(); ++c)
+                kept.push_back(importer.table.cell(channel, c));
+            if (auto refused = importer.typeCell(channel, col, cell.text, t)) {
+                if (auto failed = unfit(row.line, static_cast<int>(f) + 1, *refused))
+                    return *failed;
+                for (int c = 0; c < importer.table.columnCount(); ++c)
+                    importer.table.setCell(channel, c, kept[static_cast<std::size_t>(c)]);
+            }
+        }
     }
 
     // Only channels that changed are written, so the rest keep every byte.
     MemoryImage result = image;
-    CsvImportResult out;
     for (int ch = 1; ch <= edition.channelCount; ++ch) {
         const ChannelFields fields = importer.table.channelOfRow(ch);
         if (fields == before.channelOfRow(ch))
@@ -322,70 +419,91 @@ CsvImportResult importChannelCsv(const Edition& edition, Language language, std:
     return out;
 }
 
+CsvImportResult importChannelImage(const Edition& edition, Language language, const Edition& source,
+                                   const MemoryImage& sourceImage, MemoryImage& image, ImportOptions options)
+{
+    // The other program's table as its own export writes it, read by the
+    // import of a list: one set of rules for a file and a list.
+    ChannelTable table(source, Language::English);
+    table.loadFromImage(sourceImage);
+    CsvImportResult result = importChannelCsv(edition, language, channelTableCsv(table), image, options);
+    auto byChannel = [&](CsvImportError& e) {
+        e.line -= 1;  // after the header line
+        // Named by the target's header: the cell was refused in its column.
+        const Column meaning = source.columns.at(static_cast<std::size_t>(e.column - 1));
+        const auto at = std::find(edition.columns.begin(), edition.columns.end(), meaning);
+        e.columnName = at == edition.columns.end() ? std::string()
+                       : trim(edition.texts(language).headers.at(static_cast<std::size_t>(at - edition.columns.begin())));
+    };
+    if (result.error)
+        byChannel(*result.error);
+    for (CsvImportError& e : result.skipped)
+        byChannel(e);
+    return result;
+}
+
 std::string describeImportError(const Edition& edition, Language language, const CsvImportError& error)
 {
-    return filledIn(csvImportTexts(edition.uiLanguage(language)).where,
-                    {std::to_string(error.line), std::to_string(error.column)})
-           + error.message;
+    const CsvImportTexts& t = csvImportTexts(edition.uiLanguage(language));
+    if (!error.columnName.empty())
+        return filledIn(t.channelWhere, {std::to_string(error.line), error.columnName}) + error.message;
+    return filledIn(t.where, {std::to_string(error.line), std::to_string(error.column)}) + error.message;
 }
 
 CsvFileImport importChannelFile(const Edition& edition, Language language, const std::filesystem::path& file,
-                                const std::string& shownName, MemoryImage& image)
+                                const std::string& shownName, MemoryImage& image, ImportOptions options,
+                                std::optional<const Edition*> imageOf)
 {
-    std::string csv;
-    if (const FileResult read = readWholeFile(file, csv, kChannelCsvLimit); !read.ok())
-        return {false, 0, csvImportTexts(edition.uiLanguage(language)).cannotRead + shownName + ": "
-                          + fileReasonText(read.reason, edition.uiLanguage(language))};
-    const CsvImportResult result = importChannelCsv(edition, language, csv, image);
+    const Language ui = edition.uiLanguage(language);
+    const CsvImportTexts& t = csvImportTexts(ui);
+    std::size_t largestImage = 0;
+    for (const Edition* e : allEditions())
+        largestImage = std::max(largestImage, e->imageSize);
+    std::string bytes;
+    if (const FileResult read = readWholeFile(file, bytes, imageOf ? largestImage : kChannelCsvLimit); !read.ok())
+        return {false, 0, t.cannotRead + shownName + ": " + fileReasonText(read.reason, ui), {}};
+    CsvImportResult result;
+    if (imageOf) {
+        // The file's layout: the program named, else those its bytes allow.
+        // Where they differ in what this import makes of it, the user names one.
+        std::vector<const Edition*> layouts = ownersOfFile(bytes);
+        if (*imageOf) {
+            const std::vector<const Edition*> sameLength = editionsOfLength(bytes.size());
+            layouts.clear();
+            if (std::find(sameLength.begin(), sameLength.end(), *imageOf) != sameLength.end())
+                layouts.push_back(*imageOf);
+        }
+        const std::string size = std::to_string(bytes.size());
+        if (layouts.empty())
+            return {false, 0, shownName + ": " + (*imageOf ? filledIn(t.notOfProgram, {(*imageOf)->id, size})
+                                                           : filledIn(t.noProgramsFile, {size})), {}};
+        MemoryImage other(bytes.size());
+        other.write(0, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        MemoryImage first = image;
+        result = importChannelImage(edition, language, *layouts.front(), other, first, options);
+        std::vector<std::string> names;
+        bool differ = false;
+        for (const Edition* e : layouts) {
+            MemoryImage mine = image;
+            const CsvImportResult r = importChannelImage(edition, language, *e, other, mine, options);
+            differ = differ || mine != first || r.error.has_value() != result.error.has_value();
+            names.push_back(e->id);
+        }
+        if (differ)
+            return {false, 0, shownName + ": " + filledIn(t.severalPrograms, {joined(names, t.listSeparator)}), {}, true};
+        if (!result.error)
+            image = std::move(first);
+    } else {
+        result = importChannelCsv(edition, language, bytes, image, options);
+    }
     if (result.error)
-        return {false, 0, shownName + ": " + describeImportError(edition, language, *result.error)};
-    return {true, result.channelsChanged, {}};
-}
-
-namespace {
-
-int importCommand(const Edition& edition, const std::vector<std::string>& args)
-{
-    const CommandArgs a = parseCommandArgs(args, 3, 3);
-    if (!a.ok())
-        return usageError(edition.id, "--import-csv", a.error + " (IN.csv BASE.sin OUT.sin)");
-    const std::filesystem::path csvPath = pathFromText(a.names[0]), basePath = pathFromText(a.names[1]),
-                                outPath = pathFromText(a.names[2]);
-    // As every export: OUT is neither input under any name, which would
-    // replace the list or the base with the result.
-    const OutputRules rules{.input = csvPath, .secondInput = basePath};
-    if (const FileResult target = checkOutputFile(outPath, rules); !target.ok())
-        return outputFault(target, outPath);
-    const auto startup = batchStartupLanguage(edition, programPath());
-    if (!startup)
-        return kExitFileError;
-    const Language language = startup->language;
-    std::optional<MemoryImage> base = loadCommandFile(edition, basePath, language);
-    if (!base)
-        return kExitFileError;
-    const CsvFileImport result = importChannelFile(edition, language, csvPath, csvPath.string(), *base);
-    if (!result.ok) {
-        std::cerr << result.message << '\n';
-        return kExitFileError;
-    }
-    std::string detail;
-    if (saveSin(outPath, *base, &detail, rules) != SinStatus::Ok) {
-        std::cerr << sinStatusText(SinStatus::CannotWrite, outPath, edition.imageSize, detail,
-                                   edition.uiLanguage(language))
-                  << '\n';
-        return kExitFileError;
-    }
-    std::cerr << result.channelsChanged << csvImportTexts(edition.uiLanguage(language)).imported << '\n';
-    return kExitDone;
-}
-
-} // namespace
-
-void registerTableImport()
-{
-    registerBatchCommand({"--import-csv", "IN.csv BASE.sin OUT.sin",
-                          commandHelp(&CommandLineTexts::importCsv),
-                          importCommand});
+        return {false, 0, shownName + ": " + describeImportError(edition, language, *result.error), {}};
+    CsvFileImport out{true, result.channelsChanged, {}, {}};
+    if (!result.ignored.empty())
+        out.notes.push_back(t.ignored + joined(result.ignored, t.listSeparator));
+    for (const CsvImportError& e : result.skipped)
+        out.notes.push_back(t.skipped + describeImportError(edition, language, e));
+    return out;
 }
 
 } // namespace tolvan

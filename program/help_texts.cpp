@@ -33,9 +33,16 @@ const CommandLineTexts& commandLineTexts(Language language)
             "                              than %2 bytes (another radio's) is refused\n"
             "                              unless --accept-length",
         .listPorts = "list the serial ports found",
-        .exportCsv = "write the channel table as CSV and exit",
-        .importCsv = "put the channels of IN.csv (as --export-csv writes them) into\n"
-            "                              BASE.sin and save OUT.sin; nothing when a cell is refused",
+        .exportCsv = "write the channel table as CSV and exit ([--plan]: only the\n"
+            "                              columns every program reads, one plan for a fleet)",
+        .importCsv = "put the channels of IN.csv (as --export-csv of any of the\n"
+            "                              programs writes them) into BASE.sin and save OUT.sin;\n"
+            "                              nothing when a cell is refused, unless [--skip-unfit]:\n"
+            "                              then cells this radio cannot hold stay as they were",
+        .importSin = "put the channels of another program's OTHER.sin into BASE.sin\n"
+            "                              and save OUT.sin (its settings are not carried); the\n"
+            "                              program by the file's length, or [--from PROGRAM];\n"
+            "                              [--skip-unfit] as for --import-csv",
         .diff = "show how B.sin differs from A.sin, both as the program saves them:\n"
             "                              channels column by column, then settings, then other\n"
             "                              bytes (exit 0 identical, 5 different, 2 file error)",
@@ -69,9 +76,14 @@ const CommandLineTexts& commandLineTexts(Language language)
             "                              同时写入所有对讲机，每个端口一行结果；长于 %2 字节\n"
             "                              的文件（其他对讲机的）被拒绝，除非给出 --accept-length",
         .listPorts = "列出找到的串口",
-        .exportCsv = "把信道表写成 CSV 文件后退出",
-        .importCsv = "把 IN.csv（格式同 --export-csv）中的信道放入\n"
-            "                              BASE.sin，另存为 OUT.sin；有单元格被拒绝时不写文件",
+        .exportCsv = "把信道表写成 CSV 文件后退出（[--plan]：只写每个程序都能\n"
+            "                              读的列，一份计划供整个机队使用）",
+        .importCsv = "把 IN.csv（格式同任一程序的 --export-csv）中的信道放入\n"
+            "                              BASE.sin，另存为 OUT.sin；有单元格被拒绝时不写文件，\n"
+            "                              除非给出 [--skip-unfit]：本机不能保存的单元格保持不变",
+        .importSin = "把另一个程序的 OTHER.sin 中的信道放入 BASE.sin，另存为\n"
+            "                              OUT.sin（不带入其设置）；按文件长度确定程序，\n"
+            "                              或用 [--from PROGRAM] 指定；[--skip-unfit] 同 --import-csv",
         .diff = "显示 B.sin 与 A.sin 的不同（都按程序保存的样子）：\n"
             "                              先逐列列出信道，再列出设置，最后列出其他字节\n"
             "                              （相同退出 0，不同退出 5，文件错误退出 2）",

@@ -18,6 +18,7 @@ struct CommandLineTexts {
     std::string listPorts;
     std::string exportCsv;
     std::string importCsv;
+    std::string importSin;
     std::string diff;
     std::string printPdf;
 };

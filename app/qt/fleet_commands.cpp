@@ -216,16 +216,41 @@ void FleetCommands::runCompareWithRadio()
 
 void FleetCommands::runImport()
 {
-    const QString path = dialogs_.openFileName(&frame_, QStringLiteral("CSV (*.csv)"));
+    // A list of any of the programs, or another program's file (its channels only).
+    const QString path = dialogs_.openFileName(&frame_, QStringLiteral("CSV (*.csv);;") + frame_.fileType());
     if (path.isEmpty())
         return;
+    const Edition& edition = frame_.document().edition();
+    const Language language = frame_.view().language();
+    std::optional<const Edition*> imageOf;
+    if (path.endsWith(QStringLiteral(".sin"), Qt::CaseInsensitive))
+        imageOf = nullptr;
+    auto import = [&](MemoryImage& image, bool skipUnfit) {
+        // The command line's own reader and import: a pipe, a device or a huge file is refused.
+        return importChannelFile(edition, language, localPath(path), QFileInfo(path).fileName().toStdString(), image,
+                                 {.skipUnfit = skipUnfit}, imageOf);
+    };
     MemoryImage image = documentImage();
-    // The command line's own reader and import: a pipe, a device or a huge file is refused.
-    const CsvFileImport result = importChannelFile(frame_.document().edition(), frame_.view().language(),
-                                                   localPath(path), QFileInfo(path).fileName().toStdString(), image);
+    CsvFileImport result = import(image, false);
     if (!result.ok) {
-        dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(), q(result.message), QMessageBox::Ok);
-        return;
+        // Where only cells this radio cannot hold stopped it, the rest may come in around them.
+        MemoryImage around = documentImage();
+        CsvFileImport skipping = import(around, true);
+        const bool offer = skipping.ok;
+        const auto answer =
+            dialogs_.ask(&frame_, QMessageBox::Warning, frame_.messageCaption(),
+                         q(result.message) + (offer ? q("\n\n" + texts().skipUnfit) : QString()),
+                         offer ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        if (!offer || answer != QMessageBox::Yes)
+            return;
+        result = std::move(skipping);
+        image = std::move(around);
+    }
+    if (!result.notes.empty()) {
+        QString notes;
+        for (const std::string& note : result.notes)
+            notes += q(note) + QLatin1Char('\n');
+        dialogs_.ask(&frame_, QMessageBox::Information, frame_.messageCaption(), notes.trimmed(), QMessageBox::Ok);
     }
     if (result.channelsChanged == 0)
         return;

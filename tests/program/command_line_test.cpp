@@ -6,6 +6,7 @@
 #include "codeplug/safe_file.h"
 #include "codeplug/sin_file.h"
 #include "editions/edition.h"
+#include "editions/record_codec.h"
 #include "editor/channel_table.h"
 #include "editor/table_csv.h"
 #include "editor/table_csv_import.h"
@@ -60,6 +61,7 @@ const struct Output {
     {"--screenshot", "cps-fleet", ".png", Needs::Export, [](auto in, auto out) { return Args{"--screenshot", out, in}; }},
     {"--import-csv", "cps-cn10", ".sin", Needs::Input,
      [](auto in, auto out) { return Args{"--import-csv", channelList("cps-cn10", in), in, out}; }},
+    {"--import-sin", "cps-twotone", ".sin", Needs::Input, [](auto in, auto out) { return Args{"--import-sin", in, in, out}; }},
 };
 
 fs::path goodInput(const fs::path& dir, const Output& o, const std::string& name = "in.sin")
@@ -203,6 +205,7 @@ TEST_F(CommandLine, HostileInputsAreRefusedWithTheSystemsReason)
         {"cps16", [](auto in) { return Args{"--write", in, "--port", "virtual"}; }},
         {"cps-brand", [&](auto in) { return Args{"--screenshot", (dir_ / "o.png").string(), in}; }},
         {"cps-cn2", import},
+        {"cps-cn2", [&](auto in) { return Args{"--import-sin", in, (dir_ / "base.sin").string(), (dir_ / "o.sin").string()}; }},
     };
     std::string text;
     for (const auto& reader : readers)
@@ -238,6 +241,45 @@ TEST_F(CommandLine, AnImportNeverReplacesItsListOrItsBase)
     EXPECT_EQ(contents(dir_ / "base.csv"), list);
     EXPECT_EQ(contents(dir_ / "base.sin"), base);
     EXPECT_FALSE(leftTemporaries(dir_));
+}
+
+// One plan for a mixed fleet: another program's file or CSV goes in by its
+// own layout and words, with every unfit cell named, skipped when asked, and
+// the choice of layout named where the file's length leaves it open.
+TEST_F(CommandLine, ChannelsFromAnotherProgram)
+{
+    const Edition& ccir = *findEdition("cps-ccir");
+    MemoryImage far = sampleCodeplug(ccir), msk = far;
+    ChannelFields f = ccir.records().read(ccir, far, 1);
+    f.name = "FAR";
+    ccir.records().write(ccir, far, 30, f);
+    f.signalling = 1;  // MSK here, DTMF in the FleetSync radios
+    ccir.records().write(ccir, msk, 1, f);
+    saveSin(dir_ / "far.sin", far);
+    saveSin(dir_ / "msk.sin", msk);
+    saveSin(dir_ / "two.sin", sampleCodeplug(*findEdition("cps-twotone")));
+    for (const char* p : {"cps16", "cps-keys-cn"})
+        saveSin(dir_ / (std::string(p) + ".sin"), sampleCodeplug(*findEdition(p)));
+    const Args runs[] = {
+        {"cps16", "--import-sin", "far.sin", "cps16.sin", "o.sin"},
+        {"cps16", "--import-sin", "--skip-unfit", "far.sin", "cps16.sin", "o.sin"},
+        {"cps-twotone", "--import-sin", "msk.sin", "two.sin", "o.sin"},
+        {"cps-twotone", "--import-sin", "--from", "cps-ccir", "msk.sin", "two.sin", "o.sin"},
+        {"cps-twotone", "--import-sin", "--from", "cps-brand", "msk.sin", "two.sin", "o.sin"},
+        {"cps16", "--import-sin", "--from", "cps-keys", "msk.sin", "cps16.sin", "o.sin"},
+        {"cps16", "--import-sin", "--from", "cps-nine", "msk.sin", "cps16.sin", "o.sin"},
+        {"cps-twotone", "--export-csv", "--plan", "two.sin", "plan.csv"},
+        {"cps-keys-cn", "--import-csv", "plan.csv", "cps-keys-cn.sin", "o.sin"},
+        {"cps16", "--import-csv", "plan.csv", "cps16.sin", "o.sin"},
+    };
+    std::string text;
+    for (const Args& r : runs) {
+        fs::remove(dir_ / "o.sin");
+        text += runShown(r[0], Args(r.begin() + 1, r.end()), dir_, {.cwd = dir_});
+        text += fs::exists(dir_ / "o.sin") ? "  o.sin written\n" : "";
+    }
+    text += contents(dir_ / "plan.csv").substr(0, contents(dir_ / "plan.csv").find('\n') + 1);
+    expectGolden("program", "channels_from_another_program", text);
 }
 
 // A read from the command line is kept as the window keeps it, before the

@@ -144,6 +144,22 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         noteLastMessage("import, a pipe");
         EXPECT_EQ(w->document().image(), sampleCodeplug(*e));
         EXPECT_FALSE(w->document().isModified());  // a whole file applied: the user scenarios
+
+        // Another program's file, channel 2 on 174 MHz (off some radios' band):
+        // every message it gives, Yes to importing around what does not fit.
+        const Edition& program = *findEdition(e->id == "cps-twotone" ? "cps-fleet" : "cps-twotone");
+        MemoryImage theirs = sampleCodeplug(program);
+        ChannelFields f = program.records().read(program, theirs, 2);
+        f.rx = f.tx = 17400000;
+        program.records().write(program, theirs, 2, f);
+        ASSERT_EQ(saveSin(path("other.sin").toStdString(), theirs), SinStatus::Ok);
+        dialogs.openNames = {path("other.sin")};
+        dialogs.answers = {QMessageBox::Yes};
+        const std::size_t before = dialogs.shown.size();
+        fleet->importChannels()->trigger();
+        for (std::size_t i = before; i < dialogs.shown.size(); ++i)
+            note("import another program's file", dialogs.shown[i].text, false);  // names columns such as PTTID
+        note("channel 2 after it", QString::fromStdString(frequencyText(e->records().read(*e, w->document().image(), 2).rx)));
     });
 }
 
