@@ -10,6 +10,7 @@
 #include "editor/table_csv.h"
 #include "sim/sample_codeplug.h"
 #include "golden.h"
+#include "random_channels.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -50,14 +51,6 @@ MemoryImage fleetSample(const Edition& e)
         e.records().write(e, image, x.channel, f);
     }
     return image;
-}
-
-std::vector<Language> languagesOf(const Edition& e)
-{
-    std::vector<Language> out{e.uiLanguage(Language::English)};
-    if (e.uiLanguage(Language::Chinese) != out.front())
-        out.push_back(Language::Chinese);
-    return out;
 }
 
 std::string csvOf(const Edition& e, Language language, const MemoryImage& image, bool plan = false)
@@ -123,31 +116,55 @@ TEST(FleetImport, EveryOrderedPairByFamily)
         expectGolden("editor", "fleet_" + name, text);
 }
 
-// A -> B -> A over A's own file: every cell of a channel B took whole whose
+// Random channels, valid in their own program: every pair takes them from the
+// image as from its list in each language, and a cell it cannot hold is only
+// ever skipped, never a stop of the whole import.
+TEST(FleetImport, RandomChannelsArriveAlikeFromTheImageAndTheList)
+{
+    for (const Edition* from : allEditions()) {
+        const MemoryImage source = randomChannels(*from, sampleCodeplug(*from), 7);
+        for (const Edition* to : allEditions()) {
+            SCOPED_TRACE(from->id + " -> " + to->id);
+            const Language ui = to->uiLanguage(Language::English);
+            MemoryImage viaImage = sampleCodeplug(*to);
+            const CsvImportResult s = importChannelImage(*to, ui, *from, source, viaImage, {.skipUnfit = true});
+            ASSERT_FALSE(s.error) << outcome(*to, s);
+            for (Language language : languagesOf(*from)) {
+                MemoryImage viaCsv = sampleCodeplug(*to);
+                const CsvImportResult c = importChannelCsv(*to, ui, csvOf(*from, language, source), viaCsv, {.skipUnfit = true});
+                ASSERT_FALSE(c.error) << outcome(*to, c);
+                EXPECT_EQ(viaCsv, viaImage);
+            }
+        }
+    }
+}
+
+// A -> B -> A over A's own file and random channels: every cell of a channel B took whole whose
 // meaning B has comes back as it was.
 TEST(FleetImport, RoundTripKeepsWhatTheMiddleHolds)
 {
     for (const Edition* a : allEditions()) {
-        const MemoryImage original = fleetSample(*a);
-        ChannelTable was(*a, Language::English);
-        was.loadFromImage(original);
-        for (const Edition* b : allEditions()) {
-            SCOPED_TRACE(a->id + " -> " + b->id);
-            MemoryImage middle = sampleCodeplug(*b), back = original;
-            const CsvImportResult there = importChannelImage(*b, Language::English, *a, original, middle, {.skipUnfit = true});
-            const CsvImportResult home = importChannelImage(*a, Language::English, *b, middle, back, {.skipUnfit = true});
-            ASSERT_FALSE(there.error || home.error);
-            EXPECT_TRUE(home.skipped.empty()) << outcome(*a, home);
-            ChannelTable is(*a, Language::English);
-            is.loadFromImage(back);
-            const bool sameBusy = a->english.busy.items == b->english.busy.items;
-            for (int ch = 1; ch <= std::min(a->channelCount, b->channelCount); ++ch) {
-                const bool whole = std::none_of(there.skipped.begin(), there.skipped.end(),
-                                                [&](const CsvImportError& e) { return e.line == ch; });
-                for (int col = 1; whole && col < was.columnCount(); ++col) {
-                    const Column c = was.columnAt(col);
-                    const bool held = std::count(b->columns.begin(), b->columns.end(), c) && (c != Column::Busy || sameBusy);
-                    EXPECT_TRUE(!held || is.cell(ch, col) == was.cell(ch, col)) << "channel " << ch << " " << was.cell(0, col);
+        for (const MemoryImage& original : {fleetSample(*a), randomChannels(*a, sampleCodeplug(*a), 11, false)}) {
+            ChannelTable was(*a, Language::English);
+            was.loadFromImage(original);
+            for (const Edition* b : allEditions()) {
+                SCOPED_TRACE(a->id + " -> " + b->id);
+                MemoryImage middle = sampleCodeplug(*b), back = original;
+                const CsvImportResult there = importChannelImage(*b, Language::English, *a, original, middle, {.skipUnfit = true});
+                const CsvImportResult home = importChannelImage(*a, Language::English, *b, middle, back, {.skipUnfit = true});
+                ASSERT_FALSE(there.error || home.error);
+                EXPECT_TRUE(home.skipped.empty()) << outcome(*a, home);
+                ChannelTable is(*a, Language::English);
+                is.loadFromImage(back);
+                const bool sameBusy = a->english.busy.items == b->english.busy.items;
+                for (int ch = 1; ch <= std::min(a->channelCount, b->channelCount); ++ch) {
+                    const bool whole = std::none_of(there.skipped.begin(), there.skipped.end(),
+                                                    [&](const CsvImportError& e) { return e.line == ch; });
+                    for (int col = 1; whole && col < was.columnCount(); ++col) {
+                        const Column c = was.columnAt(col);
+                        const bool held = std::count(b->columns.begin(), b->columns.end(), c) && (c != Column::Busy || sameBusy);
+                        EXPECT_TRUE(!held || is.cell(ch, col) == was.cell(ch, col)) << "channel " << ch << " " << was.cell(0, col);
+                    }
                 }
             }
         }
