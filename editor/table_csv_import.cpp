@@ -490,7 +490,8 @@ CsvFileImport importChannelFile(const Edition& edition, Language language, const
             names.push_back(e->id);
         }
         if (differ)
-            return {false, 0, shownName + ": " + filledIn(t.severalPrograms, {joined(names, t.listSeparator)}), {}, true};
+            return {false, 0, shownName + ": " + filledIn(t.severalPrograms, {joined(names, t.listSeparator)}), {}, true,
+                    layouts};
         if (!result.error)
             image = std::move(first);
     } else {

@@ -78,6 +78,7 @@ struct CsvFileImport {
     std::string message;  // when not ok: why, naming the file
     std::vector<std::string> notes;  // when ok: the columns ignored, every cell skipped
     bool layoutOpen = false;  // not ok: programs of the file's length read it differently
+    std::vector<const Edition*> layouts;  // when layoutOpen: those programs
 };
 
 // The window's Import Channels, --import-csv and --import-sin: reads the file

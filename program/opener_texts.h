@@ -14,6 +14,7 @@ struct OpenerTexts {
     std::string whichOpens;    // a file several programs' radios fit
     std::string startOne;      // likewise, on stderr
     std::string cancel;
+    std::string whoseChannels;  // Import Channels from such a file, where they read its channels differently
 };
 
 const OpenerTexts& openerTexts(Language language);

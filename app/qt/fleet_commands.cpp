@@ -4,6 +4,7 @@
 
 #include "app/qt/fleet_log_dlg.h"
 #include "app/qt/main_frame.h"
+#include "app/qt/open_question.h"
 #include "app/qt/user_dialogs.h"
 #include "codeplug/sin_file.h"
 #include "editor/qt/tol_view.h"
@@ -11,6 +12,7 @@
 #include "link/write_verify.h"
 #include "program/qt/local_path.h"
 #include "program/qt/program_settings.h"
+#include "program/opener_texts.h"
 #include "program/sin_status_text.h"
 #include "report/image_diff.h"
 
@@ -232,6 +234,17 @@ void FleetCommands::runImport()
     };
     MemoryImage image = documentImage();
     CsvFileImport result = import(image, false);
+    if (!result.ok && result.layoutOpen) {
+        // Programs of the file's length read its channels differently: the user says whose it is.
+        const Language ui = edition.uiLanguage(language);
+        OpenQuestion whose(result.layouts, localPath(path), ui, &frame_, openerTexts(ui).whoseChannels);
+        showDialog(whose);
+        if (!whose.chosen())
+            return;
+        imageOf = whose.chosen();
+        image = documentImage();
+        result = import(image, false);
+    }
     if (!result.ok) {
         // Where only cells this radio cannot hold stopped it, the rest may come in around them.
         MemoryImage around = documentImage();

@@ -17,14 +17,15 @@ QString openerCaption(Language language)
 }
 
 OpenQuestion::OpenQuestion(const std::vector<const Edition*>& candidates, const std::filesystem::path& file,
-                           Language language, QWidget* parent)
+                           Language language, QWidget* parent, const std::string& asked)
     : QDialog(parent)
 {
     const OpenerTexts& t = openerTexts(language);
     setWindowTitle(openerCaption(language));
     auto* layout = new QVBoxLayout(this);
-    const QString question = file.empty() ? QString::fromStdString(t.whichProgram)
-                                          : QString::fromStdString(t.whichOpens).arg(displayPath(file.filename()));
+    const QString question = !asked.empty() ? QString::fromStdString(asked).arg(displayPath(file.filename()))
+                             : file.empty() ? QString::fromStdString(t.whichProgram)
+                                            : QString::fromStdString(t.whichOpens).arg(displayPath(file.filename()));
     auto* label = new QLabel(question, this);
     label->setWordWrap(true);
     layout->addWidget(label);

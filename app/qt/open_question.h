@@ -15,8 +15,9 @@ namespace tolvan {
 class OpenQuestion : public QDialog {
     Q_OBJECT
 public:
+    // `question` in place of the opener's own (another command asking whose file it is).
     OpenQuestion(const std::vector<const Edition*>& candidates, const std::filesystem::path& file, Language language,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, const std::string& question = {});
 
     const Edition* chosen() const { return chosen_; }
     // The candidates' buttons, in the candidates' order.

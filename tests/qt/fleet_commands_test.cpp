@@ -3,6 +3,9 @@
 // several-radios log, against the in-process virtual radio without pauses.
 #include "window_fixture.h"
 
+#include "app/qt/open_question.h"
+#include "editor/table_csv_import.h"
+
 #include <sys/stat.h>
 
 using namespace tolvan;
@@ -294,4 +297,43 @@ TEST_F(FleetWindow, EveryTransferStopsAtCancel)
         EXPECT_TRUE(closed) << "the log closes once the write has stopped";
         onDialog = nullptr;
     });
+}
+
+// A file of a length several programs share, whose channels they read
+// differently: Import Channels asks whose file it is, names each candidate by
+// its radio, and imports with the layout chosen; Cancel imports nothing.
+TEST_F(WindowTest, ImportChannelsAsksWhoseFileWhereProgramsReadItDifferently)
+{
+    const Edition& ccir = *findEdition("cps-ccir");
+    MemoryImage msk = sampleCodeplug(ccir);
+    ChannelFields f = ccir.records().read(ccir, msk, 1);
+    f.signalling = 1;  // MSK here, DTMF in the FleetSync radios
+    ccir.records().write(ccir, msk, 1, f);
+    ASSERT_EQ(saveSin(path("msk.sin").toStdString(), msk), SinStatus::Ok);
+    auto w = start("cps-twotone");
+    const Edition& e = w->document().edition();
+    const MemoryImage before = w->document().image();
+    for (const char* choice : {"", "cps-brand"}) {
+        SCOPED_TRACE(choice);
+        QStringList offered;
+        w->fleet().showDialog = [&](QDialog& d) {
+            auto& whose = dynamic_cast<OpenQuestion&>(d);
+            offered = {whose.findChild<QLabel*>()->text()};
+            for (QPushButton* b : whose.programButtons()) {
+                offered << b->text().section(' ', 0, 0);
+                if (b->text().startsWith(QString(choice) + ' '))
+                    b->click();
+            }
+        };
+        dialogs.openNames = {path("msk.sin")};
+        w->fleet().importChannels()->trigger();
+        EXPECT_EQ(offered.join(" | ").toStdString(),
+                  "\"msk.sin\" fits the radios of several programs, which read its channels differently.\n"
+                  "Which program's file is it? | cps-ccir | cps-brand | cps-cn2");
+        MemoryImage expected = before;
+        if (*choice) {
+            ASSERT_FALSE(importChannelImage(e, Language::English, *findEdition(choice), msk, expected).error);
+        }
+        EXPECT_EQ(e.records().read(e, w->document().image(), 1), e.records().read(e, expected, 1));
+    }
 }
