@@ -27,6 +27,10 @@ void prepareStandardStreams();
 // user's interface language on Windows.
 bool systemLanguageIsChinese();
 
+// A desktop a window can be shown on: a display server's variables on Linux;
+// always on Windows.
+bool desktopSessionPresent();
+
 // The organisation the programs keep their settings under (the recent files,
 // the verify choice): "tolvan" on Linux; on Windows the registry key
 // "Local AppWizard-Generated Applications", where the original programs keep them.

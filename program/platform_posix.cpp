@@ -37,6 +37,14 @@ bool systemLanguageIsChinese()
     return false;
 }
 
+bool desktopSessionPresent()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value && *value)
+            return true;
+    return false;
+}
+
 const char* settingsOrganisation()
 {
     return "tolvan";

@@ -60,6 +60,11 @@ void prepareStandardStreams()
     }
 }
 
+bool desktopSessionPresent()
+{
+    return true;
+}
+
 bool systemLanguageIsChinese()
 {
     return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_CHINESE;

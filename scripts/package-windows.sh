@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Packs the Windows build (make windows) for users: the ten programs, the DLLs
+# Packs the Windows build (make windows) for users: the ten programs and the
+# opener that starts the right one for a .sin file, the DLLs
 # and plugins resources/windows/deploy.sh put beside them, the help pages, a
 # README and the licence, as a zip and as an installer (NSIS).
 #
@@ -14,7 +15,7 @@ programs=(cps-twotone cps-ccir cps-brand cps-fleet cps-cn2 cps-cn10 cps-keys cps
 
 rm -rf "$build/stage"
 mkdir -p "$stage"
-for p in "${programs[@]}"; do
+for p in "${programs[@]}" tolvan-open; do
   x86_64-w64-mingw32-strip -o "$stage/$p.exe" "$build/bin/$p.exe"
 done
 # Only what the programs need: the test suites import more (Qt's test library).

@@ -15,8 +15,7 @@ bool canAsk()
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform.startsWith("offscreen") || platform.startsWith("minimal"))
         return false;
-    return !platform.isEmpty() || !qEnvironmentVariableIsEmpty("DISPLAY")
-           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !platform.isEmpty() || tolvan::desktopSessionPresent();
 }
 
 // The application object is made only when a window is shown: most runs
