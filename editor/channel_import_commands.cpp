@@ -22,10 +22,10 @@ int importCommand(const Edition& edition, const std::vector<std::string>& args, 
 {
     const std::string option = fromImage ? "--import-sin" : "--import-csv";
     const std::string names = fromImage ? " (OTHER.sin BASE.sin OUT.sin)" : " (IN.csv BASE.sin OUT.sin)";
-    std::vector<OptionSpec> specs{{"--skip-unfit", ""}};
+    std::vector<OptionRule> options{{"--skip-unfit", ""}};
     if (fromImage)
-        specs.push_back({"--from", "PROGRAM"});
-    const CommandArgs a = parseCommandArgs(args, 3, 3, specs);
+        options.push_back({"--from", "PROGRAM"});
+    const CommandArgs a = parseCommandArgs(args, 3, 3, options);
     if (!a.ok())
         return usageError(edition.id, option, a.error + names);
     std::optional<const Edition*> imageOf;

@@ -59,7 +59,7 @@ std::optional<LinkOptions> parseOptions(const Edition& edition, const std::strin
         }
         rest.push_back(args[i]);
     }
-    std::vector<OptionSpec> accepted = {{"--port", "PORT"}, {"--retries", "N"}};
+    std::vector<OptionRule> accepted = {{"--port", "PORT"}, {"--retries", "N"}};
     if (command == "--write") {
         if (edition.link.typeCheckOffset)
             accepted.push_back({"--accept-type-mismatch", ""});

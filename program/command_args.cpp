@@ -24,7 +24,7 @@ std::string unexpectedArgument(const std::string& arg)
 } // namespace
 
 CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t minNames, std::size_t maxNames,
-                             const std::vector<OptionSpec>& options)
+                             const std::vector<OptionRule>& options)
 {
     CommandArgs out;
     bool optionsEnded = false;
@@ -41,8 +41,8 @@ CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t m
             optionsEnded = true;
             continue;
         }
-        const OptionSpec* known = nullptr;
-        for (const OptionSpec& o : options)
+        const OptionRule* known = nullptr;
+        for (const OptionRule& o : options)
             if (o.name == a)
                 known = &o;
         if (!known)

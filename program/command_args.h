@@ -24,7 +24,7 @@ struct CommandArgs {
     std::string value(const std::string& option) const;
 };
 
-struct OptionSpec {
+struct OptionRule {
     std::string name;  // "--port"
     std::string valueName;  // "PORT"; empty for a flag
 };
@@ -34,7 +34,7 @@ struct OptionSpec {
 // options, so a file whose name begins with "-" can be named; before it such a
 // name ("-", "-x.sin") is refused, with that hint, as an option would be.
 CommandArgs parseCommandArgs(const std::vector<std::string>& args, std::size_t minNames, std::size_t maxNames,
-                             const std::vector<OptionSpec>& options = {});
+                             const std::vector<OptionRule>& options = {});
 
 // A decimal whole number within [minimum, maximum]; anything else (a sign where
 // none belongs, blanks, letters, a number too large to hold) gives nothing.

@@ -11,7 +11,7 @@ using namespace tolvan;
 // What each command line and number gave is in tests/program/golden/command_args.txt.
 TEST(CommandArgs, NamesOptionsNumbersAndExitStatuses)
 {
-    const std::vector<OptionSpec> options = {{"--port", "PORT"}, {"--retries", "N"}, {"--force", ""}};
+    const std::vector<OptionRule> options = {{"--port", "PORT"}, {"--retries", "N"}, {"--force", ""}};
     const std::vector<std::string> cases[] = {
         {"a.sin", "--port", "COM1"}, {"--port", "COM1", "a.sin", "--force"},
         {"--", "--port"},  // a file of that name
