@@ -23,10 +23,11 @@ packages=(
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi
-# --windows: the MinGW-w64 cross compiler, Wine to run what it builds, NSIS for
-# the installer, and what `apt-get source` needs to unpack Qt's sources.
+# --windows: the MinGW-w64 cross compiler, Wine to run what it builds (with
+# Wine's own fonts: Tahoma is the Windows dialog face), NSIS for the installer,
+# and what `apt-get source` needs to unpack Qt's sources.
 if [ "${1:-}" = "--windows" ]; then
-  packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip dpkg-dev xz-utils)
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip dpkg-dev xz-utils)
 fi
 
 sudo_cmd=()

@@ -3,7 +3,9 @@
 # default WINDOWS_BUILD/wine) and gives it fonts: Debian's Wine brings none of
 # its own, and without them every text is drawn as boxes (Qt's offscreen
 # platform reads the same folder when QT_QPA_FONTDIR names it). The Liberation faces
-# stand in for Arial and Times New Roman, WenQuanYi for the Chinese texts.
+# stand in for Arial and Times New Roman, WenQuanYi for the Chinese texts, and
+# Wine's own Tahoma is the dialog face (MS Shell Dlg): drawn without it, the
+# text of every edit field falls outside the field and shows nothing.
 #
 #   scripts/wine-prefix.sh WINDOWS_BUILD
 set -euo pipefail
@@ -15,6 +17,6 @@ fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 for f in /usr/share/fonts/truetype/liberation/*.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc \
-         /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf; do
+         /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf /usr/share/wine/fonts/tahoma*.ttf; do
   [ -f "$f" ] && ln -sf "$f" "$fonts/"
 done
