@@ -40,4 +40,10 @@ const char* settingsOrganisation();
 // Linux, %LOCALAPPDATA% on Windows.
 std::filesystem::path userDataHome();
 
+// Where Qt's offscreen platform (pictures and PDFs made without a window)
+// finds its fonts: empty on Linux, where the system's font service tells it;
+// the system's Fonts folder on Windows, where it looks only in one folder and,
+// finding none there, draws every character as a box.
+std::filesystem::path offscreenFontFolder();
+
 } // namespace tolvan

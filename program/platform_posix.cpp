@@ -58,4 +58,9 @@ std::filesystem::path userDataHome()
                          : std::filesystem::path(home && *home ? home : ".") / ".local" / "share";
 }
 
+std::filesystem::path offscreenFontFolder()
+{
+    return {};
+}
+
 } // namespace tolvan

@@ -82,4 +82,14 @@ std::filesystem::path userDataHome()
     return executablePath().parent_path();
 }
 
+std::filesystem::path offscreenFontFolder()
+{
+    std::wstring windows(MAX_PATH, L'\0');
+    const UINT n = GetWindowsDirectoryW(windows.data(), static_cast<UINT>(windows.size()));
+    if (n == 0 || n >= windows.size())
+        return {};
+    windows.resize(n);
+    return std::filesystem::path(windows) / L"Fonts";
+}
+
 } // namespace tolvan

@@ -2,7 +2,7 @@
 # Makes the Wine prefix the Windows programs and suites run in ($WINEPREFIX,
 # default WINDOWS_BUILD/wine) and gives it fonts: Debian's Wine brings none of
 # its own, and without them every text is drawn as boxes (Qt's offscreen
-# platform reads the same folder when QT_QPA_FONTDIR names it). The Liberation faces
+# platform reads the same folder: program/platform_win.cpp). The Liberation faces
 # stand in for Arial, Times New Roman and Courier New (Wine's font replacements
 # name them), WenQuanYi for the Chinese texts, and Wine's own Tahoma is the
 # dialog face (MS Shell Dlg). A face Wine has to guess draws the text of an

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# A picture of each Windows program's window as the Windows build draws it
-# under Wine (the program's own --screenshot, offscreen, with the fonts of
-# scripts/wine-prefix.sh), into docs/windows/<program>.png.
+# A picture of each Windows program's window as a user sees it under Wine: the
+# program on Windows' own platform, in a Wine desktop on a virtual X display
+# (Xvfb), with its title bar; the three families' example files open where
+# they fit. Into docs/windows-<program>.png.
 #
 #   scripts/wine-screenshots.sh WINDOWS_BUILD
 set -euo pipefail
@@ -9,12 +10,31 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 win=$(realpath "$1")
 export WINEPREFIX=${WINEPREFIX:-$win/wine}
 export WINEDEBUG=-all
-export QT_QPA_FONTDIR='C:\windows\Fonts'
 "$here/scripts/wine-prefix.sh" "$win"
-out="$here/docs/windows"
-mkdir -p "$out"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+sleep 2
+
 programs=(cps-twotone cps-ccir cps-brand cps-fleet cps-cn2 cps-cn10 cps-keys cps-keys-cn cps16 cps16-cn)
 for p in "${programs[@]}"; do
-  wine "$win/bin/$p.exe" --screenshot "$(winepath -w "$out/$p.png")"
-  echo "$p: $out/$p.png"
+  case $p in
+    cps-twotone) file=(example-twotone.sin) ;;
+    cps16) file=(example-16.sin) ;;
+    cps-keys) file=(example-keys.sin) ;;
+    *) file=() ;;
+  esac
+  args=()
+  [ ${#file[@]} -eq 0 ] || args=("$(winepath -w "$here/docs/${file[0]}")")
+  wineserver -k 2>/dev/null || true
+  wine explorer /desktop=shot,1300x990 "$(winepath -w "$win/bin/$p.exe")" "${args[@]}" >/dev/null 2>&1 &
+  sleep 12
+  # The desktop's backdrop and the screen's black around it are cut away.
+  import -window root "$win/shot.png"
+  convert "$win/shot.png" -trim +repage -trim +repage "$here/docs/windows-$p.png"
+  echo "$p: docs/windows-$p.png"
 done
+rm -f "$win/shot.png"

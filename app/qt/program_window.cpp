@@ -4,6 +4,7 @@
 #include "program/command_args.h"
 #include "program/exit_status.h"
 #include "program/program_main.h"
+#include "program/qt/offscreen_platform.h"
 #include "program/platform.h"
 #include "program/window_args.h"
 #include "app/qt/fleet_commands.h"
@@ -163,8 +164,8 @@ int windowMain(const Edition& edition, int argc, char** argv)
         if (const FileResult target = checkOutputFile(picture, pictureRules); !target.ok())
             return outputFault(target, picture);
     // A picture needs no display.
-    if (!args.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!args.screenshot.empty())
+        useOffscreenPlatform();
     QApplication app(argc, argv);
     UserDialogs& dialogs = args.screenshot.empty() ? standardDialogs() : stderrDialogs();
     const bool chinese = QLocale::system().language() == QLocale::Chinese;

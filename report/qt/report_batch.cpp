@@ -1,5 +1,6 @@
 #include "report/report_commands.h"
 #include "program/help_texts.h"
+#include "program/qt/offscreen_platform.h"
 #include "codeplug/path_text.h"
 
 #include "program/command_args.h"
@@ -46,8 +47,7 @@ int printPdf(const Edition& edition, const std::vector<std::string>& args)
     // on the offscreen platform unless the caller chose one.
     std::unique_ptr<QGuiApplication> app;
     if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        useOffscreenPlatform();
         static int argc = 1;
         static char name[] = "tolvan";
         static char* argv[] = {name, nullptr};

@@ -2,14 +2,15 @@
 // Widget runs use their own settings and data directories, so they never touch
 // the user's recent files or read backups, and run in the "C" language. Call
 // before the application object is made; `home` must outlive it.
+#include "program/qt/offscreen_platform.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
 inline void useQuietEnvironment(const QTemporaryDir& home)
 {
     // Listing the tests happens without the suite's environment: never ask for a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tolvan::useOffscreenPlatform();
     qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", QDir(home.path()).filePath("data").toLocal8Bit());
     qunsetenv("LC_ALL");
