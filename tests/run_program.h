@@ -3,83 +3,53 @@
 // Runs a built program as a user would, without a shell: exactly these argument
 // bytes, its error stream collected, a time limit so a hang fails the test.
 
-#include <chrono>
 #include <csignal>
-#include <fcntl.h>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <poll.h>
+#include <limits>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <string_view>
 #include <vector>
 
 namespace tolvan::testing {
 
+// A program of the build by the name the tests use ("cps16"), with the
+// system's suffix for programs.
+inline std::filesystem::path programFile(const std::filesystem::path& folder, const std::string& name)
+{
+    return folder / (name + TOLVAN_PROGRAM_SUFFIX);
+}
+
+inline constexpr std::uint64_t kNoFileLimit = std::numeric_limits<std::uint64_t>::max();
+
 struct Spawn {
     std::filesystem::path program = TOLVAN_BIN_DIR;  // folder of the program, or the program itself
-    rlim_t fileLimit = RLIM_INFINITY;               // RLIMIT_FSIZE of the child
+    std::uint64_t fileLimit = kNoFileLimit;          // RLIMIT_FSIZE of the child (Linux only)
     int stderrFd = -1;                              // instead of the pipe we read
-    std::filesystem::path stdoutFile;               // empty: /dev/null
+    // Empty: the null device. On Windows its line ends are read as text
+    // (CR LF as LF) once the program has ended, as the error stream's are.
+    std::filesystem::path stdoutFile;
     std::filesystem::path cwd;                      // empty: the test's own
-    // Where reads keep their backups (XDG_DATA_HOME): never the user's own.
+    // Where reads keep their backups (XDG_DATA_HOME; LOCALAPPDATA on Windows): never the user's own.
     std::filesystem::path dataHome = std::filesystem::temp_directory_path() / "tolvan-test-data";
     // Where the user's ini file and settings live (XDG_CONFIG_HOME): never the user's own.
     std::filesystem::path configHome = std::filesystem::temp_directory_path() / "tolvan-test-config";
     std::string lang = "C.UTF-8";  // LANG, the system's language as the programs see it
+    // False: no display and no Qt platform named (DISPLAY, WAYLAND_DISPLAY and
+    // QT_QPA_PLATFORM unset); true: the offscreen platform.
+    bool display = true;
 };
 
 // A program started in the background; its status is the exit status, 128 +
-// the signal when killed, -1 when it outlived the time limit.
+// the signal when killed, -1 when it outlived the time limit. How it is
+// started is the system's own: run_program_posix.cpp, run_program_win.cpp.
 class Child {
 public:
-    Child(const std::string& name, const std::vector<std::string>& args, const Spawn& how = {})
-    {
-        const auto exe = std::filesystem::is_directory(how.program) ? how.program / name : how.program;
-        int fds[2];
-        if (pipe2(fds, O_CLOEXEC) != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            if (how.fileLimit != RLIM_INFINITY) {
-                const rlimit limit{how.fileLimit, how.fileLimit};
-                setrlimit(RLIMIT_FSIZE, &limit);
-            }
-            const int devNull = open("/dev/null", O_RDWR);
-            dup2(devNull, 0);
-            dup2(how.stdoutFile.empty() ? devNull : open(how.stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-            dup2(how.stderrFd >= 0 ? how.stderrFd : fds[1], 2);
-            std::vector<char*> argv{const_cast<char*>(exe.c_str())};
-            for (const std::string& a : args)
-                argv.push_back(const_cast<char*>(a.c_str()));
-            argv.push_back(nullptr);
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            unsetenv("LC_ALL");
-            unsetenv("LC_MESSAGES");
-            setenv("LANG", how.lang.c_str(), 1);
-            setenv("XDG_DATA_HOME", how.dataHome.c_str(), 1);
-            setenv("XDG_CONFIG_HOME", how.configHome.c_str(), 1);
-            if (!how.cwd.empty() && chdir(how.cwd.c_str()) != 0)
-                _exit(127);
-            execv(exe.c_str(), argv.data());
-            _exit(127);
-        }
-        close(fds[1]);
-        err_ = fds[0];
-    }
-    ~Child()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (err_ >= 0)
-            close(err_);
-    }
+    Child(const std::string& name, const std::vector<std::string>& args, const Spawn& how = {});
+    ~Child();
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
 
@@ -88,58 +58,27 @@ public:
     bool waitFor(const std::function<bool(const std::string&)>& seen, int quietMs = 30000)
     {
         while (!seen(err))
-            if (err_ < 0 || !readSome(quietMs))
+            if (errRead_ < 0 || !readSome(quietMs))
                 return false;
         return true;
     }
-    void interrupt() const { kill(pid_, SIGINT); }
+    // Ctrl+C, as SIGINT (Linux only).
+    void interrupt() const;
     // Whether the program still has its own handler for `signal`: a one-shot
-    // handler is given back the moment the signal is taken.
-    bool handles(int signal) const
-    {
-        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
-        for (std::string line; std::getline(status, line);)
-            if (line.starts_with("SigCgt:"))
-                return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
-        return false;
-    }
-    int wait(int limitMs = 30000)
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-        while (std::chrono::steady_clock::now() < end) {
-            readSome(50);
-            int raw = 0;
-            if (waitpid(pid_, &raw, WNOHANG) == pid_) {
-                pid_ = -1;
-                while (readSome(0)) {
-                }
-                return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-            }
-        }
-        return -1;
-    }
+    // handler is given back the moment the signal is taken (Linux only).
+    bool handles(int signal) const;
+    int wait(int limitMs = 30000);
 
     std::string err;
 
 private:
-    bool readSome(int ms)
-    {
-        pollfd p{err_, POLLIN, 0};
-        char buffer[4096];
-        if (poll(err_ < 0 ? nullptr : &p, err_ < 0 ? 0 : 1, ms) <= 0)
-            return false;
-        const ssize_t n = read(err_, buffer, sizeof buffer);
-        if (n <= 0) {
-            close(err_);
-            err_ = -1;
-            return false;
-        }
-        err.append(buffer, static_cast<std::size_t>(n));
-        return true;
-    }
+    // Appends what the error stream has within `ms`; false when it had
+    // nothing or has ended (an ended stream still waits `ms`, as the pause of wait()).
+    bool readSome(int ms);
 
-    pid_t pid_ = -1;
-    int err_ = -1;
+    std::intptr_t process_ = -1;  // the process id; its handle on Windows
+    std::intptr_t errRead_ = -1;  // our end of the error stream's pipe
+    std::filesystem::path stdoutFile_;
 };
 
 struct RunResult {
@@ -154,11 +93,18 @@ inline RunResult run(const std::string& name, const std::vector<std::string>& ar
     return {status, child.err};
 }
 
-// A text with the test's folder named DIR.
+// A text with the test's folder named DIR; a name under it reads with '/'
+// where the system separates names with '\\'.
 inline std::string named(std::string text, const std::filesystem::path& dir)
 {
-    for (std::size_t at; (at = text.find(dir.string())) != std::string::npos;)
+    for (std::size_t at; (at = text.find(dir.string())) != std::string::npos;) {
         text.replace(at, dir.string().size(), "DIR");
+        if (std::filesystem::path::preferred_separator == '/')
+            continue;
+        for (at += 3; at < text.size() && std::string_view(" \t\n\r\"'(),:").find(text[at]) == std::string_view::npos; ++at)
+            if (text[at] == '\\')
+                text[at] = '/';
+    }
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -28,7 +29,44 @@ protected:
     std::filesystem::path dir_;
 };
 
+// A case that has no meaning on Windows (a file size limit, a named pipe, a
+// folder's write permission, a signal) is skipped there, saying why.
+#ifdef _WIN32
+#define TOLVAN_SKIP_ON_WINDOWS(why) GTEST_SKIP() << (why)
+#else
+#define TOLVAN_SKIP_ON_WINDOWS(why) static_cast<void>(0)
+#endif
+
 namespace tolvan::testing {
+
+inline constexpr bool kWindows =
+#ifdef _WIN32
+    true;
+#else
+    false;
+#endif
+
+// Sets a variable of our own environment (TZ, a folder the code under test reads).
+inline void setEnvironment(const char* name, const char* value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    ::setenv(name, value, 1);
+#endif
+}
+
+// Whether taking a folder's write permission keeps us from making files in
+// it: not for root, and not on Windows, where a folder's read-only attribute
+// binds nothing in it.
+inline bool foldersCanBeLocked()
+{
+#ifdef _WIN32
+    return false;
+#else
+    return ::geteuid() != 0;
+#endif
+}
 
 inline std::string contents(const std::filesystem::path& p)
 {

@@ -92,7 +92,7 @@ const struct Hostile {
     std::string file;
     std::function<void(const fs::path& in, const fs::path& out)> prepare;
     std::string input = "in.sin";
-    rlim_t fileLimit = RLIM_INFINITY;
+    std::uint64_t fileLimit = kNoFileLimit;
 } kHostile[] = {
     {"a new name", Needs::Any, "out%", nullptr},
     {"an old file of that name", Needs::Any, "out%", [](auto, auto out) { put(out, kOld); }},

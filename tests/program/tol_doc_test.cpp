@@ -27,7 +27,7 @@ protected:
     void SetUp() override
     {
         TempDirTest::SetUp();
-        setenv("TZ", "UTC", 1);
+        tolvan::testing::setEnvironment("TZ", "UTC");
         tzset();
     }
     // 2026-12-06 19:53:15 UTC plus `seconds`.

@@ -51,7 +51,7 @@ TEST_F(Version, TheAboutLineFollowsTheIniFiles)
         SCOPED_TRACE(c.ini);
         const fs::path bin = dir_ / c.program;
         fs::create_directories(bin);
-        fs::copy_file(fs::path(TOLVAN_BIN_DIR) / c.program, bin / c.program, fs::copy_options::overwrite_existing);
+        fs::copy_file(programFile(TOLVAN_BIN_DIR, c.program), programFile(bin, c.program), fs::copy_options::overwrite_existing);
         put(bin / (std::string(c.program) + ".ini"), c.ini);
         ASSERT_EQ(run(c.program, {"--version"}, {.program = bin, .stdoutFile = dir_ / "out", .configHome = dir_}).status, 0);
         EXPECT_EQ(contents(dir_ / "out"), std::string(c.program) + " (Tolvan programming tools) "

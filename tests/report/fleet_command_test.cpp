@@ -22,7 +22,7 @@ TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
 {
     for (const Edition* e : allEditions()) {
         SCOPED_TRACE(e->id);
-        const fs::path sin = dir_ / "a.sin", csv = dir_ / "a.csv", out = dir_ / "b.sin";
+        const std::string sin = (dir_ / "a.sin").string(), csv = (dir_ / "a.csv").string(), out = (dir_ / "b.sin").string();
         ASSERT_EQ(saveSin(sin, sampleCodeplug(*e)), SinStatus::Ok);
         ASSERT_EQ(run(e->id, {"--export-csv", sin, csv}).status, kExitDone);
         const auto r = run(e->id, {"--import-csv", csv, sin, out});
@@ -34,7 +34,7 @@ TEST_F(FleetCommands, ExportThenImportGivesTheSameFileInEveryProgram)
 
 TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
 {
-    const fs::path sin = dir_ / "a.sin", csv = dir_ / "a.csv", out = dir_ / "b.sin";
+    const std::string sin = (dir_ / "a.sin").string(), csv = (dir_ / "a.csv").string(), out = (dir_ / "b.sin").string();
     ASSERT_EQ(saveSin(sin, sampleCodeplug(*findEdition("cps-twotone"))), SinStatus::Ok);
     testing::put(csv, "CH,Receive(MHz)\n1,146.00000\n2,999\n");
     const auto r = run("cps-twotone", {"--import-csv", csv, sin, out});
@@ -46,7 +46,7 @@ TEST_F(FleetCommands, ARefusedCellLeavesNoOutput)
 
 TEST_F(FleetCommands, WriteWithVerifyAndSeveralPorts)
 {
-    const fs::path sin = dir_ / "a.sin";
+    const std::string sin = (dir_ / "a.sin").string();
     ASSERT_EQ(saveSin(sin, sampleCodeplug(*findEdition("cps16"))), SinStatus::Ok);
     auto r = run("cps16", {"--write", sin, "--port", "virtual", "--verify"});
     EXPECT_EQ(r.status, kExitDone) << r.err;

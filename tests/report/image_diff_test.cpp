@@ -280,17 +280,17 @@ TEST_F(ImageDiffCommand, ExitStatusTellsIdenticalFromDifferentFromAFileError)
 {
     for (const Edition* e : allEditions()) {
         SCOPED_TRACE(e->id);
-        const fs::path a = dir_ / "a.sin", b = dir_ / "b.sin";
+        const std::string a = (dir_ / "a.sin").string(), b = (dir_ / "b.sin").string();
         ASSERT_EQ(saveSin(a, sampleCodeplug(*e)), SinStatus::Ok);
         ASSERT_EQ(saveSin(b, changed(*e)), SinStatus::Ok);
         EXPECT_EQ(testing::run(e->id, {"--diff", a, a}).status, kExitDone);
         EXPECT_EQ(testing::run(e->id, {"--diff", a, b}).status, kExitDifferent);
         // A file and its save differ only in bytes a save rewrites: a write of either sends the same.
-        const fs::path saved = dir_ / "saved.sin";
+        const std::string saved = (dir_ / "saved.sin").string();
         ASSERT_EQ(saveSin(saved, imageAsSaved(*e, original(*e))), SinStatus::Ok);
         ASSERT_EQ(saveSin(a, original(*e)), SinStatus::Ok);
         EXPECT_EQ(testing::run(e->id, {"--diff", a, saved}).status, kExitDone);
-        EXPECT_EQ(testing::run(e->id, {"--diff", a, dir_ / "missing.sin"}).status, kExitFileError);
+        EXPECT_EQ(testing::run(e->id, {"--diff", a, (dir_ / "missing.sin").string()}).status, kExitFileError);
         EXPECT_EQ(testing::run(e->id, {"--diff", a}).status, kExitUsage);
     }
 }

@@ -4,13 +4,11 @@
 #include "program/exit_status.h"
 #include "codeplug/sin_file.h"
 #include "editions/edition.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -20,12 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // Runs a program without a display.
-int run(const std::string& program, const std::string& args)
+int run(const std::string& program, const std::vector<std::string>& args)
 {
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + std::string(TOLVAN_BIN_DIR)
-                                + "/" + program + " " + args + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return testing::run(program, args, {.display = false}).status;
 }
 
 int pageCount(const fs::path& pdf)
@@ -52,13 +47,13 @@ TEST_F(BatchPdf, WritesTheReportOfAFileAndFailsWithItsExitStatus)
 {
     for (const auto& [edition, pages] : {std::pair{"cps-twotone", 5}, std::pair{"cps-fleet", 4}, std::pair{"cps16-cn", 1}}) {
         const fs::path out = dir_ / (std::string(edition) + ".pdf");
-        ASSERT_EQ(run(edition, "--print-pdf " + sample(edition) + " " + out.string()), kExitDone) << edition;
+        ASSERT_EQ(run(edition, {"--print-pdf", sample(edition), out.string()}), kExitDone) << edition;
         EXPECT_EQ(pageCount(out), pages) << edition;
     }
     // A file of another edition is too short for this one.
     const fs::path out = dir_ / "out.pdf";
-    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-fleet") + " " + out.string()), kExitFileError);
-    EXPECT_EQ(run("cps-twotone", "--print-pdf " + sample("cps-twotone")), kExitUsage);
+    EXPECT_EQ(run("cps-twotone", {"--print-pdf", sample("cps-fleet"), out.string()}), kExitFileError);
+    EXPECT_EQ(run("cps-twotone", {"--print-pdf", sample("cps-twotone")}), kExitUsage);
     EXPECT_FALSE(fs::exists(out));
 }
 
