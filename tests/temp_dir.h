@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // A fresh folder per test, named after the test, removed afterwards.
@@ -53,6 +54,18 @@ inline void setEnvironment(const char* name, const char* value)
     _putenv_s(name, value);
 #else
     ::setenv(name, value, 1);
+#endif
+}
+
+// A named pipe without a writer, where a careless open waits for ever; false
+// on Windows, which has none in a folder.
+inline bool makeFifo(const std::filesystem::path& p)
+{
+#ifdef _WIN32
+    static_cast<void>(p);
+    return false;
+#else
+    return ::mkfifo(p.c_str(), 0644) == 0;
 #endif
 }
 

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <sys/stat.h>
 
 using namespace tolvan;
 namespace fs = std::filesystem;
@@ -25,7 +24,7 @@ protected:
     CIniFile loaded(const std::string& text, bool noCase = true)
     {
         const fs::path p = dir_ / "t.ini";
-        std::ofstream(p) << text;
+        tolvan::testing::put(p, text);
         CIniFile ini;
         EXPECT_TRUE(ini.load(p, noCase));
         return ini;
@@ -111,7 +110,8 @@ TEST_F(IniFileTest, LinesAreBoundedAndLongerOnesSkippedWhole)
 
 TEST_F(IniFileTest, OnlyARegularFileIsReadAndNothingIsCreatedThroughADanglingLink)
 {
-    mkfifo((dir_ / "pipe.ini").c_str(), 0644);  // no writer: reading would hang
+    TOLVAN_SKIP_ON_WINDOWS("no named pipe in a folder, and Wine makes no symbolic links");
+    tolvan::testing::makeFifo(dir_ / "pipe.ini");  // no writer: reading would hang
     fs::create_directory(dir_ / "folder.ini");
     fs::create_symlink("target.ini", dir_ / "dangling.ini");
     std::ofstream(dir_ / "real.ini") << "[MAIN]\nK=1\n";
@@ -222,8 +222,11 @@ TEST_F(IniFileTest, StartupLanguageOfEveryEditionSystemAndIniFile)
                + "\n";
     }
     expectGolden("program", "startup_language", out);
-    // Started through PATH, a program finds the ini file beside itself.
-    EXPECT_EQ(programIniLocations("cps-fleet").besideProgram, fs::read_symlink("/proc/self/exe").parent_path());
+    // Started through PATH, a program finds the ini file beside itself (as the
+    // system names the running program: on Linux only apart from the code under test).
+    if (!tolvan::testing::kWindows) {
+        EXPECT_EQ(programIniLocations("cps-fleet").besideProgram, fs::read_symlink("/proc/self/exe").parent_path());
+    }
     // No other program reads the branding.
     for (const Edition* e : allEditions()) {
         std::ofstream(dir_ / (e->id + ".ini")) << "[MAIN]\nTITLE=Dealer\n";
