@@ -88,8 +88,11 @@ std::string describeOpenError(const std::string& device, int error, Language lan
     case ERROR_BAD_UNIT:
     case ERROR_DEV_NOT_EXIST:
         return filledIn(t.noDevice, {device});
+    // A device that takes no line settings: the null device, a console (and
+    // under Wine a Unix device that is no serial line) answer "invalid handle".
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
+    case ERROR_INVALID_HANDLE:
         return filledIn(t.notSerial, {device});
     default:
         return filledIn(t.systemCode, {device, std::to_string(error)});
