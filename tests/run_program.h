@@ -81,6 +81,19 @@ private:
     std::filesystem::path stdoutFile_;
 };
 
+// The writing end of a pipe whose reader has gone away, for a child's error stream.
+class ReaderGone {
+public:
+    ReaderGone();
+    ~ReaderGone();
+    ReaderGone(const ReaderGone&) = delete;
+    ReaderGone& operator=(const ReaderGone&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
 struct RunResult {
     int status;
     std::string err;
@@ -101,7 +114,8 @@ inline std::string named(std::string text, const std::filesystem::path& dir)
         text.replace(at, dir.string().size(), "DIR");
         if (std::filesystem::path::preferred_separator == '/')
             continue;
-        for (at += 3; at < text.size() && std::string_view(" \t\n\r\"'(),:").find(text[at]) == std::string_view::npos; ++at)
+        const std::string_view ends = " \t\n\r\"'(),:";
+        for (at += 3; at < text.size() && ends.find(text[at]) == std::string_view::npos; ++at)
             if (text[at] == '\\')
                 text[at] = '/';
     }

@@ -110,4 +110,19 @@ bool Child::readSome(int ms)
     return true;
 }
 
+ReaderGone::ReaderGone()
+{
+    int fds[2];
+    if (pipe(fds) == 0) {
+        close(fds[0]);
+        fd_ = fds[1];
+    }
+}
+
+ReaderGone::~ReaderGone()
+{
+    if (fd_ >= 0)
+        close(fd_);
+}
+
 } // namespace tolvan::testing

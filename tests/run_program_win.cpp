@@ -6,6 +6,7 @@
 #include "temp_dir.h"
 
 #include <windows.h>
+#include <fcntl.h>
 #include <io.h>
 
 #include <algorithm>
@@ -248,6 +249,21 @@ bool Child::readSome(int ms)
             return false;
         Sleep(5);
     }
+}
+
+ReaderGone::ReaderGone()
+{
+    int fds[2];
+    if (_pipe(fds, 4096, _O_BINARY) == 0) {
+        _close(fds[0]);
+        fd_ = fds[1];
+    }
+}
+
+ReaderGone::~ReaderGone()
+{
+    if (fd_ >= 0)
+        _close(fd_);
 }
 
 } // namespace tolvan::testing

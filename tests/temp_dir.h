@@ -18,16 +18,25 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir_ = std::filesystem::temp_directory_path()
                / (std::string(info->test_suite_name()) + "_" + info->name() + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir_);
+        removeAll(dir_);
         std::filesystem::create_directories(dir_);
     }
-    void TearDown() override
-    {
-        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
-        std::filesystem::remove_all(dir_);
-    }
+    void TearDown() override { removeAll(dir_); }
 
     std::filesystem::path dir_;
+
+private:
+    static void removeAll(const std::filesystem::path& dir)
+    {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+        // Windows removes no read-only file.
+        if (fs::path::preferred_separator == '\\')
+            for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir, ec))
+                fs::permissions(e.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+        fs::remove_all(dir);
+    }
 };
 
 // A case that has no meaning on Windows (a file size limit, a named pipe, a

@@ -79,7 +79,7 @@ TEST_F(BatchLink, EveryRefusalLeavesTheOutputAsItWas)
 
 TEST_F(BatchLink, CtrlCCancelsATransferAndKeepsTheFile)
 {
-    TOLVAN_SKIP_ON_WINDOWS("Ctrl+C reaches only a program sharing the console; with its error stream a pipe, it has none");
+    TOLVAN_SKIP_ON_WINDOWS("Ctrl+C reaches only a program on a console; one whose error stream is a pipe has none");
     for (const Edition* e : allEditions()) {
         for (const std::string command : {"--read", "--write"}) {
             SCOPED_TRACE(e->id + " " + command);
