@@ -27,7 +27,6 @@ endforeach()
 # Test files that still need POSIX calls to make the files and links they
 # test with: they run on Linux only (the reason of each beside it).
 set(TOLVAN_WINDOWS_SKIPPED_TESTS
-  program/file_opener_test.cpp
   qt/opener_test.cpp qt/fleet_commands_test.cpp qt/main_frame_test.cpp qt/program_window_test.cpp)
 
 # The programs' icon, drawn from resources/icons/tolvan.svg at the sizes
