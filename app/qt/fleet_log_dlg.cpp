@@ -112,8 +112,9 @@ bool FleetLogDlg::saveLog()
     const std::filesystem::path target = localPath(path);
     const FileResult written = writeFileSafely(target, logCsv().toStdString(), {.isExport = true});
     if (!written.ok()) {
-        dialogs_.ask(this, QMessageBox::Warning, texts_.messageCaption, displayPath(writeFaultText(written, target, texts_.language)),
-                     QMessageBox::Ok);
+        // The message is UTF-8 text, not a file name in the system's encoding.
+        dialogs_.ask(this, QMessageBox::Warning, texts_.messageCaption,
+                     QString::fromStdString(writeFaultText(written, target, texts_.language)), QMessageBox::Ok);
         return false;
     }
     return true;
