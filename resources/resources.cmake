@@ -23,10 +23,12 @@ foreach(lang EN ZH)
 endforeach()
 
 # Debian ships Qt's translations in qt6-translations-l10n (scripts/install-deps.sh).
+# A translation is the same file for every system: the Windows build takes the
+# host's too (its Qt is built from the same version), outside the cross sysroot.
 find_file(TOLVAN_QTBASE_ZH qtbase_zh_CN.qm
   PATHS ${QT6_INSTALL_PREFIX}/share/qt6/translations ${QT6_INSTALL_PREFIX}/translations
         /usr/share/qt6/translations
-  NO_DEFAULT_PATH)
+  NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
 if(TOLVAN_QTBASE_ZH)
   set_source_files_properties(${TOLVAN_QTBASE_ZH} PROPERTIES QT_RESOURCE_ALIAS qtbase_zh_CN.qm)
   list(APPEND tolvan_embedded_qm ${TOLVAN_QTBASE_ZH})
