@@ -277,6 +277,11 @@ Do you want to save the changes?</source>
         <translation>文件夹</translation>
     </message>
     <message>
+        <source>File Folder</source>
+        <comment>Match Windows Explorer</comment>
+        <translation>文件夹</translation>
+    </message>
+    <message>
         <source>Drive</source>
         <translation>驱动器</translation>
     </message>
