@@ -17,8 +17,8 @@
 // tests/<folder>/golden/ in the source tree. TOLVAN_UPDATE_GOLDEN=1 rewrites the
 // file instead; the change is then reviewed in the diff like code.
 // `dropped` names the cases a system cannot make (Windows has no symbolic
-// links): their blocks, a line at the margin and the indented lines under it,
-// are left out of the file before the comparison.
+// links): the file's lines it takes are left out before the comparison, a
+// line at the margin with the indented lines under it.
 inline void expectGolden(const std::string& folder, const std::string& name, const std::string& actual,
                          const std::function<bool(const std::string& head)>& dropped = nullptr)
 {
@@ -38,9 +38,10 @@ inline void expectGolden(const std::string& folder, const std::string& name, con
         expected.str("");
         bool keep = true;
         for (std::string line; std::getline(all, line);) {
-            if (!line.starts_with(' '))
+            const bool head = !line.starts_with(' ');
+            if (head)
                 keep = !dropped(line);
-            if (keep)
+            if (keep && (head || !dropped(line)))
                 expected << line << '\n';
         }
     }

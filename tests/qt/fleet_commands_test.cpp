@@ -7,7 +7,7 @@
 #include "editor/table_csv_import.h"
 #include "program/opener_texts.h"
 
-#include <sys/stat.h>
+#include "temp_dir.h"
 
 using namespace tolvan;
 
@@ -18,14 +18,17 @@ namespace {
 // and compared with the snapshot at the end.
 class FleetWindow : public WindowTest {
 protected:
-    void eachRun(const char* snapshot, const std::function<void()>& body)
+    // `posixOnly` names the notes of cases Windows cannot make (a named pipe).
+    void eachRun(const char* snapshot, const std::function<void()>& body, const char* posixOnly = nullptr)
     {
         for (const ProgramRun& run : everyProgramAndLanguage()) {
             SCOPED_TRACE(run.edition->id);
             startRun(run);
             body();
         }
-        expectGolden("qt", snapshot, out);
+        expectGolden("qt", snapshot, out, [&](const std::string& line) {
+            return tolvan::testing::kWindows && posixOnly && line.starts_with(posixOnly);
+        });
     }
     void startRun(const ProgramRun& run)
     {
@@ -142,10 +145,11 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         dialogs.openNames = {path("list.csv")};
         fleet->importChannels()->trigger();
         noteLastMessage("import, a line too many");
-        mkfifo(path("pipe.csv").toStdString().c_str(), 0644);  // no writer: a careless read waits for ever
-        dialogs.openNames = {path("pipe.csv")};
-        fleet->importChannels()->trigger();
-        noteLastMessage("import, a pipe");
+        if (tolvan::testing::makeFifo(path("pipe.csv").toStdString())) {  // no writer: a careless read waits for ever
+            dialogs.openNames = {path("pipe.csv")};
+            fleet->importChannels()->trigger();
+            noteLastMessage("import, a pipe");
+        }
         EXPECT_EQ(w->document().image(), sampleCodeplug(*e));
         EXPECT_FALSE(w->document().isModified());  // a whole file applied: the user scenarios
 
@@ -164,7 +168,7 @@ TEST_F(FleetWindow, CompareLeavesTheDocumentAloneAndImportAppliesAWholeFileOrNot
         for (std::size_t i = before; i < dialogs.shown.size(); ++i)
             note("import another program's file", dialogs.shown[i].text, false);  // names columns such as PTTID
         note("channel 2 after it", QString::fromStdString(frequencyText(e->records().read(*e, w->document().image(), 2).rx)));
-    });
+    }, "import, a pipe:");
 }
 
 TEST_F(FleetWindow, SeveralRadiosOneAfterAnotherWithALog)

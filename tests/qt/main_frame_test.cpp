@@ -2,6 +2,8 @@
 // save, and transfers seen from the window.
 #include "window_fixture.h"
 
+#include "temp_dir.h"
+
 using namespace tolvan;
 namespace fs = std::filesystem;
 
@@ -84,8 +86,10 @@ TEST_F(WindowTest, AFileThatFailsToOpenOrSaveKeepsTheDocument)
 {
     const fs::path folder = dir.path().toStdString();
     QDir(dir.path()).mkdir("folder.sin");
-    mkfifo((folder / "pipe.sin").c_str(), 0644);
-    fs::create_symlink("nowhere.sin", folder / "dangling.sin");
+    // Windows has no named pipe, and Wine makes no symbolic link.
+    const bool posix = tolvan::testing::makeFifo(folder / "pipe.sin");
+    if (posix)
+        fs::create_symlink("nowhere.sin", folder / "dangling.sin");
     std::string out;
     for (const ProgramRun& run : everyProgramAndLanguage()) {
         SCOPED_TRACE(run.edition->id);
@@ -102,6 +106,8 @@ TEST_F(WindowTest, AFileThatFailsToOpenOrSaveKeepsTheDocument)
         const QString title = frame.windowTitle();
         for (const char* bad : {"short.sin", "empty.sin", "missing.sin", "folder.sin", "ro.sin", "pipe.sin", "dangling.sin"}) {
             SCOPED_TRACE(bad);
+            if (!posix && QString(bad).contains(QRegularExpression("pipe|dangling")))
+                continue;
             const bool save = QString(bad).contains(QRegularExpression("ro|pipe|dangling"));
             dialogs.shown.clear();
             w->document().setModified(save);
@@ -118,11 +124,16 @@ TEST_F(WindowTest, AFileThatFailsToOpenOrSaveKeepsTheDocument)
         out += QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString() + "\n";
         std::ifstream in(folder / "ro.sin", std::ios::binary);
         EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), good.raw());
+        in.close();
+        // Windows removes no read-only file.
+        fs::permissions(folder / "ro.sin", fs::perms::owner_write, fs::perm_options::add);
         fs::remove(folder / "ro.sin");
     }
-    EXPECT_TRUE(fs::is_fifo(folder / "pipe.sin"));
+    EXPECT_EQ(fs::is_fifo(folder / "pipe.sin"), posix);
     EXPECT_FALSE(fs::exists(folder / "nowhere.sin"));
-    expectGolden("qt", "open_and_save_failures", out);
+    expectGolden("qt", "open_and_save_failures", out, [&](const std::string& line) {
+        return !posix && QString::fromStdString(line).contains(QRegularExpression("pipe|dangling"));
+    });
 }
 
 TEST_F(WindowTest, ANameThatIsNotUtf8OpensAndSavesUnderItself)

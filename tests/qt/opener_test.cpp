@@ -7,6 +7,8 @@
 #include "program/user_folders.h"
 #include "window_fixture.h"
 
+#include "temp_dir.h"
+
 namespace tolvan {
 namespace {
 
@@ -47,6 +49,7 @@ TEST(OpenQuestion, NamesEveryCandidateByItsRadioAndTellsTheChoice)
 
 TEST_F(WindowTest, RecentFilesOfThePreviousSettingsLocationAreCarriedOver)
 {
+    TOLVAN_SKIP_ON_WINDOWS("the settings are kept in the registry there, under the previous name");
     const fs::path config = userConfigHome();
     ASSERT_FALSE(config.empty());
     const fs::path previous = settingsFile(config, kPreviousSettingsOrganisation, "cps-ccir");

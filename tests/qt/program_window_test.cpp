@@ -1,6 +1,12 @@
 #include "window_fixture.h"
 
+#include "program/platform.h"
+#include "run_program.h"
+#include "temp_dir.h"
+
 using namespace tolvan;
+using tolvan::testing::programFile;
+using tolvan::testing::run;
 
 // The language is decided at start: the menus by the translation loaded, the
 // cells and messages by the language test. A translation that cannot be
@@ -37,7 +43,8 @@ TEST_F(WindowTest, StartsInTheDecidedLanguageOrNotAtAll)
         QString shown = QString(c.id) + " [" + (c.ini ? c.ini : "") + "]" + (c.chineseSystem ? " Chinese system" : "")
                         + (c.translationDir == here ? ", translations in TMP: " : ": ");
         if (w)
-            shown += w->translationFile() + " | " + w->frame().menuBar()->actions().at(0)->text() + " | "
+            shown += QDir::fromNativeSeparators(w->translationFile()) + " | "
+                     + w->frame().menuBar()->actions().at(0)->text() + " | "
                      + w->frame().view().grid()->textMatrix(0, 0);
         else
             shown += "not started";
@@ -55,17 +62,16 @@ TEST_F(WindowTest, AProgramCopiedAloneIntoAnEmptyFolderStarts)
     for (const char* id : {"cps-twotone", "cps-keys", "cps16-cn"}) {
         const Edition* e = findEdition(id);
         QTemporaryDir alone;
-        const QString program = QDir(alone.path()).filePath(QString::fromStdString(e->id));
-        ASSERT_TRUE(QFile::copy(QString(TOLVAN_BIN_DIR) + "/" + QString::fromStdString(e->id), program));
+        const std::filesystem::path folder = alone.path().toStdString(), program = programFile(folder, e->id);
+        std::filesystem::copy_file(programFile(TOLVAN_BIN_DIR, e->id), program);
         std::vector<const char*> languages = {"C"};
-        if (e->languages == LanguageChoice::AtStartUp)
+        // Windows takes the system's language from the user's settings, not per program.
+        if (e->languages == LanguageChoice::AtStartUp && !tolvan::testing::kWindows)
             languages.push_back("zh_CN.UTF-8");
         for (const char* lang : languages) {
             const QString picture = QDir(alone.path()).filePath("w.png");
-            const QString cmd = QString("cd '%1' && env -u LC_ALL -u LC_MESSAGES LANG=%2 timeout 60 ./%3 "
-                                        "--screenshot w.png >/dev/null 2>&1")
-                                    .arg(alone.path(), lang, QString::fromStdString(e->id));
-            EXPECT_EQ(WEXITSTATUS(std::system(cmd.toLocal8Bit().constData())), 0) << e->id << " " << lang;
+            const auto r = run(e->id, {"--screenshot", "w.png"}, {.program = program, .cwd = folder, .lang = lang});
+            EXPECT_EQ(r.status, 0) << e->id << " " << lang << r.err;
             EXPECT_EQ(QImage(picture).size(), QSize(1024, 768)) << e->id << " " << lang;
             QFile::remove(picture);
         }
@@ -97,9 +103,10 @@ TEST_F(WindowTest, BrandTakesCaptionAndAboutFromItsIniFile)
         ASSERT_TRUE(frame.openFile(path("x.sin")));
         out += "with a document [" + frame.windowTitle().toStdString() + "]\n";
         const auto about = frame.aboutDialog();
-        const QString texts = QString::fromStdString(shownState(*about));  // the backups folder is the run's own
+        // The backups folder is the run's own; on Windows it is named with '\\'.
+        const QString texts = QDir::fromNativeSeparators(QString::fromStdString(shownState(*about)));
         out += "about [" + about->windowTitle().toStdString() + "]\n";
-        out += QString(texts).replace(qEnvironmentVariable("XDG_DATA_HOME"), "DATA").toStdString();
+        out += QString(texts).replace(QDir::fromNativeSeparators(displayPath(userDataHome())), "DATA").toStdString();
     }
     expectGolden("qt", "brand_caption_and_about", out);
 }
@@ -111,9 +118,7 @@ TEST_F(WindowTest, TheNewCommandWritesWhatTheWindowSaves)
 {
     for (const Edition* e : allEditions()) {
         SCOPED_TRACE(e->id);
-        const QString command = QString("'%1/%2' --new '%3' >/dev/null 2>&1")
-                                    .arg(TOLVAN_BIN_DIR, QString::fromStdString(e->id), path("batch.sin"));
-        ASSERT_EQ(std::system(command.toLocal8Bit().constData()), 0);
+        ASSERT_EQ(run(e->id, {"--new", path("batch.sin").toStdString()}).status, 0);
         auto w = start(e->id.c_str());
         ASSERT_TRUE(w->frame().fileNew());
         dialogs.saveNames = {path("window.sin")};
@@ -229,7 +234,7 @@ TEST_F(WindowTest, TheFileChoosersOfferTheFileTypeInTheProgramsWords)
             EXPECT_TRUE(QTest::qWaitFor([&] { return textsShown(chooser).contains("1.00 KiB"); }));
             const QStringList names = {"radio.sin", "backup", QDir::home().dirName()};
             for (QString text : textsShown(chooser)) {
-                if (text.startsWith('/') || names.contains(text))
+                if (QDir::isAbsolutePath(QDir::fromNativeSeparators(text)) || names.contains(text))
                     continue;  // a path or a file's name
                 text.remove("*.sin");
                 text.remove("KiB");  // a unit's symbol, as Chinese systems write it too

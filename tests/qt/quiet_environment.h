@@ -13,6 +13,7 @@ inline void useQuietEnvironment(const QTemporaryDir& home)
     tolvan::useOffscreenPlatform();
     qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", QDir(home.path()).filePath("data").toLocal8Bit());
+    qputenv("LOCALAPPDATA", QDir::toNativeSeparators(QDir(home.path()).filePath("data")).toLocal8Bit());  // Windows' data folder
     qunsetenv("LC_ALL");
     qunsetenv("LC_MESSAGES");
     qputenv("LANG", "C");
