@@ -197,8 +197,11 @@ int Child::wait(int limitMs)
         return -1;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
     while (std::chrono::steady_clock::now() < end) {
-        readSome(50);
-        if (WaitForSingleObject(asHandle(process_), 0) == WAIT_OBJECT_0) {
+        // What the pipe holds, then a wait on the program itself: the pipe is
+        // asked only between waits, so a slow start costs Wine little.
+        while (readSome(0)) {
+        }
+        if (WaitForSingleObject(asHandle(process_), 20) == WAIT_OBJECT_0) {
             DWORD code = 0;
             GetExitCodeProcess(asHandle(process_), &code);
             CloseHandle(asHandle(process_));
@@ -247,7 +250,7 @@ bool Child::readSome(int ms)
         }
         if (std::chrono::steady_clock::now() >= end)
             return false;
-        Sleep(5);
+        Sleep(10);
     }
 }
 

@@ -24,10 +24,6 @@ foreach(lib gtest gtest_main gmock gmock_main)
   endif()
 endforeach()
 
-# Test files left out of the Windows build (none now: a case Windows cannot
-# make is skipped in its test, saying why).
-set(TOLVAN_WINDOWS_SKIPPED_TESTS)
-
 # The programs' icon, drawn from resources/icons/tolvan.svg at the sizes
 # Windows asks for.
 enable_language(RC)
