@@ -66,15 +66,15 @@ inline void setEnvironment(const char* name, const char* value)
 #endif
 }
 
-// A named pipe without a writer, where a careless open waits for ever; false
-// on Windows, which has none in a folder.
+// A named pipe without a writer, where a careless open waits for ever (made
+// now or before); false on Windows, which has none in a folder.
 inline bool makeFifo(const std::filesystem::path& p)
 {
 #ifdef _WIN32
     static_cast<void>(p);
     return false;
 #else
-    return ::mkfifo(p.c_str(), 0644) == 0;
+    return ::mkfifo(p.c_str(), 0644) == 0 || std::filesystem::is_fifo(p);
 #endif
 }
 
