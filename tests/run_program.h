@@ -37,15 +37,18 @@ struct Spawn {
     std::filesystem::path dataHome = std::filesystem::temp_directory_path() / "tolvan-test-data";
     // Where the user's ini file and settings live (XDG_CONFIG_HOME): never the user's own.
     std::filesystem::path configHome = std::filesystem::temp_directory_path() / "tolvan-test-config";
-    std::string lang = "C.UTF-8";  // LANG, the system's language as the programs see it
+    // LANG, the system's language as the programs see it on Linux; Windows
+    // takes the user's interface language instead, the same for every program.
+    std::string lang = "C.UTF-8";
     // False: no display and no Qt platform named (DISPLAY, WAYLAND_DISPLAY and
     // QT_QPA_PLATFORM unset); true: the offscreen platform.
     bool display = true;
 };
 
-// A program started in the background; its status is the exit status, 128 +
-// the signal when killed, -1 when it outlived the time limit. How it is
-// started is the system's own: run_program_posix.cpp, run_program_win.cpp.
+// A program started in the background; its status is the exit status (128 +
+// the signal when killed on Linux), -1 when it outlived the time limit; one
+// that cannot be started gives 127 on Linux, -1 on Windows. How it is started
+// is the system's own: run_program_posix.cpp, run_program_win.cpp.
 class Child {
 public:
     Child(const std::string& name, const std::vector<std::string>& args, const Spawn& how = {});
