@@ -3,6 +3,7 @@
 // error stream through a pipe, the others from NUL or to a file.
 
 #include "run_program.h"
+#include "program/command_line_quote.h"
 #include "temp_dir.h"
 
 #include <windows.h>
@@ -22,32 +23,6 @@ std::wstring wide(const std::string& utf8)
     std::wstring out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
     return out;
-}
-
-// One argument as the runtime's parser reads it: quoted when empty or holding
-// a blank or a quote; backslashes are literal except before a quote, where
-// each is doubled and the quote escaped, and before the closing quote.
-void appendQuoted(std::wstring& line, const std::wstring& arg)
-{
-    if (!line.empty())
-        line += L' ';
-    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
-        line += arg;
-        return;
-    }
-    line += L'"';
-    std::size_t backslashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        line.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        backslashes = 0;
-        line += c;
-    }
-    line.append(2 * backslashes, L'\\');
-    line += L'"';
 }
 
 // Our environment with the variables run_program.h names set as on Linux
@@ -116,9 +91,9 @@ Child::Child(const std::string& name, const std::vector<std::string>& args, cons
     const auto exe = std::filesystem::is_directory(how.program) ? programFile(how.program, name) : how.program;
     stdoutFile_ = how.stdoutFile;
     std::wstring line;
-    appendQuoted(line, exe.wstring());
+    appendQuotedArgument(line, exe.wstring());
     for (const std::string& a : args)
-        appendQuoted(line, wide(a));
+        appendQuotedArgument(line, wide(a));
 
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;

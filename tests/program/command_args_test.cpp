@@ -1,4 +1,5 @@
 #include "program/command_args.h"
+#include "program/command_line_quote.h"
 
 #include "program/exit_status.h"
 #include "program/window_args.h"
@@ -60,4 +61,27 @@ TEST(WindowArgs, PortFileAndPicture)
         out += "-> port [" + a.port + "] file [" + a.file + "] picture [" + a.screenshot + "]" + (a.ok ? "\n" : " refused\n");
     }
     expectGolden("program", "window_args", out);
+}
+
+// The program the opener starts on Windows splits its command line back into
+// exactly the arguments given: a folder's trailing backslash must not swallow
+// the closing quote.
+TEST(CommandArgs, WindowsCommandLineQuotingGivesEachArgumentBack)
+{
+    const struct {
+        std::wstring argument, quoted;
+    } cases[] = {
+        {L"C:\\radios\\a.sin", L"C:\\radios\\a.sin"},
+        {L"C:\\my radios\\a.sin", L"\"C:\\my radios\\a.sin\""},
+        {L"", L"\"\""},
+        {L"C:\\my radios\\", L"\"C:\\my radios\\\\\""},
+        {L"say \"hi\"", L"\"say \\\"hi\\\"\""},
+        {L"a\\\\\"b", L"\"a\\\\\\\\\\\"b\""},
+        {L"tab\there", L"\"tab\there\""},
+    };
+    for (const auto& c : cases) {
+        std::wstring line = L"prog";
+        appendQuotedArgument(line, c.argument);
+        EXPECT_EQ(line, L"prog " + c.quoted);
+    }
 }
