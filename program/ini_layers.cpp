@@ -1,6 +1,6 @@
 #include "program/ini_layers.h"
 
-#include "program/user_folders.h"
+#include "program/platform.h"
 #include "codeplug/text_util.h"
 
 namespace tolvan {
@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 IniLocations iniLocations(const fs::path& programDirectory)
 {
     const fs::path config = userConfigHome();
-    return {programDirectory, kSystemIniFolder, config.empty() ? fs::path() : config / "tolvan"};
+    return {programDirectory, systemIniFolder(), config.empty() ? fs::path() : config / "tolvan"};
 }
 
 void IniLayers::load(const IniLocations& at, std::string_view baseName, bool createUserFile)

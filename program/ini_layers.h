@@ -19,10 +19,8 @@ struct IniLocations {
     std::filesystem::path user;  // empty: no user folder (no home)
 };
 
-inline constexpr const char* kSystemIniFolder = "/etc/tolvan";
-
-// The three folders for a program in `programDirectory`: the system folder
-// above, and <config>/tolvan of userConfigHome().
+// The three folders for a program in `programDirectory`: the platform's
+// system folder and <config>/tolvan of its userConfigHome() (program/platform.h).
 IniLocations iniLocations(const std::filesystem::path& programDirectory);
 
 // A program's ini settings read from every location that has the file.

@@ -36,6 +36,14 @@ bool desktopSessionPresent();
 // "Local AppWizard-Generated Applications", where the original programs keep them.
 const char* settingsOrganisation();
 
+// The ini file's places after the one beside the program. On Linux the
+// system's folder (/etc/tolvan) and the user's $XDG_CONFIG_HOME or ~/.config,
+// which is empty when neither it nor HOME is set, so nothing is ever written
+// into whatever folder the program was started in. On Windows both are empty:
+// the ini stays beside the .exe, as the original programs keep it.
+std::filesystem::path systemIniFolder();
+std::filesystem::path userConfigHome();
+
 // The folder for the user's own data: $XDG_DATA_HOME or ~/.local/share on
 // Linux, %LOCALAPPDATA% on Windows.
 std::filesystem::path userDataHome();

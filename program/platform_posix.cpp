@@ -50,6 +50,20 @@ const char* settingsOrganisation()
     return "tolvan";
 }
 
+std::filesystem::path systemIniFolder()
+{
+    return "/etc/tolvan";
+}
+
+std::filesystem::path userConfigHome()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (config && *config)
+        return config;
+    return home && *home ? std::filesystem::path(home) / ".config" : std::filesystem::path();
+}
+
 std::filesystem::path userDataHome()
 {
     const char* data = std::getenv("XDG_DATA_HOME");

@@ -75,6 +75,16 @@ const char* settingsOrganisation()
     return "Local AppWizard-Generated Applications";
 }
 
+std::filesystem::path systemIniFolder()
+{
+    return {};
+}
+
+std::filesystem::path userConfigHome()
+{
+    return {};
+}
+
 std::filesystem::path userDataHome()
 {
     if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local && *local)

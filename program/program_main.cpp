@@ -10,6 +10,7 @@
 #include "codeplug/text_util.h"
 #include "program/version_text.h"
 #include "codeplug/sin_file.h"
+#include "program/place_texts.h"
 #include "program/platform.h"
 
 #include <iostream>
@@ -74,11 +75,12 @@ void printHelp(const Edition& edition, Language language, std::ostream& out)
             << (c.helpFor ? c.helpFor(edition, language) : chinese ? c.help.chinese : c.help.english) << '\n';
     }
     // The program's own help pages, as the window's F1 opens them.
-    std::string helpPages = std::string(TOLVAN_DATA_DIR) + '/' + edition.id + '/';
+    std::string helpPages = helpPagesPlaceText(edition.id);
     const char* separator = "";
     for (Language page : helpLanguages(edition))
         helpPages += std::exchange(separator, ", ") + std::string(helpFileName(page));
-    out << filledIn(texts.tail, {edition.id, std::to_string(kReadBackupsKept), helpPages});
+    out << filledIn(texts.tail,
+                    {edition.id, std::to_string(kReadBackupsKept), helpPages, readBackupPlaceText(language)});
 }
 
 void registerBuiltins()

@@ -2,32 +2,15 @@
 
 #include "codeplug/safe_file.h"
 
-#include <cstdlib>
-
 namespace tolvan {
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value ? value : nullptr;
-}
-
 // Settings files are small; a larger one at the old place is not ours.
 constexpr std::size_t kMaxSettingsFile = 1024 * 1024;
 
 } // namespace
-
-fs::path userConfigHome()
-{
-    if (const char* config = environment("XDG_CONFIG_HOME"))
-        return config;
-    if (const char* home = environment("HOME"))
-        return fs::path(home) / ".config";
-    return {};
-}
 
 fs::path settingsFile(const fs::path& configHome, std::string_view organisation, std::string_view baseName)
 {

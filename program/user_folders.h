@@ -5,11 +5,6 @@
 
 namespace tolvan {
 
-// Where the user's own files live on Linux. $XDG_CONFIG_HOME (else ~/.config)
-// holds settings and the user's ini file; empty when neither it nor HOME is set,
-// so nothing is ever written into whatever folder the program was started in.
-std::filesystem::path userConfigHome();
-
 // The settings (recent files, Verify After Writing) are kept by the window's
 // settings store under this organisation: <config>/tolvan/<program>.conf.
 inline constexpr const char* kSettingsOrganisation = "tolvan";

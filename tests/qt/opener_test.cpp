@@ -4,6 +4,7 @@
 
 #include "app/qt/open_question.h"
 #include "editions/file_owners.h"
+#include "program/platform.h"
 #include "program/user_folders.h"
 #include "window_fixture.h"
 
