@@ -82,10 +82,15 @@ windows: $(BUILD_WIN)/build.ninja
 
 # Wine keeps its own C: drive and registry for these runs in $(BUILD_WIN)/wine.
 test-windows: export WINEPREFIX := $(CURDIR)/$(BUILD_WIN)/wine
+# One Wine server with its services for the whole run, started before the
+# suites: started by a test, it would hold that test's output open to the end.
 test-windows: windows build
 	scripts/wine-prefix.sh $(BUILD_WIN)
-	ctest --test-dir $(BUILD_WIN) $(CTEST_FLAGS)
-	scripts/wine-com-transfer.sh $(BUILD) $(BUILD_WIN)
+	wineserver -k 2>/dev/null || true
+	wineserver -p
+	wine cmd /c exit >/dev/null 2>&1 || true
+	ctest --test-dir $(BUILD_WIN) $(CTEST_FLAGS) && scripts/wine-com-transfer.sh $(BUILD) $(BUILD_WIN); \
+	  status=$$?; wineserver -k; exit $$status
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_WIN)
