@@ -5,6 +5,7 @@
 #include "program/qt/offscreen_platform.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 
 inline void useQuietEnvironment(const QTemporaryDir& home)
@@ -12,6 +13,10 @@ inline void useQuietEnvironment(const QTemporaryDir& home)
     // Listing the tests happens without the suite's environment: never ask for a display.
     tolvan::useOffscreenPlatform();
     qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath("config").toLocal8Bit());
+    // The settings as files there on every system: Windows would keep them in
+    // the registry, which every test run shares.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QDir(home.path()).filePath("config"));
     qputenv("XDG_DATA_HOME", QDir(home.path()).filePath("data").toLocal8Bit());
     qputenv("LOCALAPPDATA", QDir::toNativeSeparators(QDir(home.path()).filePath("data")).toLocal8Bit());  // Windows' data folder
     qunsetenv("LC_ALL");
