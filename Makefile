@@ -87,7 +87,7 @@ test-windows: export WINEPREFIX := $(CURDIR)/$(BUILD_WIN)/wine
 test-windows: windows build
 	scripts/wine-prefix.sh $(BUILD_WIN)
 	wineserver -k 2>/dev/null || true
-	wineserver -p
+	wineserver -p >/dev/null 2>&1
 	wine cmd /c exit >/dev/null 2>&1 || true
 	ctest --test-dir $(BUILD_WIN) $(CTEST_FLAGS) && scripts/wine-com-transfer.sh $(BUILD) $(BUILD_WIN); \
 	  status=$$?; wineserver -k; exit $$status
