@@ -22,13 +22,13 @@ sleep 2
 programs=(cps-twotone cps-ccir cps-brand cps-fleet cps-cn2 cps-cn10 cps-keys cps-keys-cn cps16 cps16-cn)
 for p in "${programs[@]}"; do
   case $p in
-    cps-twotone) file=(example-twotone.sin) ;;
-    cps16) file=(example-16.sin) ;;
-    cps-keys) file=(example-keys.sin) ;;
-    *) file=() ;;
+    cps-twotone) example=example-twotone.sin ;;
+    cps16) example=example-16.sin ;;
+    cps-keys) example=example-keys.sin ;;
+    *) example= ;;
   esac
   args=()
-  [ ${#file[@]} -eq 0 ] || args=("$(winepath -w "$here/docs/${file[0]}")")
+  [ -z "$example" ] || args=("$(winepath -w "$here/docs/$example")")
   wineserver -k 2>/dev/null || true
   wine explorer /desktop=shot,1300x990 "$(winepath -w "$win/bin/$p.exe")" "${args[@]}" >/dev/null 2>&1 &
   sleep 12
