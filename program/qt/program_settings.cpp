@@ -16,7 +16,10 @@ QString organisationAfterCarryOver(const std::string& baseName)
 } // namespace
 
 ProgramSettings::ProgramSettings(const std::string& baseName)
-    : QSettings(organisationAfterCarryOver(baseName), QString::fromStdString(baseName))
+    // The default format, not the (organisation, application) constructor's
+    // fixed native one: the program's is native (the registry on Windows), and
+    // a test's is files in its own folder, never a key that other runs share.
+    : QSettings(defaultFormat(), UserScope, organisationAfterCarryOver(baseName), QString::fromStdString(baseName))
 {
 }
 
