@@ -1,13 +1,10 @@
 #include "report/qt/report_print.h"
 
 #include "report/qt/report_painter.h"
-#include "program/qt/local_path.h"
 #include "program/sin_status_text.h"
 #include "report/report_texts.h"
 
 #include <QBuffer>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
@@ -144,20 +141,6 @@ void printSetup(QWidget* parent)
 {
     QPageSetupDialog dialog(&reportPrinter(), parent);
     dialog.exec();
-}
-
-bool exportReportPdf(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
-                     const FormListTexts& lists, const MemoryImage& image)
-{
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"), QString(),
-                                                      QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return false;
-    QString error;
-    if (writeReportPdf(localPath(path), inputOf(edition, language, table, lists, image), &error))
-        return true;
-    QMessageBox::warning(parent, documentTitle(edition), error);
-    return false;
 }
 
 } // namespace tolvan

@@ -14,17 +14,13 @@ class QWidget;
 
 namespace tolvan {
 
-// The four File-menu commands of the report. Each takes what the report shows:
+// The File-menu commands of the report. Each takes what the report shows:
 // the table's cells (typed values included), the form lists' texts and the image.
 void printReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
                  const FormListTexts& lists, const MemoryImage& image);
 void previewReport(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
                    const FormListTexts& lists, const MemoryImage& image);
 void printSetup(QWidget* parent);
-// Asks for a file name and writes the PDF; false when cancelled or failed (the
-// failure has been shown).
-bool exportReportPdf(QWidget* parent, const Edition& edition, Language language, const ChannelTable& table,
-                     const FormListTexts& lists, const MemoryImage& image);
 
 // The printer every command shares, so that Print Setup's choices hold for the run.
 QPrinter& reportPrinter();
