@@ -1,5 +1,7 @@
 #include "link/port_names.h"
 
+#include "codeplug/wide_text.h"
+
 #include <algorithm>
 #include <windows.h>
 
@@ -26,15 +28,6 @@ int comNumber(const std::string& name)
     return name[3] != '0' && n <= 256 ? n : 0;
 }
 
-std::string utf8(const std::wstring& text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-    return out;
-}
-
 // The device map's entries: the driver's device ("\Device\Serial0") and the
 // COM name it serves.
 std::vector<std::pair<std::string, std::string>> deviceMap()
@@ -55,7 +48,7 @@ std::vector<std::pair<std::string, std::string>> deviceMap()
         std::wstring port(data, dataSize / sizeof(wchar_t));
         while (!port.empty() && port.back() == L'\0')
             port.pop_back();
-        found.emplace_back(utf8(std::wstring(name, nameSize)), utf8(port));
+        found.emplace_back(textFromWide(std::wstring_view(name, nameSize)), textFromWide(port));
     }
     RegCloseKey(key);
     return found;

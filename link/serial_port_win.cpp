@@ -1,6 +1,7 @@
 #include "link/serial_port.h"
 
 #include "codeplug/text_util.h"
+#include "codeplug/wide_text.h"
 #include "link/link_texts.h"
 
 #include <io.h>
@@ -15,14 +16,6 @@ namespace {
 HANDLE handleOf(int fd)
 {
     return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-}
-
-std::wstring wide(const std::string& text)
-{
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
-    return out;
 }
 
 // 9600 baud, 8 data bits, no parity, one stop bit, binary, no flow control,
@@ -103,7 +96,7 @@ PortOpenResult SerialPort::open(const std::string& device, const TimeoutProfile&
 {
     PortOpenResult result;
     // No sharing: the system holds off every other opener while we have it.
-    const HANDLE h = CreateFileW(wide(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    const HANDLE h = CreateFileW(wideFromText(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         result.detail = describeOpenError(device, static_cast<int>(GetLastError()), language);

@@ -1,5 +1,7 @@
 #include "program/platform.h"
 
+#include "codeplug/wide_text.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -7,16 +9,6 @@
 
 namespace tolvan {
 namespace {
-
-std::string utf8(const wchar_t* text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string out(static_cast<std::size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    return out;
-}
 
 } // namespace
 
@@ -43,7 +35,7 @@ std::vector<std::string> programArguments(int argc, char** argv)
         return std::vector<std::string>(argv, argv + argc);
     std::vector<std::string> out;
     for (int i = 0; i < count; ++i)
-        out.push_back(utf8(wide[i]));
+        out.push_back(textFromWide(wide[i]));
     LocalFree(wide);
     return out;
 }

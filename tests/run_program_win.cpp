@@ -3,6 +3,7 @@
 // error stream through a pipe, the others from NUL or to a file.
 
 #include "run_program.h"
+#include "codeplug/wide_text.h"
 #include "program/command_line_quote.h"
 #include "temp_dir.h"
 
@@ -17,14 +18,6 @@
 namespace tolvan::testing {
 namespace {
 
-std::wstring wide(const std::string& utf8)
-{
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
 // Our environment with the variables run_program.h names set as on Linux
 // (the user's data folder is LOCALAPPDATA here), sorted by name without case
 // as Windows keeps an environment block. A program copied out of the build
@@ -33,7 +26,7 @@ std::wstring environmentBlock(const Spawn& how)
 {
     const std::wstring bin = std::filesystem::absolute(TOLVAN_BIN_DIR).make_preferred().wstring();
     std::vector<std::pair<std::wstring, std::wstring>> set = {
-        {L"LANG", wide(how.lang)},
+        {L"LANG", wideFromText(how.lang)},
         {L"LOCALAPPDATA", how.dataHome.wstring()},
         {L"XDG_CONFIG_HOME", how.configHome.wstring()},
         {L"QT_PLUGIN_PATH", bin},
@@ -93,7 +86,7 @@ Child::Child(const std::string& name, const std::vector<std::string>& args, cons
     std::wstring line;
     appendQuotedArgument(line, exe.wstring());
     for (const std::string& a : args)
-        appendQuotedArgument(line, wide(a));
+        appendQuotedArgument(line, wideFromText(a));
 
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
